@@ -1,0 +1,80 @@
+// An amount in ten-thousandths of the currency unit, with the process-wide currency settings
+// and the conversions between amounts and text.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class Device;
+
+class CGlobalCurrency {
+public:
+    CGlobalCurrency() = default;
+
+    // value = units * 10000 + ten-thousandths
+    void SetImporte(std::int32_t nUnidades, std::int32_t nDiezMilesimas);
+    std::int64_t Valor() const { return m_nValor; }
+    void SetValor(std::int64_t nValor) { m_nValor = nValor; }
+    CGlobalCurrency& operator+=(const CGlobalCurrency& cu);
+    bool EsCero() const { return m_nValor == 0; }
+    friend bool operator==(const CGlobalCurrency&, const CGlobalCurrency&) = default;
+
+    // Formatting under the current settings.
+    std::string TextoFormulario() const;
+    std::string PatronRecibo() const;
+    std::string TextoRecibo() const;
+    std::string TextoEnteros() const;
+    std::string TextoDecimales() const;
+    static std::string AgruparDigitos(std::int64_t n);
+
+    // Parsing under the current settings; always succeeds.
+    bool AsignarTexto(std::string sTexto);
+
+    // Glyph drawing (money/glyphs): 17 cells of 22 x 39 logical units from (x, y).
+    void DibujarImporte(Device& dc, int x, int y) const;
+    static void WriteCharToDevice(Device& dc, int x, int y, unsigned char c);
+
+    // Settings.
+    static void CargarConfiguracion();
+    static void ValoresRegionales();
+
+    static void SetNombreMoneda(const std::string& s);
+    static void SetSimbolo(const std::string& s);
+    static void SetDecimales(std::int32_t n);
+    static void SetSeparadorDecimal(const std::string& s);
+    static void SetSeparadorMiles(const std::string& s);
+    static void SetModoPositivo(std::int32_t n);
+    static void SetModoNegativo(std::int32_t n);
+    static void SetRelleno(std::int32_t n);
+
+    static std::string GetNombreMoneda() { return s_sNombreMoneda; }
+    static std::string GetSimbolo() { return s_sSimbolo; }
+    static std::int32_t GetDecimales() { return s_nDecimales; }
+    static std::string GetSeparadorDecimal() { return s_sSeparadorDecimal; }
+    static std::string GetSeparadorMiles() { return s_sSeparadorMiles; }
+    static std::int32_t GetTamanoGrupo() { return s_nTamanoGrupo; }
+    static std::int32_t GetModoPositivo() { return s_nModoPositivo; }
+    static std::int32_t GetModoNegativo() { return s_nModoNegativo; }
+    static std::int32_t GetRelleno() { return s_nRelleno; }
+
+    // Whether the sign is a standard sign ('|' followed by a letter), drawn from a glyph.
+    static bool SimboloEstandar() { return !s_sSimbolo.empty() && s_sSimbolo[0] == '|'; }
+
+    // Where the currency's name comes from on the first start (the platform sets it; empty
+    // name until then).
+    static void SetProveedorNombreMoneda(std::function<std::string()> proveedor);
+
+private:
+    std::int64_t m_nValor = 0;
+
+    static std::string s_sNombreMoneda;
+    static std::string s_sSimbolo;
+    static std::int32_t s_nDecimales;
+    static std::string s_sSeparadorDecimal;
+    static std::string s_sSeparadorMiles;
+    static std::int32_t s_nTamanoGrupo;
+    static std::int32_t s_nModoPositivo;
+    static std::int32_t s_nModoNegativo;
+    static std::int32_t s_nRelleno;
+};

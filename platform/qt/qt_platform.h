@@ -1,0 +1,43 @@
+// Start of the Qt toolkit for the process and the desktop's services over it. This header
+// includes no Qt, so the application's start-up can use it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/services.h"
+
+// The services of a real desktop: Qt windows and boxes, CUPS printers, xdg-open, images.
+class QtServices : public Services {
+public:
+    std::unique_ptr<DialogWindow> CreateDialogWindow(const DialogTemplate& tmpl,
+                                                     CDialog& owner) override;
+    int RunModal(CDialog& dialog) override;
+    void MessageBox(const std::string& text) override;
+    std::optional<COLORREF> ChooseColor() override;
+    std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
+                                               const std::string& proposedName,
+                                               const std::vector<FileFilter>& filters) override;
+    std::unique_ptr<PrintDevice> PrintSetup() override;
+    bool ShellOpen(const std::string& target) override;
+    bool OpenInImageEditor(const std::string& path) override;
+    BitmapPtr LoadResourceBitmap(int id) override;
+    BitmapPtr LoadImageFile(const std::string& path) override;
+    Date Today() override;
+    std::string ShortDateText(const Date& date) override;
+    std::string CurrentDirectory() override;
+};
+
+// Starts the toolkit (a QApplication), installs QtServices as the process's services and
+// the currency-name provider; undoes both when destroyed.
+class QtPlatform {
+public:
+    QtPlatform(int& argc, char** argv);
+    ~QtPlatform();
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};

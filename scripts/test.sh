@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: once in a normal build,
+# once under AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzzers for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc)"
+
+echo "== build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== build and test under AddressSanitizer + UBSan"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBRX_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE no-sanitize
+
+echo "== fuzzers"
+scripts/fuzz.sh

@@ -1,0 +1,68 @@
+// Desktop services for tests: windows are real Qt widgets (offscreen), every modal box and
+// every modal run is answered from a script, and everything asked is recorded.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_platform.h"
+
+class ScriptedServices : public QtServices {
+public:
+    ScriptedServices();   // installs itself as the process's services
+    ~ScriptedServices() override;  // and uninstalls itself
+
+    // Modal runs: the dialog is created and shown, then the next queued handler acts on it as a
+    // user would (type, click) and may end it. A run that is still open afterwards, or that has
+    // no handler, ends with Cancel. The template ids of all runs are recorded in order.
+    void QueueModal(std::function<void(CDialog&)> handler);
+    std::vector<int> modalRuns;
+
+    // Message boxes: recorded, answered with OK.
+    std::vector<std::string> messages;
+
+    // Colour chooser: answers in order; nothing queued means Cancel.
+    std::deque<std::optional<COLORREF>> colorAnswers;
+    int colorAsked = 0;
+
+    // File-open dialog: answers in order; nothing queued means Cancel.
+    struct OpenFileCall {
+        std::string defaultExtension;
+        std::string proposedName;
+        std::vector<FileFilter> filters;
+    };
+    std::deque<std::optional<std::string>> openFileAnswers;
+    std::vector<OpenFileCall> openFileCalls;
+
+    // Print dialog: each queued factory gives the chosen printer; nothing queued means Cancel.
+    std::deque<std::function<std::unique_ptr<PrintDevice>()>> printAnswers;
+    int printAsked = 0;
+
+    // Shell and editor: recorded; the editor is found unless editorAvailable is false.
+    std::vector<std::string> shellOpened;
+    std::vector<std::string> editorOpened;
+    bool editorAvailable = true;
+
+    // Date and directory.
+    Date today{2026, 12, 9};
+    std::string currentDirectory = "/home/usuario";  // ShortDateText gives dd/mm/yyyy
+
+    int RunModal(CDialog& dialog) override;
+    void MessageBox(const std::string& text) override;
+    std::optional<COLORREF> ChooseColor() override;
+    std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
+                                               const std::string& proposedName,
+                                               const std::vector<FileFilter>& filters) override;
+    std::unique_ptr<PrintDevice> PrintSetup() override;
+    bool ShellOpen(const std::string& target) override;
+    bool OpenInImageEditor(const std::string& path) override;
+    Date Today() override;
+    std::string ShortDateText(const Date& date) override;
+    std::string CurrentDirectory() override;
+
+private:
+    std::deque<std::function<void(CDialog&)>> modalHandlers_;
+};
