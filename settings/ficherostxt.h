@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Path of the settings file: $BRIXAMO_HOME, else $XDG_CONFIG_HOME/brixamo, else
 // ~/.config/brixamo, followed by "/tarvel.inf". Rebuilt on every call.
@@ -17,6 +19,11 @@ std::string LeerValor(const std::string& sSeccion, const std::string& sClave,
                       const std::string& sDefecto);
 void EscribirValor(const std::string& sSeccion, const std::string& sClave,
                    const std::string& sValor);
+
+// Several keys of one section in one rewrite; the file ends exactly as after writing them
+// one by one in the order given.
+void EscribirValores(const std::string& sSeccion,
+                     const std::vector<std::pair<std::string, std::string>>& pares);
 
 std::int32_t LeerValorEntero(const std::string& sSeccion, const std::string& sClave,
                              std::int32_t nDefecto);

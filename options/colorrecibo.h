@@ -1,0 +1,4 @@
+// Choosing the receipt's colour with the colour chooser.
+#pragma once
+
+void ElegirColorRecibo();

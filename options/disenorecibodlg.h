@@ -1,0 +1,17 @@
+// The receipt texts and colours dialog (template 216).
+#pragma once
+
+#include <string>
+
+#include "platform/dialog.h"
+
+class CDisenoReciboDlg : public CDialog {
+public:
+    CDisenoReciboDlg();
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+    std::string m_sTexto1;
+    std::string m_sTexto2;
+    std::string m_sTexto3;
+};

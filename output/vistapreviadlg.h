@@ -1,0 +1,15 @@
+// The print preview window (template 225): the receipt at the display's physical size.
+#pragma once
+
+#include "form/recibodata.h"
+#include "platform/dialog.h"
+
+class CVistaPreviaDlg : public CDialog {
+public:
+    CVistaPreviaDlg();
+    bool OnInitDialog() override;
+    void OnPaint(Device& dc) override;
+    void OnOK() override;
+
+    ReciboData m_recibo;  // the caller copies the gathered receipt here before the run
+};

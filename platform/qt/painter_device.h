@@ -1,0 +1,49 @@
+// The drawing device over a QPainter: printer pages, PDF files, images and widgets.
+#pragma once
+
+#include <QPainter>
+#include <QSize>
+#include <QSizeF>
+#include <memory>
+
+#include "platform/device.h"
+
+class QPrinter;
+
+class PainterDevice : public PrintDevice {
+public:
+    // Draws with an active painter on a surface of the given size in pixels and millimetres.
+    PainterDevice(QPainter& painter, QSize pixels, QSizeF millimetres);
+    ~PainterDevice() override;
+
+    int GetDeviceCaps(int index) const override;
+    void SetMapModeAnisotropic() override;
+    void SetWindowExt(int cx, int cy) override;
+    void SetViewportExt(int cx, int cy) override;
+    Pen SelectPen(const Pen& pen) override;
+    Brush SelectBrush(const Brush& brush) override;
+    LogFont SelectFont(const LogFont& font) override;
+    int GetBkMode() const override;
+    int SetBkMode(int mode) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void DrawText(const std::string& text, const Rect& rect, unsigned format) override;
+    void BitBlt(int x, int y, int w, int h, const Bitmap& source, int sx, int sy) override;
+
+    // A device drawn straight on a painter has no document: these do nothing and succeed.
+    int StartDoc(const std::string& documentName) override;
+    int StartPage() override;
+    int EndPage() override;
+    int EndDoc() override;
+
+protected:
+    PainterDevice();  // for devices that open their painter at StartDoc
+    void Attach(QPainter& painter, QSize pixels, QSizeF millimetres);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// A printer chosen in the print dialog; the device owns it and paints on it between StartDoc
+// and EndDoc.
+std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer);
