@@ -66,6 +66,9 @@ public:
     static void SetProveedorNombreMoneda(std::function<std::string()> proveedor);
 
 private:
+    // The largest amount of either sign: parsing clamps to it and totals stop at it.
+    static constexpr std::int64_t kImporteMaximo = INT64_MAX;
+
     std::int64_t m_nValor = 0;
 
     static std::string s_sNombreMoneda;
