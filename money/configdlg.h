@@ -1,16 +1,30 @@
 // The currency options dialog (template 137).
 #pragma once
 
+#include <memory>
+
 #include "platform/dialog.h"
 
 class CConfigDlg : public CDialog {
-public:
+  public:
     CConfigDlg();
     ~CConfigDlg() override;
     bool OnInitDialog() override;
     void OnPaint(Device& dc) override;
 
-private:
+  private:
     struct Estado;
-    Estado* m_estado;
+    std::unique_ptr<Estado> m_estado;
+
+    void RegistrarComandos();
+    void PonerTextos();
+    void LeerRadios();
+    void EscribirRadios();
+    void PasoBotonesSigno();
+    void Redibujar();
+
+    void OnEstiloDecimal();
+    void OnSeparadorMiles();
+    void OnTipoSigno();
+    void OnSignoPersonalizado();
 };

@@ -7,7 +7,7 @@
 #include "platform/dialog.h"
 
 class CCalendarioDlg : public CDialog {
-public:
+  public:
     CCalendarioDlg();
     void OnOK() override;
 

@@ -3,10 +3,11 @@
 
 #include <string>
 
+#include "platform/bitmap.h"
 #include "platform/dialog.h"
 
 class CDisenoReciboDlg : public CDialog {
-public:
+  public:
     CDisenoReciboDlg();
     bool OnInitDialog() override;
     void OnOK() override;
@@ -14,4 +15,12 @@ public:
     std::string m_sTexto1;
     std::string m_sTexto2;
     std::string m_sTexto3;
+
+  private:
+    void ElegirFondo(int nFondo);
+
+    BitmapPtr m_solidoNormal;
+    BitmapPtr m_solidoElegido;
+    BitmapPtr m_rayadoNormal;
+    BitmapPtr m_rayadoElegido;
 };

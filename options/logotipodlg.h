@@ -1,14 +1,23 @@
 // The logo dialog (template 215).
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
 
 class CLogotipoDlg : public CDialog {
-public:
+  public:
     CLogotipoDlg();
     bool OnInitDialog() override;
     void OnPaint(Device& dc) override;
 
     BitmapPtr m_hLogo;
+
+  private:
+    void OnElegir();
+    void OnQuitar();
+    void OnAbrirLogo(const std::function<void(const std::string&)>& abrir);
+    void OnAyuda();
 };
