@@ -1,6 +1,14 @@
-#include <cstdio>
+// The entry point: the command line first, then the form.
+#include "app/linea_comandos.h"
+#include "app/reciboapp.h"
+#include "platform/qt/qt_platform.h"
 
-int main() {
-    std::puts("Brixamo: the receipt form is still being built.");
+int main(int argc, char** argv) {
+    if (auto rc = EjecutarLineaComandos(argc, argv)) {
+        return *rc;
+    }
+    QtPlatform plataforma(argc, argv);
+    CReciboApp app;
+    app.InitInstance();
     return 0;
 }

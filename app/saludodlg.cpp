@@ -1,0 +1,22 @@
+#include "app/saludodlg.h"
+
+namespace {
+constexpr int kPlantillaSaludo = 214;
+constexpr int IDC_EDIT_TEXTO = 1126;
+}  // namespace
+
+const char* const CSaludoDlg::kTextoBienvenida =
+    "Bienvenido, el programa Brixamo, le permitir\xE1 confeccionar facturas y recibos, "
+    "esperamos que sea de su agrado.";
+
+CSaludoDlg::CSaludoDlg() : CDialog(kPlantillaSaludo), m_sTexto(kTextoBienvenida) {}
+
+void CSaludoDlg::PonerTexto(const std::string& sTexto) {
+    m_sTexto = sTexto;
+}
+
+bool CSaludoDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetDlgItemText(IDC_EDIT_TEXTO, m_sTexto);
+    return true;
+}

@@ -1,0 +1,177 @@
+// The receipt form: its start-up, its command table and the commands that open other windows.
+#include "form/recibodlg.h"
+
+#include <cstddef>
+
+#include "app/aboutdlg.h"
+#include "app/saludodlg.h"
+#include "form/campos.h"
+#include "lang/idiomas.h"
+#include "money/configdlg.h"
+#include "options/calendariodlg.h"
+#include "options/colorrecibo.h"
+#include "options/disenorecibodlg.h"
+#include "options/logotipodlg.h"
+#include "output/vistapreviadlg.h"
+#include "settings/ficherostxt.h"
+
+namespace {
+
+constexpr int kPlantillaRecibo = 102;
+
+bool EsBoton(const ControlTemplate& c) {
+    return c.kind == ControlKind::Button || c.kind == ControlKind::ImageButton;
+}
+
+// The control that Tab would reach from nActual: the next tab stop in template order that is
+// visible and enabled, wrapping round; 0 when there is none.
+const ControlTemplate* SiguienteTabulacion(const DialogWindow& w, int nActual) {
+    const DialogTemplate* tmpl = BuscarPlantilla(kPlantillaRecibo);
+    const std::vector<ControlTemplate>& controles = tmpl->controls;
+    std::size_t inicio = 0;
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        if (controles[i].id == nActual) {
+            inicio = i + 1;
+        }
+    }
+    for (std::size_t n = 0; n < controles.size(); ++n) {
+        const ControlTemplate& c = controles[(inicio + n) % controles.size()];
+        if ((c.style & kTabStop) != 0 && w.IsVisible(c.id) && w.IsEnabled(c.id)) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+const ControlTemplate* ControlDePlantilla(int id) {
+    for (const ControlTemplate& c : BuscarPlantilla(kPlantillaRecibo)->controls) {
+        if (c.id == id) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+// The first start is the one that finds no currency settings stored: CargarConfiguracion then
+// stores the regional values together with the marker "GetProfileString ok" = 1, and that
+// marker is the record of the first start. Reading it before the load therefore tells the
+// first start without adding a key of our own to a settings file that is nearly full.
+bool EsPrimerInicio() {
+    return LeerValorEntero("Aplicacion Recibos", "GetProfileString ok", 0) == 0;
+}
+
+}  // namespace
+
+CReciboDlg::CReciboDlg() : CDialog(kPlantillaRecibo) {
+    RegistrarComandos();
+}
+
+void CReciboDlg::RegistrarComandos() {
+    On(IDC_BUTTON_MAS, Notify::Clicked, [this] { IncrementarNumero(); });
+    On(IDC_BUTTON_CALENDARIO, Notify::Clicked, [this] { OnCalendario(); });
+    On(IDC_BUTTON_GUARDAR, Notify::Clicked, [this] { GuardarRecibo(); });
+    On(IDC_BUTTON_CARGAR, Notify::Clicked, [this] { CargarRecibo(); });
+    On(IDC_BUTTON_SALIR, Notify::Clicked, [this] { OnOK(); });
+    On(IDC_BUTTON_IMPRIMIR_IMG, Notify::Clicked, [this] { OnImprimir(); });
+    On(IDC_BUTTON_IMPRIMIR, Notify::Clicked, [this] { OnImprimir(); });
+    On(IDC_BUTTON_VISTA, Notify::Clicked, [this] { OnVistaPrevia(); });
+    On(IDC_BUTTON_FONDO, Notify::Clicked, [] {
+        CDisenoReciboDlg dlgDiseno;
+        dlgDiseno.DoModal();
+    });
+    On(IDC_BUTTON_COLOR, Notify::Clicked, [] { ElegirColorRecibo(); });
+    On(IDC_BUTTON_LOGOTIPO, Notify::Clicked, [] {
+        CLogotipoDlg dlgLogotipo;
+        dlgLogotipo.DoModal();
+    });
+    On(IDC_BUTTON_MONEDA, Notify::Clicked, [this] { OnMoneda(); });
+    On(IDC_BUTTON_DEFECTO, Notify::Clicked, [this] { CargarEtiquetas(); });
+    On(IDC_BUTTON_EDITAR, Notify::Clicked, [this] { ModoEditarConceptos(); });
+    On(IDC_BUTTON_ACEPTAR, Notify::Clicked, [this] {
+        GuardarEtiquetas();
+        ModoNormal();
+    });
+    On(IDC_BUTTON_CANCELAR, Notify::Clicked, [this] {
+        CargarEtiquetas();
+        ModoNormal();
+    });
+    for (const CampoImporte& campo : kImportesRecibo) {
+        On(campo.nControl, Notify::Changed, [this] { RecalcularTotal(); });
+        On(campo.nControl, Notify::FocusLost, [this] { NormalizarImportes(); });
+    }
+    On(IDC_EDIT_FECHA, Notify::FocusLost, [this] { NormalizarImportes(); });
+}
+
+bool CReciboDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    Window().AddMenuItem(kTextoAcercaDe, IDM_ABOUTBOX);
+    LeerIdioma();
+    const bool bPrimerInicio = EsPrimerInicio();
+    CGlobalCurrency::CargarConfiguracion();
+    if (bPrimerInicio) {
+        CSaludoDlg dlgSaludo;
+        dlgSaludo.DoModal();
+    }
+    CargarEtiquetas();
+    CargarRecibo();
+    RecalcularTotal();
+    PonerTextosBotones();
+    ModoNormal();
+    PonerImagenes();
+    NormalizarImportes();
+    return true;  // the focus goes to the first tab stop, the number field
+}
+
+void CReciboDlg::OnEnterKey() {
+    DialogWindow& w = Window();
+    const int nActual = w.GetFocusId();
+    const ControlTemplate* actual = ControlDePlantilla(nActual);
+    if (actual != nullptr && EsBoton(*actual)) {
+        Notificar(nActual, Notify::Clicked);
+        return;
+    }
+    if (const ControlTemplate* siguiente = SiguienteTabulacion(w, nActual)) {
+        w.SetFocus(siguiente->id);
+    }
+}
+
+void CReciboDlg::OnSysCommand(int command) {
+    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+        return;
+    }
+    CDialog::OnSysCommand(command);
+}
+
+void CReciboDlg::OnImprimir() {
+    ReciboData recibo;
+    RellenarRecibo(recibo);
+    recibo.ImprimirRecibo();
+}
+
+void CReciboDlg::OnVistaPrevia() {
+    CVistaPreviaDlg dlgVista;
+    RellenarRecibo(dlgVista.m_recibo);
+    dlgVista.DoModal();
+}
+
+// Nothing is stored here: the date is saved with the rest of the receipt.
+void CReciboDlg::OnCalendario() {
+    CCalendarioDlg dlgCalendario;
+    if (dlgCalendario.DoModal() == IDOK && dlgCalendario.m_fecha) {
+        SetDlgItemText(IDC_EDIT_FECHA, FechaATexto(*dlgCalendario.m_fecha));
+    }
+}
+
+// The amounts are parsed under the old settings and written under the new ones, so they keep
+// their values when the separators change.
+void CReciboDlg::OnMoneda() {
+    const std::array<CGlobalCurrency, 6> importes = LeerImportes();
+    CConfigDlg dlgConfig;
+    dlgConfig.DoModal();
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        SetDlgItemText(kImportesRecibo[i].nControl, importes[i].TextoFormulario());
+    }
+    RecalcularTotal();
+}

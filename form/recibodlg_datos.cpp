@@ -1,0 +1,112 @@
+// The form's fields and the settings file: saving and loading the receipt and the labels,
+// the running total, the receipt number and gathering the record for printing.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "form/campos.h"
+#include "form/numero.h"
+#include "form/recibodlg.h"
+#include "lang/idiomas.h"
+#include "settings/ficherostxt.h"
+
+namespace {
+
+using Pares = std::vector<std::pair<std::string, std::string>>;
+
+// All texts are read before the first write, then written in one rewrite that leaves the
+// file as writing them one by one in table order would.
+template <class Tabla>
+void GuardarCampos(const CReciboDlg& dlg, const Tabla& tabla) {
+    Pares pares;
+    pares.reserve(tabla.size());
+    for (const auto& campo : tabla) {
+        pares.emplace_back(campo.sClave, dlg.GetDlgItemText(campo.nControl));
+    }
+    EscribirValores(kSeccionConceptos, pares);
+}
+
+const char* ClaveDe(int nControl) {
+    for (const CampoGuardado& campo : kCamposRecibo) {
+        if (campo.nControl == nControl) {
+            return campo.sClave;
+        }
+    }
+    return nullptr;
+}
+
+CGlobalCurrency Sumar(const std::array<CGlobalCurrency, 6>& importes) {
+    CGlobalCurrency cuTotal;
+    for (const CGlobalCurrency& cu : importes) {
+        cuTotal += cu;
+    }
+    return cuTotal;
+}
+
+}  // namespace
+
+void CReciboDlg::GuardarRecibo() {
+    GuardarCampos(*this, kCamposRecibo);
+}
+
+// Setting an amount raises its change notification, so the total follows each one.
+void CReciboDlg::CargarRecibo() {
+    for (const CampoGuardado& campo : kCamposRecibo) {
+        SetDlgItemText(campo.nControl, LeerValor(kSeccionConceptos, campo.sClave, ""));
+    }
+}
+
+void CReciboDlg::GuardarEtiquetas() {
+    GuardarCampos(*this, kEtiquetas);
+}
+
+// A label never stored shows the current language's text; one stored empty stays empty.
+void CReciboDlg::CargarEtiquetas() {
+    for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
+        const std::string sDefecto = TextoIdioma9(static_cast<int>(i));
+        SetDlgItemText(kEtiquetas[i].nControl,
+                       LeerValor(kSeccionConceptos, kEtiquetas[i].sClave, sDefecto));
+    }
+}
+
+std::array<CGlobalCurrency, 6> CReciboDlg::LeerImportes() const {
+    std::array<CGlobalCurrency, 6> importes;
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        importes[i].AsignarTexto(GetDlgItemText(kImportesRecibo[i].nControl));
+    }
+    return importes;
+}
+
+// The total is never read back: it is always the sum of the six amount fields.
+void CReciboDlg::RecalcularTotal() {
+    SetDlgItemText(IDC_EDIT_IMPORTE, Sumar(LeerImportes()).TextoFormulario());
+}
+
+// Each rewrite raises a change and so a recalculation; the fields not yet rewritten hold the
+// same values, so the total shown does not move meanwhile.
+void CReciboDlg::NormalizarImportes() {
+    const std::array<CGlobalCurrency, 6> importes = LeerImportes();
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        SetDlgItemText(kImportesRecibo[i].nControl, importes[i].TextoFormulario());
+    }
+    SetDlgItemText(IDC_EDIT_IMPORTE, Sumar(importes).TextoFormulario());
+}
+
+// The new number is stored at once, so the next start shows it even if the receipt is not
+// saved.
+void CReciboDlg::IncrementarNumero() {
+    const std::string sNumero = SiguienteNumero(GetDlgItemText(IDC_EDIT_NUMERO));
+    SetDlgItemText(IDC_EDIT_NUMERO, sNumero);
+    EscribirValor(kSeccionConceptos, ClaveDe(IDC_EDIT_NUMERO), sNumero);
+}
+
+void CReciboDlg::RellenarRecibo(ReciboData& recibo) const {
+    for (const CampoTexto& campo : kTextosRecibo) {
+        recibo.*campo.pMiembro = GetDlgItemText(campo.nControl);
+    }
+    const std::array<CGlobalCurrency, 6> importes = LeerImportes();
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        recibo.*kImportesRecibo[i].pMiembro = importes[i];
+    }
+    recibo.cuImporte = Sumar(importes);
+}

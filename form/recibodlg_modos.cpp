@@ -1,0 +1,114 @@
+// The form's two modes, normal and label editing, and its button captions and pictures.
+#include <array>
+#include <utility>
+
+#include "form/campos.h"
+#include "form/recibodlg.h"
+#include "lang/idiomas.h"
+#include "platform/services.h"
+
+namespace {
+
+// Commands enabled in normal mode and disabled while the labels are edited.
+constexpr std::array kComandosActivables = {
+    IDC_BUTTON_SALIR,    IDC_BUTTON_GUARDAR, IDC_BUTTON_IMPRIMIR_IMG, IDC_BUTTON_VISTA,
+    IDC_BUTTON_IMPRIMIR, IDC_BUTTON_FONDO,   IDC_BUTTON_COLOR,        IDC_BUTTON_LOGOTIPO,
+    IDC_BUTTON_MONEDA,   IDC_BUTTON_DEFECTO, IDC_BUTTON_EDITAR,       IDC_BUTTON_CALENDARIO,
+    IDC_BUTTON_MAS,
+};
+// Commands shown in normal mode and hidden while the labels are edited; the calendar and
+// "+" stay in sight, disabled, and the load button is hidden but never disabled.
+constexpr std::array kComandosVisibles = {
+    IDC_BUTTON_SALIR,    IDC_BUTTON_GUARDAR, IDC_BUTTON_IMPRIMIR_IMG, IDC_BUTTON_VISTA,
+    IDC_BUTTON_IMPRIMIR, IDC_BUTTON_CARGAR,  IDC_BUTTON_FONDO,        IDC_BUTTON_COLOR,
+    IDC_BUTTON_LOGOTIPO, IDC_BUTTON_MONEDA,  IDC_BUTTON_DEFECTO,      IDC_BUTTON_EDITAR,
+};
+// "Aceptar" and "Cancelar" of label editing, in the places of "Imprimir" and "Vista Previa".
+constexpr std::array kBotonesEdicion = {IDC_BUTTON_ACEPTAR, IDC_BUTTON_CANCELAR};
+
+// Captions from the language table, group 2.
+constexpr std::array<std::pair<int, int>, 9> kTextosBotones = {{
+    {IDC_BUTTON_FONDO, 1},
+    {IDC_BUTTON_COLOR, 2},
+    {IDC_BUTTON_LOGOTIPO, 3},
+    {IDC_BUTTON_MONEDA, 5},
+    {IDC_BUTTON_DEFECTO, 6},
+    {IDC_BUTTON_EDITAR, 7},
+    {IDC_BUTTON_ACEPTAR, 8},
+    {IDC_BUTTON_CANCELAR, 9},
+    {IDC_BUTTON_IMPRIMIR, 10},
+}};
+
+// Pictures of the image buttons (button, bitmap resource), in loading order.
+constexpr std::array<std::pair<int, int>, 5> kImagenesBotones = {{
+    {IDC_BUTTON_IMPRIMIR_IMG, 210},
+    {IDC_BUTTON_SALIR, 211},
+    {IDC_BUTTON_GUARDAR, 209},
+    {IDC_BUTTON_CARGAR, 222},
+    {IDC_BUTTON_CALENDARIO, 1122},
+}};
+
+int IdDe(const CampoGuardado& campo) {
+    return campo.nControl;
+}
+int IdDe(const CampoEtiqueta& campo) {
+    return campo.nControl;
+}
+
+template <class Tabla>
+void SoloLectura(DialogWindow& w, const Tabla& tabla, bool bSoloLectura) {
+    for (const auto& c : tabla) {
+        w.SetReadOnly(IdDe(c), bSoloLectura);
+    }
+}
+
+template <class Tabla>
+void Activar(DialogWindow& w, const Tabla& tabla, bool bActivo) {
+    for (const int id : tabla) {
+        w.Enable(id, bActivo);
+    }
+}
+
+template <class Tabla>
+void Mostrar(DialogWindow& w, const Tabla& tabla, bool bVisible) {
+    for (const int id : tabla) {
+        w.Show(id, bVisible);
+    }
+}
+
+}  // namespace
+
+void CReciboDlg::ModoNormal() {
+    DialogWindow& w = Window();
+    SoloLectura(w, kEtiquetas, true);
+    SoloLectura(w, kCamposRecibo, false);
+    w.SetReadOnly(IDC_EDIT_IMPORTE, true);
+    Activar(w, kComandosActivables, true);
+    Mostrar(w, kComandosVisibles, true);
+    Activar(w, kBotonesEdicion, false);
+    Mostrar(w, kBotonesEdicion, false);
+}
+
+void CReciboDlg::ModoEditarConceptos() {
+    DialogWindow& w = Window();
+    SoloLectura(w, kEtiquetas, false);
+    SoloLectura(w, kCamposRecibo, true);
+    w.SetReadOnly(IDC_EDIT_IMPORTE, true);
+    Activar(w, kComandosActivables, false);
+    Activar(w, kBotonesEdicion, true);
+    Mostrar(w, kComandosVisibles, false);
+    Mostrar(w, kBotonesEdicion, true);
+}
+
+// Set once at start-up; "Vista Previa" keeps its template caption.
+void CReciboDlg::PonerTextosBotones() {
+    for (const auto& [nControl, nIndice] : kTextosBotones) {
+        SetDlgItemText(nControl, TextoIdioma2(nIndice));
+    }
+}
+
+void CReciboDlg::PonerImagenes() {
+    for (const auto& [nControl, nRecurso] : kImagenesBotones) {
+        Window().SetImage(nControl, Servicios().LoadResourceBitmap(nRecurso));
+    }
+}
