@@ -1,0 +1,102 @@
+// The command line: the stored receipt as a PDF file or on a printer, without any window.
+#include "app/linea_comandos.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "output/imprimirrecibo.h"
+#include "output/recibo_guardado.h"
+#include "platform/qt/qt_devices.h"
+#include "platform/qt/qt_platform.h"
+
+namespace {
+
+constexpr const char* kVersion = "1.0.0";
+constexpr int kSalidaUso = 2;
+
+constexpr const char* kUso =
+    "Usage: brixamo [OPTION]\n"
+    "Fills in, previews and prints payment receipts. Without an option the form opens.\n"
+    "\n"
+    "  --pdf FILE         write the stored receipt to FILE as a one-page A4 PDF\n"
+    "  --print [PRINTER]  print the stored receipt on the CUPS queue PRINTER, or on the\n"
+    "                     default printer, without a dialog\n"
+    "  --help             show this help and exit\n"
+    "  --version          show the version and exit\n";
+
+int ErrorDeUso(const std::string& sMensaje) {
+    std::fprintf(stderr, "brixamo: %s\n%s", sMensaje.c_str(), kUso);
+    return kSalidaUso;
+}
+
+// The toolkit without a window: the offscreen platform unless one was asked for.
+std::unique_ptr<QtPlatform> ArrancarSinVentana(int& argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    return std::make_unique<QtPlatform>(argc, argv);
+}
+
+int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
+    const auto plataforma = ArrancarSinVentana(argc, argv);
+    const ReciboData recibo = LeerReciboGuardado();
+    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
+    if (!dc || !ImprimirEnDispositivo(recibo, *dc)) {
+        std::fprintf(stderr, "brixamo: cannot write the PDF file '%s'\n", sFichero.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
+    const auto plataforma = ArrancarSinVentana(argc, argv);
+    const std::unique_ptr<PrintDevice> dc = CreatePrinterDevice(sImpresora);
+    if (!dc) {
+        if (sImpresora.empty()) {
+            std::fprintf(stderr, "brixamo: there is no default printer\n");
+        } else {
+            std::fprintf(stderr, "brixamo: there is no printer named '%s'\n", sImpresora.c_str());
+        }
+        return 1;
+    }
+    if (!ImprimirEnDispositivo(LeerReciboGuardado(), *dc)) {
+        std::fprintf(stderr, "brixamo: the printer could not take the receipt\n");
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::string& sOpcion = args[0];
+    if ((sOpcion == "--help" || sOpcion == "--version") && args.size() > 1) {
+        return ErrorDeUso(sOpcion + " takes no argument");
+    }
+    if (sOpcion == "--help") {
+        std::fputs(kUso, stdout);
+        return 0;
+    }
+    if (sOpcion == "--version") {
+        std::printf("brixamo %s\n", kVersion);
+        return 0;
+    }
+    if (sOpcion == "--pdf") {
+        if (args.size() != 2 || args[1].empty()) {
+            return ErrorDeUso("--pdf needs exactly one file name");
+        }
+        return EscribirPdf(argc, argv, args[1]);
+    }
+    if (sOpcion == "--print") {
+        if (args.size() > 2) {
+            return ErrorDeUso("--print takes at most one printer name");
+        }
+        return Imprimir(argc, argv, args.size() == 2 ? args[1] : std::string());
+    }
+    return ErrorDeUso("unknown option '" + sOpcion + "'");
+}

@@ -1,0 +1,93 @@
+// Amounts drawn as rows of glyph cells copied from the glyph sheet (bitmap 147): one cell of
+// 22 x 39 pixels per character, the standard currency signs in row 8.
+#include <string>
+
+#include "money/globalcurrency.h"
+#include "output/bitmaputilitis.h"
+#include "output/espacios.h"
+#include "platform/device.h"
+#include "platform/services.h"
+
+namespace {
+
+constexpr int kIdHojaGlifos = 147;
+constexpr int kAnchoCelda = 22;
+constexpr int kAltoCelda = 39;
+constexpr int kCeldasPorFila = 40;
+constexpr int kPrimerCaracter = 9;  // the character with code c is cell c + 9
+constexpr int kFilaSignos = 8;
+constexpr char kMarcaSigno = '|';
+constexpr char kSinSigno = 'h';  // "|h": no sign at all
+constexpr std::size_t kCeldasImporte = 17;
+
+// The sheet is a constant resource of the program: it is decoded at the first cell drawn and
+// kept, instead of being loaded again for each of the 17 cells of every amount.
+BitmapPtr HojaGlifos() {
+    static BitmapPtr s_hoja;
+    if (!s_hoja) {
+        Palette paleta;
+        CargarBitmapYPaleta(kIdHojaGlifos, s_hoja, paleta);
+    }
+    return s_hoja;
+}
+
+// The cell in column nColumna of row nFila; a cell outside the sheet (a sign letter beyond the
+// table) draws nothing.
+void CopiarCelda(Device& dc, int x, int y, int nColumna, int nFila) {
+    const BitmapPtr hoja = HojaGlifos();
+    const int sx = nColumna * kAnchoCelda;
+    const int sy = nFila * kAltoCelda;
+    if (!hoja || sx < 0 || sx + kAnchoCelda > hoja->width || sy + kAltoCelda > hoja->height) {
+        return;
+    }
+    dc.BitBlt(x, y, kAnchoCelda, kAltoCelda, *hoja, sx, sy);
+}
+
+// Every sign mark replaced by the custom sign's text; the inserted text is not searched again.
+std::string SustituirMarcas(const std::string& sPatron, const std::string& sSimbolo) {
+    std::string sTexto;
+    for (const char c : sPatron) {
+        if (c == kMarcaSigno) {
+            sTexto += sSimbolo;
+        } else {
+            sTexto += c;
+        }
+    }
+    return sTexto;
+}
+
+}  // namespace
+
+void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char c) {
+    if (c != kMarcaSigno) {
+        const int nCelda = c + kPrimerCaracter;
+        CopiarCelda(dc, x, y, nCelda % kCeldasPorFila, nCelda / kCeldasPorFila);
+        return;
+    }
+    if (!SimboloEstandar()) {
+        Servicios().MessageBox("Error en moneda CGlobalCurrency::WriteCharToDevice");
+        CopiarCelda(dc, x, y, 0, 0);
+        return;
+    }
+    const char cLetra = s_sSimbolo.size() > 1 ? s_sSimbolo[1] : '\0';
+    if (cLetra == kSinSigno) {
+        return;
+    }
+    // The letter's code minus 64 is the sign's column in row 8.
+    CopiarCelda(dc, x, y, static_cast<unsigned char>(cLetra) - 64, kFilaSignos);
+}
+
+void CGlobalCurrency::DibujarImporte(Device& dc, int x, int y) const {
+    std::string sTexto = PatronRecibo();
+    if (!SimboloEstandar()) {
+        sTexto = SustituirMarcas(sTexto, s_sSimbolo);
+    }
+    sTexto = QuitarEspaciosExtremos(sTexto);
+    const std::size_t n = sTexto.size();
+    for (std::size_t j = 0; j < kCeldasImporte; ++j) {
+        const unsigned char c = kCeldasImporte - j <= n
+                                    ? static_cast<unsigned char>(sTexto[n - kCeldasImporte + j])
+                                    : static_cast<unsigned char>(GetRelleno());
+        WriteCharToDevice(dc, x + kAnchoCelda * static_cast<int>(j), y, c);
+    }
+}

@@ -1,0 +1,154 @@
+// Drawing one receipt on a device at its physical size: frame, boxes, texts, total, logo and
+// the three vertical free texts, in logical units of 0.1 mm.
+#include <algorithm>
+#include <string>
+
+#include "form/recibodata.h"
+#include "output/disposicion_recibo.h"
+#include "output/espacios.h"
+#include "platform/device.h"
+#include "platform/services.h"
+#include "settings/ficherostxt.h"
+
+namespace {
+
+using namespace disposicion;
+
+LogFont Fuente(int nAlto, int nEscape = 0) {
+    return LogFont{kCaraLetra, nAlto, nEscape};
+}
+
+// One logical unit becomes 0.1 mm of the size the device reports for itself.
+void PrepararDispositivo(Device& dc) {
+    const int nAnchoMm = dc.GetDeviceCaps(HORZSIZE);
+    const int nAltoMm = dc.GetDeviceCaps(VERTSIZE);
+    const int nAnchoPx = dc.GetDeviceCaps(HORZRES);
+    const int nAltoPx = dc.GetDeviceCaps(VERTRES);
+    dc.SetMapModeAnisotropic();
+    dc.SetWindowExt(nAnchoMm * 10, nAltoMm * 10);
+    dc.SetViewportExt(nAnchoPx, nAltoPx);
+}
+
+// The frame's fill: the receipt colour (low byte of each component), solid or cross-hatched.
+Brush PincelMarco() {
+    const int nFondo = LeerValorEntero(kSeccionColor, "fondo", 0);
+    const int r = LeerValorEntero(kSeccionColor, "R", 200);
+    const int g = LeerValorEntero(kSeccionColor, "G", 255);
+    const int b = LeerValorEntero(kSeccionColor, "B", 255);
+    const BrushStyle estilo =
+        nFondo == kFondoRayado ? BrushStyle::DiagonalCrossHatch : BrushStyle::Solid;
+    return Brush{estilo, RGB(r, g, b)};
+}
+
+// The frame with its own pen and brush, then the boxes with the device's; from here on the
+// background mode is transparent. Returns the background mode the device had.
+int DibujarMarcoYCajas(Device& dc) {
+    const Pen penAnterior = dc.SelectPen(kPenMarco);
+    const Brush pincelAnterior = dc.SelectBrush(PincelMarco());
+    const int nModoAnterior = dc.GetBkMode();
+    dc.SetBkMode(TRANSPARENT);
+    dc.Rectangle(kMarco.left, kMarco.top, kMarco.right, kMarco.bottom);
+    dc.SelectPen(penAnterior);
+    dc.SelectBrush(pincelAnterior);
+    for (const Rect& caja : kCajas) {
+        dc.Rectangle(caja.left, caja.top, caja.right, caja.bottom);
+    }
+    return nModoAnterior;
+}
+
+void DibujarTexto(Device& dc, const std::string& sTexto, const Rect& rect, unsigned nFormato) {
+    if (!sTexto.empty()) {
+        dc.DrawText(sTexto, rect, nFormato);
+    }
+}
+
+template <std::size_t N>
+void DibujarTextos(Device& dc, const ReciboData& recibo, const std::array<TextoFijo, N>& textos) {
+    for (const TextoFijo& t : textos) {
+        DibujarTexto(dc, recibo.*t.pTexto, t.rect, t.formato);
+    }
+}
+
+// The total as text under a custom sign: right-aligned behind the fill characters, 16
+// characters in all.
+std::string TextoTotal(const CGlobalCurrency& cuImporte) {
+    const int nRelleno = CGlobalCurrency::GetRelleno();
+    const char cRelleno =
+        nRelleno == '#' || nRelleno == '*' || nRelleno == 'X' ? static_cast<char>(nRelleno) : ' ';
+    const std::string sTexto =
+        std::string(kLargoRelleno, cRelleno) + QuitarEspaciosExtremos(cuImporte.TextoRecibo());
+    return sTexto.substr(sTexto.size() - kLargoImporte);
+}
+
+void DibujarTotal(Device& dc, const CGlobalCurrency& cuImporte) {
+    if (CGlobalCurrency::SimboloEstandar()) {
+        cuImporte.DibujarImporte(dc, kImporteX, kImporteY);
+        return;
+    }
+    dc.SelectFont(Fuente(kAltoGrande));
+    dc.DrawText(TextoTotal(cuImporte), kRectImporte, DT_RIGHT);
+}
+
+void DibujarLineasConcepto(Device& dc, const ReciboData& recibo) {
+    int y = kPrimeraLineaY;
+    for (const LineaConcepto& linea : kLineasConcepto) {
+        DibujarTexto(dc, recibo.*linea.pConcepto,
+                     {kConceptoIzquierda, y, kConceptoDerecha, y + kPasoLinea}, DT_LEFT);
+        const CGlobalCurrency& cuImporte = recibo.*linea.pImporte;
+        if (!cuImporte.EsCero()) {
+            dc.DrawText(cuImporte.TextoFormulario(),
+                        {kImporteLineaIzquierda, y, kImporteLineaDerecha, y + kPasoLinea},
+                        DT_RIGHT);
+        }
+        y += kPasoLinea;
+    }
+}
+
+// The logo's top-left 300 x 750 pixels at most, one pixel per logical unit, opaque. A file
+// that cannot be loaded draws nothing.
+void DibujarLogo(Device& dc, const std::string& sRuta) {
+    if (sRuta.empty()) {
+        return;
+    }
+    const BitmapPtr logo = Servicios().LoadImageFile(sRuta);
+    if (!logo) {
+        return;
+    }
+    const int w = std::min(logo->width, kLogoAnchoMaximo);
+    const int h = std::min(logo->height, kLogoAltoMaximo);
+    dc.BitBlt(kLogoX, kLogoY, w, h, *logo, 0, 0);
+}
+
+void DibujarTextosLibres(Device& dc, const std::array<std::string, kTextosLibres.size()>& textos) {
+    dc.SelectFont(Fuente(kAltoVertical, kEscapeVertical));
+    for (std::size_t i = 0; i < kTextosLibres.size(); ++i) {
+        DibujarTexto(dc, textos[i], kTextosLibres[i].columna, kFormatoVertical);
+    }
+}
+
+}  // namespace
+
+void ReciboData::DibujarRecibo(Device& dc) const {
+    PrepararDispositivo(dc);
+    const int nModoAnterior = DibujarMarcoYCajas(dc);
+
+    const LogFont fuenteAnterior = dc.SelectFont(Fuente(kAltoPequena));
+    DibujarTextos(dc, *this, kEtiquetasCajas);
+    dc.SelectFont(Fuente(kAltoMediana));
+    DibujarTextos(dc, *this, kTextosCabecera);
+    DibujarTotal(dc, cuImporte);
+    dc.SelectFont(Fuente(kAltoMediana));
+    DibujarTextos(dc, *this, kTextosFechas);
+    DibujarLineasConcepto(dc, *this);
+    DibujarTextos(dc, *this, kTextosPie);
+
+    std::array<std::string, kTextosLibres.size()> textosLibres;
+    for (std::size_t i = 0; i < kTextosLibres.size(); ++i) {
+        textosLibres[i] = LeerValor(kSeccionRecibo, kTextosLibres[i].sClave, "");
+    }
+    DibujarLogo(dc, LeerValor(kSeccionRecibo, kClaveLogo, ""));
+    DibujarTextosLibres(dc, textosLibres);
+
+    dc.SetBkMode(nModoAnterior);
+    dc.SelectFont(fuenteAnterior);
+}

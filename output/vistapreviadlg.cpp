@@ -1,0 +1,33 @@
+// The preview: the same drawing as the printed page, on the window's client area; OK prints.
+#include "output/vistapreviadlg.h"
+
+#include "platform/services.h"
+
+namespace {
+constexpr int kPlantillaVistaPrevia = 225;
+constexpr int kBitmapImprimir = 210;
+constexpr int kBitmapCancelar = 211;
+}  // namespace
+
+CVistaPreviaDlg::CVistaPreviaDlg()
+    : CDialog(kPlantillaVistaPrevia),
+      m_bmpImprimir(Servicios().LoadResourceBitmap(kBitmapImprimir)),
+      m_bmpCancelar(Servicios().LoadResourceBitmap(kBitmapCancelar)) {}
+
+bool CVistaPreviaDlg::OnInitDialog() {
+    Window().SetImage(IDOK, m_bmpImprimir);
+    Window().SetImage(IDCANCEL, m_bmpCancelar);
+    Window().ShowMaximised();
+    return true;
+}
+
+// Every paint draws the whole receipt again, reading its settings and logo anew.
+void CVistaPreviaDlg::OnPaint(Device& dc) {
+    m_recibo.DibujarRecibo(dc);
+}
+
+// The preview closes with OK whether or not the print dialog was confirmed.
+void CVistaPreviaDlg::OnOK() {
+    m_recibo.ImprimirRecibo();
+    EndDialog(IDOK);
+}

@@ -2,14 +2,19 @@
 #pragma once
 
 #include "form/recibodata.h"
+#include "platform/bitmap.h"
 #include "platform/dialog.h"
 
 class CVistaPreviaDlg : public CDialog {
-public:
+  public:
     CVistaPreviaDlg();
     bool OnInitDialog() override;
     void OnPaint(Device& dc) override;
     void OnOK() override;
 
     ReciboData m_recibo;  // the caller copies the gathered receipt here before the run
+
+  private:
+    BitmapPtr m_bmpImprimir;  // 210, on OK
+    BitmapPtr m_bmpCancelar;  // 211, on Cancel
 };

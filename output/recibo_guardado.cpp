@@ -1,0 +1,56 @@
+// Gathering the stored receipt through the form's field tables.
+#include "output/recibo_guardado.h"
+
+#include <algorithm>
+#include <string>
+
+#include "form/campos.h"
+#include "lang/idiomas.h"
+#include "money/globalcurrency.h"
+#include "settings/ficherostxt.h"
+
+namespace {
+
+constexpr int kGrupoEtiquetas = 9;
+
+// What the form's field of this control holds after start-up: a label, or a stored field.
+std::string TextoGuardado(int nControl) {
+    const auto etiqueta =
+        std::find_if(kEtiquetas.begin(), kEtiquetas.end(),
+                     [&](const CampoEtiqueta& e) { return e.nControl == nControl; });
+    if (etiqueta != kEtiquetas.end()) {
+        const int nIndice = static_cast<int>(etiqueta - kEtiquetas.begin());
+        return LeerValor(kSeccionConceptos, etiqueta->sClave,
+                         TextoIdioma(kGrupoEtiquetas, nIndice));
+    }
+    const auto campo = std::find_if(kCamposRecibo.begin(), kCamposRecibo.end(),
+                                    [&](const CampoGuardado& c) { return c.nControl == nControl; });
+    return campo != kCamposRecibo.end() ? LeerValor(kSeccionConceptos, campo->sClave, "") : "";
+}
+
+// The start-up rewrites every amount in its form text; the print then parses that text.
+CGlobalCurrency ImporteGuardado(int nControl) {
+    CGlobalCurrency cuImporte;
+    cuImporte.AsignarTexto(TextoGuardado(nControl));
+    const std::string sCanonico = cuImporte.TextoFormulario();
+    cuImporte.AsignarTexto(sCanonico);
+    return cuImporte;
+}
+
+}  // namespace
+
+ReciboData LeerReciboGuardado() {
+    LeerIdioma();
+    CGlobalCurrency::CargarConfiguracion();
+    ReciboData recibo;
+    for (const CampoTexto& t : kTextosRecibo) {
+        recibo.*t.pMiembro = TextoGuardado(t.nControl);
+    }
+    CGlobalCurrency cuTotal;
+    for (const CampoImporte& i : kImportesRecibo) {
+        recibo.*i.pMiembro = ImporteGuardado(i.nControl);
+        cuTotal += recibo.*i.pMiembro;
+    }
+    recibo.cuImporte = cuTotal;
+    return recibo;
+}
