@@ -1,18 +1,14 @@
 #include "settings/lineas.h"
 
 CLineasConfiguracion::CLineasConfiguracion(const std::string& sTexto) {
-    std::string sActual;
-    int nCuenta = 0;
-    for (const char c : sTexto) {
-        if (nCuenta >= kMaxLineas) {
+    std::size_t nInicio = 0;
+    for (int nCuenta = 0; nCuenta < kMaxLineas; ++nCuenta) {
+        const auto nFin = sTexto.find('\n', nInicio);
+        if (nFin == std::string::npos) {
             break;
         }
-        if (c == '\n') {
-            m_sLinea[nCuenta++] = std::move(sActual);
-            sActual.clear();
-        } else {
-            sActual += c;
-        }
+        m_sLinea[nCuenta] = sTexto.substr(nInicio, nFin - nInicio);
+        nInicio = nFin + 1;
     }
 }
 
@@ -48,8 +44,24 @@ void CLineasConfiguracion::Escribir(const std::string& sBuscada, const std::stri
         m_sLinea[j] = sBuscada;
         m_sLinea[j + 1] = sValor;
     }
-    // A rewrite keeps only the pairs before the first empty key line.
-    for (int j = PrimerParVacio(); j < kMaxLineas; ++j) {
+    Compactar();
+}
+
+// A hand-edited file may hold a pair with an empty key line; no read can reach it, and the
+// pairs after it move up so that a rewrite keeps them.
+void CLineasConfiguracion::Compactar() {
+    int nDestino = 0;
+    for (int j = 0; j < kMaxLineas; j += 2) {
+        if (m_sLinea[j].empty()) {
+            continue;
+        }
+        if (j != nDestino) {
+            m_sLinea[nDestino] = std::move(m_sLinea[j]);
+            m_sLinea[nDestino + 1] = std::move(m_sLinea[j + 1]);
+        }
+        nDestino += 2;
+    }
+    for (int j = nDestino; j < kMaxLineas; ++j) {
         m_sLinea[j].clear();
     }
 }

@@ -17,8 +17,9 @@ class CLineasConfiguracion {
     const std::string* Buscar(const std::string& sBuscada) const;
 
     // Updates the pair in place, or adds it at the first empty key line; with every pair in
-    // use a new key is not added. Afterwards the lines hold exactly what a rewrite of the file
-    // followed by a fresh read would give, so several writes in a row match single writes.
+    // use a new key is not added. Afterwards pairs with an empty key line are gone and the
+    // lines hold exactly what a rewrite of the file followed by a fresh read would give, so
+    // several writes in a row match single writes.
     void Escribir(const std::string& sBuscada, const std::string& sValor);
 
     // The file text: the pairs up to the first empty key line, each line ended by a line feed.
@@ -27,6 +28,7 @@ class CLineasConfiguracion {
   private:
     int IndiceDe(const std::string& sBuscada) const;
     int PrimerParVacio() const;
+    void Compactar();
 
     std::array<std::string, kMaxLineas> m_sLinea;
 };

@@ -1,0 +1,24 @@
+// A fresh folder for the settings file, named by BRIXAMO_HOME while the object lives.
+#pragma once
+
+#include <string>
+
+class CarpetaTemporal {
+  public:
+    CarpetaTemporal();
+    ~CarpetaTemporal();
+    CarpetaTemporal(const CarpetaTemporal&) = delete;
+    CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
+
+    const std::string& Ruta() const { return m_sRuta; }
+    std::string Fichero() const { return m_sRuta + "/tarvel.inf"; }
+
+  private:
+    std::string m_sRuta;
+    std::string m_sAnterior;
+    bool m_bHabiaAnterior = false;
+};
+
+// Raw bytes of a file ("" when it cannot be read) and a raw write.
+std::string BytesDe(const std::string& sRuta);
+void PonerBytes(const std::string& sRuta, const std::string& sBytes);
