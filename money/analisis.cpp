@@ -1,48 +1,65 @@
 // Text to amounts: the lenient reading of an amount field.
 #include "money/globalcurrency.h"
 
-#include "settings/ficherostxt.h"
-
 namespace {
 
-// Decimal digits to whole units, stopping at the largest count of units an amount can hold:
-// the result is then one more than that, which the caller clamps.
-std::int64_t LeerUnidades(const std::string& sDigitos, std::int64_t nTope) {
-    std::int64_t n = 0;
-    for (char c : sDigitos) {
-        n = n * 10 + (c - '0');
-        if (n > nTope) {
-            return nTope + 1;
+// The digits of an amount field as they are met: whole units until the decimal separator,
+// then the decimals, of which only the first six count.
+class DigitosImporte {
+  public:
+    explicit DigitosImporte(std::int64_t nTopeUnidades) : m_nTope(nTopeUnidades) {}
+
+    void Anadir(char c) {
+        if (!m_bDecimales) {
+            // Past the largest count of units an amount can hold the count stays one above it.
+            m_nUnidades = m_nUnidades > m_nTope ? m_nUnidades : m_nUnidades * 10 + (c - '0');
+        } else if (m_nDecimales < 6) {
+            m_sDecimales[m_nDecimales++] = c;
         }
     }
-    return n;
-}
+    void EmpiezanDecimales() { m_bDecimales = true; }
+
+    std::int64_t Unidades() const { return m_nUnidades > m_nTope ? m_nTope + 1 : m_nUnidades; }
+
+    // Ten-thousandths from the first four decimals, rounded on the sixth (the fifth never
+    // counts); the result may be 10000, which carries into the units.
+    std::int32_t Fraccion() const {
+        std::int32_t n = 0;
+        for (int i = 0; i < 4; ++i) {
+            n = n * 10 + (m_sDecimales[i] - '0');
+        }
+        return n + (m_sDecimales[5] > '4' ? 1 : 0);
+    }
+
+  private:
+    std::int64_t m_nTope;
+    std::int64_t m_nUnidades = 0;
+    bool m_bDecimales = false;
+    char m_sDecimales[6] = {'0', '0', '0', '0', '0', '0'};
+    int m_nDecimales = 0;
+};
 
 }  // namespace
 
+// Digits before the first decimal separator are whole units, every digit after it a decimal;
+// '-' or '(' anywhere makes the amount negative; everything else is skipped. Units beyond
+// what 64 bits of ten-thousandths hold give the largest amount of the sign.
 bool CGlobalCurrency::AsignarTexto(std::string sTexto) {
-    std::string sCadenaEnteros;
-    std::string sCadenaDecimales;
-    bool bDecimales = false;
+    const std::int64_t nTope = kImporteMaximo / 10000;
+    DigitosImporte digitos(nTope);
     bool bNegativo = false;
     const bool bHaySeparador = !s_sSeparadorDecimal.empty();
     for (char c : sTexto) {
         if (c >= '0' && c <= '9') {
-            (bDecimales ? sCadenaDecimales : sCadenaEnteros) += c;
+            digitos.Anadir(c);
         } else if (bHaySeparador && c == s_sSeparadorDecimal[0]) {
-            bDecimales = true;
+            digitos.EmpiezanDecimales();
         } else if (c == '-' || c == '(') {
             bNegativo = true;
         }
     }
-    sCadenaDecimales += "000000";
-
-    // Ten-thousandths from the first four decimals, rounded on the sixth (the fifth is
-    // skipped); 10000 carries into the units.
-    const std::int32_t nFraccion =
-        CadenaAEntero(sCadenaDecimales.substr(0, 4)) + (sCadenaDecimales[5] > '4' ? 1 : 0);
-    const std::int64_t nTope = kImporteMaximo / 10000;
-    const std::int64_t nUnidades = LeerUnidades(sCadenaEnteros, nTope);
+    const std::int64_t nUnidades = digitos.Unidades();
+    const std::int32_t nFraccion = digitos.Fraccion();
     const bool bFueraDeRango =
         nUnidades > nTope || (nUnidades == nTope && nFraccion > kImporteMaximo % 10000);
     const std::int64_t nMagnitud = bFueraDeRango ? kImporteMaximo : nUnidades * 10000 + nFraccion;

@@ -50,7 +50,8 @@ std::uint64_t Magnitud(std::int64_t n) {
 std::string TextoNumero(const CGlobalCurrency& cu) {
     std::string s = cu.TextoEnteros();
     if (CGlobalCurrency::GetDecimales() == 2) {
-        s += CGlobalCurrency::GetSeparadorDecimal() + cu.TextoDecimales();
+        s += CGlobalCurrency::GetSeparadorDecimal();
+        s += cu.TextoDecimales();
     }
     return s;
 }
@@ -59,16 +60,20 @@ std::string TextoNumero(const CGlobalCurrency& cu) {
 
 std::string CGlobalCurrency::AgruparDigitos(std::int64_t n) {
     std::uint64_t a = Magnitud(n);
-    std::string s;
+    char sDigitos[20];  // right to left
     int nDigitos = 0;
     do {
-        if (nDigitos > 0 && nDigitos % 3 == 0) {
-            s.insert(0, s_sSeparadorMiles);
-        }
-        s.insert(s.begin(), static_cast<char>('0' + a % 10));
+        sDigitos[nDigitos++] = static_cast<char>('0' + a % 10);
         a /= 10;
-        ++nDigitos;
     } while (a != 0);
+    std::string s;
+    s.reserve(nDigitos + (nDigitos - 1) / 3 * s_sSeparadorMiles.size());
+    for (int i = nDigitos - 1; i >= 0; --i) {
+        s += sDigitos[i];
+        if (i > 0 && i % 3 == 0) {
+            s += s_sSeparadorMiles;
+        }
+    }
     return s;
 }
 

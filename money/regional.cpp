@@ -142,12 +142,14 @@ bool Convertir(const std::string& sTexto, const std::string& sCodificacion, bool
 
 // A separator in Windows-1252. A blank the code page lacks becomes the no-break space 0xA0
 // (not a plain blank: it keeps the amount on one line as the locale's own blank does). Any
-// other character the code page lacks gives the separator the program takes when none is
-// stored.
+// other character the code page lacks, or an empty text where one is needed, gives the
+// separator the program takes when none is stored.
 std::string Separador1252(const DatosLocaleMonetario& datos, const std::string& sSeparador,
-                          const std::string& sDefecto) {
-    std::string sResultado;
-    return Convertir(sSeparador, datos.sCodificacion, true, sResultado) ? sResultado : sDefecto;
+                          const std::string& sDefecto, bool bPuedeFaltar) {
+    std::string s;
+    const bool bVale =
+        Convertir(sSeparador, datos.sCodificacion, true, s) && (bPuedeFaltar || !s.empty());
+    return bVale ? s : sDefecto;
 }
 
 std::string Recortar(const std::string& s) {
@@ -263,7 +265,10 @@ std::string TextoAgrupacion(const std::string& sAgrupacion) {
         if (c == nUltimo) {
             continue;  // "3;3" repeats the last size as "3" already does
         }
-        sGrupos += (sGrupos.empty() ? "" : ";") + std::to_string(c);
+        if (!sGrupos.empty()) {
+            sGrupos += ';';
+        }
+        sGrupos += std::to_string(c);
         nUltimo = c;
     }
     if (sGrupos.empty()) {
@@ -278,8 +283,9 @@ AjustesMoneda AjustesRegionales(const DatosLocaleMonetario& datos,
     ajustes.sNombreMoneda = sNombreMoneda;
     ajustes.sSimbolo = Simbolo1252(datos);
     ajustes.nDecimales = datos.nDecimales == CHAR_MAX ? 0 : datos.nDecimales;
-    ajustes.sSeparadorDecimal = Separador1252(datos, datos.sSeparadorDecimal, ".");
-    ajustes.sSeparadorMiles = Separador1252(datos, datos.sSeparadorMiles, ",");
+    // Without a decimal separator typed decimals would be read as units.
+    ajustes.sSeparadorDecimal = Separador1252(datos, datos.sSeparadorDecimal, ".", false);
+    ajustes.sSeparadorMiles = Separador1252(datos, datos.sSeparadorMiles, ",", true);
     ajustes.nTamanoGrupo = CadenaAEntero(TextoAgrupacion(datos.sAgrupacion));
     ajustes.nModoPositivo = ModoPositivo(datos);
     ajustes.nModoNegativo = ModoNegativo(datos);
