@@ -189,18 +189,16 @@ std::int32_t ModoPositivo(const DatosLocaleMonetario& datos) {
 // n_sign_posn (0 parentheses, 1 sign first, 2 sign last, 3 sign just before the symbol,
 // 4 sign just after the symbol). What the locale writes, and the mode chosen:
 //
-//   symbol first                          symbol last
-//   posn sep0      sep1       sep2        sep0      sep1       sep2
-//   0    ($1)  0   ($ 1) 14   ($1)*  0    (1$)  4   (1 $) 15   (1$)*  4
-//   1    -$1   1   -$ 1  9    -$1*   1    -1$   5   -1 $  8    -1$*   5
-//   2    $1-   3   $ 1-  11   $1-*   3    1$-   7   1 $-  10   1$-*   7
-//   3    -$1   1   -$ 1  9    -$1*   1    1-$   6   1-$*  6    1- $   13
-//   4    $-1   2   $-1*  2    $ -1   12   1$-   7   1 $-  10   1$-*   7
+//   symbol first                            symbol last
+//   posn sep0      sep1        sep2          sep0      sep1        sep2
+//   0    ($1)  0   ($ 1)  14   ( $1)*  0     (1$)  4   (1 $)  15   (1$ )*  4
+//   1    -$1   1   -$ 1   9    - $1*   1     -1$   5   -1 $   8    - 1$*   5
+//   2    $1-   3   $ 1-   11   $1 -*   3     1$-   7   1 $-   10   1$ -*   7
+//   3    -$1   1   -$ 1   9    - $1*   1     1-$   6   1 -$*  6    1- $    13
+//   4    $-1   2   $- 1*  2    $ -1    12    1$-   7   1 $-   10   1$ -*   7
 //
-// * the locale puts its blank where no Windows pattern has one (beside the parenthesis, or
-// between the sign and the symbol or number on the side away from the symbol): the pattern
-// with the same order and no blank is taken. Values out of range count as symbol first,
-// no blank, sign first.
+// * no Windows pattern has a blank in that place: the pattern with the same order and no
+// blank is taken. Values out of range count as symbol first, no blank, sign first.
 constexpr std::int32_t kModosNegativos[2][5][3] = {
     {{4, 15, 4}, {5, 8, 5}, {7, 10, 7}, {6, 6, 13}, {7, 10, 7}},
     {{0, 14, 0}, {1, 9, 1}, {3, 11, 3}, {1, 9, 1}, {2, 2, 12}}};

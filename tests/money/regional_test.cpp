@@ -160,6 +160,10 @@ struct CasoLocale {
     const char* sNegativo;
 };
 
+void PrintTo(const CasoLocale& c, std::ostream* os) {
+    *os << c.sLocale;
+}
+
 class LocalesReales : public ::testing::TestWithParam<CasoLocale> {};
 
 TEST_P(LocalesReales, ValoresQueEsperaSuUsuario) {
