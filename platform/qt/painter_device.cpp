@@ -1,0 +1,415 @@
+#include "platform/qt/painter_device.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLineF>
+#include <QPaintDevice>
+#include <QString>
+#include <QVector>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <tuple>
+#include <utility>
+
+#include "platform/qt/text_1252.h"
+
+namespace {
+
+// What a bitmap device without a palette can do: copies, stretched copies, DIBs.
+constexpr int kRasterCaps = 0x0001 | 0x0080 | 0x0800;
+
+// Cell height of a font described with height 0.
+constexpr int kDefaultCellPixels = 16;
+
+// Distance between neighbouring hatch lines, measured along x and y, in logical units: 20 units
+// are 2 mm under the renderer's 0.1 mm mapping, the 8-pixel pitch of a 96 dpi screen. The lines
+// are an eighth of the pitch wide, never thinner than one device pixel.
+constexpr double kHatchPitch = 20.0;
+constexpr double kHatchLineWidth = kHatchPitch / 8.0;
+
+const QColor kBackground(Qt::white);
+const QColor kTextColor(Qt::black);
+
+QColor ToQColor(COLORREF color) {
+    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+
+// A font resolved for a device: the QFont and its measured cell.
+struct ResolvedFont {
+    QFont font;
+    double ascent = 0;
+    double cellHeight = 0;
+};
+
+QFont BaseFont(const std::string& face) {
+    QFont font;
+    if (!face.empty()) {
+        font.setFamily(FromCp1252(face));
+    }
+    bool fixedPitch =
+        face.find("Courier") != std::string::npos || face.find("Mono") != std::string::npos;
+    font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::Serif);
+    font.setKerning(false);
+    return font;
+}
+
+double CellOf(const QFont& font, QPaintDevice* device) {
+    QFontMetricsF metrics(font, device);
+    return metrics.ascent() + metrics.descent();
+}
+
+// The pixel size whose ascent + descent comes closest to the wanted cell, found from the face's
+// proportions and corrected by measuring the neighbours (hinting may round the metrics).
+int PixelSizeForCell(const QFont& base, int cellPixels, QPaintDevice* device) {
+    QFont font = base;
+    font.setPixelSize(1000);
+    double cellPerPixel = CellOf(font, device) / 1000.0;
+    int estimate = std::max(1, static_cast<int>(std::lround(cellPixels / cellPerPixel)));
+    int best = estimate;
+    double bestError = -1;
+    for (int size = std::max(1, estimate - 2); size <= estimate + 2; ++size) {
+        font.setPixelSize(size);
+        double error = std::abs(CellOf(font, device) - cellPixels);
+        if (bestError < 0 || error < bestError) {
+            best = size;
+            bestError = error;
+        }
+    }
+    return best;
+}
+
+// Fonts are created on every drawing; the search for the pixel size is done once per face, cell
+// and resolution.
+ResolvedFont ResolveFont(const std::string& face, int cellPixels, QPaintDevice* device) {
+    static std::map<std::tuple<std::string, int, int>, int> pixelSizes;
+    QFont font = BaseFont(face);
+    auto key = std::make_tuple(face, cellPixels, device->logicalDpiY());
+    auto found = pixelSizes.find(key);
+    if (found == pixelSizes.end()) {
+        found = pixelSizes.emplace(key, PixelSizeForCell(font, cellPixels, device)).first;
+    }
+    font.setPixelSize(found->second);
+    QFontMetricsF metrics(font, device);
+    return {font, metrics.ascent(), metrics.ascent() + metrics.descent()};
+}
+
+// The lines of a text drawn without DT_SINGLELINE: broken at CR LF, CR or LF, never wrapped.
+QStringList LinesOf(const QString& text, unsigned format) {
+    if (format & DT_SINGLELINE) {
+        QString line = text;
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return {line};
+    }
+    QString normalised = text;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return normalised.split(QLatin1Char('\n'));
+}
+
+constexpr unsigned kVerticalCenter = 0x04;
+
+// The opaque copy of the part of the bitmap given in pixels, as the drawing code expects from
+// a DIB section: every pixel 0xFFRRGGBB.
+QImage OpaqueImage(const Bitmap& source, const QRect& part) {
+    QImage image(part.size(), QImage::Format_RGB32);
+    for (int y = 0; y < part.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < part.width(); ++x) {
+            line[x] = 0xFF000000u | source.Pixel(part.x() + x, part.y() + y);
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+struct PainterDevice::State {
+    QPainter* painter = nullptr;
+    QSize pixels;
+    QSizeF millimetres;
+    bool anisotropic = false;
+    int windowCx = 1;
+    int windowCy = 1;
+    int viewportCx = 1;
+    int viewportCy = 1;
+    Pen pen;
+    Brush brush;
+    LogFont font;
+    int bkMode = OPAQUE;
+
+    bool Drawable() const { return painter != nullptr && painter->isActive(); }
+    double ScaleX() const { return anisotropic ? double(viewportCx) / windowCx : 1.0; }
+    double ScaleY() const { return anisotropic ? double(viewportCy) / windowCy : 1.0; }
+    int DeviceX(int x) const { return static_cast<int>(std::lround(x * ScaleX())); }
+    int DeviceY(int y) const { return static_cast<int>(std::lround(y * ScaleY())); }
+
+    // The device pixels a logical rectangle covers, right and bottom exclusive, normalised.
+    QRect DeviceRect(int left, int top, int right, int bottom) const {
+        int x0 = DeviceX(left), x1 = DeviceX(right), y0 = DeviceY(top), y1 = DeviceY(bottom);
+        return QRect(QPoint(std::min(x0, x1), std::min(y0, y1)),
+                     QPoint(std::max(x0, x1) - 1, std::max(y0, y1) - 1));
+    }
+
+    QPen OutlinePen() const {
+        if (pen.width == 0) {
+            return QPen(ToQColor(pen.color), 0);
+        }
+        double width = std::max(1.0, pen.width * std::abs(ScaleX()));
+        QPen result(ToQColor(pen.color), width);
+        result.setJoinStyle(Qt::MiterJoin);
+        return result;
+    }
+
+    void FillHatch(const QRect& area) const;
+    void DrawLine(const QString& line, const ResolvedFont& font, QPointF cellTopLeft,
+                  double degrees) const;
+};
+
+// A 45-degree cross-hatch anchored at the device origin, clipped to the area; the gaps are
+// filled with the background colour in the opaque mode only.
+void PainterDevice::State::FillHatch(const QRect& area) const {
+    if (bkMode == OPAQUE) {
+        painter->fillRect(area, kBackground);
+    }
+    double pitch = std::max(2.0, kHatchPitch * std::abs(ScaleX()));
+    double width = kHatchLineWidth * std::abs(ScaleX());
+    painter->setPen(width < 1.0 ? QPen(ToQColor(brush.color), 0)
+                                : QPen(ToQColor(brush.color), width, Qt::SolidLine, Qt::FlatCap));
+    painter->setClipRect(area, Qt::IntersectClip);
+    QRectF bounds = QRectF(area).adjusted(-width, -width, width, width);
+    QVector<QLineF> lines;
+    // Lines x - y = k * pitch (falling to the right) and x + y = k * pitch (rising).
+    double first = std::floor((bounds.left() - bounds.bottom()) / pitch) * pitch;
+    for (double k = first; k <= bounds.right() - bounds.top(); k += pitch) {
+        lines.append(QLineF(bounds.top() + k, bounds.top(), bounds.bottom() + k, bounds.bottom()));
+    }
+    first = std::floor((bounds.left() + bounds.top()) / pitch) * pitch;
+    for (double k = first; k <= bounds.right() + bounds.bottom(); k += pitch) {
+        lines.append(QLineF(k - bounds.top(), bounds.top(), k - bounds.bottom(), bounds.bottom()));
+    }
+    painter->drawLines(lines);
+}
+
+// One line of text whose character cell starts at the given device point and runs at the given
+// angle (counter-clockwise); in the opaque mode its cell is filled with the background first.
+void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& font,
+                                    QPointF cellTopLeft, double degrees) const {
+    painter->save();
+    painter->translate(cellTopLeft);
+    painter->rotate(-degrees);
+    painter->setFont(font.font);
+    if (bkMode == OPAQUE) {
+        double advance = QFontMetricsF(font.font, painter->device()).horizontalAdvance(line);
+        painter->fillRect(QRectF(0, 0, advance, font.cellHeight), kBackground);
+    }
+    painter->setPen(kTextColor);
+    painter->drawText(QPointF(0, font.ascent), line);
+    painter->restore();
+}
+
+PainterDevice::PainterDevice() : state_(std::make_unique<State>()) {}
+
+PainterDevice::PainterDevice(QPainter& painter, QSize pixels, QSizeF millimetres)
+    : PainterDevice() {
+    Attach(painter, pixels, millimetres);
+}
+
+PainterDevice::~PainterDevice() = default;
+
+void PainterDevice::Attach(QPainter& painter, QSize pixels, QSizeF millimetres) {
+    state_->painter = &painter;
+    state_->pixels = pixels;
+    state_->millimetres = millimetres;
+}
+
+int PainterDevice::GetDeviceCaps(int index) const {
+    switch (index) {
+        case HORZSIZE:
+            return static_cast<int>(std::lround(state_->millimetres.width()));
+        case VERTSIZE:
+            return static_cast<int>(std::lround(state_->millimetres.height()));
+        case HORZRES:
+            return state_->pixels.width();
+        case VERTRES:
+            return state_->pixels.height();
+        case RASTERCAPS:
+            return kRasterCaps;
+        default:
+            return 0;
+    }
+}
+
+void PainterDevice::SetMapModeAnisotropic() {
+    state_->anisotropic = true;
+}
+
+// Zero extents are refused, as the platform's mapping calls refuse them.
+void PainterDevice::SetWindowExt(int cx, int cy) {
+    if (cx != 0 && cy != 0) {
+        state_->windowCx = cx;
+        state_->windowCy = cy;
+    }
+}
+
+void PainterDevice::SetViewportExt(int cx, int cy) {
+    if (cx != 0 && cy != 0) {
+        state_->viewportCx = cx;
+        state_->viewportCy = cy;
+    }
+}
+
+Pen PainterDevice::SelectPen(const Pen& pen) {
+    return std::exchange(state_->pen, pen);
+}
+
+Brush PainterDevice::SelectBrush(const Brush& brush) {
+    return std::exchange(state_->brush, brush);
+}
+
+LogFont PainterDevice::SelectFont(const LogFont& font) {
+    return std::exchange(state_->font, font);
+}
+
+int PainterDevice::GetBkMode() const {
+    return state_->bkMode;
+}
+
+int PainterDevice::SetBkMode(int mode) {
+    int previous = state_->bkMode;
+    if (mode == TRANSPARENT || mode == OPAQUE) {
+        state_->bkMode = mode;
+    }
+    return previous;
+}
+
+// The interior covers the device pixels of [left, right) x [top, bottom); the outline is
+// centred on the outermost pixel row and column of that area, so a one-pixel pen draws exactly
+// on them.
+void PainterDevice::Rectangle(int left, int top, int right, int bottom) {
+    if (!state_->Drawable()) {
+        return;
+    }
+    QRect area = state_->DeviceRect(left, top, right, bottom);
+    if (area.isEmpty()) {
+        return;
+    }
+    QPainter& painter = *state_->painter;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (state_->brush.style == BrushStyle::Solid) {
+        painter.fillRect(area, ToQColor(state_->brush.color));
+    } else {
+        state_->FillHatch(area);
+    }
+    painter.restore();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(state_->OutlinePen());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.restore();
+}
+
+// Unrotated text is placed as the platform's draw-text places it: each line's cell from the
+// top (or at the bottom, or centred, for a single line), aligned left, centred or right. A
+// rotated line is centred across the rectangle and starts at the edge it reads from (a line
+// at 90 degrees starts at the bottom), so a line longer than the rectangle is cut at its end.
+void PainterDevice::DrawText(const std::string& text, const Rect& rect, unsigned format) {
+    if (!state_->Drawable() || text.empty()) {
+        return;
+    }
+    QRect area = state_->DeviceRect(rect.left, rect.top, rect.right, rect.bottom);
+    if (area.isEmpty()) {
+        return;
+    }
+    QPainter& painter = *state_->painter;
+    const LogFont& logFont = state_->font;
+    int cellPixels =
+        logFont.height == 0
+            ? kDefaultCellPixels
+            : std::max(1,
+                       static_cast<int>(std::lround(std::abs(logFont.height * state_->ScaleY()))));
+    ResolvedFont font = ResolveFont(logFont.face, cellPixels, painter.device());
+    QFontMetricsF metrics(font.font, painter.device());
+
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    QRectF box(area.left(), area.top(), area.width(), area.height());
+    double degrees = (logFont.escapement % 3600) / 10.0;
+    if (degrees != 0) {
+        QString line = LinesOf(FromCp1252(text), format | DT_SINGLELINE).front();
+        double radians = degrees * std::numbers::pi / 180.0;
+        double along =
+            box.width() * std::abs(std::cos(radians)) + box.height() * std::abs(std::sin(radians));
+        QPointF start(-along / 2.0, -font.cellHeight / 2.0);
+        QPointF centre = box.center();
+        QPointF cellTopLeft(
+            centre.x() + start.x() * std::cos(radians) + start.y() * std::sin(radians),
+            centre.y() - start.x() * std::sin(radians) + start.y() * std::cos(radians));
+        state_->DrawLine(line, font, cellTopLeft, degrees);
+        painter.restore();
+        return;
+    }
+    QStringList lines = LinesOf(FromCp1252(text), format);
+    double top = box.top();
+    if (format & DT_SINGLELINE) {
+        if (format & DT_BOTTOM) {
+            top = box.bottom() - font.cellHeight;
+        } else if (format & kVerticalCenter) {
+            top = box.center().y() - font.cellHeight / 2.0;
+        }
+    }
+    for (const QString& line : lines) {
+        double advance = metrics.horizontalAdvance(line);
+        double x = box.left();
+        if (format & DT_CENTER) {
+            x = box.center().x() - advance / 2.0;
+        } else if (format & DT_RIGHT) {
+            x = box.right() - advance;
+        }
+        state_->DrawLine(line, font, QPointF(x, top), 0);
+        top += font.cellHeight;
+    }
+    painter.restore();
+}
+
+// The source rectangle is cut to the bitmap; what remains lands on the logical rectangle it
+// corresponds to, one source pixel per logical unit, stretched by the mapping.
+void PainterDevice::BitBlt(int x, int y, int w, int h, const Bitmap& source, int sx, int sy) {
+    if (!state_->Drawable() || w <= 0 || h <= 0) {
+        return;
+    }
+    QRect part = QRect(sx, sy, w, h).intersected(QRect(0, 0, source.width, source.height));
+    if (part.isEmpty() ||
+        source.pixels.size() < static_cast<std::size_t>(source.width) * source.height) {
+        return;
+    }
+    int left = x + (part.left() - sx);
+    int top = y + (part.top() - sy);
+    QRect target = state_->DeviceRect(left, top, left + part.width(), top + part.height());
+    if (target.isEmpty()) {
+        return;
+    }
+    QPainter& painter = *state_->painter;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(target), OpaqueImage(source, part));
+    painter.restore();
+}
+
+int PainterDevice::StartDoc(const std::string&) {
+    return 1;
+}
+int PainterDevice::StartPage() {
+    return 1;
+}
+int PainterDevice::EndPage() {
+    return 1;
+}
+int PainterDevice::EndDoc() {
+    return 1;
+}

@@ -1,0 +1,127 @@
+#include "platform/qt/qt_devices.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QString>
+
+#include "platform/qt/painter_device.h"
+#include "platform/qt/text_1252.h"
+
+namespace {
+
+// A print job on a paged surface: the painter opens at StartDoc and closes at EndDoc; the
+// surface is the page's printable area, with its origin at the area's top-left corner.
+class DocumentDevice : public PainterDevice {
+  public:
+    int StartDoc(const std::string& documentName) override {
+        if (painter_.isActive()) {
+            return 0;
+        }
+        SetTitle(FromCp1252(documentName));
+        if (!painter_.begin(&Surface())) {
+            return 0;
+        }
+        AttachToSurface();
+        pageOpen_ = true;
+        return 1;
+    }
+
+    int StartPage() override {
+        if (!painter_.isActive()) {
+            return 0;
+        }
+        if (!pageOpen_) {
+            if (!Surface().newPage()) {
+                return 0;
+            }
+            pageOpen_ = true;
+        }
+        return 1;
+    }
+
+    int EndPage() override {
+        if (!painter_.isActive() || !pageOpen_) {
+            return 0;
+        }
+        pageOpen_ = false;
+        return 1;
+    }
+
+    int EndDoc() override { return painter_.isActive() && painter_.end() ? 1 : 0; }
+
+  protected:
+    ~DocumentDevice() override = default;
+
+    virtual QPagedPaintDevice& Surface() = 0;
+    virtual void SetTitle(const QString& title) = 0;
+
+    // Called once the surface is set up, so the device reports its size before StartDoc.
+    void AttachToSurface() {
+        QPageLayout layout = Surface().pageLayout();
+        QSize pixels = layout.paintRectPixels(Surface().logicalDpiX()).size();
+        QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
+        Attach(painter_, pixels, millimetres);
+    }
+
+  private:
+    QPainter painter_;
+    bool pageOpen_ = false;
+};
+
+class PdfDevice final : public DocumentDevice {
+  public:
+    explicit PdfDevice(const QString& path) : writer_(path) {
+        writer_.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer_.setCreator(QStringLiteral("Brixamo"));
+        AttachToSurface();
+    }
+    ~PdfDevice() override { EndDoc(); }
+
+  private:
+    QPagedPaintDevice& Surface() override { return writer_; }
+    void SetTitle(const QString& title) override { writer_.setTitle(title); }
+
+    QPdfWriter writer_;
+};
+
+class PrinterDevice final : public DocumentDevice {
+  public:
+    explicit PrinterDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+        AttachToSurface();
+    }
+    ~PrinterDevice() override { EndDoc(); }
+
+  private:
+    QPagedPaintDevice& Surface() override { return *printer_; }
+    void SetTitle(const QString& title) override { printer_->setDocName(title); }
+
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace
+
+std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer) {
+    if (!printer) {
+        return nullptr;
+    }
+    return std::make_unique<PrinterDevice>(std::move(printer));
+}
+
+std::unique_ptr<PrintDevice> CreatePdfDevice(const std::string& path) {
+    return std::make_unique<PdfDevice>(QString::fromLocal8Bit(path.data(), qsizetype(path.size())));
+}
+
+std::unique_ptr<PrintDevice> CreatePrinterDevice(const std::string& queue) {
+    QPrinterInfo info = queue.empty() ? QPrinterInfo::defaultPrinter()
+                                      : QPrinterInfo::printerInfo(QString::fromLocal8Bit(
+                                            queue.data(), qsizetype(queue.size())));
+    if (info.isNull()) {
+        return nullptr;
+    }
+    return WrapPrinter(std::make_unique<QPrinter>(info, QPrinter::HighResolution));
+}
