@@ -1,0 +1,182 @@
+#include <QApplication>
+#include <QColorDialog>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "platform/qt/image_loading.h"
+#include "platform/qt/painter_device.h"
+#include "platform/qt/qt_dialog_window.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/text_1252.h"
+
+namespace {
+
+// Image editors tried in this order when $BRIXAMO_EDITOR names none.
+constexpr const char* kEditors[] = {"kolourpaint", "pinta", "gimp"};
+
+QWidget* BoxParent() {
+    return QApplication::activeModalWidget();
+}
+
+// "Bitmap Files (*.bmp)" with pattern "*.bmp" stays as it is; a label without its patterns
+// gets them appended, as the file dialog reads the patterns from the parentheses.
+QString NameFilter(const FileFilter& filter) {
+    const QString patterns = FromCp1252(filter.pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
+    const QString label = FromCp1252(filter.label);
+    const QString suffix = QStringLiteral("(%1)").arg(patterns);
+    return label.endsWith(suffix) ? label : QStringLiteral("%1 %2").arg(label, suffix).trimmed();
+}
+
+// The proposed name may be a folder followed by a pattern ("/home/ana\*.bmp"): the folder is
+// where the dialog opens, and only a plain name is proposed as the file.
+void Propose(QFileDialog& dialog, const QString& proposed) {
+    const qsizetype cut =
+        std::max(proposed.lastIndexOf(QLatin1Char('/')), proposed.lastIndexOf(QLatin1Char('\\')));
+    const QString folder = cut >= 0 ? proposed.left(cut) : QString();
+    const QString name = proposed.mid(cut + 1);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        dialog.setDirectory(folder);
+    }
+    if (!name.isEmpty() && !name.contains(QLatin1Char('*')) && !name.contains(QLatin1Char('?'))) {
+        dialog.selectFile(name);
+    }
+}
+
+QUrl TargetUrl(const QString& target) {
+    const QUrl url(target, QUrl::StrictMode);
+    // A scheme of one letter would be a drive, not a web or mail address.
+    if (url.isValid() && url.scheme().size() > 1) {
+        return url;
+    }
+    return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+}
+
+bool StartEditor(const QString& command, const QString& path) {
+    QStringList words = QProcess::splitCommand(command);
+    if (words.isEmpty()) {
+        return false;
+    }
+    const QString program = words.takeFirst();
+    words.append(path);  // one argument, spaces and all
+    return QProcess::startDetached(program, words);
+}
+
+}  // namespace
+
+std::unique_ptr<DialogWindow> QtServices::CreateDialogWindow(const DialogTemplate& tmpl,
+                                                             CDialog& owner) {
+    return std::make_unique<QtDialogWindow>(tmpl, owner);
+}
+
+int QtServices::RunModal(CDialog& dialog) {
+    dialog.Create();
+    return dialog.Window().Exec();
+}
+
+void QtServices::MessageBox(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brixamo"), FromCp1252(text),
+                    QMessageBox::Ok, BoxParent());
+    box.exec();
+}
+
+std::optional<COLORREF> QtServices::ChooseColor() {
+    const QColor color = QColorDialog::getColor(Qt::white, BoxParent());
+    if (!color.isValid()) {
+        return std::nullopt;
+    }
+    return RGB(color.red(), color.green(), color.blue());
+}
+
+std::optional<std::string> QtServices::GetOpenFileName(const std::string& defaultExtension,
+                                                       const std::string& proposedName,
+                                                       const std::vector<FileFilter>& filters) {
+    QFileDialog dialog(BoxParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(FromCp1252(defaultExtension));
+    QStringList nameFilters;
+    for (const FileFilter& filter : filters) {
+        nameFilters.append(NameFilter(filter));
+    }
+    dialog.setNameFilters(nameFilters);
+    Propose(dialog, FromCp1252(proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    // A path the program could not store would name another file when read back.
+    std::optional<std::string> path = ToCp1252Exact(dialog.selectedFiles().constFirst());
+    if (!path) {
+        MessageBox("El nombre del archivo contiene caracteres que el programa no puede guardar.");
+    }
+    return path;
+}
+
+std::unique_ptr<PrintDevice> QtServices::PrintSetup() {
+    // A fresh printer each time, so the dialog opens on the default printer.
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), BoxParent());
+    if (dialog.exec() != QDialog::Accepted || !printer->isValid()) {
+        return nullptr;
+    }
+    return WrapPrinter(std::move(printer));
+}
+
+bool QtServices::ShellOpen(const std::string& target) {
+    if (target.empty()) {
+        return false;
+    }
+    return QDesktopServices::openUrl(TargetUrl(FromCp1252(target)));
+}
+
+bool QtServices::OpenInImageEditor(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    const QString file = FromCp1252(path);
+    const QString chosen = qEnvironmentVariable("BRIXAMO_EDITOR");
+    if (!chosen.trimmed().isEmpty() && StartEditor(chosen, file)) {
+        return true;
+    }
+    for (const char* editor : kEditors) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(editor));
+        if (!program.isEmpty() && QProcess::startDetached(program, {file})) {
+            return true;
+        }
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+}
+
+BitmapPtr QtServices::LoadResourceBitmap(int id) {
+    return LoadBitmapResource(id);
+}
+
+BitmapPtr QtServices::LoadImageFile(const std::string& path) {
+    return LoadBitmapFromFile(path);
+}
+
+Date QtServices::Today() {
+    const QDate today = QDate::currentDate();
+    return Date{today.year(), today.month(), today.day()};
+}
+
+std::string QtServices::ShortDateText(const Date& date) {
+    const QDate value(date.year, date.month, date.day);
+    if (!value.isValid()) {
+        return std::string();
+    }
+    return ToCp1252(QLocale::system().toString(value, QLocale::ShortFormat));
+}
+
+std::string QtServices::CurrentDirectory() {
+    return ToCp1252(QDir::toNativeSeparators(QDir::currentPath()));
+}

@@ -1,0 +1,47 @@
+// Shorthands for writing the dialog templates as tables.
+#pragma once
+
+#include "platform/dialog_template.h"
+
+namespace plantillas {
+
+inline ControlTemplate Edit(int id, int x, int y, int cx, int cy,
+                            unsigned style = kBorder | kTabStop) {
+    return {id, ControlKind::Edit, x, y, cx, cy, "", style};
+}
+
+// An edit used as a label: bordered, not a tab stop.
+inline ControlTemplate Etiqueta(int id, int x, int y, int cx, int cy, unsigned style = 0) {
+    return {id, ControlKind::Edit, x, y, cx, cy, "", kBorder | style};
+}
+
+inline ControlTemplate Boton(int id, int x, int y, int cx, int cy, const char* text,
+                             unsigned style = 0) {
+    return {id, ControlKind::Button, x, y, cx, cy, text, kTabStop | style};
+}
+
+inline ControlTemplate BotonImagen(int id, int x, int y, int cx, int cy, const char* text = "",
+                                   unsigned style = 0) {
+    return {id, ControlKind::ImageButton, x, y, cx, cy, text, kTabStop | style};
+}
+
+inline ControlTemplate Radio(int id, int x, int y, int cx, int cy, const char* text,
+                             unsigned style = 0) {
+    return {id, ControlKind::Radio, x, y, cx, cy, text, kTabStop | style};
+}
+
+inline ControlTemplate Texto(int x, int y, int cx, int cy, const char* text) {
+    return {-1, ControlKind::Static, x, y, cx, cy, text, 0};
+}
+
+// The tables, one per window.
+DialogTemplate PlantillaAcerca();        // 100
+DialogTemplate PlantillaRecibo();        // 102
+DialogTemplate PlantillaMoneda();        // 137
+DialogTemplate PlantillaSaludo();        // 214
+DialogTemplate PlantillaLogotipo();      // 215
+DialogTemplate PlantillaDisenoRecibo();  // 216
+DialogTemplate PlantillaCalendario();    // 223
+DialogTemplate PlantillaVistaPrevia();   // 225
+
+}  // namespace plantillas

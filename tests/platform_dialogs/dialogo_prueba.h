@@ -1,0 +1,48 @@
+// A dialog that records what reaches it, for driving templates through the Qt window.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "platform/dialog.h"
+
+class DialogoPrueba : public CDialog {
+  public:
+    explicit DialogoPrueba(int templateId) : CDialog(templateId) {}
+
+    // Records the three notifications of a control (its clicks then no longer reach OK/Cancel).
+    void Escuchar(int id) {
+        for (const Notify what : {Notify::Clicked, Notify::Changed, Notify::FocusLost}) {
+            On(id, what, [this, id, what] { avisos.emplace_back(id, what); });
+        }
+    }
+
+    int Cuantos(int id, Notify what) const {
+        int n = 0;
+        for (const auto& aviso : avisos) {
+            n += aviso == std::pair{id, what} ? 1 : 0;
+        }
+        return n;
+    }
+
+    void OnEnterKey() override {
+        ++enters;
+        if (!retenerEnter) {
+            CDialog::OnEnterKey();
+        }
+    }
+    void OnPaint(Device& dc) override {
+        ++pinturas;
+        anchoPintado = dc.GetDeviceCaps(HORZRES);
+        mmPintados = dc.GetDeviceCaps(HORZSIZE);
+    }
+    void OnSysCommand(int command) override { comandos.push_back(command); }
+
+    std::vector<std::pair<int, Notify>> avisos;
+    std::vector<int> comandos;
+    bool retenerEnter = false;  // true: Enter does not end the dialog
+    int enters = 0;
+    int pinturas = 0;
+    int anchoPintado = 0;
+    int mmPintados = 0;
+};

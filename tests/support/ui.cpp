@@ -1,0 +1,144 @@
+#include "tests/support/ui.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <stdexcept>
+
+#include "platform/qt/qt_dialog_window.h"
+
+namespace ui {
+
+namespace {
+
+// Focus events only happen in the active window; offscreen nothing activates it for us.
+void MakeActive(QWidget* window) {
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(window);
+        QT_WARNING_POP
+    }
+}
+
+void GiveFocus(QWidget* widget) {
+    MakeActive(widget->window());
+    widget->setFocus(Qt::MouseFocusReason);
+}
+
+// Where a click lands on the widget: radio buttons answer only on their circle and caption.
+QPoint ClickPoint(QWidget* widget) {
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = radio->text();
+        return radio->style()
+            ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio)
+            .center();
+    }
+    return widget->rect().center();
+}
+
+}  // namespace
+
+QWidget* Window(const CDialog& dlg) {
+    QWidget* window = WidgetOf(dlg);
+    if (window == nullptr) {
+        ADD_FAILURE() << "dialog " << dlg.TemplateId() << " has no window";
+        throw std::runtime_error("dialog without a window");
+    }
+    return window;
+}
+
+QWidget* Control(const CDialog& dlg, int id) {
+    QWidget* control = Window(dlg)->findChild<QWidget*>(QString::number(id));
+    if (control == nullptr) {
+        ADD_FAILURE() << "dialog " << dlg.TemplateId() << " has no control " << id;
+        throw std::runtime_error("no such control");
+    }
+    return control;
+}
+
+QString Text(const CDialog& dlg, int id) {
+    QWidget* control = Control(dlg, id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return edit->text();
+    }
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
+        return edit->toPlainText();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text();
+    }
+    return QString();
+}
+
+void Type(CDialog& dlg, int id, const QString& text) {
+    QWidget* control = Control(dlg, id);
+    GiveFocus(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->selectAll();
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
+        edit->selectAll();
+    }
+    for (const QChar c : text) {
+        // Key codes exist for Latin-1 only; other characters arrive as text, as from an
+        // input method.
+        const Qt::Key key = c.unicode() < 0x80 ? QTest::asciiToKey(static_cast<char>(c.unicode()))
+                                               : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, control, key, QString(c), Qt::NoModifier);
+    }
+}
+
+void Click(CDialog& dlg, int id) {
+    QWidget* control = Control(dlg, id);
+    if ((control->focusPolicy() & Qt::ClickFocus) != 0) {
+        GiveFocus(control);
+    } else {
+        MakeActive(control->window());
+    }
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, ClickPoint(control));
+}
+
+void Leave(CDialog& dlg, int id) {
+    QWidget* control = Control(dlg, id);
+    if (!control->hasFocus()) {
+        GiveFocus(control);
+    }
+    for (QWidget* next = control->nextInFocusChain(); next != control;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isVisible() && next->isEnabled() &&
+            next->window() == control->window()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    control->clearFocus();
+}
+
+void Key(CDialog& dlg, int key) {
+    QWidget* window = Window(dlg);
+    MakeActive(window);
+    QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+}
+
+void ProcessEvents() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace ui
