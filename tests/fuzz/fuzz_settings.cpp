@@ -1,0 +1,83 @@
+// Arbitrary bytes as the settings file, then a keyed read and write of an arbitrary key.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "settings/ficherostxt.h"
+
+namespace {
+
+void Comprobar(bool bCierto, const char* sQue) {
+    if (!bCierto) {
+        std::fprintf(stderr, "invariant broken: %s\n", sQue);
+        std::abort();
+    }
+}
+
+std::string Bytes(const std::string& sRuta) {
+    std::ifstream f(sRuta, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+std::string SinSaltos(std::string s) {
+    std::erase(s, '\n');
+    std::erase(s, '\0');
+    return s;
+}
+
+std::size_t Cuenta(const std::string& s, char c) {
+    return static_cast<std::size_t>(std::count(s.begin(), s.end(), c));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    if (std::getenv("BRIXAMO_HOME") == nullptr) {
+        char sPlantilla[] = "/tmp/brixamo-fuzz-XXXXXX";
+        if (mkdtemp(sPlantilla) != nullptr) {
+            setenv("BRIXAMO_HOME", sPlantilla, 1);
+        }
+    }
+    std::filesystem::create_directories(std::getenv("BRIXAMO_HOME"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider datos(data, size);
+    const std::string sSeccion = datos.ConsumeRandomLengthString(40);
+    const std::string sClave = datos.ConsumeRandomLengthString(40);
+    const std::string sValor = datos.ConsumeRandomLengthString(200);
+    const std::string sFichero = datos.ConsumeRemainingBytesAsString();
+
+    const std::string sRuta = RutaFicheroConfiguracion();
+    {
+        std::ofstream f(sRuta, std::ios::binary | std::ios::trunc);
+        f.write(sFichero.data(), static_cast<std::streamsize>(sFichero.size()));
+    }
+    LeerValor(sSeccion, sClave, "defecto");
+    CadenaAEntero(sValor);
+    LeerValorEntero(sSeccion, sClave, 7);
+
+    EscribirValor(sSeccion, sClave, sValor);
+    const std::string sDespues = Bytes(sRuta);
+    Comprobar(sDespues.size() >= 2, "file written");
+    Comprobar(Cuenta(sDespues, '\0') == 1 && sDespues.back() == '\0', "exactly one final NUL");
+    Comprobar(sDespues[sDespues.size() - 2] == '\n', "line feed before the NUL");
+    Comprobar(Cuenta(sDespues, '\n') % 2 == 0 && Cuenta(sDespues, '\n') <= 200, "whole pairs");
+    // The value reads back unless the store was full and the key new.
+    const std::string sLeido = LeerValor(sSeccion, sClave, std::string(1, '\n'));
+    Comprobar(sLeido == SinSaltos(sValor) || Cuenta(sDespues, '\n') == 200, "value reads back");
+
+    EscribirValorEntero(sSeccion, sClave, CadenaAEntero(sValor));
+    Comprobar(LeerValorEntero(sSeccion, sClave, 0) == CadenaAEntero(sValor) ||
+                  Cuenta(Bytes(sRuta), '\n') == 200,
+              "integer reads back");
+    return 0;
+}
