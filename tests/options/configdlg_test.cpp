@@ -1,0 +1,326 @@
+// The currency options dialog driven through its controls.
+#include "money/configdlg.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "settings/ficherostxt.h"
+#include "tests/options/entorno_opciones.h"
+#include "tests/options/filas_glifos.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+constexpr int kCustom = 1074;
+constexpr int kStandard = 1089;
+constexpr int kEditSigno = 1096;
+constexpr int kEditNombre = 1113;
+
+// Every sign button with its normal picture.
+const std::vector<std::pair<int, int>> kNormales = {
+    {1051, 175}, {1056, 157}, {1057, 155}, {1058, 172}, {1060, 165}, {1061, 158},
+    {1062, 168}, {1063, 148}, {1064, 154}, {1069, 153}, {1070, 173}, {1071, 162},
+    {1072, 164}, {1075, 161}, {1076, 163}, {1077, 167}, {1078, 159}, {1088, 169},
+    {1098, 160}, {1099, 170}, {1100, 166}, {1101, 156}, {1102, 176}};
+
+class ConfigDlgTest : public OpcionesTest {
+  protected:
+    CConfigDlg& Abrir(const Moneda& moneda) {
+        GuardarMoneda(moneda);
+        return Reabrir();
+    }
+    CConfigDlg& Reabrir() {
+        m_dlg.reset();
+        m_dlg = std::make_unique<CConfigDlg>();
+        m_dlg->Create();
+        ui::ProcessEvents();
+        return *m_dlg;
+    }
+    static std::string Ajuste(const char* sClave) {
+        return LeerValor("Aplicacion Recibos", sClave, "<ninguno>");
+    }
+    bool Marcado(int id) const { return m_dlg->Window().GetCheck(id); }
+    int BotonesResaltados() const {
+        int n = 0;
+        for (const auto& [id, nNormal] : kNormales) {
+            n += MuestraImagen(*m_dlg, id, nNormal) ? 0 : 1;
+        }
+        return n;
+    }
+
+    std::unique_ptr<CConfigDlg> m_dlg;
+};
+
+TEST_F(ConfigDlgTest, OpeningShowsTheStoredSettingsAndComputedCaptions) {
+    Moneda m;
+    m.sDecimal = ",";
+    m.sMiles = "'";
+    m.nDecimales = 0;
+    m.nPositivo = 2;
+    m.nNegativo = 9;
+    m.nRelleno = '*';
+    m.sSimbolo = "EUR";
+    m.sNombre = "Euro";
+    CConfigDlg& dlg = Abrir(m);
+
+    for (int id : {1110, 1053, 1067, 1086, 1126, 1129, kCustom}) {
+        EXPECT_TRUE(Marcado(id)) << id;
+    }
+    for (int id : {1111, 1052, 1065, 1095, 1124, 1128, kStandard}) {
+        EXPECT_FALSE(Marcado(id)) << id;
+    }
+    EXPECT_EQ(dlg.GetDlgItemText(kEditSigno), "EUR");
+    EXPECT_EQ(dlg.GetDlgItemText(kEditNombre), "Euro");
+
+    const std::vector<std::pair<int, std::string>> captions = {
+        {1065, "$1.1"},
+        {1066, "1.1$"},
+        {1067, "$ 1.1"},
+        {1068, "1.1 $"},
+        {1095, "($1.1)"},
+        {1059, "-$1.1"},
+        {1081, "(1.1$)"},
+        {1084, "1.1$-"},
+        {1087, "1.1 $-"},
+        {1092, "1.1- $"},
+        {1093, "($ 1.1)"},
+        {1094, "(1.1 $)"},
+        {1114, "Separador Decimales"},
+        {1115, "Representaci\xF3n Positivos"},
+        {1074, "Signo Personalizado"},
+        {1089, "Signos Standard"},
+        {1121, "Relleno"}};
+    for (const auto& [id, sTexto] : captions) {
+        EXPECT_EQ(dlg.GetDlgItemText(id), sTexto) << id;
+    }
+    EXPECT_EQ(BotonesResaltados(), 0);
+}
+
+TEST_F(ConfigDlgTest, OpeningWithAStandardSignHighlightsNothingAndLeavesTheBoxEmpty) {
+    Moneda m;
+    m.sSimbolo = "|A";
+    CConfigDlg& dlg = Abrir(m);
+    EXPECT_TRUE(Marcado(kStandard));
+    EXPECT_FALSE(Marcado(kCustom));
+    EXPECT_EQ(dlg.GetDlgItemText(kEditSigno), "");
+    EXPECT_EQ(BotonesResaltados(), 0);
+    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
+}
+
+struct Emparejamiento {
+    const char* sDecimal;
+    const char* sMiles;
+    int idPulsado;
+    const char* sDecimalGuardado;
+    const char* sMilesGuardado;
+    int idEstilo;  // the decimal-style radio checked afterwards
+    int idMiles;   // the group-separator radio checked afterwards
+};
+
+class SeparadoresTest : public ConfigDlgTest,
+                        public ::testing::WithParamInterface<Emparejamiento> {};
+
+TEST_P(SeparadoresTest, TheOtherSeparatorGivesWayWhenTheyWouldClash) {
+    const Emparejamiento& c = GetParam();
+    Moneda m;
+    m.sDecimal = c.sDecimal;
+    m.sMiles = c.sMiles;
+    CConfigDlg& dlg = Abrir(m);
+    ui::Click(dlg, c.idPulsado);
+    EXPECT_EQ(Ajuste("decimal separator"), c.sDecimalGuardado);
+    EXPECT_EQ(Ajuste("saparator between groups"), c.sMilesGuardado);
+    EXPECT_TRUE(Marcado(c.idEstilo));
+    EXPECT_FALSE(Marcado(c.idEstilo == 1110 ? 1111 : 1110));
+    EXPECT_TRUE(Marcado(c.idMiles));
+    for (int id : {1124, 1125, 1126, 1127}) {
+        EXPECT_EQ(Marcado(id), id == c.idMiles) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Parejas, SeparadoresTest,
+                         ::testing::Values(
+                             // "1.000,00" while the groups use ',': the groups switch to '.'.
+                             Emparejamiento{".", ",", 1110, ",", ".", 1110, 1125},
+                             // "1,000.00" while the groups use '.': the groups switch to ','.
+                             Emparejamiento{",", ".", 1111, ".", ",", 1111, 1124},
+                             // Group '.' while the decimals use '.': the decimals switch to ','.
+                             Emparejamiento{".", ",", 1125, ",", ".", 1110, 1125},
+                             // Group ',' while the decimals use ',': the decimals switch to '.'.
+                             Emparejamiento{",", ".", 1124, ".", ",", 1111, 1124},
+                             // "'" and " " never touch the decimal separator.
+                             Emparejamiento{".", ",", 1126, ".", "'", 1111, 1126},
+                             Emparejamiento{",", ".", 1127, ",", " ", 1110, 1127},
+                             // No clash: only the decimal separator changes.
+                             Emparejamiento{",", "'", 1111, ".", "'", 1111, 1126}));
+
+struct EleccionRadio {
+    int id;
+    const char* sClave;
+    const char* sValor;
+};
+
+class RadiosTest : public ConfigDlgTest, public ::testing::WithParamInterface<EleccionRadio> {};
+
+TEST_P(RadiosTest, AChoiceIsStoredAtOnce) {
+    const EleccionRadio& c = GetParam();
+    CConfigDlg& dlg = Abrir(Moneda{});
+    ui::Click(dlg, c.id);
+    EXPECT_EQ(Ajuste(c.sClave), c.sValor);
+    EXPECT_TRUE(Marcado(c.id));
+}
+
+INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest,
+                         ::testing::Values(EleccionRadio{1081, "Negative currency mode", "4"},
+                                           EleccionRadio{1094, "Negative currency mode", "15"},
+                                           EleccionRadio{1059, "Negative currency mode", "1"},
+                                           EleccionRadio{1067, "Positive currency mode", "2"},
+                                           EleccionRadio{1068, "Positive currency mode", "3"},
+                                           EleccionRadio{1053, "Number of fractional digits", "0"},
+                                           EleccionRadio{1129, "Relleno", "42"},
+                                           EleccionRadio{1130, "Relleno", "88"},
+                                           EleccionRadio{1131, "Relleno", "32"}));
+
+struct BotonSigno {
+    int id;
+    const char* sSigno;
+    int nResaltado;
+};
+
+class BotonesSignoTest : public ConfigDlgTest, public ::testing::WithParamInterface<BotonSigno> {};
+
+TEST_P(BotonesSignoTest, TheFocusedButtonIsTheSignTakenAndShowsHighlighted) {
+    const BotonSigno& c = GetParam();
+    Moneda m;
+    m.sSimbolo = "|B";
+    CConfigDlg& dlg = Abrir(m);
+    ui::Click(dlg, c.id);
+    EXPECT_EQ(dlg.Window().GetFocusId(), c.id);
+    EXPECT_EQ(Ajuste("monetary symbol"), c.sSigno);
+    EXPECT_TRUE(MuestraImagen(dlg, c.id, c.nResaltado));
+    EXPECT_EQ(BotonesResaltados(), 1);
+    EXPECT_TRUE(Marcado(kStandard));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signos, BotonesSignoTest,
+                         ::testing::Values(BotonSigno{1051, "|B", 182}, BotonSigno{1063, "|A", 184},
+                                           BotonSigno{1069, "|H", 186},  // shows '#', sign 8
+                                           BotonSigno{1101, "|F", 198}, BotonSigno{1078, "|[", 193},
+                                           BotonSigno{1102, "|g", 199}));
+
+TEST_F(ConfigDlgTest, AnotherSignButtonTakesTheHighlight) {
+    Moneda m;
+    m.sSimbolo = "|B";
+    CConfigDlg& dlg = Abrir(m);
+    ui::Click(dlg, 1063);
+    ui::Click(dlg, 1075);
+    EXPECT_EQ(Ajuste("monetary symbol"), "|D");
+    EXPECT_TRUE(MuestraImagen(dlg, 1063, 148));
+    EXPECT_TRUE(MuestraImagen(dlg, 1075, 190));
+    EXPECT_EQ(BotonesResaltados(), 1);
+}
+
+TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
+    CConfigDlg& dlg = Abrir(Moneda{});
+    ui::Click(dlg, kStandard);
+    EXPECT_EQ(dlg.Window().GetFocusId(), 1102);
+    EXPECT_EQ(Ajuste("monetary symbol"), "|g");
+    EXPECT_TRUE(MuestraImagen(dlg, 1102, 199));
+    EXPECT_TRUE(Marcado(kStandard));
+    EXPECT_FALSE(Marcado(kCustom));
+
+    RecordingDevice dc;
+    dlg.OnPaint(dc);
+    EXPECT_EQ(FilaDibujada(dc, 300), "#######<39>12,345.67");
+}
+
+TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
+    CConfigDlg& dlg = Abrir(Moneda{});
+    ui::Click(dlg, 1063);
+    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
+    EXPECT_TRUE(Marcado(kCustom));
+    EXPECT_FALSE(Marcado(kStandard));
+
+    Reabrir();
+    EXPECT_TRUE(Marcado(kStandard));
+    EXPECT_EQ(m_dlg->GetDlgItemText(kEditSigno), "");
+}
+
+TEST_F(ConfigDlgTest, TypingACustomSignChecksCustomAndStoresEachKeystroke) {
+    Moneda m;
+    m.sSimbolo = "|A";
+    CConfigDlg& dlg = Abrir(m);
+    for (const char* sTecleado : {"E", "EU", "EUR"}) {
+        ui::Type(dlg, kEditSigno, sTecleado);
+        EXPECT_EQ(Ajuste("monetary symbol"), sTecleado);
+        EXPECT_TRUE(Marcado(kCustom));
+        EXPECT_FALSE(Marcado(kStandard));
+    }
+    RecordingDevice dc;
+    dlg.OnPaint(dc);
+    EXPECT_EQ(FilaDibujada(dc, 300), "#####EUR12,345.67");
+}
+
+TEST_F(ConfigDlgTest, BackToTheCustomRadioStoresTheTypedSign) {
+    CConfigDlg& dlg = Abrir(Moneda{});
+    ui::Click(dlg, kStandard);
+    ui::Click(dlg, kCustom);
+    EXPECT_EQ(Ajuste("monetary symbol"), "$");
+    EXPECT_EQ(BotonesResaltados(), 0);
+}
+
+TEST_F(ConfigDlgTest, TheNameIsStoredAsTyped) {
+    CConfigDlg& dlg = Abrir(Moneda{});
+    ui::Type(dlg, kEditNombre, "Peso");
+    EXPECT_EQ(Ajuste("monetary name"), "Peso");
+}
+
+struct Muestras {
+    Moneda moneda;
+    const char* sPositiva;
+    const char* sNegativa;
+};
+
+class MuestrasTest : public ConfigDlgTest, public ::testing::WithParamInterface<Muestras> {};
+
+TEST_P(MuestrasTest, BothSamplesAreDrawnInTheirFrame) {
+    CConfigDlg& dlg = Abrir(GetParam().moneda);
+    RecordingDevice dc;
+    dlg.OnPaint(dc);
+
+    const auto marcos = dc.CallsOf(CallKind::Rectangle);
+    ASSERT_EQ(marcos.size(), 1u);
+    EXPECT_EQ(marcos[0].rect, (Rect{10, 290, 500, 390}));
+    EXPECT_EQ(marcos[0].pen, Pen{});
+    EXPECT_EQ(marcos[0].brush, Brush{});
+    EXPECT_FALSE(dc.Anisotropic());
+    EXPECT_EQ(FilaDibujada(dc, 300), GetParam().sPositiva);
+    EXPECT_EQ(FilaDibujada(dc, 340), GetParam().sNegativa);
+}
+
+Moneda MonedaDe(const char* sDec, const char* sMiles, int nDec, int nPos, int nNeg, int nRelleno,
+                const char* sSimbolo) {
+    Moneda m;
+    m.sDecimal = sDec;
+    m.sMiles = sMiles;
+    m.nDecimales = nDec;
+    m.nPositivo = nPos;
+    m.nNegativo = nNeg;
+    m.nRelleno = nRelleno;
+    m.sSimbolo = sSimbolo;
+    return m;
+}
+
+INSTANTIATE_TEST_SUITE_P(Formatos, MuestrasTest,
+                         ::testing::Values(Muestras{MonedaDe(".", ",", 2, 1, 0, 'X', "$"),
+                                                    "XXXXXXX12,345.67$", "XXXXX($12,345.67)"},
+                                           Muestras{MonedaDe(",", ".", 2, 3, 8, ' ', "EUR"),
+                                                    "    12.345,67 EUR", "   -12.345,67 EUR"},
+                                           Muestras{MonedaDe(".", ",", 0, 0, 15, '#', "|A"),
+                                                    "##########<1>12,346", "#######(12,346 <1>)"},
+                                           Muestras{MonedaDe(".", ",", 2, 0, 15, '*', "|B"),
+                                                    "*******<2>12,345.67", "****(12,345.67 <2>)"}));
+
+}  // namespace

@@ -1,0 +1,146 @@
+// The receipt texts and colours dialog and the colour choice.
+#include "options/disenorecibodlg.h"
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "lang/idiomas.h"
+#include "options/colorrecibo.h"
+#include "settings/ficherostxt.h"
+#include "tests/options/entorno_opciones.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+constexpr int kSolido = 1042;
+constexpr int kRayado = 1043;
+
+class DisenoReciboTest : public OpcionesTest {
+  protected:
+    DisenoReciboTest() {
+        EscribirValor("Recibo", "Texto1", "Primero");
+        EscribirValor("Recibo", "Texto2", "Segundo");
+        EscribirValor("Recibo", "Texto3", "Tercero");
+    }
+    CDisenoReciboDlg& Abrir() {
+        m_dlg = std::make_unique<CDisenoReciboDlg>();
+        m_dlg->Create();
+        ui::ProcessEvents();
+        return *m_dlg;
+    }
+    static std::string Texto(const char* sClave) {
+        return LeerValor("Recibo", sClave, "<ninguno>");
+    }
+    static int Fondo() { return LeerValorEntero("Recibos color", "fondo", -1); }
+
+    std::unique_ptr<CDisenoReciboDlg> m_dlg;
+};
+
+TEST_F(DisenoReciboTest, OpensWithTheStoredTextsAndNeitherPatternChosen) {
+    EscribirValorEntero("Recibos color", "fondo", 1);
+    CDisenoReciboDlg& dlg = Abrir();
+    EXPECT_EQ(dlg.GetDlgItemText(1119), "Primero");
+    EXPECT_EQ(dlg.GetDlgItemText(1120), "Segundo");
+    EXPECT_EQ(dlg.GetDlgItemText(1121), "Tercero");
+    EXPECT_TRUE(MuestraImagen(dlg, kSolido, 218));
+    EXPECT_TRUE(MuestraImagen(dlg, kRayado, 219));
+}
+
+TEST_F(DisenoReciboTest, HatchedThenCancelKeepsThePatternButNotTheTexts) {
+    CDisenoReciboDlg& dlg = Abrir();
+    ui::Type(dlg, 1119, "Cambiado");
+    ui::Click(dlg, kRayado);
+    EXPECT_EQ(Fondo(), 1);
+    EXPECT_TRUE(MuestraImagen(dlg, kSolido, 218));
+    EXPECT_TRUE(MuestraImagen(dlg, kRayado, 220));
+    ui::Click(dlg, IDCANCEL);
+    ASSERT_TRUE(dlg.Window().IsEnded());
+    EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
+    EXPECT_EQ(Fondo(), 1);
+    EXPECT_EQ(Texto("Texto1"), "Primero");
+}
+
+TEST_F(DisenoReciboTest, ThePatternButtonsBehaveAsAPair) {
+    CDisenoReciboDlg& dlg = Abrir();
+    ui::Click(dlg, kRayado);
+    ui::Click(dlg, kSolido);
+    EXPECT_EQ(Fondo(), 0);
+    EXPECT_TRUE(MuestraImagen(dlg, kSolido, 221));
+    EXPECT_TRUE(MuestraImagen(dlg, kRayado, 219));
+}
+
+TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
+    CDisenoReciboDlg& dlg = Abrir();
+    dlg.SetDlgItemText(1119, "");
+    ui::Type(dlg, 1120, "  con espacios  ");
+    ui::Click(dlg, IDOK);
+    ASSERT_TRUE(dlg.Window().IsEnded());
+    EXPECT_EQ(dlg.Window().Result(), IDOK);
+    EXPECT_EQ(Texto("Texto1"), "");
+    EXPECT_EQ(Texto("Texto2"), "  con espacios  ");
+    EXPECT_EQ(Texto("Texto3"), "Tercero");
+    EXPECT_EQ(dlg.m_sTexto2, "  con espacios  ");
+}
+
+TEST_F(DisenoReciboTest, TheColourButtonRunsTheChooser) {
+    m_servicios.colorAnswers.push_back(RGB(10, 20, 30));
+    CDisenoReciboDlg& dlg = Abrir();
+    ui::Click(dlg, 1041);
+    EXPECT_EQ(m_servicios.colorAsked, 1);
+    EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 20);
+    EXPECT_FALSE(dlg.Window().IsEnded());
+}
+
+class CaptionsTest : public DisenoReciboTest, public ::testing::WithParamInterface<int> {};
+
+// Languages without texts of their own show the Spanish captions.
+TEST_P(CaptionsTest, CaptionsComeFromTheLanguageTable) {
+    g_nIdioma = GetParam();
+    CDisenoReciboDlg& dlg = Abrir();
+    const std::pair<int, const char*> captions[] = {{1116, "Color"},      {1117, "Fondo"},
+                                                    {1118, "Texto"},      {IDOK, "Ok"},
+                                                    {IDCANCEL, "Cancel"}, {1041, "SelectColor"}};
+    for (const auto& [id, sTexto] : captions) {
+        EXPECT_EQ(dlg.GetDlgItemText(id), sTexto) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Idiomas, CaptionsTest, ::testing::Values(1, 2, 3, 9));
+
+class ColorReciboTest : public OpcionesTest {};
+
+TEST_F(ColorReciboTest, ACancelledChooserWritesNothing) {
+    const std::string sAntes = BytesDe(m_carpeta.Fichero());
+    ElegirColorRecibo();
+    EXPECT_EQ(m_servicios.colorAsked, 1);
+    EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sAntes);
+}
+
+TEST_F(ColorReciboTest, TheComponentsAreWrittenRedGreenBlue) {
+    m_servicios.colorAnswers.push_back(RGB(255, 0, 0));
+    ElegirColorRecibo();
+    EXPECT_EQ(LeerValorEntero("Recibos color", "R", -1), 255);
+    EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 0);
+    EXPECT_EQ(LeerValorEntero("Recibos color", "B", -1), 0);
+    const std::string sFichero = BytesDe(m_carpeta.Fichero());
+    const auto r = sFichero.find("Recibos color - R\n");
+    const auto g = sFichero.find("Recibos color - G\n");
+    const auto b = sFichero.find("Recibos color - B\n");
+    ASSERT_NE(b, std::string::npos);
+    EXPECT_LT(r, g);
+    EXPECT_LT(g, b);
+}
+
+TEST_F(ColorReciboTest, EachChoiceReplacesTheLastOne) {
+    m_servicios.colorAnswers = {RGB(12, 34, 56), RGB(200, 100, 0)};
+    ElegirColorRecibo();
+    ElegirColorRecibo();
+    EXPECT_EQ(m_servicios.colorAsked, 2);
+    EXPECT_EQ(LeerValorEntero("Recibos color", "R", -1), 200);
+    EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 100);
+    EXPECT_EQ(LeerValorEntero("Recibos color", "B", -1), 0);
+}
+
+}  // namespace

@@ -1,0 +1,234 @@
+// The logo dialog: preview, choosing, viewing, editing, removing and help.
+#include "options/logotipodlg.h"
+
+#include <QImage>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/recording_device.h"
+#include "settings/ficherostxt.h"
+#include "tests/options/entorno_opciones.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+constexpr int kElegir = 1119;
+constexpr int kVer = 1118;
+constexpr int kEditar = 1121;
+constexpr int kQuitar = 1120;
+constexpr int kAyuda = 1122;
+constexpr int kCerrar = 1117;
+
+const char* const kSinLogo = "Primero debe seleccionar un logotipo";
+
+class LogotipoTest : public OpcionesTest {
+  protected:
+    // A logo file of the given size in the test's folder, stored as the logo.
+    std::string PonerLogo(int nAncho, int nAlto, const std::string& sNombre = "logo.bmp") {
+        const std::string sRuta = m_carpeta.Ruta() + "/" + sNombre;
+        QImage imagen(nAncho, nAlto, QImage::Format_RGB32);
+        imagen.fill(Qt::darkBlue);
+        EXPECT_TRUE(imagen.save(QString::fromStdString(sRuta), "BMP"));
+        EscribirValor("Recibo", "FileLogo", sRuta);
+        return sRuta;
+    }
+    CLogotipoDlg& Abrir() {
+        m_dlg = std::make_unique<CLogotipoDlg>();
+        m_dlg->Create();
+        ui::ProcessEvents();
+        return *m_dlg;
+    }
+    static std::string Logo() { return LeerValor("Recibo", "FileLogo", "<ninguno>"); }
+    bool Abierto() const { return !m_dlg->Window().IsEnded(); }
+
+    std::unique_ptr<CLogotipoDlg> m_dlg;
+};
+
+// A 96-dpi screen of 508 x 285.75 mm, as the preview's device reports it.
+const DeviceSurface kPantalla{508, 286, 1920, 1080};
+
+TEST_F(LogotipoTest, ThePreviewIsInTenthsOfAMillimetreOfTheScreen) {
+    CLogotipoDlg& dlg = Abrir();
+    RecordingDevice dc(kPantalla);
+    dlg.OnPaint(dc);
+    EXPECT_TRUE(dc.Anisotropic());
+    EXPECT_EQ(dc.WindowExt(), (Rect{0, 0, 5080, 2860}));
+    EXPECT_EQ(dc.ViewportExt(), (Rect{0, 0, 1920, 1080}));
+}
+
+struct Recorte {
+    int nAncho, nAlto;
+    Rect destino;
+};
+
+class RecorteTest : public LogotipoTest, public ::testing::WithParamInterface<Recorte> {};
+
+TEST_P(RecorteTest, TheLogoShowsAtMostItsTopLeft300By750PixelsWithoutAFrame) {
+    const Recorte& c = GetParam();
+    PonerLogo(c.nAncho, c.nAlto);
+    CLogotipoDlg& dlg = Abrir();
+    ASSERT_TRUE(dlg.m_hLogo);
+    RecordingDevice dc(kPantalla);
+    dlg.OnPaint(dc);
+    const auto copias = dc.CallsOf(CallKind::BitBlt);
+    ASSERT_EQ(copias.size(), 1u);
+    EXPECT_EQ(copias[0].rect, c.destino);
+    EXPECT_EQ(copias[0].source,
+              (Rect{0, 0, c.destino.right - c.destino.left, c.destino.bottom - c.destino.top}));
+    EXPECT_EQ(copias[0].bitmapWidth, c.nAncho);
+    EXPECT_TRUE(dc.CallsOf(CallKind::Rectangle).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tamanos, RecorteTest,
+                         ::testing::Values(Recorte{600, 1000, {20, 30, 320, 780}},
+                                           Recorte{100, 100, {20, 30, 120, 130}},
+                                           Recorte{300, 750, {20, 30, 320, 780}},
+                                           Recorte{400, 50, {20, 30, 320, 80}}));
+
+class SinLogoTest : public LogotipoTest, public ::testing::WithParamInterface<int> {};
+
+// No logo, a missing file or a file that is no image: the empty frame, and no message.
+TEST_P(SinLogoTest, AnEmptyFrameAndNoMessage) {
+    switch (GetParam()) {
+        case 0:
+            break;
+        case 1:
+            EscribirValor("Recibo", "FileLogo", m_carpeta.Ruta() + "/no_existe.bmp");
+            break;
+        default: {
+            const std::string sRuta = m_carpeta.Ruta() + "/texto.bmp";
+            std::ofstream(sRuta) << "esto no es un mapa de bits\n";
+            EscribirValor("Recibo", "FileLogo", sRuta);
+        }
+    }
+    CLogotipoDlg& dlg = Abrir();
+    EXPECT_FALSE(dlg.m_hLogo);
+    RecordingDevice dc(kPantalla);
+    dlg.OnPaint(dc);
+    const auto marcos = dc.CallsOf(CallKind::Rectangle);
+    ASSERT_EQ(marcos.size(), 1u);
+    EXPECT_EQ(marcos[0].rect, (Rect{20, 30, 320, 780}));
+    EXPECT_EQ(marcos[0].pen, Pen{});
+    EXPECT_EQ(marcos[0].brush, Brush{});
+    EXPECT_TRUE(dc.CallsOf(CallKind::BitBlt).empty());
+    EXPECT_TRUE(m_servicios.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, SinLogoTest, ::testing::Values(0, 1, 2));
+
+TEST_F(LogotipoTest, RemovingClearsTheLogoAndClosesWithCancel) {
+    PonerLogo(10, 10);
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kQuitar);
+    ASSERT_FALSE(Abierto());
+    EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
+    EXPECT_EQ(Logo(), "");
+}
+
+TEST_F(LogotipoTest, ChoosingWithoutALogoProposesNoNameAndOffersBitmapsFirst) {
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kElegir);
+    ASSERT_EQ(m_servicios.openFileCalls.size(), 1u);
+    const auto& llamada = m_servicios.openFileCalls[0];
+    EXPECT_EQ(llamada.defaultExtension, "bmp");
+    EXPECT_EQ(llamada.proposedName, "");
+    ASSERT_EQ(llamada.filters.size(), 2u);
+    EXPECT_EQ(llamada.filters[0].label, "Bitmap Files (*.bmp)");
+    EXPECT_EQ(llamada.filters[0].pattern, "*.bmp");
+    for (const char* sPatron : {"*.png", "*.jpg", "*.jpeg"}) {
+        EXPECT_NE(llamada.filters[1].pattern.find(sPatron), std::string::npos) << sPatron;
+    }
+    // Cancelled: the dialog stays and nothing is written.
+    EXPECT_TRUE(Abierto());
+    EXPECT_EQ(Logo(), "<ninguno>");
+}
+
+TEST_F(LogotipoTest, ChoosingWithALogoProposesBitmapsInTheCurrentFolder) {
+    const std::string sRuta = PonerLogo(10, 10);
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kElegir);
+    ASSERT_EQ(m_servicios.openFileCalls.size(), 1u);
+    EXPECT_EQ(m_servicios.openFileCalls[0].proposedName, "/home/usuario/*.bmp");
+    EXPECT_TRUE(Abierto());
+    EXPECT_EQ(Logo(), sRuta);
+}
+
+TEST_F(LogotipoTest, AConfirmedChoiceIsStoredUntestedAndClosesWithOk) {
+    m_servicios.openFileAnswers.push_back("/fotos/mi logo.png");
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kElegir);
+    ASSERT_FALSE(Abierto());
+    EXPECT_EQ(dlg.Window().Result(), IDOK);
+    EXPECT_EQ(Logo(), "/fotos/mi logo.png");
+}
+
+TEST_F(LogotipoTest, ViewAndEditWithoutALogoAskForOneFirst) {
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kVer);
+    ui::Click(dlg, kEditar);
+    EXPECT_EQ(m_servicios.messages, (std::vector<std::string>{kSinLogo, kSinLogo}));
+    EXPECT_TRUE(m_servicios.shellOpened.empty());
+    EXPECT_TRUE(m_servicios.editorOpened.empty());
+    EXPECT_TRUE(Abierto());
+}
+
+TEST_F(LogotipoTest, ViewAndEditPassTheStoredPathWhole) {
+    const std::string sRuta = PonerLogo(10, 10, "mi logo con espacios.bmp");
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kVer);
+    ui::Click(dlg, kEditar);
+    EXPECT_EQ(m_servicios.shellOpened, std::vector<std::string>{sRuta});
+    EXPECT_EQ(m_servicios.editorOpened, std::vector<std::string>{sRuta});
+    EXPECT_TRUE(m_servicios.messages.empty());
+    EXPECT_TRUE(Abierto());
+}
+
+TEST_F(LogotipoTest, AMissingEditorIsReported) {
+    PonerLogo(10, 10);
+    m_servicios.editorAvailable = false;
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kEditar);
+    ASSERT_EQ(m_servicios.messages.size(), 1u);
+    EXPECT_EQ(m_servicios.messages[0],
+              "No se encontr\xF3 ning\xFAn programa de dibujo para abrir el logotipo");
+    EXPECT_TRUE(Abierto());
+}
+
+TEST_F(LogotipoTest, HelpShowsTheInstructionsInTheMessageBox) {
+    std::string sMostrado;
+    m_servicios.QueueModal([&sMostrado](CDialog& box) { sMostrado = box.GetDlgItemText(1126); });
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kAyuda);
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{214});
+    EXPECT_EQ(sMostrado,
+              "Para insertar un logotipo en los recibos debe selecionar un archivo bmp de ancho "
+              "300, alto 750 pixeles).\r\n"
+              "\tLogotipo->Seleccionar Logotipo\r\n"
+              "Puede crear el logotipo con cualquier programa de dibujo, si usa el 'Paint' siga "
+              "los siguientes pasos:\r\n"
+              "\t1.- Archivo->Nuevo\r\n"
+              "\t2.- Imagen->Atributos (ancho 300, alto 750 pixeles)\r\n"
+              "\t3.- Dibuje su logotipo o pege una foto.\r\n"
+              "\t4.- Archivo->Guardar Como->Mapa de Bits (*.bmp)\t\r\n");
+    EXPECT_TRUE(Abierto());
+}
+
+TEST_F(LogotipoTest, TheCloseButtonEndsWithOkAndShowsThePictures) {
+    CLogotipoDlg& dlg = Abrir();
+    for (const auto& [id, nBitmap] : {std::pair{kElegir, 227},
+                                      {kVer, 228},
+                                      {kEditar, 230},
+                                      {kQuitar, 229},
+                                      {kAyuda, 234},
+                                      {kCerrar, 231}}) {
+        EXPECT_TRUE(MuestraImagen(dlg, id, nBitmap)) << id;
+    }
+    ui::Click(dlg, kCerrar);
+    ASSERT_FALSE(Abierto());
+    EXPECT_EQ(dlg.Window().Result(), IDOK);
+}
+
+}  // namespace
