@@ -19,37 +19,24 @@ namespace {
 
 constexpr int kPlantillaRecibo = 102;
 
-bool EsBoton(const ControlTemplate& c) {
-    return c.kind == ControlKind::Button || c.kind == ControlKind::ImageButton;
-}
-
 // The control that Tab would reach from nActual: the next tab stop in template order that is
 // visible and enabled, wrapping round; 0 when there is none.
-const ControlTemplate* SiguienteTabulacion(const DialogWindow& w, int nActual) {
-    const DialogTemplate* tmpl = BuscarPlantilla(kPlantillaRecibo);
-    const std::vector<ControlTemplate>& controles = tmpl->controls;
+int SiguienteTabulacion(const DialogWindow& w, int nActual) {
+    const std::vector<ControlTemplate>& controles = BuscarPlantilla(kPlantillaRecibo)->controls;
     std::size_t inicio = 0;
     for (std::size_t i = 0; i < controles.size(); ++i) {
         if (controles[i].id == nActual) {
             inicio = i + 1;
+            break;
         }
     }
     for (std::size_t n = 0; n < controles.size(); ++n) {
         const ControlTemplate& c = controles[(inicio + n) % controles.size()];
         if ((c.style & kTabStop) != 0 && w.IsVisible(c.id) && w.IsEnabled(c.id)) {
-            return &c;
+            return c.id;
         }
     }
-    return nullptr;
-}
-
-const ControlTemplate* ControlDePlantilla(int id) {
-    for (const ControlTemplate& c : BuscarPlantilla(kPlantillaRecibo)->controls) {
-        if (c.id == id) {
-            return &c;
-        }
-    }
-    return nullptr;
+    return 0;
 }
 
 // The first start is the one that finds no currency settings stored: CargarConfiguracion then
@@ -124,14 +111,8 @@ bool CReciboDlg::OnInitDialog() {
 
 void CReciboDlg::OnEnterKey() {
     DialogWindow& w = Window();
-    const int nActual = w.GetFocusId();
-    const ControlTemplate* actual = ControlDePlantilla(nActual);
-    if (actual != nullptr && EsBoton(*actual)) {
-        Notificar(nActual, Notify::Clicked);
-        return;
-    }
-    if (const ControlTemplate* siguiente = SiguienteTabulacion(w, nActual)) {
-        w.SetFocus(siguiente->id);
+    if (const int nSiguiente = SiguienteTabulacion(w, w.GetFocusId())) {
+        w.SetFocus(nSiguiente);
     }
 }
 

@@ -13,8 +13,8 @@ class CReciboDlg : public CDialog {
     CReciboDlg();
 
     bool OnInitDialog() override;
-    // Enter moves to the next field as Tab does (on a button it presses the button), so a
-    // stray Enter never ends the program and loses the typed receipt.
+    // Enter in a field moves to the next one as Tab does, so a stray Enter never ends the
+    // program and loses the typed receipt (a focused button takes Enter as its click).
     void OnEnterKey() override;
     void OnSysCommand(int command) override;
 

@@ -1,0 +1,61 @@
+#include "tests/form_ui/formulario.h"
+
+#include <cstdlib>
+
+#include "settings/ficherostxt.h"
+
+void GuardarMonedaEspanola() {
+    const char* kSeccion = "Aplicacion Recibos";
+    EscribirValor(kSeccion, "monetary name", "Euro");
+    EscribirValor(kSeccion, "monetary symbol", "\x80");
+    EscribirValorEntero(kSeccion, "Number of fractional digits", 2);
+    EscribirValor(kSeccion, "decimal separator", ",");
+    EscribirValor(kSeccion, "saparator between groups", ".");
+    EscribirValorEntero(kSeccion, "Positive currency mode", 3);
+    EscribirValorEntero(kSeccion, "Negative currency mode", 0);
+    EscribirValorEntero(kSeccion, "GetProfileString ok", 1);
+}
+
+IdiomaUsuario::IdiomaUsuario(const char* sLang) {
+    for (const char* sVariable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* sValor = std::getenv(sVariable);
+        m_anteriores.emplace_back(sVariable, sValor ? sValor : "");
+        unsetenv(sVariable);
+    }
+    setenv("LANG", sLang, 1);
+}
+
+IdiomaUsuario::~IdiomaUsuario() {
+    for (const auto& [sVariable, sValor] : m_anteriores) {
+        if (sValor.empty()) {
+            unsetenv(sVariable.c_str());
+        } else {
+            setenv(sVariable.c_str(), sValor.c_str(), 1);
+        }
+    }
+}
+
+FormularioTest::FormularioTest() = default;
+
+CReciboDlg& FormularioTest::Abrir() {
+    m_dlg = std::make_unique<CReciboDlg>();
+    m_dlg->Create();
+    return *m_dlg;
+}
+
+std::vector<std::string> FormularioTest::Claves() const {
+    std::vector<std::string> claves;
+    std::string sLinea;
+    int nLinea = 0;
+    for (const char c : Fichero()) {
+        if (c == '\n') {
+            if (nLinea++ % 2 == 0) {
+                claves.push_back(sLinea);
+            }
+            sLinea.clear();
+        } else {
+            sLinea += c;
+        }
+    }
+    return claves;
+}

@@ -1,0 +1,44 @@
+// The receipt form opened on a settings folder of its own, with the desktop scripted.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "form/recibodlg.h"
+#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/scripted_services.h"
+
+// Currency settings as a Spanish user keeps them: decimal ',', groups '.', 2 decimals,
+// negative mode 0, already past the first start.
+void GuardarMonedaEspanola();
+
+// The user's language as the locale variables tell it; the others are cleared meanwhile.
+class IdiomaUsuario {
+  public:
+    explicit IdiomaUsuario(const char* sLang);
+    ~IdiomaUsuario();
+
+  private:
+    std::vector<std::pair<std::string, std::string>> m_anteriores;
+};
+
+class FormularioTest : public ::testing::Test {
+  protected:
+    FormularioTest();
+
+    // Opens the form as the program does at start-up (without its modal run).
+    CReciboDlg& Abrir();
+    CReciboDlg& Dlg() { return *m_dlg; }
+    std::string Texto(int id) const { return m_dlg->GetDlgItemText(id); }
+    std::string Fichero() const { return BytesDe(m_carpeta.Fichero()); }
+    // The key lines of the settings file, in file order.
+    std::vector<std::string> Claves() const;
+
+    IdiomaUsuario m_idioma{"es_ES.UTF-8"};
+    CarpetaTemporal m_carpeta;
+    ScriptedServices m_servicios;
+    std::unique_ptr<CReciboDlg> m_dlg;
+};

@@ -1,0 +1,93 @@
+// The state of every control in normal and label-editing mode.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "form/campos.h"
+#include "tests/form_ui/formulario.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+const std::set<int> kEtiquetasIds = {1019, 1021, 1027, 1023, 1030, 1012, 1004, 1032, 1037, 1025};
+const std::set<int> kCamposIds = {1020, 1005, 1006, 1007, 1008, 1009, 1010, 1026,
+                                  1028, 1034, 1035, 1036, 1038, 1039, 1040, 1031,
+                                  1029, 1013, 1014, 1015, 1016, 1017, 1018};
+const std::set<int> kComandos = {1117, 1116, 1115, 1118, 1050, 1053,
+                                 1047, 1043, 1044, 1041, 1046, 1048};
+const std::set<int> kPequenos = {1122, 1125};
+const std::set<int> kModo = {1049, 1051};
+
+struct Estado {
+    bool bVisible;
+    bool bActivo;
+};
+
+class ModosTest : public FormularioTest {
+  protected:
+    void SetUp() override {
+        GuardarMonedaEspanola();
+        Abrir();
+    }
+
+    void ComprobarEdiciones(bool bEditando) {
+        for (const int id : kEtiquetasIds) {
+            EXPECT_EQ(Dlg().Window().IsReadOnly(id), !bEditando) << id;
+        }
+        for (const int id : kCamposIds) {
+            EXPECT_EQ(Dlg().Window().IsReadOnly(id), bEditando) << id;
+        }
+        EXPECT_TRUE(Dlg().Window().IsReadOnly(IDC_EDIT_IMPORTE));
+    }
+
+    void ComprobarBotones(const std::set<int>& ids, Estado estado) {
+        for (const int id : ids) {
+            EXPECT_EQ(Dlg().Window().IsVisible(id), estado.bVisible) << id;
+            EXPECT_EQ(Dlg().Window().IsEnabled(id), estado.bActivo) << id;
+        }
+    }
+
+    void ComprobarNormal() {
+        ComprobarEdiciones(false);
+        ComprobarBotones(kComandos, {true, true});
+        ComprobarBotones(kPequenos, {true, true});
+        ComprobarBotones(kModo, {false, false});
+    }
+};
+
+TEST_F(ModosTest, ElFormularioEmpiezaEnModoNormal) {
+    ComprobarNormal();
+}
+
+TEST_F(ModosTest, EditarConceptosCambiaLosEstadosSegunElModo) {
+    ui::Click(Dlg(), IDC_BUTTON_EDITAR);
+    ComprobarEdiciones(true);
+    std::set<int> ocultosActivos = {IDC_BUTTON_CARGAR};  // hidden, never disabled
+    std::set<int> ocultos = kComandos;
+    ocultos.erase(IDC_BUTTON_CARGAR);
+    ComprobarBotones(ocultos, {false, false});
+    ComprobarBotones(ocultosActivos, {false, true});
+    ComprobarBotones(kPequenos, {true, false});
+    ComprobarBotones(kModo, {true, true});
+}
+
+TEST_F(ModosTest, AceptarYCancelarVuelvenAlModoNormal) {
+    for (const int nBoton : {IDC_BUTTON_ACEPTAR, IDC_BUTTON_CANCELAR}) {
+        ui::Click(Dlg(), IDC_BUTTON_EDITAR);
+        ui::Click(Dlg(), nBoton);
+        ComprobarNormal();
+    }
+}
+
+TEST_F(ModosTest, EditarConceptosNoTocaLosCamposNiElTotal) {
+    Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1, "8");
+    ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Lugo");
+    ui::Click(Dlg(), IDC_BUTTON_EDITAR);
+    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1), "8");
+    EXPECT_EQ(Texto(IDC_EDIT_LOCALIDAD), "Lugo");
+    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "8,00");
+    ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Vigo");
+    EXPECT_EQ(Texto(IDC_EDIT_LOCALIDAD), "Lugo");
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// Saving and loading the receipt and the labels.
+#include <gtest/gtest.h>
+
+#include "form/campos.h"
+#include "settings/ficherostxt.h"
+#include "tests/form_ui/formulario.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+class PersistenciaTest : public FormularioTest {
+  protected:
+    void SetUp() override {
+        GuardarMonedaEspanola();
+        Abrir();
+    }
+};
+
+// A distinct text for each field, with blanks and Windows-1252 letters; some empty.
+std::string TextoDePrueba(std::size_t i, const char* sVariante) {
+    if (i % 7 == 3) {
+        return "";
+    }
+    return " " + std::string(sVariante) + std::to_string(i) + " \xF1\xE1 ";
+}
+
+TEST_F(PersistenciaTest, GuardarCambiarYCargarDevuelveCadaCampoByteAByte) {
+    for (std::size_t i = 0; i < kCamposRecibo.size(); ++i) {
+        Dlg().SetDlgItemText(kCamposRecibo[i].nControl, TextoDePrueba(i, "A"));
+    }
+    ui::Click(Dlg(), IDC_BUTTON_GUARDAR);
+    for (std::size_t i = 0; i < kCamposRecibo.size(); ++i) {
+        Dlg().SetDlgItemText(kCamposRecibo[i].nControl, "cambiado");
+    }
+    ui::Click(Dlg(), IDC_BUTTON_CARGAR);
+    for (std::size_t i = 0; i < kCamposRecibo.size(); ++i) {
+        EXPECT_EQ(Texto(kCamposRecibo[i].nControl), TextoDePrueba(i, "A")) << i;
+    }
+}
+
+TEST_F(PersistenciaTest, ElFicheroGuardaLasClavesEnElOrdenDeLaPrimeraEscritura) {
+    ui::Click(Dlg(), IDC_BUTTON_GUARDAR);
+    std::vector<std::string> claves = Claves();
+    claves.erase(claves.begin(), claves.end() - 23);
+    const std::vector<std::string> kEsperadas = {
+        "IDC_EDIT_NUMERO",      "IDC_EDIT_CONCEPTO_1", "IDC_EDIT_CONCEPTO_2", "IDC_EDIT_CONCEPTO_3",
+        "IDC_EDIT_CONCEPTO_4",  "IDC_EDIT_CONCEPTO_5", "IDC_EDIT_CONCEPTO_6", "IDC_EDIT_LOCALIDAD",
+        "IDC_EDIT_VENCIMIENTO", "IDC_EDIT_PAGADOR_1",  "IDC_EDIT_PAGADOR_2",  "IDC_EDIT_PAGADOR_3",
+        "IDC_EDIT_COBRADOR_1",  "IDC_EDIT_COBRADOR_2", "IDC_EDIT_COBRADOR_3", "IDC_EDIT_DOMICILIO",
+        "IDC_EDIT_FECHA",       "IDC_EDIT_IMPORTE_1",  "IDC_EDIT_IMPORTE_2",  "IDC_EDIT_IMPORTE_3",
+        "IDC_EDIT_IMPORTE_4",   "IDC_EDIT_IMPORTE_5",  "IDC_EDIT_IMPORTE_6"};
+    ASSERT_EQ(claves.size(), kEsperadas.size());
+    for (std::size_t i = 0; i < kEsperadas.size(); ++i) {
+        EXPECT_EQ(claves[i], "Recibos conceptos - " + kEsperadas[i]);
+    }
+}
+
+// A key stored earlier keeps its place; the save updates it in place.
+TEST_F(PersistenciaTest, GuardarActualizaLasClavesExistentesEnSuSitio) {
+    EscribirValor(kSeccionConceptos, "IDC_EDIT_FECHA", "antes");
+    Dlg().SetDlgItemText(IDC_EDIT_FECHA, "1/2/2026");
+    ui::Click(Dlg(), IDC_BUTTON_GUARDAR);
+    const std::vector<std::string> claves = Claves();
+    EXPECT_EQ(claves[claves.size() - 23], "Recibos conceptos - IDC_EDIT_FECHA");
+    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_FECHA", ""), "1/2/2026");
+}
+
+TEST_F(PersistenciaTest, AceptarGuardaLasDiezEtiquetas) {
+    ui::Click(Dlg(), IDC_BUTTON_EDITAR);
+    ui::Type(Dlg(), IDC_EDIT_DEF_NUMERO, QString::fromUtf8("Núm."));
+    ui::Click(Dlg(), IDC_BUTTON_ACEPTAR);
+    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_DEF_NUMERO", "?"), "N\xFAm.");
+    const char* kSinCambio[] = {"localidad", "importe", "fecha",    "vencimiento", "importes",
+                                "conceptos", "pagador", "cobrador", "domicilio"};
+    for (std::size_t i = 1; i < kEtiquetas.size(); ++i) {
+        EXPECT_EQ(LeerValor(kSeccionConceptos, kEtiquetas[i].sClave, "?"), kSinCambio[i - 1]);
+    }
+}
+
+TEST_F(PersistenciaTest, CancelarRestauraSinGuardar) {
+    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_LOCALIDAD", "lugar");
+    ui::Click(Dlg(), IDC_BUTTON_DEFECTO);
+    const std::string sAntes = Fichero();
+    ui::Click(Dlg(), IDC_BUTTON_EDITAR);
+    ui::Type(Dlg(), IDC_EDIT_DEF_LOCALIDAD, "otro");
+    ui::Type(Dlg(), IDC_EDIT_DEF_FECHA, "otra");
+    ui::Click(Dlg(), IDC_BUTTON_CANCELAR);
+    EXPECT_EQ(Texto(IDC_EDIT_DEF_LOCALIDAD), "lugar");
+    EXPECT_EQ(Texto(IDC_EDIT_DEF_FECHA), "fecha");
+    EXPECT_EQ(Fichero(), sAntes);
+}
+
+// "Set Default" shows the stored labels again; it does not bring back the built-in texts.
+TEST_F(PersistenciaTest, ValoresPorDefectoMuestraLasEtiquetasGuardadas) {
+    ui::Click(Dlg(), IDC_BUTTON_EDITAR);
+    ui::Type(Dlg(), IDC_EDIT_DEF_COBRADOR, "acreedor");
+    Dlg().SetDlgItemText(IDC_EDIT_DEF_DOMICILIO, "");
+    ui::Click(Dlg(), IDC_BUTTON_ACEPTAR);
+    Dlg().SetDlgItemText(IDC_EDIT_DEF_COBRADOR, "x");
+    Dlg().SetDlgItemText(IDC_EDIT_DEF_DOMICILIO, "y");
+    ui::Click(Dlg(), IDC_BUTTON_DEFECTO);
+    EXPECT_EQ(Texto(IDC_EDIT_DEF_COBRADOR), "acreedor");
+    EXPECT_EQ(Texto(IDC_EDIT_DEF_DOMICILIO), "");  // stored empty, not the default
+    EXPECT_EQ(Texto(IDC_EDIT_DEF_NUMERO), "numero");
+}
+
+TEST_F(PersistenciaTest, LasEtiquetasGuardadasSeMuestranAlArrancar) {
+    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_IMPORTES", "euros");
+    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_PAGADOR", "");
+    Abrir();
+    EXPECT_EQ(Texto(IDC_EDIT_IMPORTES), "euros");
+    EXPECT_EQ(Texto(IDC_EDIT_DEF_PAGADOR), "");
+    EXPECT_EQ(Texto(IDC_EDIT_DEF_COBRADOR), "cobrador");
+}
+
+// The "+" button: the number follows and is stored at once, alone.
+struct CasoNumero {
+    const char* sAntes;
+    const char* sDespues;
+};
+
+class NumeroTest : public PersistenciaTest, public ::testing::WithParamInterface<CasoNumero> {};
+
+TEST_P(NumeroTest, MasIncrementaYGuardaElNumero) {
+    ui::Type(Dlg(), IDC_EDIT_NUMERO, GetParam().sAntes);
+    Dlg().SetDlgItemText(IDC_EDIT_LOCALIDAD, "no se guarda");
+    ui::Click(Dlg(), IDC_BUTTON_MAS);
+    EXPECT_EQ(Texto(IDC_EDIT_NUMERO), GetParam().sDespues);
+    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "?"), GetParam().sDespues);
+    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_LOCALIDAD", "?"), "?");
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, NumeroTest,
+                         ::testing::Values(CasoNumero{"", "1"}, CasoNumero{"0099", "00100"},
+                                           CasoNumero{"2003/15", "2004/15"},
+                                           CasoNumero{"ABC", "ABC1"},
+                                           CasoNumero{"99999999999", "100000000000"}));
+
+}  // namespace
