@@ -9,6 +9,7 @@
 
 #include "bmp_writer.h"
 #include "fonts.h"
+#include "frame.h"
 #include "palettes.h"
 
 namespace {
@@ -198,13 +199,7 @@ void DrawCrossHatch(QImage& image) {
 }
 
 void DrawRedFrame(QPainter& p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 0, 0));
-    const QRect r = p.viewport();
-    p.drawRect(0, 0, r.width(), 2);
-    p.drawRect(0, r.height() - 2, r.width(), 2);
-    p.drawRect(0, 0, 2, r.height());
-    p.drawRect(r.width() - 2, 0, 2, r.height());
+    DrawFrame(p, p.viewport().size(), 2, QColor(255, 0, 0));
 }
 
 QImage Render(const Picture& picture) {

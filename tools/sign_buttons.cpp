@@ -7,6 +7,7 @@
 
 #include "bmp_writer.h"
 #include "fonts.h"
+#include "frame.h"
 #include "palettes.h"
 
 namespace {
@@ -67,11 +68,7 @@ QImage Picture(const QRawFont& face, const SignButton& button, bool highlighted)
         DrawSign(painter, face, button);
     }
     if (highlighted) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.fillRect(0, 0, kWidth, kFrame, Qt::red);
-        painter.fillRect(0, kHeight - kFrame, kWidth, kFrame, Qt::red);
-        painter.fillRect(0, 0, kFrame, kHeight, Qt::red);
-        painter.fillRect(kWidth - kFrame, 0, kFrame, kHeight, Qt::red);
+        DrawFrame(painter, image.size(), kFrame, Qt::red);
     }
     return image;
 }

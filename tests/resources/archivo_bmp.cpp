@@ -65,3 +65,12 @@ bool TodoDeColor(const QImage& image, const QRect& rect, QRgb colour) {
     }
     return true;
 }
+
+bool MarcoDeColor(const QImage& image, int grosor, QRgb colour) {
+    const int w = image.width();
+    const int h = image.height();
+    return TodoDeColor(image, QRect(0, 0, w, grosor), colour) &&
+           TodoDeColor(image, QRect(0, h - grosor, w, grosor), colour) &&
+           TodoDeColor(image, QRect(0, 0, grosor, h), colour) &&
+           TodoDeColor(image, QRect(w - grosor, 0, grosor, h), colour);
+}

@@ -27,3 +27,6 @@ QImage LeerPixeles(const QString& path);
 
 // Whether every pixel of the rectangle is `colour`.
 bool TodoDeColor(const QImage& image, const QRect& rect, QRgb colour);
+
+// Whether the image's edges, `grosor` pixels deep, are all `colour`.
+bool MarcoDeColor(const QImage& image, int grosor, QRgb colour);
