@@ -4,22 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "settings/lineas.h"
-
-namespace {
-
-void Comprobar(bool bCierto, const char* sQue) {
-    if (!bCierto) {
-        std::fprintf(stderr, "invariant broken: %s\n", sQue);
-        std::abort();
-    }
-}
-
-}  // namespace
+#include "tests/fuzz/comprobar.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider datos(data, size);

@@ -1,22 +1,11 @@
 // The receipt-number increment on arbitrary text.
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "form/numero.h"
-
-namespace {
-
-void Comprobar(bool bCierto, const char* sQue) {
-    if (!bCierto) {
-        std::fprintf(stderr, "invariant broken: %s\n", sQue);
-        std::abort();
-    }
-}
-
-}  // namespace
+#include "tests/fuzz/comprobar.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string sNumero(reinterpret_cast<const char*>(data), size);

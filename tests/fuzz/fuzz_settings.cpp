@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,15 +10,9 @@
 #include <string>
 
 #include "settings/ficherostxt.h"
+#include "tests/fuzz/comprobar.h"
 
 namespace {
-
-void Comprobar(bool bCierto, const char* sQue) {
-    if (!bCierto) {
-        std::fprintf(stderr, "invariant broken: %s\n", sQue);
-        std::abort();
-    }
-}
 
 std::string Bytes(const std::string& sRuta) {
     std::ifstream f(sRuta, std::ios::binary);
