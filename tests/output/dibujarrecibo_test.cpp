@@ -1,0 +1,313 @@
+// The receipt renderer on a recording device: mapping, frame, boxes, texts, total, logo and
+// free texts, and the device's state handed back.
+#include <QImage>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "money/globalcurrency.h"
+#include "settings/ficherostxt.h"
+#include "tests/output/entorno_salida.h"
+
+namespace {
+
+const std::string kCaja = " pen 0 rgb(0,0,0) brush solid rgb(255,255,255)";
+
+std::string Texto(const std::string& s, const std::string& rect, int format, int alto) {
+    return "text '" + s + "' " + rect + " format " + std::to_string(format) + " Times New Roman/" +
+           std::to_string(alto) + "/0 bk1";
+}
+
+std::vector<std::string> Descritas(const RecordingDevice& dc) {
+    std::vector<std::string> lineas;
+    for (const RecordedCall& c : dc.Calls()) {
+        lineas.push_back(Describir(c));
+    }
+    return lineas;
+}
+
+std::vector<RecordedCall> TextosEn(const RecordingDevice& dc, const Rect& rect) {
+    std::vector<RecordedCall> textos = dc.CallsOf(CallKind::DrawText);
+    std::erase_if(textos, [&](const RecordedCall& c) { return !(c.rect == rect); });
+    return textos;
+}
+
+class DibujarReciboTest : public SalidaTest {};
+
+// Every call of a full receipt, in order, with the default colours and no logo or free text.
+TEST_F(DibujarReciboTest, FullReceiptDrawsEveryElementInOrder) {
+    RecordingDevice dc;
+    ReciboCompleto().DibujarRecibo(dc);
+
+    const std::vector<std::string> esperadas = {
+        "anisotropic",
+        "window [0,0,2100,2970]",
+        "viewport [0,0,794,1123]",
+        "pen 1 rgb(200,200,200)",
+        "brush solid rgb(200,255,255)",
+        "bkmode 1",
+        "rectangle [50,20,1989,879] pen 1 rgb(200,200,200) brush solid rgb(200,255,255)",
+        "pen 0 rgb(0,0,0)",
+        "brush solid rgb(255,255,255)",
+        "rectangle [400,50,750,135]" + kCaja,
+        "rectangle [750,50,1550,135]" + kCaja,
+        "rectangle [1550,50,1950,135]" + kCaja,
+        "rectangle [400,135,1200,220]" + kCaja,
+        "rectangle [1200,135,1950,220]" + kCaja,
+        "rectangle [400,220,1950,470]" + kCaja,
+        "rectangle [400,470,1950,555]" + kCaja,
+        "rectangle [400,580,1200,800]" + kCaja,
+        "font Times New Roman/30/0",
+        Texto("Numero", "[410,55,740,80]", 0, 30),
+        Texto("Localidad", "[760,55,1540,80]", 0, 30),
+        Texto("Importe", "[1560,55,1940,80]", 0, 30),
+        Texto("Fecha", "[410,140,1190,165]", 0, 30),
+        Texto("Vencimiento", "[1210,140,1940,165]", 0, 30),
+        Texto("Domicilio", "[410,475,1940,500]", 0, 30),
+        "font Times New Roman/40/0",
+        Texto("A-0017", "[410,85,730,130]", 2, 40),
+        Texto("Vigo", "[760,85,1540,130]", 1, 40),
+        "font Times New Roman/60/0",
+        Texto("#######$1,245.75", "[1560,75,1940,130]", 2, 60),
+        "font Times New Roman/40/0",
+        Texto("09/12/2026", "[410,170,1190,215]", 1, 40),
+        Texto("31/12/2026", "[1210,170,1940,215]", 1, 40),
+        Texto("Cuota de diciembre", "[420,225,1640,265]", 0, 40),
+        Texto("10.00", "[1650,225,1930,265]", 2, 40),
+        Texto("Sin importe", "[420,265,1640,305]", 0, 40),
+        Texto("Derrama", "[420,305,1640,345]", 0, 40),
+        Texto("2.50", "[1650,305,1930,345]", 2, 40),
+        Texto("Obras del portal", "[420,385,1640,425]", 0, 40),
+        Texto("1,234.50", "[1650,385,1930,425]", 2, 40),
+        Texto("Descuento", "[420,425,1640,465]", 0, 40),
+        Texto("(1.25)", "[1650,425,1930,465]", 2, 40),
+        Texto("Rua do Principe 3, 36202 Vigo", "[420,505,1940,550]", 0, 40),
+        Texto("Pagador", "[420,585,1190,625]", 0, 40),
+        Texto("Maria Lopez", "[420,625,1190,665]", 0, 40),
+        Texto("Calle Mayor 1", "[420,665,1190,705]", 0, 40),
+        Texto("Lugo", "[420,705,1190,745]", 0, 40),
+        Texto("Cobrador", "[1220,585,1940,625]", 0, 40),
+        Texto("Comunidad", "[1220,625,1940,665]", 0, 40),
+        Texto("Rua Nova 2", "[1220,665,1940,705]", 0, 40),
+        Texto("Vigo", "[1220,705,1940,745]", 0, 40),
+        "font Times New Roman/35/900",
+        "bkmode 2",
+        "font /0/0",
+    };
+    EXPECT_EQ(Descritas(dc), esperadas);
+}
+
+TEST_F(DibujarReciboTest, MappingFollowsTheReportedSurface) {
+    RecordingDevice dc(
+        DeviceSurface{.widthMm = 203, .heightMm = 271, .widthPx = 4800, .heightPx = 6400});
+    ReciboData().DibujarRecibo(dc);
+    EXPECT_TRUE(dc.Anisotropic());
+    EXPECT_EQ(dc.WindowExt(), (Rect{0, 0, 2030, 2710}));
+    EXPECT_EQ(dc.ViewportExt(), (Rect{0, 0, 4800, 6400}));
+}
+
+// The receipt colour takes the low byte of each stored component; only "fondo" 1 hatches.
+TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheSettings) {
+    struct Caso {
+        int nFondo, r, g, b;
+        BrushStyle estilo;
+        COLORREF color;
+    };
+    const Caso casos[] = {
+        {0, 300, 256, -1, BrushStyle::Solid, RGB(44, 0, 255)},
+        {1, 10, 20, 30, BrushStyle::DiagonalCrossHatch, RGB(10, 20, 30)},
+        {2, 200, 255, 255, BrushStyle::Solid, RGB(200, 255, 255)},
+        {-1, 511, 0, 128, BrushStyle::Solid, RGB(255, 0, 128)},
+    };
+    for (const Caso& c : casos) {
+        EscribirValorEntero("Recibos color", "fondo", c.nFondo);
+        EscribirValorEntero("Recibos color", "R", c.r);
+        EscribirValorEntero("Recibos color", "G", c.g);
+        EscribirValorEntero("Recibos color", "B", c.b);
+        RecordingDevice dc;
+        ReciboData().DibujarRecibo(dc);
+        const RecordedCall marco = dc.CallsOf(CallKind::Rectangle).front();
+        EXPECT_EQ(marco.brush.style, c.estilo) << "fondo " << c.nFondo;
+        EXPECT_EQ(marco.brush.color, c.color) << "fondo " << c.nFondo;
+        EXPECT_EQ(marco.bkMode, TRANSPARENT);
+    }
+}
+
+TEST_F(DibujarReciboTest, StandardSignDrawsSeventeenGlyphCellsAndNoText) {
+    CGlobalCurrency::SetSimbolo("|A");
+    ReciboData recibo = ReciboCompleto();
+    RecordingDevice dc;
+    recibo.DibujarRecibo(dc);
+
+    const std::vector<RecordedCall> celdas = dc.CallsOf(CallKind::BitBlt);
+    ASSERT_EQ(celdas.size(), 17u);
+    for (std::size_t j = 0; j < celdas.size(); ++j) {
+        const int x = 1560 + 22 * static_cast<int>(j);
+        EXPECT_EQ(celdas[j].rect, (Rect{x, 85, x + 22, 124})) << "cell " << j;
+    }
+    EXPECT_TRUE(TextosEn(dc, {1560, 75, 1940, 130}).empty());
+    // The fonts are still small, medium, medium again, vertical and the device's own.
+    std::vector<int> alturas;
+    for (const RecordedCall& c : dc.CallsOf(CallKind::SelectFont)) {
+        alturas.push_back(c.font.height);
+    }
+    EXPECT_EQ(alturas, (std::vector<int>{30, 40, 40, 35, 0}));
+}
+
+// Under a custom sign the total is 16 characters: fill in front of the trimmed text, or the
+// text's last 16 characters.
+TEST_F(DibujarReciboTest, CustomSignTotalIsPaddedOrCutToSixteenCharacters) {
+    struct Caso {
+        int nRelleno;
+        std::string sSimbolo;
+        int nModoPositivo;
+        double dTotal;
+        std::string sEsperado;
+    };
+    const Caso casos[] = {
+        {'*', "EUR", 3, 1.5, "********1.50 EUR"},
+        {'*', "$", 0, 1234.5, "*******$1,234.50"},
+        {'X', "$", 0, 0, "XXXXXXXXXXX$0.00"},
+        {'?', "$", 0, 7, "           $7.00"},
+        {' ', "$", 0, 7, "           $7.00"},
+        {'#', "$", 0, 1234567890.12, "$1,234,567,890.12"},
+        {'#', "Euros ", 3, 5, "######5.00 Euros"},
+    };
+    for (Caso c : casos) {
+        CGlobalCurrency::SetRelleno(c.nRelleno);
+        CGlobalCurrency::SetSimbolo(c.sSimbolo);
+        CGlobalCurrency::SetModoPositivo(c.nModoPositivo);
+        ReciboData recibo;
+        recibo.cuImporte = Importe(c.dTotal);
+        RecordingDevice dc;
+        recibo.DibujarRecibo(dc);
+        const std::vector<RecordedCall> total = TextosEn(dc, {1560, 75, 1940, 130});
+        ASSERT_EQ(total.size(), 1u) << c.sEsperado;
+        const std::string sEsperado =
+            c.sEsperado.size() > 16 ? c.sEsperado.substr(c.sEsperado.size() - 16) : c.sEsperado;
+        EXPECT_EQ(total[0].text, sEsperado);
+        EXPECT_EQ(total[0].text.size(), 16u);
+        EXPECT_EQ(total[0].format, DT_RIGHT);
+        EXPECT_EQ(total[0].font.height, 60);
+        EXPECT_TRUE(dc.CallsOf(CallKind::BitBlt).empty());
+    }
+}
+
+TEST_F(DibujarReciboTest, EmptyReceiptDrawsOnlyFrameBoxesAndTotal) {
+    RecordingDevice dc;
+    ReciboData().DibujarRecibo(dc);
+    EXPECT_EQ(dc.CallsOf(CallKind::Rectangle).size(), 9u);
+    const std::vector<RecordedCall> textos = dc.CallsOf(CallKind::DrawText);
+    ASSERT_EQ(textos.size(), 1u);
+    EXPECT_EQ(textos[0].text, "###########$0.00");
+}
+
+TEST_F(DibujarReciboTest, FreeTextsAreDrawnUpwardInTheirOwnColumnsOnlyWhenSet) {
+    struct Caso {
+        std::string s1, s2, s3;
+        std::vector<Rect> columnas;
+    };
+    const Caso casos[] = {
+        {"", "Solo el segundo", "", {{180, 40, 330, 770}}},
+        {"Uno", "", "Tres", {{100, 40, 250, 770}, {260, 40, 410, 770}}},
+        {"Uno", "Dos", "Tres", {{100, 40, 250, 770}, {180, 40, 330, 770}, {260, 40, 410, 770}}},
+    };
+    for (const Caso& c : casos) {
+        EscribirValor("Recibo", "Texto1", c.s1);
+        EscribirValor("Recibo", "Texto2", c.s2);
+        EscribirValor("Recibo", "Texto3", c.s3);
+        RecordingDevice dc;
+        ReciboData().DibujarRecibo(dc);
+        std::vector<RecordedCall> verticales = dc.CallsOf(CallKind::DrawText);
+        std::erase_if(verticales, [](const RecordedCall& t) { return t.font.escapement == 0; });
+        ASSERT_EQ(verticales.size(), c.columnas.size());
+        for (std::size_t i = 0; i < verticales.size(); ++i) {
+            EXPECT_EQ(verticales[i].rect, c.columnas[i]);
+            EXPECT_EQ(verticales[i].format, 0x29u);
+            EXPECT_EQ(verticales[i].font, (LogFont{"Times New Roman", 35, 900}));
+            EXPECT_EQ(verticales[i].bkMode, TRANSPARENT);
+        }
+    }
+}
+
+TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
+    RecordingDevice dc;
+    const Pen pen{3, RGB(1, 2, 3)};
+    const Brush brush{BrushStyle::DiagonalCrossHatch, RGB(4, 5, 6)};
+    const LogFont font{"Courier New", 17, 0};
+    dc.SelectPen(pen);
+    dc.SelectBrush(brush);
+    dc.SelectFont(font);
+    dc.SetBkMode(OPAQUE);
+    EscribirValor("Recibo", "Texto1", "Libre");
+    ReciboCompleto().DibujarRecibo(dc);
+    EXPECT_EQ(dc.CurrentPen(), pen);
+    EXPECT_EQ(dc.CurrentBrush(), brush);
+    EXPECT_EQ(dc.CurrentFont(), font);
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
+    // The boxes were drawn with the pen and brush the device had.
+    const std::vector<RecordedCall> cajas = dc.CallsOf(CallKind::Rectangle);
+    EXPECT_TRUE(std::all_of(cajas.begin() + 1, cajas.end(), [&](const RecordedCall& c) {
+        return c.pen == pen && c.brush == brush;
+    }));
+}
+
+class LogoTest : public SalidaTest {
+  protected:
+    std::string Guardar(const QImage& imagen, const std::string& sNombre) {
+        const std::string sRuta = m_carpeta.Ruta() + "/" + sNombre;
+        EXPECT_TRUE(imagen.save(QString::fromStdString(sRuta)));
+        return sRuta;
+    }
+    std::vector<RecordedCall> Logo(const std::string& sRuta) {
+        EscribirValor("Recibo", "FileLogo", sRuta);
+        RecordingDevice dc;
+        ReciboData().DibujarRecibo(dc);
+        return dc.CallsOf(CallKind::BitBlt);
+    }
+};
+
+QImage Imagen(int w, int h) {
+    QImage imagen(w, h, QImage::Format_RGB32);
+    imagen.fill(Qt::darkBlue);
+    return imagen;
+}
+
+// The logo's top-left 300 x 750 pixels at most, one pixel per 0.1 mm, from (70, 50).
+TEST_F(LogoTest, LargeLogosAreCroppedSmallOnesDrawnWhole) {
+    struct Caso {
+        int w, h;
+        std::string sNombre;
+        Rect destino;
+    };
+    const Caso casos[] = {
+        {1000, 1000, "grande.bmp", {70, 50, 370, 800}},
+        {150, 100, "pequeno.png", {70, 50, 220, 150}},
+        {400, 90, "ancho.jpg", {70, 50, 370, 140}},
+    };
+    for (const Caso& c : casos) {
+        const std::vector<RecordedCall> copias = Logo(Guardar(Imagen(c.w, c.h), c.sNombre));
+        ASSERT_EQ(copias.size(), 1u) << c.sNombre;
+        EXPECT_EQ(copias[0].rect, c.destino) << c.sNombre;
+        EXPECT_EQ(copias[0].source,
+                  (Rect{0, 0, c.destino.right - c.destino.left, c.destino.bottom - c.destino.top}));
+        EXPECT_EQ(copias[0].bitmapWidth, c.w);
+        EXPECT_EQ(copias[0].bitmapHeight, c.h);
+    }
+}
+
+TEST_F(LogoTest, UnloadableLogoDrawsNothingAndTheRestStays) {
+    const std::string sPng = Guardar(Imagen(200, 200), "logo.png");
+    const std::string sTruncado = m_carpeta.Ruta() + "/truncado.png";
+    PonerBytes(sTruncado, BytesDe(sPng).substr(0, 60));
+    const std::string sTexto = m_carpeta.Ruta() + "/notas.bmp";
+    PonerBytes(sTexto, "esto no es una imagen\n");
+    for (const std::string& sRuta :
+         {sTruncado, sTexto, m_carpeta.Ruta() + "/no-existe.bmp", m_carpeta.Ruta()}) {
+        EXPECT_TRUE(Logo(sRuta).empty()) << sRuta;
+    }
+    EXPECT_TRUE(Logo("").empty());
+    EXPECT_TRUE(m_servicios.messages.empty());
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+// Receipt output tests: a settings folder of their own, the desktop scripted, and a currency
+// format set through the setters.
+#pragma once
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "form/recibodata.h"
+#include "platform/recording_device.h"
+#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/scripted_services.h"
+
+// An amount from units and hundredths (negative for a negative amount).
+CGlobalCurrency Importe(double dValor);
+
+// A receipt with every text set and distinct, amounts 10, 0, 2.5, 0, 1234.5, -1.25.
+ReciboData ReciboCompleto();
+
+// One recorded call as a line of text, with what matters for its kind: the rectangle, text,
+// format, pen, brush, font, background mode or source cell.
+std::string Describir(const RecordedCall& call);
+
+class SalidaTest : public ::testing::Test {
+  protected:
+    // Decimal ".", groups ",", 2 decimals, modes 0, sign "$", fill '#'.
+    SalidaTest();
+
+    CarpetaTemporal m_carpeta;
+    ScriptedServices m_servicios;
+};

@@ -1,0 +1,282 @@
+// The built program run from the command line: options, exit statuses, and the PDF it writes
+// checked with poppler (pdfinfo, pdftotext -bbox, pdftoppm) against the receipt's layout.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QColor>
+#include <QImage>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "settings/ficherostxt.h"
+#include "tests/settings/carpeta_temporal.h"
+
+namespace {
+
+struct Salida {
+    int nEstado = -1;
+    std::string sSalida;
+    std::string sErrores;
+};
+
+std::string Leer(const std::string& sRuta) {
+    std::ifstream f(sRuta, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+class LineaComandosTest : public ::testing::Test {
+  protected:
+    // Runs a command line in the test's folder, which is also the program's settings folder.
+    Salida Ejecutar(const std::string& sOrden) {
+        const std::string sDir = m_carpeta.Ruta();
+        const std::string sCompleta = "cd '" + sDir + "' && QT_QPA_PLATFORM=offscreen " + sOrden +
+                                      " >'" + sDir + "/salida' 2>'" + sDir + "/errores'";
+        const int nEstado = std::system(sCompleta.c_str());
+        return {WIFEXITED(nEstado) ? WEXITSTATUS(nEstado) : -1, Leer(sDir + "/salida"),
+                Leer(sDir + "/errores")};
+    }
+    Salida Brixamo(const std::string& sArgumentos) {
+        return Ejecutar(std::string("'") + BRIXAMO_EXE + "' " + sArgumentos);
+    }
+
+    CarpetaTemporal m_carpeta;
+};
+
+TEST_F(LineaComandosTest, InformationOptionsAndUsageErrors) {
+    const Salida version = Brixamo("--version");
+    EXPECT_EQ(version.nEstado, 0);
+    EXPECT_EQ(version.sSalida, "brixamo 1.0.0\n");
+
+    const Salida ayuda = Brixamo("--help");
+    EXPECT_EQ(ayuda.nEstado, 0);
+    EXPECT_NE(ayuda.sSalida.find("--pdf FILE"), std::string::npos);
+    EXPECT_NE(ayuda.sSalida.find("--print [PRINTER]"), std::string::npos);
+
+    for (const char* sMal :
+         {"--nada", "--pdf", "--pdf a.pdf b.pdf", "--print a b", "-x", "--version 2"}) {
+        const Salida mal = Brixamo(sMal);
+        EXPECT_EQ(mal.nEstado, 2) << sMal;
+        EXPECT_NE(mal.sErrores.find("Usage: brixamo"), std::string::npos) << sMal;
+        EXPECT_TRUE(mal.sSalida.empty()) << sMal;
+    }
+}
+
+TEST_F(LineaComandosTest, UnwritableFileAndUnknownPrinterFailWithAMessage) {
+    const Salida pdf = Brixamo("--pdf /no-such-folder/recibo.pdf");
+    EXPECT_NE(pdf.nEstado, 0);
+    EXPECT_NE(pdf.sErrores.find("cannot write the PDF file '/no-such-folder/recibo.pdf'"),
+              std::string::npos)
+        << pdf.sErrores;
+
+    const Salida impresora = Brixamo("--print brixamo-no-such-queue");
+    EXPECT_NE(impresora.nEstado, 0);
+    EXPECT_NE(impresora.sErrores.find("no printer named 'brixamo-no-such-queue'"),
+              std::string::npos)
+        << impresora.sErrores;
+}
+
+// A word that pdftotext found, in millimetres from the page's top-left corner.
+struct Palabra {
+    double x0, y0, x1, y1;
+    std::string sTexto;
+};
+
+constexpr double kMmPorPunto = 25.4 / 72.0;
+
+std::vector<Palabra> Palabras(const std::string& sXhtml) {
+    std::vector<Palabra> palabras;
+    const std::regex patron(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+        "([^<]*)</word>");
+    for (auto it = std::sregex_iterator(sXhtml.begin(), sXhtml.end(), patron);
+         it != std::sregex_iterator(); ++it) {
+        const std::smatch& m = *it;
+        palabras.push_back({std::stod(m[1]) * kMmPorPunto, std::stod(m[2]) * kMmPorPunto,
+                            std::stod(m[3]) * kMmPorPunto, std::stod(m[4]) * kMmPorPunto, m[5]});
+    }
+    return palabras;
+}
+
+std::string SinEntidades(std::string s) {
+    for (const auto& [sEntidad, sCaracter] :
+         {std::pair<std::string, std::string>{"&amp;", "&"}, {"&quot;", "\""}, {"&lt;", "<"}}) {
+        for (std::size_t i; (i = s.find(sEntidad)) != std::string::npos;) {
+            s.replace(i, sEntidad.size(), sCaracter);
+        }
+    }
+    return s;
+}
+
+// The box of the consecutive words that spell the text (words joined by one space).
+std::optional<Palabra> Buscar(const std::vector<Palabra>& palabras, const std::string& sTexto) {
+    for (std::size_t i = 0; i < palabras.size(); ++i) {
+        Palabra caja = palabras[i];
+        std::string sUnidas = SinEntidades(palabras[i].sTexto);
+        for (std::size_t j = i + 1; sUnidas.size() < sTexto.size() && j < palabras.size(); ++j) {
+            sUnidas += " " + SinEntidades(palabras[j].sTexto);
+            caja.x0 = std::min(caja.x0, palabras[j].x0);
+            caja.y0 = std::min(caja.y0, palabras[j].y0);
+            caja.x1 = std::max(caja.x1, palabras[j].x1);
+            caja.y1 = std::max(caja.y1, palabras[j].y1);
+        }
+        if (sUnidas == sTexto) {
+            caja.sTexto = sUnidas;
+            return caja;
+        }
+    }
+    return std::nullopt;
+}
+
+class PdfTest : public LineaComandosTest {
+  protected:
+    PdfTest() {
+        const char* s = "Aplicacion Recibos";
+        EscribirValorEntero(s, "Idioma", 1);
+        EscribirValor(s, "monetary symbol", "$");
+        EscribirValorEntero(s, "Number of fractional digits", 2);
+        EscribirValor(s, "decimal separator", ".");
+        EscribirValor(s, "saparator between groups", ",");
+        EscribirValorEntero(s, "Positive currency mode", 0);
+        EscribirValorEntero(s, "Negative currency mode", 0);
+        EscribirValorEntero(s, "Relleno", '*');
+        EscribirValorEntero(s, "GetProfileString ok", 1);
+        const char* c = "Recibos conceptos";
+        EscribirValor(c, "IDC_EDIT_DEF_NUMERO", "Recibo");
+        EscribirValor(c, "IDC_EDIT_NUMERO", "A-0017");
+        EscribirValor(c, "IDC_EDIT_LOCALIDAD", "Pontevedra");
+        EscribirValor(c, "IDC_EDIT_FECHA", "09/12/2026");
+        EscribirValor(c, "IDC_EDIT_VENCIMIENTO", "31/12/2026");
+        EscribirValor(c, "IDC_EDIT_CONCEPTO_1", "Cuota mensual");
+        EscribirValor(c, "IDC_EDIT_IMPORTE_1", "1,234.5");
+        EscribirValor(c, "IDC_EDIT_CONCEPTO_3", "Fianza & gastos");
+        EscribirValor(c, "IDC_EDIT_IMPORTE_3", "20");
+        EscribirValor(c, "IDC_EDIT_DOMICILIO", "Rua Real 5");
+        EscribirValor(c, "IDC_EDIT_PAGADOR_1", "Maria Lopez");
+        EscribirValor(c, "IDC_EDIT_COBRADOR_2", "Comunidad Norte");
+        EscribirValor("Recibo", "Texto2", "Gracias");
+    }
+
+    std::string Pdf() {
+        const std::string sPdf = m_carpeta.Ruta() + "/recibo.pdf";
+        const Salida salida = Brixamo("--pdf '" + sPdf + "'");
+        EXPECT_EQ(salida.nEstado, 0) << salida.sErrores;
+        return sPdf;
+    }
+};
+
+TEST_F(PdfTest, OnePageTitledImprimientoRecibo) {
+    const std::string sPdf = Pdf();
+    const Salida info = Ejecutar("pdfinfo '" + sPdf + "'");
+    ASSERT_EQ(info.nEstado, 0) << info.sErrores;
+    EXPECT_TRUE(std::regex_search(info.sSalida, std::regex("Title: +Imprimiento Recibo\n")))
+        << info.sSalida;
+    EXPECT_TRUE(std::regex_search(info.sSalida, std::regex("Pages: +1\n"))) << info.sSalida;
+    EXPECT_TRUE(std::regex_search(
+        info.sSalida, std::regex("Page size: +595(\\.[0-9]+)? x 84[12](\\.[0-9]+)? pts \\(A4\\)")))
+        << info.sSalida;
+}
+
+// Each text within 0.5 mm of its rectangle's place: the page has no margins, so a logical
+// unit of 0.1 mm counts from the page's corner.
+TEST_F(PdfTest, TextsLieAtTheirRectanglesPhysicalPlaces) {
+    const std::string sPdf = Pdf();
+    const Salida bbox = Ejecutar("pdftotext -bbox '" + sPdf + "' -");
+    ASSERT_EQ(bbox.nEstado, 0) << bbox.sErrores;
+    const std::vector<Palabra> palabras = Palabras(bbox.sSalida);
+
+    enum Alineado { kIzquierda, kCentro, kDerecha };
+    struct Caso {
+        std::string sTexto;
+        double l, t, r;  // mm
+        Alineado alineado;
+    };
+    const Caso casos[] = {
+        {"Recibo", 41, 5.5, 74, kIzquierda},
+        {"localidad", 76, 5.5, 154, kIzquierda},
+        {"importe", 156, 5.5, 194, kIzquierda},
+        {"fecha", 41, 14, 119, kIzquierda},
+        {"vencimiento", 121, 14, 194, kIzquierda},
+        {"domicilio", 41, 47.5, 194, kIzquierda},
+        {"A-0017", 41, 8.5, 73, kDerecha},
+        {"Pontevedra", 76, 8.5, 154, kCentro},
+        {"*******$1,254.50", 156, 7.5, 194, kDerecha},
+        {"09/12/2026", 41, 17, 119, kCentro},
+        {"31/12/2026", 121, 17, 194, kCentro},
+        {"Cuota mensual", 42, 22.5, 164, kIzquierda},
+        {"1,234.50", 165, 22.5, 193, kDerecha},
+        {"Fianza & gastos", 42, 30.5, 164, kIzquierda},
+        {"20.00", 165, 30.5, 193, kDerecha},
+        {"Rua Real 5", 42, 50.5, 194, kIzquierda},
+        {"pagador", 42, 58.5, 119, kIzquierda},
+        {"Maria Lopez", 42, 62.5, 119, kIzquierda},
+        {"cobrador", 122, 58.5, 194, kIzquierda},
+        {"Comunidad Norte", 122, 66.5, 194, kIzquierda},
+    };
+    constexpr double kTolerancia = 0.5;
+    for (const Caso& c : casos) {
+        const std::optional<Palabra> p = Buscar(palabras, c.sTexto);
+        ASSERT_TRUE(p.has_value()) << c.sTexto << "\n" << bbox.sSalida;
+        switch (c.alineado) {
+            case kIzquierda:
+                EXPECT_NEAR(p->x0, c.l, kTolerancia) << c.sTexto;
+                break;
+            case kDerecha:
+                EXPECT_NEAR(p->x1, c.r, kTolerancia) << c.sTexto;
+                break;
+            case kCentro:
+                EXPECT_NEAR((p->x0 + p->x1) / 2, (c.l + c.r) / 2, kTolerancia) << c.sTexto;
+                break;
+        }
+        EXPECT_NEAR(p->y0, c.t, kTolerancia) << c.sTexto;
+    }
+
+    // The free text reads upward, centred across its column (18 to 33 mm), from its bottom.
+    const std::optional<Palabra> libre = Buscar(palabras, "Gracias");
+    ASSERT_TRUE(libre.has_value());
+    EXPECT_GT(libre->y1 - libre->y0, libre->x1 - libre->x0);
+    EXPECT_NEAR((libre->x0 + libre->x1) / 2, 25.5, kTolerancia);
+    EXPECT_NEAR(libre->y1, 77, kTolerancia);
+}
+
+// Rendered at 254 dpi one pixel is 0.1 mm: the frame spans 193.9 x 85.9 mm from (5, 2) mm.
+TEST_F(PdfTest, FrameHasItsPhysicalSize) {
+    const std::string sPdf = Pdf();
+    const std::string sPng = m_carpeta.Ruta() + "/pagina";
+    ASSERT_EQ(Ejecutar("pdftoppm -r 254 -singlefile -png '" + sPdf + "' '" + sPng + "'").nEstado,
+              0);
+    const QImage pagina(QString::fromStdString(sPng + ".png"));
+    ASSERT_FALSE(pagina.isNull());
+    auto esCian = [&](int x, int y) {
+        const QColor c = pagina.pixelColor(x, y);
+        return std::abs(c.red() - 200) < 12 && c.green() > 240 && c.blue() > 240;
+    };
+    // Along y = 56.7 mm (the band between the address and payer boxes).
+    int nPrimero = -1, nUltimo = -1;
+    for (int x = 0; x < pagina.width(); ++x) {
+        if (esCian(x, 567)) {
+            nPrimero = nPrimero < 0 ? x : nPrimero;
+            nUltimo = x;
+        }
+    }
+    EXPECT_NEAR(nPrimero, 50, 2);
+    EXPECT_NEAR(nUltimo, 1988, 2);
+    // Along x = 5.5 mm, in the strip left of the boxes.
+    nPrimero = nUltimo = -1;
+    for (int y = 0; y < 1000; ++y) {
+        if (esCian(45 + 10, y)) {
+            nPrimero = nPrimero < 0 ? y : nPrimero;
+            nUltimo = y;
+        }
+    }
+    EXPECT_NEAR(nPrimero, 20, 2);
+    EXPECT_NEAR(nUltimo, 878, 2);
+}
+
+}  // namespace
