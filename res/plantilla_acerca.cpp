@@ -10,7 +10,7 @@ DialogTemplate PlantillaAcerca() {
     c.push_back(Texto(11, 0, 14, 8, "Salir"));
     c.push_back(Texto(40, 10, 119, 8, "Brixamo v1.0"));
     c.push_back(Texto(40, 20, 150, 8, "\xA9 2026 Equipo Brixamo"));
-    c.push_back(Texto(7, 37, 120, 8, "Programa y dise\xF1o: Equipo Brixamo"));
+    c.push_back(Texto(7, 37, 120, 8, "Dise\xF1o: Equipo Brixamo"));
     c.push_back(Texto(7, 48, 120, 8,
                       "Soporte t\xE9"
                       "cnico por correo:"));

@@ -86,9 +86,9 @@ QWidget* CreatePushButton(const ControlTemplate& control, QWidget* parent) {
     } else {
         button->setText(FromCp1252(control.text));
     }
-    // Enter outside a button is routed by the dialog itself; a focused button takes Enter as
-    // its own click, and the default button only shows its frame.
-    button->setAutoDefault(true);
+    // The dialog routes Enter itself (see DialogFrame); the default button only shows its
+    // frame, and no other button takes that look when it has the focus.
+    button->setAutoDefault(false);
     button->setDefault((control.style & kDefault) != 0);
     return button;
 }

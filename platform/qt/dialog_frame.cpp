@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <cmath>
 
@@ -36,7 +37,13 @@ void DialogFrame::keyPressEvent(QKeyEvent* event) {
     const bool plain = event->modifiers() == Qt::NoModifier ||
                        (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        events_.EnterPressed();
+        // Enter on a focused push button is that button's click; elsewhere the dialog's.
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button != nullptr && button->isEnabled()) {
+            button->click();
+        } else {
+            events_.EnterPressed();
+        }
         return;
     }
     if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Escape) {

@@ -259,6 +259,9 @@ QtDialogWindow::QtDialogWindow(const DialogTemplate& tmpl, CDialog& owner)
 QtDialogWindow::~QtDialogWindow() = default;
 
 void QtDialogWindow::Show() {
+    if (impl_->ended) {  // ended during its initialisation: never shown
+        return;
+    }
     impl_->previousActive = QApplication::activeWindow();
     if (impl_->maximised) {
         impl_->frame->showMaximized();

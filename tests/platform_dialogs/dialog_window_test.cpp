@@ -95,6 +95,10 @@ TEST_F(DialogWindowTest, FormTemplateBuildsEveryControlAtItsPlaceInTabOrder) {
     EXPECT_EQ(std::count(tabStops.begin(), tabStops.end(), 1019), 0);
     EXPECT_FALSE(dlg.Window().IsVisible(1049));
     EXPECT_TRUE(dlg.Window().IsVisible(1050));
+    // The form has no default button, and none takes that look.
+    for (const QPushButton* b : ui::Window(dlg)->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
+    }
 }
 
 TEST_F(DialogWindowTest, TextSetByCodeOrTypedRaisesTheChangeNotification) {

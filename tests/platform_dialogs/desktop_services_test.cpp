@@ -1,0 +1,51 @@
+// The real desktop services where they can run headless.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/qt/qt_platform.h"
+
+namespace {
+
+TEST(DesktopServices, ImageEditorGetsThePathAsOneArgument) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString out = dir.filePath("args.txt");
+    const QString editor = dir.filePath("editor.sh");
+    QFile script(editor);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(
+        QStringLiteral("#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '%1'\n").arg(out).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("BRIXAMO_EDITOR", editor.toLocal8Bit());
+
+    QtServices services;
+    EXPECT_TRUE(services.OpenInImageEditor("/tmp/mis logos/log\xF3tipo 1.bmp"));
+    QFile result(out);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return result.exists() && result.size() > 0; }, 5000));
+    ASSERT_TRUE(result.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(result.readAll()),
+              QString::fromUtf8("1|/tmp/mis logos/logótipo 1.bmp|"));
+    qunsetenv("BRIXAMO_EDITOR");
+}
+
+TEST(DesktopServices, NothingToOpenIsRefused) {
+    QtServices services;
+    EXPECT_FALSE(services.OpenInImageEditor(""));
+    EXPECT_FALSE(services.ShellOpen(""));
+}
+
+TEST(DesktopServices, DateAndDirectory) {
+    QtServices services;
+    EXPECT_FALSE(services.ShortDateText(Date{2026, 12, 9}).empty());
+    EXPECT_TRUE(services.ShortDateText(Date{2026, 2, 30}).empty());
+    EXPECT_EQ(services.CurrentDirectory(), QDir::currentPath().toStdString());
+    const Date today = services.Today();
+    EXPECT_EQ(QDate(today.year, today.month, today.day), QDate::currentDate());
+}
+
+}  // namespace
