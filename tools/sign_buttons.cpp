@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 #include "bmp_writer.h"
