@@ -1,25 +1,24 @@
 #include "app/aboutdlg.h"
 
-#include <array>
-#include <utility>
-
 #include "platform/services.h"
 
 namespace {
 
 constexpr int kPlantillaAcercaDe = 100;
+constexpr int IDC_PAGINA_OFICIAL = 1127;
+constexpr int IDC_DISTRIBUIDOR = 1128;
+constexpr int IDC_CORREO = 1129;
 
-// The targets of the box's three link buttons; the box stays open after each.
-constexpr std::array<std::pair<int, const char*>, 3> kEnlaces = {{
-    {1127, "https://brixamo.org/"},
-    {1129, "mailto:info@brixamo.org"},
-    {1128, "https://brixamo.org/distribucion/"},
-}};
+constexpr const char* kPaginaOficial = "https://brixamo.example.org/";
 
 }  // namespace
 
+// The mail and distributor buttons show their own targets, so their captions are opened as
+// they read; the box stays open after each.
 CAboutDlg::CAboutDlg() : CDialog(kPlantillaAcercaDe) {
-    for (const auto& [nBoton, sDestino] : kEnlaces) {
-        On(nBoton, Notify::Clicked, [sDestino] { Servicios().ShellOpen(sDestino); });
-    }
+    On(IDC_PAGINA_OFICIAL, Notify::Clicked, [] { Servicios().ShellOpen(kPaginaOficial); });
+    On(IDC_CORREO, Notify::Clicked,
+       [this] { Servicios().ShellOpen("mailto:" + GetDlgItemText(IDC_CORREO)); });
+    On(IDC_DISTRIBUIDOR, Notify::Clicked,
+       [this] { Servicios().ShellOpen(GetDlgItemText(IDC_DISTRIBUIDOR)); });
 }

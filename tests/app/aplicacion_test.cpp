@@ -1,0 +1,109 @@
+// The program's start-up: the form is its one window and its end is the program's end.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/aboutdlg.h"
+#include "app/reciboapp.h"
+#include "form/campos.h"
+#include "form/recibodlg.h"
+#include "settings/ficherostxt.h"
+#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/scripted_services.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+constexpr int kPlantillaRecibo = 102;
+constexpr int kPlantillaAcercaDe = 100;
+constexpr int kPlantillaSaludo = 214;
+
+class AplicacionTest : public ::testing::Test {
+  protected:
+    // A settings folder past its first start.
+    void SetUp() override { EscribirValorEntero("Aplicacion Recibos", "GetProfileString ok", 1); }
+
+    // Runs the program with the user's actions on the form; true when it ended.
+    bool Ejecutar(std::function<void(CReciboDlg&)> acciones) {
+        bool bTerminado = false;
+        m_servicios.QueueModal([&](CDialog& dlg) {
+            auto* recibo = dynamic_cast<CReciboDlg*>(&dlg);
+            ASSERT_NE(recibo, nullptr);
+            acciones(*recibo);
+            bTerminado = dlg.Window().IsEnded();
+        });
+        EXPECT_FALSE(CReciboApp().InitInstance());
+        return bTerminado;
+    }
+
+    CarpetaTemporal m_carpeta;
+    ScriptedServices m_servicios;
+};
+
+TEST_F(AplicacionTest, ElFormularioEsLaVentanaDelPrograma) {
+    Ejecutar([](CReciboDlg& dlg) { EXPECT_TRUE(ui::Window(dlg)->isVisible()); });
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{kPlantillaRecibo});
+}
+
+TEST_F(AplicacionTest, EscapeTerminaSinEscribirLosAjustes) {
+    std::string sAntes;
+    const bool bTerminado = Ejecutar([&](CReciboDlg& dlg) {
+        sAntes = BytesDe(m_carpeta.Fichero());
+        ui::Type(dlg, IDC_EDIT_LOCALIDAD, "Lugo");
+        ui::Key(dlg, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(bTerminado);
+    EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sAntes);
+}
+
+TEST_F(AplicacionTest, SalirTerminaElPrograma) {
+    EXPECT_TRUE(Ejecutar([](CReciboDlg& dlg) { ui::Click(dlg, IDC_BUTTON_SALIR); }));
+}
+
+TEST_F(AplicacionTest, IntroNoTerminaElPrograma) {
+    const bool bTerminado = Ejecutar([](CReciboDlg& dlg) {
+        ui::Type(dlg, IDC_EDIT_NUMERO, "7");
+        ui::Key(dlg, Qt::Key_Return);
+    });
+    EXPECT_FALSE(bTerminado);
+}
+
+TEST_F(AplicacionTest, LaBienvenidaSaleAntesDeMostrarseElFormulario) {
+    EscribirValorEntero("Aplicacion Recibos", "GetProfileString ok", 0);
+    int nVentanasVisibles = 0;
+    m_servicios.QueueModal([&](CDialog&) {
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            nVentanasVisibles += w->isVisible() ? 1 : 0;
+        }
+    });
+    Ejecutar([](CReciboDlg&) {});
+    EXPECT_EQ(nVentanasVisibles, 1);  // the welcome box alone
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{kPlantillaRecibo, kPlantillaSaludo}));
+}
+
+// The About box: its three buttons open their targets and leave it open.
+TEST_F(AplicacionTest, AcercaDeAbreSusEnlaces) {
+    bool bSigueAbierto = false;
+    Ejecutar([&](CReciboDlg& dlg) {
+        m_servicios.QueueModal([&](CDialog& dlgAbout) {
+            ui::Click(dlgAbout, 1127);
+            ui::Click(dlgAbout, 1128);
+            ui::Click(dlgAbout, 1129);
+            bSigueAbierto = !dlgAbout.Window().IsEnded();
+        });
+        dlg.OnSysCommand(IDM_ABOUTBOX);
+    });
+    EXPECT_TRUE(bSigueAbierto);
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{kPlantillaRecibo, kPlantillaAcercaDe}));
+    ASSERT_EQ(m_servicios.shellOpened.size(), 3u);
+    EXPECT_TRUE(m_servicios.shellOpened[0].starts_with("https://"));
+    EXPECT_EQ(m_servicios.shellOpened[1], "https://distribuidor.example.org");
+    EXPECT_EQ(m_servicios.shellOpened[2], "mailto:soporte@brixamo.example.org");
+}
+
+TEST_F(AplicacionTest, F1AbreAcercaDe) {
+    Ejecutar([](CReciboDlg& dlg) { ui::Key(dlg, Qt::Key_F1); });
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{kPlantillaRecibo, kPlantillaAcercaDe}));
+}
+
+}  // namespace
