@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# Prints the stored receipt through a real CUPS spooler: a private cupsd (own configuration,
+# spool and socket) with a cups-pdf queue, "brixamo --print QUEUE" pointed at it through
+# CUPS_SERVER, then checks the job's name and page count and the texts of the PDF produced.
+#
+# Usage: cups_impresion.sh BRIXAMO [KEEP_DIR]
+#   KEEP_DIR: copy the PDF produced there (to look at it); KEEP_WORK=1 keeps the private
+#   cupsd folder with its logs.
+# Exit 77 (skipped) only when not root: cupsd's backends and cups-pdf need it.
+set -euo pipefail
+
+brixamo="$1"
+keep="${2:-}"
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "SKIPPED: not root, so a private cupsd cannot run the cups-pdf backend"
+    exit 77
+fi
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+for tool in cupsd lpadmin lpstat pdftotext pdfinfo; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages cups, poppler-utils)"
+done
+[ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is missing (printer-driver-cups-pdf)"
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+[ -r "$ppd" ] || fail "$ppd is missing"
+
+work="$(mktemp -d /tmp/brixamo-cups-XXXXXX)"
+chmod 755 "$work"
+name="brixamo-test-$$"
+queue="Recibos_$$"
+# cups-pdf reads its settings from /etc/cups only: a file of this queue's own, removed at exit.
+pdfconf="/etc/cups/cups-pdf-$name.conf"
+cupsd_pid=""
+
+finish() {
+    if [ -n "$cupsd_pid" ]; then
+        kill "$cupsd_pid" 2>/dev/null || true
+        wait "$cupsd_pid" 2>/dev/null || true
+    fi
+    rm -f "$pdfconf"
+    [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
+}
+trap finish EXIT
+
+mkdir -p "$work"/{etc,spool,tmp,cache,state,log,out,cups-pdf-spool,home}
+chmod 777 "$work/out" "$work/cups-pdf-spool"
+chmod 1777 "$work/tmp"  # the filters run as lp
+sock="$work/cups.sock"
+
+cat >"$work/etc/cupsd.conf" <<EOF
+Listen $sock
+LogLevel debug
+Browsing No
+WebInterface No
+DefaultAuthType None
+MaxJobs 10
+PreserveJobHistory Yes
+PageLogFormat job=%j pages=%P %C name=%{job-name}
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Location /admin>
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+cat >"$work/etc/cups-files.conf" <<EOF
+ServerRoot $work/etc
+RequestRoot $work/spool
+TempDir $work/tmp
+CacheDir $work/cache
+StateDir $work/state
+ErrorLog $work/log/error_log
+AccessLog $work/log/access_log
+PageLog $work/log/page_log
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+User lp
+Group lp
+SystemGroup root
+Sandboxing Relaxed
+EOF
+cat >"$pdfconf" <<EOF
+Out $work/out
+AnonDirName $work/out
+Spool $work/cups-pdf-spool
+Log $work/log
+LogType 7
+Grp root
+UserUMask 0000
+EOF
+
+cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" &
+cupsd_pid=$!
+export CUPS_SERVER="$sock"
+for _ in $(seq 1 100); do
+    [ -S "$sock" ] && lpstat -r >/dev/null 2>&1 && break
+    kill -0 "$cupsd_pid" 2>/dev/null || break
+    sleep 0.1
+done
+if ! lpstat -r >/dev/null 2>&1; then
+    cat "$work/log/error_log" >&2 2>/dev/null || true
+    fail "the private cupsd did not start"
+fi
+
+lpadmin -p "$queue" -E -v "cups-pdf:/$name" -P "$ppd" -o pdftops-renderer-default=pdftocairo || fail "lpadmin could not add the queue"
+lpstat -p "$queue" | grep -q enabled || fail "the queue is not enabled"
+
+# The stored receipt to print, in the program's own settings folder.
+export BRIXAMO_HOME="$work/home"
+printf '%s\n' \
+    "Aplicacion Recibos - Idioma" "1" \
+    "Aplicacion Recibos - monetary symbol" "EUR" \
+    "Aplicacion Recibos - decimal separator" "," \
+    "Aplicacion Recibos - saparator between groups" "." \
+    "Aplicacion Recibos - Positive currency mode" "3" \
+    "Aplicacion Recibos - Relleno" "42" \
+    "Aplicacion Recibos - GetProfileString ok" "1" \
+    "Recibos conceptos - IDC_EDIT_NUMERO" "C-2026-001" \
+    "Recibos conceptos - IDC_EDIT_LOCALIDAD" "Santiago" \
+    "Recibos conceptos - IDC_EDIT_CONCEPTO_1" "Mantenimiento anual" \
+    "Recibos conceptos - IDC_EDIT_IMPORTE_1" "150,75" \
+    "Recibos conceptos - IDC_EDIT_PAGADOR_1" "Lucia Varela" >"$BRIXAMO_HOME/tarvel.inf"
+printf '\0' >>"$BRIXAMO_HOME/tarvel.inf"
+
+"$brixamo" --print "$queue" || fail "brixamo --print $queue failed"
+
+# The job leaves the queue once cups-pdf has written its file.
+pdf=""
+for _ in $(seq 1 300); do
+    if [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+        pdf="$(find "$work/out" -name '*.pdf' | head -n 1)"
+        [ -n "$pdf" ] && break
+    fi
+    sleep 0.1
+done
+if [ -z "$pdf" ]; then
+    tail -n 40 "$work/log/error_log" >&2 || true
+    fail "no PDF came out of the cups-pdf queue"
+fi
+
+completed="$(lpstat -W completed -o "$queue")"
+echo "completed: $completed"
+[ "$(printf '%s\n' "$completed" | grep -c "^$queue-")" -eq 1 ] || fail "expected one completed job"
+job_id="$(printf '%s\n' "$completed" | awk 'NR==1 {print $1}')"
+job_id="${job_id##*-}"
+echo "output: $(basename "$pdf")"
+echo "page log: $(cat "$work/log/page_log")"
+grep -qx "job=$job_id pages=total 1 name=Imprimiento Recibo" "$work/log/page_log" ||
+    fail "the page log does not show job $job_id named \"Imprimiento Recibo\" with 1 page"
+case "$(basename "$pdf")" in
+    *Imprimiento_Recibo*.pdf) ;;
+    *) fail "cups-pdf did not name its file after the job (it wrote $(basename "$pdf"))" ;;
+esac
+pages="$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')"
+[ "$pages" = "1" ] || fail "the printed PDF has $pages pages, not 1"
+
+text="$(pdftotext "$pdf" -)"
+for expected in "C-2026-001" "Santiago" "Mantenimiento anual" "150,75" "Lucia Varela" \
+    "150,75 EUR" "numero" "localidad"; do
+    grep -qF -- "$expected" <<<"$text" || fail "the printed PDF lacks \"$expected\""
+done
+if [ -n "$keep" ]; then
+    cp "$pdf" "$keep/"
+fi
+echo "PASSED: job $job_id \"Imprimiento Recibo\", 1 page, receipt texts found"
