@@ -317,11 +317,7 @@ void CConfigDlg::Redibujar() {
 
 // The two samples, in the dialog's pixels, below the controls.
 void CConfigDlg::OnPaint(Device& dc) {
-    const Pen penAnterior = dc.SelectPen(Pen{});
-    const Brush brushAnterior = dc.SelectBrush(Brush{});
-    dc.Rectangle(10, 290, 500, 390);
-    dc.SelectPen(penAnterior);
-    dc.SelectBrush(brushAnterior);
+    dc.Rectangle(10, 290, 500, 390);  // the paint's own black pen and white brush
     m_estado->cuPositivo.DibujarImporte(dc, 20, 300);
     m_estado->cuNegativo.DibujarImporte(dc, 20, 340);
 }

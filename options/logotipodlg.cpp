@@ -94,11 +94,8 @@ void CLogotipoDlg::OnPaint(Device& dc) {
     dc.SetWindowExt(dc.GetDeviceCaps(HORZSIZE) * 10, dc.GetDeviceCaps(VERTSIZE) * 10);
     dc.SetViewportExt(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
     if (!m_hLogo) {
-        const Pen penAnterior = dc.SelectPen(Pen{});
-        const Brush brushAnterior = dc.SelectBrush(Brush{});
+        // The empty frame, with the paint's own black pen and white brush.
         dc.Rectangle(kLogoX, kLogoY, kLogoX + kLogoAncho, kLogoY + kLogoAlto);
-        dc.SelectPen(penAnterior);
-        dc.SelectBrush(brushAnterior);
         return;
     }
     const int w = std::min(m_hLogo->width, kLogoAncho);

@@ -12,12 +12,7 @@ namespace {
 
 class CalendarioTest : public OpcionesTest {
   protected:
-    CCalendarioDlg& Abrir() {
-        m_dlg = std::make_unique<CCalendarioDlg>();
-        m_dlg->Create();
-        ui::ProcessEvents();
-        return *m_dlg;
-    }
+    CCalendarioDlg& Abrir() { return AbrirDialogo(m_dlg); }
     std::unique_ptr<CCalendarioDlg> m_dlg;
 };
 

@@ -2,6 +2,7 @@
 #include "money/configdlg.h"
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,12 +33,12 @@ class ConfigDlgTest : public OpcionesTest {
         GuardarMoneda(moneda);
         return Reabrir();
     }
-    CConfigDlg& Reabrir() {
-        m_dlg.reset();
-        m_dlg = std::make_unique<CConfigDlg>();
-        m_dlg->Create();
-        ui::ProcessEvents();
-        return *m_dlg;
+    CConfigDlg& Reabrir() { return AbrirDialogo(m_dlg); }
+    // The row of glyph cells the samples draw at height y.
+    std::string FilaPintada(int y) const {
+        RecordingDevice dc;
+        m_dlg->OnPaint(dc);
+        return FilaDibujada(dc, y);
     }
     static std::string Ajuste(const char* sClave) {
         return LeerValor("Aplicacion Recibos", sClave, "<ninguno>");
@@ -120,6 +121,10 @@ struct Emparejamiento {
     int idMiles;   // the group-separator radio checked afterwards
 };
 
+std::ostream& operator<<(std::ostream& os, const Emparejamiento& c) {
+    return os << "'" << c.sDecimal << "' '" << c.sMiles << "' click " << c.idPulsado;
+}
+
 class SeparadoresTest : public ConfigDlgTest,
                         public ::testing::WithParamInterface<Emparejamiento> {};
 
@@ -162,6 +167,10 @@ struct EleccionRadio {
     const char* sValor;
 };
 
+std::ostream& operator<<(std::ostream& os, const EleccionRadio& c) {
+    return os << c.id;
+}
+
 class RadiosTest : public ConfigDlgTest, public ::testing::WithParamInterface<EleccionRadio> {};
 
 TEST_P(RadiosTest, AChoiceIsStoredAtOnce) {
@@ -188,6 +197,10 @@ struct BotonSigno {
     const char* sSigno;
     int nResaltado;
 };
+
+std::ostream& operator<<(std::ostream& os, const BotonSigno& c) {
+    return os << c.id;
+}
 
 class BotonesSignoTest : public ConfigDlgTest, public ::testing::WithParamInterface<BotonSigno> {};
 
@@ -230,10 +243,7 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     EXPECT_TRUE(MuestraImagen(dlg, 1102, 199));
     EXPECT_TRUE(Marcado(kStandard));
     EXPECT_FALSE(Marcado(kCustom));
-
-    RecordingDevice dc;
-    dlg.OnPaint(dc);
-    EXPECT_EQ(FilaDibujada(dc, 300), "#######<39>12,345.67");
+    EXPECT_EQ(FilaPintada(300), "#######<39>12,345.67");
 }
 
 TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
@@ -258,9 +268,7 @@ TEST_F(ConfigDlgTest, TypingACustomSignChecksCustomAndStoresEachKeystroke) {
         EXPECT_TRUE(Marcado(kCustom));
         EXPECT_FALSE(Marcado(kStandard));
     }
-    RecordingDevice dc;
-    dlg.OnPaint(dc);
-    EXPECT_EQ(FilaDibujada(dc, 300), "#####EUR12,345.67");
+    EXPECT_EQ(FilaPintada(300), "#####EUR12,345.67");
 }
 
 TEST_F(ConfigDlgTest, BackToTheCustomRadioStoresTheTypedSign) {
@@ -282,6 +290,10 @@ struct Muestras {
     const char* sPositiva;
     const char* sNegativa;
 };
+
+std::ostream& operator<<(std::ostream& os, const Muestras& c) {
+    return os << c.sPositiva;
+}
 
 class MuestrasTest : public ConfigDlgTest, public ::testing::WithParamInterface<Muestras> {};
 

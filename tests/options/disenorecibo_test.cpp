@@ -24,12 +24,7 @@ class DisenoReciboTest : public OpcionesTest {
         EscribirValor("Recibo", "Texto2", "Segundo");
         EscribirValor("Recibo", "Texto3", "Tercero");
     }
-    CDisenoReciboDlg& Abrir() {
-        m_dlg = std::make_unique<CDisenoReciboDlg>();
-        m_dlg->Create();
-        ui::ProcessEvents();
-        return *m_dlg;
-    }
+    CDisenoReciboDlg& Abrir() { return AbrirDialogo(m_dlg); }
     static std::string Texto(const char* sClave) {
         return LeerValor("Recibo", sClave, "<ninguno>");
     }

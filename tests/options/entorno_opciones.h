@@ -1,6 +1,7 @@
 // The option dialogs opened on a settings folder of their own, with the desktop scripted.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "platform/dialog.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
+#include "tests/support/ui.h"
 
 // The currency settings a test starts from, stored as if the first start had passed.
 struct Moneda {
@@ -29,6 +31,16 @@ class OpcionesTest : public ::testing::Test {
     CarpetaTemporal m_carpeta;
     ScriptedServices m_servicios;
 };
+
+// Builds the dialog's window as a modal run would, without running it.
+template <class Dialogo>
+Dialogo& AbrirDialogo(std::unique_ptr<Dialogo>& dlg) {
+    dlg.reset();
+    dlg = std::make_unique<Dialogo>();
+    dlg->Create();
+    ui::ProcessEvents();
+    return *dlg;
+}
 
 // Whether button id shows exactly the picture of bitmap resource nBitmap.
 bool MuestraImagen(const CDialog& dlg, int id, int nBitmap);

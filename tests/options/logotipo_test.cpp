@@ -4,6 +4,7 @@
 #include <QImage>
 #include <fstream>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -35,12 +36,7 @@ class LogotipoTest : public OpcionesTest {
         EscribirValor("Recibo", "FileLogo", sRuta);
         return sRuta;
     }
-    CLogotipoDlg& Abrir() {
-        m_dlg = std::make_unique<CLogotipoDlg>();
-        m_dlg->Create();
-        ui::ProcessEvents();
-        return *m_dlg;
-    }
+    CLogotipoDlg& Abrir() { return AbrirDialogo(m_dlg); }
     static std::string Logo() { return LeerValor("Recibo", "FileLogo", "<ninguno>"); }
     bool Abierto() const { return !m_dlg->Window().IsEnded(); }
 
@@ -63,6 +59,10 @@ struct Recorte {
     int nAncho, nAlto;
     Rect destino;
 };
+
+std::ostream& operator<<(std::ostream& os, const Recorte& c) {
+    return os << c.nAncho << "x" << c.nAlto;
+}
 
 class RecorteTest : public LogotipoTest, public ::testing::WithParamInterface<Recorte> {};
 

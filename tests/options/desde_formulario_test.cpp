@@ -1,0 +1,55 @@
+// The option dialogs as the receipt form opens them.
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "form/campos.h"
+#include "form/recibodlg.h"
+#include "tests/options/entorno_opciones.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+class DesdeFormularioTest : public OpcionesTest {
+  protected:
+    DesdeFormularioTest() {
+        Moneda m;
+        m.sDecimal = ",";
+        m.sMiles = ".";
+        m.sSimbolo = "EUR";
+        GuardarMoneda(m);
+        m_form = std::make_unique<CReciboDlg>();
+        m_form->Create();
+        ui::ProcessEvents();
+    }
+    std::unique_ptr<CReciboDlg> m_form;
+};
+
+TEST_F(DesdeFormularioTest, ChangingTheSeparatorsKeepsTheAmountsAndRewritesThem) {
+    ui::Type(*m_form, IDC_EDIT_IMPORTE_1, "1.234,50");
+    ui::Type(*m_form, IDC_EDIT_IMPORTE_1 + 1, "0,5");
+    ui::Leave(*m_form, IDC_EDIT_IMPORTE_1 + 1);
+    m_servicios.QueueModal([](CDialog& dlg) {
+        ui::Click(dlg, 1111);  // "1,000.00"
+        ui::Click(dlg, IDOK);
+    });
+    ui::Click(*m_form, 1041);
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{137});
+    EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_IMPORTE_1), "1,234.50");
+    EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_IMPORTE_1 + 1), "0.50");
+    EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_IMPORTE), "1,235.00");
+}
+
+TEST_F(DesdeFormularioTest, TheCalendarWritesTheDateOnOkOnly) {
+    ui::Type(*m_form, IDC_EDIT_FECHA, "el lunes");
+    m_servicios.QueueModal([](CDialog& dlg) { ui::Click(dlg, IDCANCEL); });
+    ui::Click(*m_form, IDC_BUTTON_CALENDARIO);
+    EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_FECHA), "el lunes");
+
+    m_servicios.QueueModal([](CDialog& dlg) { ui::Click(dlg, IDOK); });
+    ui::Click(*m_form, IDC_BUTTON_CALENDARIO);
+    EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_FECHA), "09/12/2026");
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{223, 223}));
+}
+
+}  // namespace
