@@ -56,6 +56,8 @@ class DocumentDevice : public PainterDevice {
   protected:
     ~DocumentDevice() override = default;
 
+    bool Printing() const { return painter_.isActive(); }
+
     virtual QPagedPaintDevice& Surface() = 0;
     virtual void SetTitle(const QString& title) = 0;
 
@@ -94,7 +96,13 @@ class PrinterDevice final : public DocumentDevice {
     explicit PrinterDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
         AttachToSurface();
     }
-    ~PrinterDevice() override { EndDoc(); }
+    // A job dropped before EndDoc is cancelled, not printed half drawn.
+    ~PrinterDevice() override {
+        if (Printing()) {
+            printer_->abort();
+        }
+        EndDoc();
+    }
 
   private:
     QPagedPaintDevice& Surface() override { return *printer_; }

@@ -1,0 +1,43 @@
+#include "image_surface.h"
+
+#include <cmath>
+
+ImageSurface::ImageSurface(int widthMm, int heightMm, double pixelsPerMm, QColor background)
+    : pixelsPerMm_(pixelsPerMm),
+      background_(background),
+      image_(int(std::lround(widthMm * pixelsPerMm)), int(std::lround(heightMm * pixelsPerMm)),
+             QImage::Format_RGB32) {
+    image_.fill(background);
+    painter_.begin(&image_);
+    device_ = std::make_unique<PainterDevice>(painter_, image_.size(), QSizeF(widthMm, heightMm));
+    device_->SetMapModeAnisotropic();
+    device_->SetWindowExt(widthMm * 10, heightMm * 10);
+    device_->SetViewportExt(image_.width(), image_.height());
+}
+
+ImageSurface::~ImageSurface() = default;
+
+const QImage& ImageSurface::image() {
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+    return image_;
+}
+
+int ImageSurface::Px(int logical) const {
+    return int(std::lround(logical * pixelsPerMm_ / 10.0));
+}
+
+QRect ImageSurface::Ink(const QRect& area) {
+    const QImage& img = image();
+    QRect ink;
+    QRect inside = area.intersected(img.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (img.pixelColor(x, y) != background_) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
