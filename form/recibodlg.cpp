@@ -1,7 +1,9 @@
 // The receipt form: its start-up, its command table and the commands that open other windows.
 #include "form/recibodlg.h"
 
+#include <array>
 #include <cstddef>
+#include <vector>
 
 #include "app/aboutdlg.h"
 #include "app/saludodlg.h"
@@ -42,7 +44,7 @@ int SiguienteTabulacion(const DialogWindow& w, int nActual) {
 // The first start is the one that finds no currency settings stored: CargarConfiguracion then
 // stores the regional values together with the marker "GetProfileString ok" = 1, and that
 // marker is the record of the first start. Reading it before the load therefore tells the
-// first start without adding a key of our own to a settings file that is nearly full.
+// first start without adding a key of our own to the settings file, whose room is limited.
 bool EsPrimerInicio() {
     return LeerValorEntero("Aplicacion Recibos", "GetProfileString ok", 0) == 0;
 }
