@@ -22,8 +22,8 @@ TEST_F(CalendarioTest, OkWithoutTouchingTheCalendarTakesToday) {
     ASSERT_TRUE(dlg.Window().IsEnded());
     EXPECT_EQ(dlg.Window().Result(), IDOK);
     ASSERT_TRUE(dlg.m_fecha);
-    EXPECT_EQ(*dlg.m_fecha, m_servicios.today);
-    EXPECT_EQ(FechaATexto(*dlg.m_fecha), "09/12/2026");
+    EXPECT_EQ(*dlg.m_fecha, HoyDelSistema());
+    EXPECT_EQ(FechaATexto(Date{2027, 1, 5}), "05/01/2027");
 }
 
 TEST_F(CalendarioTest, CancelLeavesNoDate) {

@@ -48,7 +48,7 @@ TEST_F(DesdeFormularioTest, TheCalendarWritesTheDateOnOkOnly) {
 
     m_servicios.QueueModal([](CDialog& dlg) { ui::Click(dlg, IDOK); });
     ui::Click(*m_form, IDC_BUTTON_CALENDARIO);
-    EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_FECHA), "09/12/2026");
+    EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_FECHA), m_servicios.ShortDateText(HoyDelSistema()));
     EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{223, 223}));
 }
 

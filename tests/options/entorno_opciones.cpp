@@ -1,5 +1,6 @@
 #include "tests/options/entorno_opciones.h"
 
+#include <QDate>
 #include <QIcon>
 #include <QImage>
 #include <QPushButton>
@@ -26,6 +27,11 @@ void GuardarMoneda(const Moneda& m) {
 OpcionesTest::OpcionesTest() {
     EscribirValorEntero("Aplicacion Recibos", "Idioma", 1);
     g_nIdioma = 1;
+}
+
+Date HoyDelSistema() {
+    const QDate hoy = QDate::currentDate();
+    return Date{hoy.year(), hoy.month(), hoy.day()};
 }
 
 bool MuestraImagen(const CDialog& dlg, int id, int nBitmap) {

@@ -32,6 +32,9 @@ class OpcionesTest : public ::testing::Test {
     ScriptedServices m_servicios;
 };
 
+// The date the calendar opens on: the system's, not the scripted one.
+Date HoyDelSistema();
+
 // Builds the dialog's window as a modal run would, without running it.
 template <class Dialogo>
 Dialogo& AbrirDialogo(std::unique_ptr<Dialogo>& dlg) {
