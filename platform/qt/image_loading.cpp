@@ -99,6 +99,13 @@ std::optional<BmpHeader> ReadBmpHeader(const QByteArray& data) {
     return header;
 }
 
+// The JPEG decoder fills a cut-off scan with grey and reports success: a complete file ends its
+// last scan with the end-of-image marker (an embedded thumbnail has its own pair before it).
+bool JpegIsComplete(const QByteArray& data) {
+    qsizetype lastScan = data.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    return lastScan >= 0 && data.lastIndexOf(QByteArrayView("\xFF\xD9", 2)) > lastScan;
+}
+
 // The pixels, opaque: a picture with transparency is laid on white paper.
 void CopyPixels(QImage image, Bitmap& bitmap) {
     if (image.hasAlphaChannel()) {
@@ -146,6 +153,9 @@ BitmapPtr Decode(const QByteArray& data) {
     reader.setDecideFormatFromContent(true);
     QByteArray format = reader.format();
     if (format != "bmp" && format != "png" && format != "jpeg") {
+        return nullptr;
+    }
+    if (format == "jpeg" && !JpegIsComplete(data)) {
         return nullptr;
     }
     std::optional<BmpHeader> bmp;

@@ -141,8 +141,12 @@ std::string HugeBmp() {
 }
 
 TEST_F(ImageLoading, BadFilesLoadAsNothing) {
-    QImage picture(64, 64, QImage::Format_RGB32);
-    picture.fill(QColor(10, 200, 30));
+    QImage picture(200, 200, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.setPixel(x, y, qRgb(x, y, (x * y) % 256));
+        }
+    }
     QByteArray png = Encoded(picture, "PNG");
     QByteArray jpeg = Encoded(picture, "JPEG");
     std::string bmp = MakeBmp(40, 40, 8, std::vector<std::uint32_t>(256, 0), 0, {});
@@ -151,8 +155,9 @@ TEST_F(ImageLoading, BadFilesLoadAsNothing) {
         {"empty.bmp", QByteArray()},
         {"truncated.bmp", QByteArray(bmp.data(), qsizetype(bmp.size() - 200))},
         {"header-only.bmp", QByteArray(bmp.data(), 30)},
-        {"truncated.png", png.left(png.size() / 2)},
-        {"truncated.jpg", jpeg.left(jpeg.size() / 2)},
+        {"truncated.png", png.left(png.size() * 3 / 4)},
+        {"truncated.jpg", jpeg.left(jpeg.size() * 3 / 4)},
+        {"headers-only.jpg", jpeg.left(200)},
         {"huge.bmp", QByteArray::fromStdString(HugeBmp())},
         {"pbm.bmp", "P1\n2 2\n0 1\n1 0\n"},
     };
@@ -173,7 +178,13 @@ TEST_F(ImageLoading, Windows1252PathIsFound) {
     EXPECT_TRUE(LoadBitmapFromFile(utf8));
 }
 
-TEST_F(ImageLoading, MissingResourceIsNothing) {
+// The glyph sheet is compiled in as a 1-bit bitmap with a two-colour table.
+TEST_F(ImageLoading, ResourcesLoadByIdentifier) {
+    BitmapPtr sheet = LoadBitmapResource(147);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->bitsPerPixel, 1);
+    EXPECT_EQ(sheet->colorTable.size(), 2u);
+    EXPECT_GE(sheet->width, 22 * 40);
     EXPECT_EQ(LoadBitmapResource(999999), nullptr);
 }
 
