@@ -30,6 +30,14 @@ constexpr int kDefaultCellPixels = 16;
 constexpr double kHatchPitch = 20.0;
 constexpr double kHatchLineWidth = kHatchPitch / 8.0;
 
+// Device coordinates are kept within this distance of the origin, far beyond any surface, so
+// absurd logical coordinates cannot overflow.
+constexpr double kDeviceLimit = 1 << 24;
+
+int ToDevice(double value) {
+    return static_cast<int>(std::lround(std::clamp(value, -kDeviceLimit, kDeviceLimit)));
+}
+
 const QColor kBackground(Qt::white);
 const QColor kTextColor(Qt::black);
 
@@ -144,8 +152,8 @@ struct PainterDevice::State {
     bool Drawable() const { return painter != nullptr && painter->isActive(); }
     double ScaleX() const { return anisotropic ? double(viewportCx) / windowCx : 1.0; }
     double ScaleY() const { return anisotropic ? double(viewportCy) / windowCy : 1.0; }
-    int DeviceX(int x) const { return static_cast<int>(std::lround(x * ScaleX())); }
-    int DeviceY(int y) const { return static_cast<int>(std::lround(y * ScaleY())); }
+    int DeviceX(int x) const { return ToDevice(x * ScaleX()); }
+    int DeviceY(int y) const { return ToDevice(y * ScaleY()); }
 
     // The device pixels a logical rectangle covers, right and bottom exclusive, normalised.
     QRect DeviceRect(int left, int top, int right, int bottom) const {
@@ -172,6 +180,9 @@ struct PainterDevice::State {
 // A 45-degree cross-hatch anchored at the device origin, clipped to the area; the gaps are
 // filled with the background colour in the opaque mode only.
 void PainterDevice::State::FillHatch(const QRect& area) const {
+    if (area.isEmpty()) {
+        return;
+    }
     if (bkMode == OPAQUE) {
         painter->fillRect(area, kBackground);
     }
@@ -303,7 +314,8 @@ void PainterDevice::Rectangle(int left, int top, int right, int bottom) {
     if (state_->brush.style == BrushStyle::Solid) {
         painter.fillRect(area, ToQColor(state_->brush.color));
     } else {
-        state_->FillHatch(area);
+        // Lines off the surface are not drawn: a huge rectangle costs no more than the surface.
+        state_->FillHatch(area.intersected(QRect(QPoint(0, 0), state_->pixels)));
     }
     painter.restore();
     painter.save();

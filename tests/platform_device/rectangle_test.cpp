@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <set>
 #include <utility>
 
@@ -155,6 +156,18 @@ TEST(Hatch, OpaqueModeFillsTheGapsWithWhite) {
         lines += c == kCyan ? 1 : 0;
     }
     EXPECT_GT(lines, 0);
+}
+
+// Absurd coordinates and mappings draw what falls on the surface and return.
+TEST(Hatch, HugeRectangleCoversTheSurfaceOnly) {
+    ImageSurface surface(100, 100, 4.0, QColor(255, 255, 0));
+    surface.device().SetBkMode(TRANSPARENT);
+    surface.device().SelectBrush({BrushStyle::DiagonalCrossHatch, RGB(200, 255, 255)});
+    surface.device().Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    surface.device().SetWindowExt(1, 1);
+    surface.device().SetViewportExt(INT_MAX, INT_MAX);
+    surface.device().Rectangle(-5, -5, 5, 5);
+    EXPECT_GT(HatchPixels(surface, surface.image().rect()).size(), 1000u);
 }
 
 }  // namespace
