@@ -21,6 +21,9 @@ namespace {
 // What a bitmap device without a palette can do: copies, stretched copies, DIBs.
 constexpr int kRasterCaps = 0x0001 | 0x0080 | 0x0800;
 
+// Vertical centring of a single line (DT_VCENTER), which the program itself does not use.
+constexpr unsigned kVerticalCenter = 0x04;
+
 // Cell height of a font described with height 0.
 constexpr int kDefaultCellPixels = 16;
 
@@ -118,8 +121,6 @@ QStringList LinesOf(const QString& text, unsigned format) {
     return normalised.split(QLatin1Char('\n'));
 }
 
-constexpr unsigned kVerticalCenter = 0x04;
-
 // The opaque copy of the part of the bitmap given in pixels, as the drawing code expects from
 // a DIB section: every pixel 0xFFRRGGBB.
 QImage OpaqueImage(const Bitmap& source, const QRect& part) {
@@ -152,11 +153,11 @@ struct PainterDevice::State {
     bool Drawable() const { return painter != nullptr && painter->isActive(); }
     double ScaleX() const { return anisotropic ? double(viewportCx) / windowCx : 1.0; }
     double ScaleY() const { return anisotropic ? double(viewportCy) / windowCy : 1.0; }
-    int DeviceX(int x) const { return ToDevice(x * ScaleX()); }
-    int DeviceY(int y) const { return ToDevice(y * ScaleY()); }
+    int DeviceX(double x) const { return ToDevice(x * ScaleX()); }
+    int DeviceY(double y) const { return ToDevice(y * ScaleY()); }
 
     // The device pixels a logical rectangle covers, right and bottom exclusive, normalised.
-    QRect DeviceRect(int left, int top, int right, int bottom) const {
+    QRect DeviceRect(double left, double top, double right, double bottom) const {
         int x0 = DeviceX(left), x1 = DeviceX(right), y0 = DeviceY(top), y1 = DeviceY(bottom);
         return QRect(QPoint(std::min(x0, x1), std::min(y0, y1)),
                      QPoint(std::max(x0, x1) - 1, std::max(y0, y1) - 1));
@@ -172,9 +173,19 @@ struct PainterDevice::State {
         return result;
     }
 
+    // The current font for this device: a height of 0 asks for the default cell.
+    ResolvedFont Font() const {
+        double cell = font.height == 0 ? kDefaultCellPixels : std::abs(font.height * ScaleY());
+        return ResolveFont(font.face, std::max(1, ToDevice(cell)), painter->device());
+    }
+
     void FillHatch(const QRect& area) const;
     void DrawLine(const QString& line, const ResolvedFont& font, QPointF cellTopLeft,
                   double degrees) const;
+    void DrawLines(const QString& text, const ResolvedFont& font, const QRectF& box,
+                   unsigned format) const;
+    void DrawRotated(const QString& text, const ResolvedFont& font, const QRectF& box,
+                     double degrees) const;
 };
 
 // A 45-degree cross-hatch anchored at the device origin, clipped to the area; the gaps are
@@ -327,9 +338,45 @@ void PainterDevice::Rectangle(int left, int top, int right, int bottom) {
 }
 
 // Unrotated text is placed as the platform's draw-text places it: each line's cell from the
-// top (or at the bottom, or centred, for a single line), aligned left, centred or right. A
-// rotated line is centred across the rectangle and starts at the edge it reads from (a line
+// top (or at the bottom, or centred, for a single line), aligned left, centred or right.
+void PainterDevice::State::DrawLines(const QString& text, const ResolvedFont& font,
+                                     const QRectF& box, unsigned format) const {
+    QFontMetricsF metrics(font.font, painter->device());
+    double top = box.top();
+    if (format & DT_SINGLELINE) {
+        if (format & DT_BOTTOM) {
+            top = box.bottom() - font.cellHeight;
+        } else if (format & kVerticalCenter) {
+            top = box.center().y() - font.cellHeight / 2.0;
+        }
+    }
+    for (const QString& line : LinesOf(text, format)) {
+        double advance = metrics.horizontalAdvance(line);
+        double x = box.left();
+        if (format & DT_CENTER) {
+            x = box.center().x() - advance / 2.0;
+        } else if (format & DT_RIGHT) {
+            x = box.right() - advance;
+        }
+        DrawLine(line, font, QPointF(x, top), 0);
+        top += font.cellHeight;
+    }
+}
+
+// A rotated line is centred across the rectangle and starts at the edge it reads from (a line
 // at 90 degrees starts at the bottom), so a line longer than the rectangle is cut at its end.
+void PainterDevice::State::DrawRotated(const QString& text, const ResolvedFont& font,
+                                       const QRectF& box, double degrees) const {
+    double radians = degrees * std::numbers::pi / 180.0;
+    double cos = std::cos(radians), sin = std::sin(radians);
+    double along = box.width() * std::abs(cos) + box.height() * std::abs(sin);
+    // The start of the cell in the line's own frame, whose origin is the rectangle's centre.
+    QPointF start(-along / 2.0, -font.cellHeight / 2.0);
+    QPointF cellTopLeft = box.center() + QPointF(start.x() * cos + start.y() * sin,
+                                                 -start.x() * sin + start.y() * cos);
+    DrawLine(LinesOf(text, DT_SINGLELINE).front(), font, cellTopLeft, degrees);
+}
+
 void PainterDevice::DrawText(const std::string& text, const Rect& rect, unsigned format) {
     if (!state_->Drawable() || text.empty()) {
         return;
@@ -339,52 +386,14 @@ void PainterDevice::DrawText(const std::string& text, const Rect& rect, unsigned
         return;
     }
     QPainter& painter = *state_->painter;
-    const LogFont& logFont = state_->font;
-    int cellPixels =
-        logFont.height == 0
-            ? kDefaultCellPixels
-            : std::max(1,
-                       static_cast<int>(std::lround(std::abs(logFont.height * state_->ScaleY()))));
-    ResolvedFont font = ResolveFont(logFont.face, cellPixels, painter.device());
-    QFontMetricsF metrics(font.font, painter.device());
-
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     QRectF box(area.left(), area.top(), area.width(), area.height());
-    double degrees = (logFont.escapement % 3600) / 10.0;
+    double degrees = (state_->font.escapement % 3600) / 10.0;
     if (degrees != 0) {
-        QString line = LinesOf(FromCp1252(text), format | DT_SINGLELINE).front();
-        double radians = degrees * std::numbers::pi / 180.0;
-        double along =
-            box.width() * std::abs(std::cos(radians)) + box.height() * std::abs(std::sin(radians));
-        QPointF start(-along / 2.0, -font.cellHeight / 2.0);
-        QPointF centre = box.center();
-        QPointF cellTopLeft(
-            centre.x() + start.x() * std::cos(radians) + start.y() * std::sin(radians),
-            centre.y() - start.x() * std::sin(radians) + start.y() * std::cos(radians));
-        state_->DrawLine(line, font, cellTopLeft, degrees);
-        painter.restore();
-        return;
-    }
-    QStringList lines = LinesOf(FromCp1252(text), format);
-    double top = box.top();
-    if (format & DT_SINGLELINE) {
-        if (format & DT_BOTTOM) {
-            top = box.bottom() - font.cellHeight;
-        } else if (format & kVerticalCenter) {
-            top = box.center().y() - font.cellHeight / 2.0;
-        }
-    }
-    for (const QString& line : lines) {
-        double advance = metrics.horizontalAdvance(line);
-        double x = box.left();
-        if (format & DT_CENTER) {
-            x = box.center().x() - advance / 2.0;
-        } else if (format & DT_RIGHT) {
-            x = box.right() - advance;
-        }
-        state_->DrawLine(line, font, QPointF(x, top), 0);
-        top += font.cellHeight;
+        state_->DrawRotated(FromCp1252(text), state_->Font(), box, degrees);
+    } else {
+        state_->DrawLines(FromCp1252(text), state_->Font(), box, format);
     }
     painter.restore();
 }
@@ -395,13 +404,18 @@ void PainterDevice::BitBlt(int x, int y, int w, int h, const Bitmap& source, int
     if (!state_->Drawable() || w <= 0 || h <= 0) {
         return;
     }
-    QRect part = QRect(sx, sy, w, h).intersected(QRect(0, 0, source.width, source.height));
-    if (part.isEmpty() ||
+    if (source.width <= 0 || source.height <= 0 ||
         source.pixels.size() < static_cast<std::size_t>(source.width) * source.height) {
         return;
     }
-    int left = x + (part.left() - sx);
-    int top = y + (part.top() - sy);
+    // In 64 bits: a source rectangle may reach past the largest int.
+    qint64 x0 = std::max<qint64>(sx, 0), x1 = std::min<qint64>(qint64(sx) + w, source.width);
+    qint64 y0 = std::max<qint64>(sy, 0), y1 = std::min<qint64>(qint64(sy) + h, source.height);
+    if (x0 >= x1 || y0 >= y1) {
+        return;
+    }
+    QRect part(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
+    double left = double(x) + double(x0 - sx), top = double(y) + double(y0 - sy);
     QRect target = state_->DeviceRect(left, top, left + part.width(), top + part.height());
     if (target.isEmpty()) {
         return;

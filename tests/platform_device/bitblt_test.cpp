@@ -2,6 +2,8 @@
 // always opaque.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "image_surface.h"
 
 namespace {
@@ -84,6 +86,15 @@ TEST(BitBlt, InconsistentBitmapDrawsNothing) {
     broken.pixels.resize(5);
     surface.device().BitBlt(0, 0, 4, 3, broken, 0, 0);
     EXPECT_FALSE(surface.Ink().isValid());
+}
+
+// A source rectangle as large as an int can say copies the whole bitmap and nothing more.
+TEST(BitBlt, HugeSourceRectangleCopiesTheBitmapOnly) {
+    ImageSurface surface(100, 50, 10.0);
+    surface.device().SetWindowExt(1, 1);
+    surface.device().SetViewportExt(10, 10);
+    surface.device().BitBlt(2, 1, INT_MAX, INT_MAX, Checker(), 0, 0);
+    EXPECT_EQ(surface.Ink(), QRect(20, 10, 40, 30));
 }
 
 }  // namespace
