@@ -30,9 +30,8 @@ QColor ColorOf(std::uint32_t rgb) {
 // unit with a mapping of 1 unit to 10 pixels becomes a 10 x 10 block.
 TEST(BitBlt, SourceRectangleIsStretchedOntoTheLogicalRectangle) {
     ImageSurface surface(100, 50, 10.0);
+    surface.PixelsPerUnit(10);
     PainterDevice& dc = surface.device();
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(10, 10);
     Bitmap bitmap = Checker();
     dc.BitBlt(5, 2, 2, 2, bitmap, 1, 1);
     EXPECT_EQ(surface.Ink(), QRect(50, 20, 20, 20));
@@ -48,9 +47,8 @@ TEST(BitBlt, SourceRectangleIsStretchedOntoTheLogicalRectangle) {
 // A source rectangle reaching past the bitmap copies only what the bitmap has, in place.
 TEST(BitBlt, SourceIsCroppedToTheBitmap) {
     ImageSurface surface(100, 50, 10.0);
+    surface.PixelsPerUnit(10);
     PainterDevice& dc = surface.device();
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(10, 10);
     Bitmap bitmap = Checker();
     dc.BitBlt(1, 1, 5, 5, bitmap, 2, 1);
     EXPECT_EQ(surface.Ink(), QRect(10, 10, 20, 20));
@@ -66,14 +64,7 @@ TEST(BitBlt, SourceIsCroppedToTheBitmap) {
 TEST(BitBlt, GlyphCellIsOpaqueAndTakesItsLogicalSize) {
     const QColor beneath(0, 0, 255);
     ImageSurface surface(100, 50, 10.0, beneath);
-    Bitmap cell;
-    cell.width = 22;
-    cell.height = 39;
-    cell.bitsPerPixel = 1;
-    cell.colorTable = {0x000000, 0xFFFFFF};
-    cell.pixels.assign(22 * 39, 0xFFFFFF);
-    cell.pixels[0] = 0x000000;
-    surface.device().BitBlt(100, 200, 22, 39, cell, 0, 0);
+    surface.device().BitBlt(100, 200, 22, 39, GlyphCell(), 0, 0);
     EXPECT_EQ(surface.Ink(), QRect(100, 200, 22, 39));
     EXPECT_EQ(surface.At(100, 200), QColor(Qt::black));
     EXPECT_EQ(surface.At(110, 220), QColor(Qt::white));
@@ -91,8 +82,7 @@ TEST(BitBlt, InconsistentBitmapDrawsNothing) {
 // A source rectangle as large as an int can say copies the whole bitmap and nothing more.
 TEST(BitBlt, HugeSourceRectangleCopiesTheBitmapOnly) {
     ImageSurface surface(100, 50, 10.0);
-    surface.device().SetWindowExt(1, 1);
-    surface.device().SetViewportExt(10, 10);
+    surface.PixelsPerUnit(10);
     surface.device().BitBlt(2, 1, INT_MAX, INT_MAX, Checker(), 0, 0);
     EXPECT_EQ(surface.Ink(), QRect(20, 10, 40, 30));
 }

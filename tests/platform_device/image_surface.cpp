@@ -41,3 +41,19 @@ QRect ImageSurface::Ink(const QRect& area) {
     }
     return ink;
 }
+
+void ImageSurface::PixelsPerUnit(int pixels) {
+    device_->SetWindowExt(1, 1);
+    device_->SetViewportExt(pixels, pixels);
+}
+
+Bitmap GlyphCell() {
+    Bitmap cell;
+    cell.width = 22;
+    cell.height = 39;
+    cell.bitsPerPixel = 1;
+    cell.colorTable = {0x000000, 0xFFFFFF};
+    cell.pixels.assign(22 * 39, 0xFFFFFF);
+    cell.pixels[0] = 0x000000;
+    return cell;
+}

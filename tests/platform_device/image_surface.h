@@ -10,6 +10,9 @@
 
 #include "platform/qt/painter_device.h"
 
+// A white 1-bit glyph cell of 22 x 39 pixels with a black top-left pixel.
+Bitmap GlyphCell();
+
 class ImageSurface {
   public:
     // pixelsPerMm is the resolution; the surface is widthMm x heightMm.
@@ -19,6 +22,8 @@ class ImageSurface {
     PainterDevice& device() { return *device_; }
     // Ends the painting (once) and gives the image.
     const QImage& image();
+    // Maps one logical unit onto the given number of pixels in both directions.
+    void PixelsPerUnit(int pixels);
     // The device pixel of a logical coordinate.
     int Px(int logical) const;
 

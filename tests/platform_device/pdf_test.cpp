@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "image_surface.h"
 #include "platform/qt/qt_devices.h"
 
 namespace {
@@ -115,12 +116,7 @@ TEST_F(PdfDevice, Windows1252TextIsKept) {
 // The document carries its name, and bitmaps and hatches go out opaque: no soft mask, no
 // transparency group, which would make the print filters rasterise the page.
 TEST_F(PdfDevice, TitleAndNoTransparency) {
-    Bitmap cell;
-    cell.width = 22;
-    cell.height = 39;
-    cell.bitsPerPixel = 1;
-    cell.colorTable = {0x000000, 0xFFFFFF};
-    cell.pixels.assign(22 * 39, 0xFFFFFF);
+    const Bitmap cell = GlyphCell();
     Draw([&](PrintDevice& dc) {
         dc.SelectBrush({BrushStyle::DiagonalCrossHatch, RGB(200, 255, 255)});
         dc.Rectangle(50, 20, 1989, 879);
