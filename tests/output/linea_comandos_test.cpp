@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "settings/ficherostxt.h"
+#include "tests/output/moneda_guardada.h"
 #include "tests/settings/carpeta_temporal.h"
 
 namespace {
@@ -137,16 +138,7 @@ std::optional<Palabra> Buscar(const std::vector<Palabra>& palabras, const std::s
 class PdfTest : public LineaComandosTest {
   protected:
     PdfTest() {
-        const char* s = "Aplicacion Recibos";
-        EscribirValorEntero(s, "Idioma", 1);
-        EscribirValor(s, "monetary symbol", "$");
-        EscribirValorEntero(s, "Number of fractional digits", 2);
-        EscribirValor(s, "decimal separator", ".");
-        EscribirValor(s, "saparator between groups", ",");
-        EscribirValorEntero(s, "Positive currency mode", 0);
-        EscribirValorEntero(s, "Negative currency mode", 0);
-        EscribirValorEntero(s, "Relleno", '*');
-        EscribirValorEntero(s, "GetProfileString ok", 1);
+        GuardarIdiomaYMoneda({.nRelleno = '*'});
         const char* c = "Recibos conceptos";
         EscribirValor(c, "IDC_EDIT_DEF_NUMERO", "Recibo");
         EscribirValor(c, "IDC_EDIT_NUMERO", "A-0017");

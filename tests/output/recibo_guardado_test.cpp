@@ -7,21 +7,15 @@
 #include "lang/idiomas.h"
 #include "settings/ficherostxt.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/output/moneda_guardada.h"
 
 namespace {
 
 class ReciboGuardadoTest : public ::testing::Test {
   protected:
     ReciboGuardadoTest() {
-        const char* s = "Aplicacion Recibos";
-        EscribirValorEntero(s, "Idioma", 1);
-        EscribirValor(s, "monetary symbol", "EUR");
-        EscribirValorEntero(s, "Number of fractional digits", 2);
-        EscribirValor(s, "decimal separator", ",");
-        EscribirValor(s, "saparator between groups", ".");
-        EscribirValorEntero(s, "Positive currency mode", 3);
-        EscribirValorEntero(s, "Negative currency mode", 8);
-        EscribirValorEntero(s, "GetProfileString ok", 1);
+        GuardarIdiomaYMoneda(
+            {.sSimbolo = "EUR", .sDecimal = ",", .sMiles = ".", .nPositivo = 3, .nNegativo = 8});
     }
     void Guardar(const std::string& sClave, const std::string& sValor) {
         EscribirValor("Recibos conceptos", sClave, sValor);

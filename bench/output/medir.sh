@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Receipt output:
+#  1. "brixamo --pdf" as a whole process: wall time and peak memory (/usr/bin/time -v), median
+#     of several runs;
+#  2. one preview repaint at 96 dpi on an image (bench_repintado), median;
+#  3. side by side, the same receipt as a document converted to PDF by LibreOffice Writer
+#     headless, and the ratio of the two wall times.
+# LibreOffice Writer (libreoffice-writer-nogui), GNU time and ImageMagick (for the logo) are
+# installed here when missing, for these measurements only; the program and its tests never
+# need LibreOffice.
+# Usage: bench/output/medir.sh BUILD_DIR [RUNS]
+set -euo pipefail
+build=${1:?build directory}
+runs=${2:-10}
+brixamo=$build/app/brixamo
+repintado=$build/bench/output/bench_repintado
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+export BRIXAMO_HOME=$work/home
+mkdir -p "$BRIXAMO_HOME"
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+install_missing time imagemagick libreoffice-writer-nogui
+
+# The stored receipt: every field, the euro glyph sign, a hatched frame, three free texts and
+# a logo of 300 x 600 pixels.
+logo=$work/logo.png
+convert -size 300x600 gradient:navy-orange "$logo"
+{
+    printf '%s\n' \
+        "Aplicacion Recibos - Idioma" "1" \
+        "Aplicacion Recibos - monetary symbol" "|A" \
+        "Aplicacion Recibos - Number of fractional digits" "2" \
+        "Aplicacion Recibos - decimal separator" "," \
+        "Aplicacion Recibos - saparator between groups" "." \
+        "Aplicacion Recibos - Positive currency mode" "3" \
+        "Aplicacion Recibos - Negative currency mode" "8" \
+        "Aplicacion Recibos - Relleno" "42" \
+        "Aplicacion Recibos - GetProfileString ok" "1" \
+        "Recibos color - fondo" "1" \
+        "Recibo - Texto1" "Comunidad de propietarios" \
+        "Recibo - Texto2" "Rua Nova 12, Vigo" \
+        "Recibo - Texto3" "CIF H-36000000" \
+        "Recibo - FileLogo" "$logo" \
+        "Recibos conceptos - IDC_EDIT_NUMERO" "2026/0117" \
+        "Recibos conceptos - IDC_EDIT_LOCALIDAD" "Vigo" \
+        "Recibos conceptos - IDC_EDIT_FECHA" "9 de diciembre de 2026" \
+        "Recibos conceptos - IDC_EDIT_VENCIMIENTO" "31 de diciembre de 2026" \
+        "Recibos conceptos - IDC_EDIT_DOMICILIO" "Rua Nova 12, 36202 Vigo" \
+        "Recibos conceptos - IDC_EDIT_PAGADOR_1" "Maria Lopez Varela" \
+        "Recibos conceptos - IDC_EDIT_PAGADOR_2" "Piso 3 B" \
+        "Recibos conceptos - IDC_EDIT_COBRADOR_1" "Administracion Norte" \
+        "Recibos conceptos - IDC_EDIT_COBRADOR_2" "Rua do Principe 3"
+    for i in 1 2 3 4 5 6; do
+        printf '%s\n' "Recibos conceptos - IDC_EDIT_CONCEPTO_$i" "Cuota mensual $i de la comunidad" \
+            "Recibos conceptos - IDC_EDIT_IMPORTE_$i" "1.234,5$i"
+    done
+    printf '\0'
+} >"$BRIXAMO_HOME/tarvel.inf"
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+wall_ms() { awk -F': ' '/Elapsed \(wall clock\)/ {n=split($2,p,":"); print (p[n-1]*60+p[n])*1000}'; }
+rss_mb() { awk -F': ' '/Maximum resident set size/ {print $2/1024}'; }
+
+# 1. brixamo --pdf
+"$brixamo" --pdf "$work/recibo.pdf" 2>/dev/null # warm the file cache
+walls=() rss=()
+for _ in $(seq "$runs"); do
+    out=$(/usr/bin/time -v "$brixamo" --pdf "$work/recibo.pdf" 2>&1 >/dev/null)
+    walls+=("$(wall_ms <<<"$out")")
+    rss+=("$(rss_mb <<<"$out")")
+done
+ours=$(printf '%s\n' "${walls[@]}" | median)
+printf 'brixamo --pdf       wall %7.1f ms   peak RSS %5.1f MB   (median of %d; targets < 120 ms, < 60 MB)\n' \
+    "$ours" "$(printf '%s\n' "${rss[@]}" | median)" "$runs"
+
+# 2. one preview repaint
+"$repintado" 300 2>/dev/null | sed 's/^/bench_repintado     /'
+
+# 3. LibreOffice Writer converting a document with the same texts to PDF.
+{
+    echo '<html><head><meta charset="utf-8"><title>Imprimiento Recibo</title></head><body>'
+    echo '<table border="1" style="width:193.9mm; font-family:Liberation Serif">'
+    echo '<tr><td>numero<br>2026/0117</td><td>localidad<br>Vigo</td><td>importe<br>*****7.408,86 &euro;</td></tr>'
+    echo '<tr><td colspan="2">fecha<br>9 de diciembre de 2026</td><td>vencimiento<br>31 de diciembre de 2026</td></tr>'
+    for i in 1 2 3 4 5 6; do
+        echo "<tr><td colspan=\"2\">Cuota mensual $i de la comunidad</td><td align=\"right\">1.234,5$i</td></tr>"
+    done
+    echo '<tr><td colspan="3">domicilio<br>Rua Nova 12, 36202 Vigo</td></tr>'
+    echo '<tr><td>pagador<br>Maria Lopez Varela<br>Piso 3 B</td><td colspan="2">cobrador<br>Administracion Norte<br>Rua do Principe 3</td></tr>'
+    echo "</table><img src=\"$logo\" width=\"113\"><p>Comunidad de propietarios</p></body></html>"
+} >"$work/recibo.html"
+lo_profile="-env:UserInstallation=file://$work/lo-profile"
+soffice "$lo_profile" --headless --convert-to pdf:writer_pdf_Export --outdir "$work/lo" \
+    "$work/recibo.html" >/dev/null 2>&1 # first run creates the profile
+lo_runs=$(((runs + 1) / 2))
+walls=()
+for _ in $(seq "$lo_runs"); do
+    out=$(/usr/bin/time -v soffice "$lo_profile" --headless --convert-to pdf:writer_pdf_Export \
+        --outdir "$work/lo" "$work/recibo.html" 2>&1 >/dev/null)
+    walls+=("$(wall_ms <<<"$out")")
+done
+theirs=$(printf '%s\n' "${walls[@]}" | median)
+[ -s "$work/lo/recibo.pdf" ] || echo "warning: LibreOffice wrote no PDF"
+printf 'LibreOffice Writer  wall %7.1f ms   (median of %d, warm profile)\n' "$theirs" "$lo_runs"
+awk -v a="$theirs" -v b="$ours" 'BEGIN {printf "ratio               brixamo --pdf is %.1fx faster (target >= 30x)\n", a / b}'
