@@ -92,19 +92,22 @@ int PixelSizeForCell(const QFont& base, int cellPixels, QPaintDevice* device) {
     return best;
 }
 
-// Fonts are created on every drawing; the search for the pixel size is done once per face, cell
-// and resolution.
-ResolvedFont ResolveFont(const std::string& face, int cellPixels, QPaintDevice* device) {
-    static std::map<std::tuple<std::string, int, int>, int> pixelSizes;
-    QFont font = BaseFont(face);
+// Fonts are created on every drawing; each face, cell and resolution is resolved and measured
+// once.
+const ResolvedFont& ResolveFont(const std::string& face, int cellPixels, QPaintDevice* device) {
+    static std::map<std::tuple<std::string, int, int>, ResolvedFont> resolved;
     auto key = std::make_tuple(face, cellPixels, device->logicalDpiY());
-    auto found = pixelSizes.find(key);
-    if (found == pixelSizes.end()) {
-        found = pixelSizes.emplace(key, PixelSizeForCell(font, cellPixels, device)).first;
+    auto found = resolved.find(key);
+    if (found == resolved.end()) {
+        QFont font = BaseFont(face);
+        font.setPixelSize(PixelSizeForCell(font, cellPixels, device));
+        QFontMetricsF metrics(font, device);
+        found = resolved
+                    .emplace(key, ResolvedFont{font, metrics.ascent(),
+                                               metrics.ascent() + metrics.descent()})
+                    .first;
     }
-    font.setPixelSize(found->second);
-    QFontMetricsF metrics(font, device);
-    return {font, metrics.ascent(), metrics.ascent() + metrics.descent()};
+    return found->second;
 }
 
 // The lines of a text drawn without DT_SINGLELINE: broken at CR LF, CR or LF, never wrapped.
@@ -174,7 +177,7 @@ struct PainterDevice::State {
     }
 
     // The current font for this device: a height of 0 asks for the default cell.
-    ResolvedFont Font() const {
+    const ResolvedFont& Font() const {
         double cell = font.height == 0 ? kDefaultCellPixels : std::abs(font.height * ScaleY());
         return ResolveFont(font.face, std::max(1, ToDevice(cell)), painter->device());
     }
@@ -220,17 +223,21 @@ void PainterDevice::State::FillHatch(const QRect& area) const {
 // angle (counter-clockwise); in the opaque mode its cell is filled with the background first.
 void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& font,
                                     QPointF cellTopLeft, double degrees) const {
-    painter->save();
-    painter->translate(cellTopLeft);
-    painter->rotate(-degrees);
-    painter->setFont(font.font);
+    const bool rotated = degrees != 0;
+    if (rotated) {
+        painter->save();
+        painter->translate(cellTopLeft);
+        painter->rotate(-degrees);
+        cellTopLeft = QPointF(0, 0);
+    }
     if (bkMode == OPAQUE) {
         double advance = QFontMetricsF(font.font, painter->device()).horizontalAdvance(line);
-        painter->fillRect(QRectF(0, 0, advance, font.cellHeight), kBackground);
+        painter->fillRect(QRectF(cellTopLeft, QSizeF(advance, font.cellHeight)), kBackground);
     }
-    painter->setPen(kTextColor);
-    painter->drawText(QPointF(0, font.ascent), line);
-    painter->restore();
+    painter->drawText(cellTopLeft + QPointF(0, font.ascent), line);
+    if (rotated) {
+        painter->restore();
+    }
 }
 
 PainterDevice::PainterDevice() : state_(std::make_unique<State>()) {}
@@ -388,12 +395,15 @@ void PainterDevice::DrawText(const std::string& text, const Rect& rect, unsigned
     QPainter& painter = *state_->painter;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
+    const ResolvedFont& font = state_->Font();
+    painter.setFont(font.font);
+    painter.setPen(kTextColor);
     QRectF box(area.left(), area.top(), area.width(), area.height());
     double degrees = (state_->font.escapement % 3600) / 10.0;
     if (degrees != 0) {
-        state_->DrawRotated(FromCp1252(text), state_->Font(), box, degrees);
+        state_->DrawRotated(FromCp1252(text), font, box, degrees);
     } else {
-        state_->DrawLines(FromCp1252(text), state_->Font(), box, format);
+        state_->DrawLines(FromCp1252(text), font, box, format);
     }
     painter.restore();
 }
