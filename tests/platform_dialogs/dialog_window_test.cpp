@@ -245,6 +245,23 @@ TEST_F(DialogWindowTest, ClickedButtonTakesTheFocus) {
     EXPECT_EQ(dlg.Cuantos(1060, Notify::Clicked), 1);
 }
 
+TEST_F(DialogWindowTest, HiddenOrDisabledControlsTakeNoClicksOrKeys) {
+    DialogoPrueba dlg(102);
+    dlg.Create();
+    dlg.Escuchar(1049);
+    dlg.Escuchar(1048);
+    dlg.Escuchar(1031);
+    ui::Click(dlg, 1049);  // hidden, under 1050
+    dlg.Window().Enable(1048, false);
+    ui::Click(dlg, 1048);
+    dlg.Window().Show(1031, false);
+    ui::Type(dlg, 1031, "x");
+    EXPECT_TRUE(dlg.avisos.empty());
+    EXPECT_EQ(dlg.GetDlgItemText(1031), "");
+    EXPECT_FALSE(dlg.Window().IsEnabled(1048));
+    EXPECT_FALSE(dlg.Window().IsVisible(1031));
+}
+
 TEST_F(DialogWindowTest, ImageButtonShowsOnlyItsPicture) {
     DialogoPrueba dlg(102);
     dlg.Create();

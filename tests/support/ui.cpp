@@ -88,6 +88,9 @@ QString Text(const CDialog& dlg, int id) {
 
 void Type(CDialog& dlg, int id, const QString& text) {
     QWidget* control = Control(dlg, id);
+    if (!control->isVisible()) {  // nobody can type into what is not shown
+        return;
+    }
     GiveFocus(control);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->selectAll();
@@ -105,6 +108,9 @@ void Type(CDialog& dlg, int id, const QString& text) {
 
 void Click(CDialog& dlg, int id) {
     QWidget* control = Control(dlg, id);
+    if (!control->isVisible()) {  // nor click it; a disabled control ignores the click itself
+        return;
+    }
     if ((control->focusPolicy() & Qt::ClickFocus) != 0) {
         GiveFocus(control);
     } else {
