@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +16,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 #include <algorithm>
 
 #include "platform/qt/dialog_units.h"
@@ -287,6 +291,26 @@ TEST_F(DialogWindowTest, MenuItemAndF1RunTheSystemCommand) {
     EXPECT_FALSE(dlg.Window().IsEnded());
 }
 
+TEST_F(DialogWindowTest, RightClickOnTheBackgroundOffersTheMenuItem) {
+    DialogoPrueba dlg(102);
+    dlg.Create();
+    dlg.Window().AddMenuItem("&Acerca de Ovalcade...", 16);
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            shown = menu->actions().constFirst()->text();
+            menu->setActiveAction(menu->actions().constFirst());
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QWidget* background = ui::Control(dlg, 1020)->parentWidget();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            background->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(background, &click);
+    EXPECT_EQ(shown, QStringLiteral("&Acerca de Ovalcade..."));  // "&" marks the mnemonic
+    EXPECT_EQ(dlg.comandos, std::vector<int>{16});
+}
+
 TEST_F(DialogWindowTest, PaintGivesTheOwnerADeviceOnTheClientArea) {
     DialogoPrueba dlg(215);
     dlg.Create();
@@ -321,6 +345,10 @@ TEST_F(DialogWindowTest, CalendarReportsItsSelection) {
     calendar->setSelectedDate(QDate(2027, 2, 28));
     EXPECT_EQ(dlg.Window().GetCalendarSelection(1123), (Date{2027, 2, 28}));
     EXPECT_EQ(dlg.Window().GetCalendarSelection(1), std::nullopt);
+    // The calendar has the focus when the box opens; Enter there is the dialog's OK.
+    EXPECT_EQ(dlg.Window().GetFocusId(), 1123);
+    ui::Key(dlg, Qt::Key_Return);
+    EXPECT_EQ(dlg.Window().Result(), IDOK);
 }
 
 }  // namespace
