@@ -22,8 +22,10 @@ DialogUnits::DialogUnits(const QFont& font) {
 }
 
 QRect DialogUnits::ToPixels(int x, int y, int cx, int cy) const {
-    return QRect(Scale(x, baseX_, 4), Scale(y, baseY_, 8), Scale(cx, baseX_, 4),
-                 Scale(cy, baseY_, 8));
+    // Edges are mapped, not sizes, so controls that touch in the template touch on screen.
+    const int left = Scale(x, baseX_, 4);
+    const int top = Scale(y, baseY_, 8);
+    return QRect(left, top, Scale(x + cx, baseX_, 4) - left, Scale(y + cy, baseY_, 8) - top);
 }
 
 QSize DialogUnits::ToPixels(int cx, int cy) const {
