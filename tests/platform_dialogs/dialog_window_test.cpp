@@ -93,12 +93,8 @@ TEST_F(DialogWindowTest, FormTemplateBuildsEveryControlAtItsPlaceInTabOrder) {
     }
     EXPECT_EQ(TabChain(ui::Window(dlg)), tabStops);
     // Fields that touch in the template touch on screen: no gaps, no overlaps.
-    for (const auto& [left, right] : {std::pair{1020, 1125},
-                                      {1125, 1026},
-                                      {1026, 1022},
-                                      {1005, 1013},
-                                      {1010, 1018},
-                                      {1036, 1040}}) {
+    for (const auto& [left, right] :
+         {std::pair{1125, 1026}, {1026, 1022}, {1005, 1013}, {1010, 1018}, {1036, 1040}}) {
         EXPECT_EQ(ui::Control(dlg, left)->geometry().right() + 1,
                   ui::Control(dlg, right)->geometry().left())
             << left << " " << right;
