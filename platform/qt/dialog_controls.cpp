@@ -1,9 +1,6 @@
 #include "platform/qt/dialog_controls.h"
 
 #include <QCalendarWidget>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -365,10 +364,7 @@ bool QtDialogWindow::IsReadOnly(int id) const {
 
 void QtDialogWindow::SetCheck(int id, bool checked) {
     auto* button = qobject_cast<QAbstractButton*>(impl_->Find(id));
-    if (button == nullptr || button->isChecked() == checked) {
-        return;
-    }
-    if (!button->isCheckable()) {
+    if (button == nullptr || !button->isCheckable() || button->isChecked() == checked) {
         return;
     }
     // An exclusive group keeps one radio checked; unchecking the last one is allowed here.
