@@ -344,6 +344,22 @@ TEST_F(DialogWindowTest, PreviewScrollBarsScrollTheReceipt) {
     EXPECT_TRUE(dlg.Window().IsVisible(2));
 }
 
+class Maximised : public DialogoPrueba {
+  public:
+    Maximised() : DialogoPrueba(225) {}
+    bool OnInitDialog() override {
+        Window().ShowMaximised();
+        return true;
+    }
+};
+
+TEST_F(DialogWindowTest, WindowAskedMaximisedInItsInitialisationOpensMaximised) {
+    Maximised dlg;
+    dlg.Create();
+    EXPECT_TRUE(ui::Window(dlg)->isMaximized());
+    EXPECT_EQ(dlg.Window().GetFocusId(), 1);  // the default button, first tab stop
+}
+
 TEST_F(DialogWindowTest, CalendarReportsItsSelection) {
     DialogoPrueba dlg(223);
     dlg.Create();
