@@ -6,8 +6,8 @@
 #include "form/recibodata.h"
 #include "output/disposicion_recibo.h"
 #include "output/espacios.h"
+#include "output/logo_recibo.h"
 #include "platform/device.h"
-#include "platform/services.h"
 #include "settings/ficherostxt.h"
 
 namespace {
@@ -110,7 +110,7 @@ void DibujarLogo(Device& dc, const std::string& sRuta) {
     if (sRuta.empty()) {
         return;
     }
-    const BitmapPtr logo = Servicios().LoadImageFile(sRuta);
+    const BitmapPtr logo = CargarLogo(sRuta);
     if (!logo) {
         return;
     }

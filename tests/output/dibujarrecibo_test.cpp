@@ -2,6 +2,7 @@
 // free texts, and the device's state handed back.
 #include <QImage>
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -296,7 +297,21 @@ TEST_F(LogoTest, LargeLogosAreCroppedSmallOnesDrawnWhole) {
     }
 }
 
-TEST_F(LogoTest, UnloadableLogoDrawsNothingAndTheRestStays) {
+// Every drawing sees the file as it is on disk now: replaced, or removed.
+TEST_F(LogoTest, LogoChangedOnDiskShowsAtTheNextDrawing) {
+    const std::string sRuta = Guardar(Imagen(150, 100), "logo.png");
+    ASSERT_EQ(Logo(sRuta).size(), 1u);
+    Guardar(Imagen(1000, 1000), "logo.png");
+    const std::vector<RecordedCall> copias = Logo(sRuta);
+    ASSERT_EQ(copias.size(), 1u);
+    EXPECT_EQ(copias[0].rect, (Rect{70, 50, 370, 800}));
+    PonerBytes(sRuta, "ya no es una imagen");
+    EXPECT_TRUE(Logo(sRuta).empty());
+    std::filesystem::remove(sRuta);
+    EXPECT_TRUE(Logo(sRuta).empty());
+}
+
+TEST_F(LogoTest, UnloadableLogoDrawsNothingAndSaysNothing) {
     const std::string sPng = Guardar(Imagen(200, 200), "logo.png");
     const std::string sTruncado = m_carpeta.Ruta() + "/truncado.png";
     PonerBytes(sTruncado, BytesDe(sPng).substr(0, 60));
