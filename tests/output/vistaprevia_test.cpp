@@ -1,6 +1,7 @@
 // Printing and the preview window: the document, the print dialog's answers, and the preview
 // drawing exactly what printing draws.
 #include <QImage>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWidget>
@@ -143,6 +144,11 @@ TEST_F(ImpresionTest, PreviewWindowShowsTheReceiptAndScrolls) {
         EXPECT_TRUE(d.Window().IsVisible(IDOK));
         EXPECT_TRUE(d.Window().IsVisible(IDCANCEL));
         EXPECT_TRUE(ui::Control(d, IDOK)->isVisible());
+        for (const int id : {IDOK, IDCANCEL}) {
+            const auto* boton = qobject_cast<QPushButton*>(ui::Control(d, id));
+            ASSERT_NE(boton, nullptr);
+            EXPECT_FALSE(boton->icon().isNull()) << "button " << id;
+        }
 
         ventana->showNormal();
         ventana->resize(320, 200);
