@@ -32,9 +32,12 @@ int ErrorDeUso(const std::string& sMensaje) {
     return kSalidaUso;
 }
 
-// The toolkit without a window: the offscreen platform unless one was asked for.
+// The toolkit without a window: the offscreen platform, unless another one was asked for
+// where there is a display to use it on.
 std::unique_ptr<QtPlatform> ArrancarSinVentana(int& argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const bool bSinPantalla =
+        std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr;
+    setenv("QT_QPA_PLATFORM", "offscreen", bSinPantalla ? 1 : 0);
     return std::make_unique<QtPlatform>(argc, argv);
 }
 

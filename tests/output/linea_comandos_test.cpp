@@ -83,6 +83,14 @@ TEST_F(LineaComandosTest, UnwritableFileAndUnknownPrinterFailWithAMessage) {
         << impresora.sErrores;
 }
 
+// Without a display the program never tries a windowing platform, even one asked for.
+TEST_F(LineaComandosTest, PdfNeedsNoDisplay) {
+    const Salida salida = Ejecutar("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
+                                   std::string(BRIXAMO_EXE) + "' --pdf sin-pantalla.pdf");
+    EXPECT_EQ(salida.nEstado, 0) << salida.sErrores;
+    EXPECT_FALSE(Leer(m_carpeta.Ruta() + "/sin-pantalla.pdf").empty());
+}
+
 // A word that pdftotext found, in millimetres from the page's top-left corner.
 struct Palabra {
     double x0, y0, x1, y1;
