@@ -43,6 +43,12 @@ void CopiarCelda(Device& dc, int x, int y, int nColumna, int nFila) {
     dc.BitBlt(x, y, kAnchoCelda, kAltoCelda, *hoja, sx, sy);
 }
 
+// The cell of the character with code c.
+void CopiarCaracter(Device& dc, int x, int y, unsigned char c) {
+    const int nCelda = c + kPrimerCaracter;
+    CopiarCelda(dc, x, y, nCelda % kCeldasPorFila, nCelda / kCeldasPorFila);
+}
+
 // Every sign mark replaced by the custom sign's text; the inserted text is not searched again.
 std::string SustituirMarcas(const std::string& sPatron, const std::string& sSimbolo) {
     std::string sTexto;
@@ -60,8 +66,7 @@ std::string SustituirMarcas(const std::string& sPatron, const std::string& sSimb
 
 void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char c) {
     if (c != kMarcaSigno) {
-        const int nCelda = c + kPrimerCaracter;
-        CopiarCelda(dc, x, y, nCelda % kCeldasPorFila, nCelda / kCeldasPorFila);
+        CopiarCaracter(dc, x, y, c);
         return;
     }
     if (!SimboloEstandar()) {
@@ -77,9 +82,13 @@ void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char 
     CopiarCelda(dc, x, y, static_cast<unsigned char>(cLetra) - 64, kFilaSignos);
 }
 
+// With a custom sign every mark has been replaced by the sign's own text, so each cell is a
+// plain character: a '|' typed into that text is drawn as itself. (Handing it to the glyph
+// writer would raise its error box from inside a paint, once per repaint, without end.)
 void CGlobalCurrency::DibujarImporte(Device& dc, int x, int y) const {
+    const bool bEstandar = SimboloEstandar();
     std::string sTexto = PatronRecibo();
-    if (!SimboloEstandar()) {
+    if (!bEstandar) {
         sTexto = SustituirMarcas(sTexto, s_sSimbolo);
     }
     sTexto = QuitarEspaciosExtremos(sTexto);
@@ -88,6 +97,11 @@ void CGlobalCurrency::DibujarImporte(Device& dc, int x, int y) const {
         const unsigned char c = kCeldasImporte - j <= n
                                     ? static_cast<unsigned char>(sTexto[n - kCeldasImporte + j])
                                     : static_cast<unsigned char>(GetRelleno());
-        WriteCharToDevice(dc, x + kAnchoCelda * static_cast<int>(j), y, c);
+        const int xCelda = x + kAnchoCelda * static_cast<int>(j);
+        if (bEstandar) {
+            WriteCharToDevice(dc, xCelda, y, c);
+        } else {
+            CopiarCaracter(dc, xCelda, y, c);
+        }
     }
 }

@@ -128,12 +128,22 @@ TEST_F(GlifosTest, TwentyCharacterTextShowsItsLastSeventeen) {
     EXPECT_EQ(Dibujar(123456789), Esperadas(Caracteres(sTexto.substr(3))));
 }
 
-// A custom sign containing the sign mark: each mark drawn is the white cell 0 and a message.
-TEST_F(GlifosTest, SignMarkUnderACustomSignShowsTheMessageAndCellZero) {
+// A '|' typed into a custom sign is drawn as itself: no error box from inside a paint.
+TEST_F(GlifosTest, SignMarkInsideACustomSignIsDrawnAsACharacter) {
     CGlobalCurrency::SetSimbolo("a|b");
     CGlobalCurrency::SetRelleno('#');
-    const Fila fila = Caracteres("##########a") + Fila{std::make_pair(0, 0)} + Caracteres("b1.00");
-    EXPECT_EQ(Dibujar(1), Esperadas(fila));
+    EXPECT_EQ(Dibujar(1), Esperadas(Caracteres("##########a|b1.00")));
+    EXPECT_TRUE(m_servicios.messages.empty());
+}
+
+// The glyph writer itself still reports a sign mark under a custom sign, and copies cell 0.
+TEST_F(GlifosTest, GlyphWriterReportsASignMarkUnderACustomSign) {
+    CGlobalCurrency::SetSimbolo("EUR");
+    RecordingDevice dc;
+    CGlobalCurrency::WriteCharToDevice(dc, 5, 7, '|');
+    const std::vector<RecordedCall> copias = dc.CallsOf(CallKind::BitBlt);
+    ASSERT_EQ(copias.size(), 1u);
+    EXPECT_EQ(copias[0].source, (Rect{0, 0, 22, 39}));
     EXPECT_EQ(m_servicios.messages,
               std::vector<std::string>{"Error en moneda CGlobalCurrency::WriteCharToDevice"});
 }
