@@ -8,13 +8,7 @@
 
 namespace {
 
-class ComandosTest : public FormularioTest {
-  protected:
-    void SetUp() override {
-        GuardarMonedaEspanola();
-        Abrir();
-    }
-};
+using ComandosTest = FormularioAbiertoTest;
 
 struct CasoVentana {
     int nBoton;
@@ -36,16 +30,14 @@ INSTANTIATE_TEST_SUITE_P(Botones, BotonDeVentana,
                                            CasoVentana{IDC_BUTTON_MONEDA, 137},
                                            CasoVentana{IDC_BUTTON_CALENDARIO, 223}));
 
-TEST_F(ComandosTest, LosDosBotonesImprimirPidenLaImpresora) {
+// The two print buttons ask for the printer and Color for a colour, with no window of their own.
+TEST_F(ComandosTest, ImprimirYColorPreguntanDirectamente) {
     ui::Click(Dlg(), IDC_BUTTON_IMPRIMIR);
     ui::Click(Dlg(), IDC_BUTTON_IMPRIMIR_IMG);
-    EXPECT_EQ(m_servicios.printAsked, 2);
-    EXPECT_TRUE(m_servicios.modalRuns.empty());
-}
-
-TEST_F(ComandosTest, ColorAbreElSelectorDeColor) {
     ui::Click(Dlg(), IDC_BUTTON_COLOR);
+    EXPECT_EQ(m_servicios.printAsked, 2);
     EXPECT_EQ(m_servicios.colorAsked, 1);
+    EXPECT_TRUE(m_servicios.modalRuns.empty());
 }
 
 // The preview gets the receipt as the form holds it at the click.

@@ -1,6 +1,7 @@
 #include "tests/form_ui/formulario.h"
 
 #include <cstdlib>
+#include <sstream>
 
 #include "settings/ficherostxt.h"
 
@@ -35,8 +36,6 @@ IdiomaUsuario::~IdiomaUsuario() {
     }
 }
 
-FormularioTest::FormularioTest() = default;
-
 CReciboDlg& FormularioTest::Abrir() {
     m_dlg = std::make_unique<CReciboDlg>();
     m_dlg->Create();
@@ -45,17 +44,11 @@ CReciboDlg& FormularioTest::Abrir() {
 
 std::vector<std::string> FormularioTest::Claves() const {
     std::vector<std::string> claves;
-    std::string sLinea;
-    int nLinea = 0;
-    for (const char c : Fichero()) {
-        if (c == '\n') {
-            if (nLinea++ % 2 == 0) {
-                claves.push_back(sLinea);
-            }
-            sLinea.clear();
-        } else {
-            sLinea += c;
-        }
+    std::istringstream fichero(Fichero());
+    std::string sClave;
+    std::string sValor;
+    while (std::getline(fichero, sClave) && std::getline(fichero, sValor)) {
+        claves.push_back(sClave);
     }
     return claves;
 }

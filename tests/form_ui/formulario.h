@@ -25,10 +25,13 @@ class IdiomaUsuario {
     std::vector<std::pair<std::string, std::string>> m_anteriores;
 };
 
+// The labels' built-in texts, in the order of kEtiquetas.
+inline const std::vector<std::string> kEtiquetasPorDefecto = {
+    "numero",   "localidad", "importe", "fecha",    "vencimiento",
+    "importes", "conceptos", "pagador", "cobrador", "domicilio"};
+
 class FormularioTest : public ::testing::Test {
   protected:
-    FormularioTest();
-
     // Opens the form as the program does at start-up (without its modal run).
     CReciboDlg& Abrir();
     CReciboDlg& Dlg() { return *m_dlg; }
@@ -41,4 +44,13 @@ class FormularioTest : public ::testing::Test {
     CarpetaTemporal m_carpeta;
     ScriptedServices m_servicios;
     std::unique_ptr<CReciboDlg> m_dlg;
+};
+
+// The form already open on the Spanish currency settings.
+class FormularioAbiertoTest : public FormularioTest {
+  protected:
+    void SetUp() override {
+        GuardarMonedaEspanola();
+        Abrir();
+    }
 };

@@ -8,34 +8,57 @@
 
 namespace {
 
-constexpr int kBotonesDelIdioma[] = {IDC_BUTTON_FONDO,   IDC_BUTTON_COLOR,    IDC_BUTTON_LOGOTIPO,
-                                     IDC_BUTTON_MONEDA,  IDC_BUTTON_DEFECTO,  IDC_BUTTON_EDITAR,
-                                     IDC_BUTTON_ACEPTAR, IDC_BUTTON_CANCELAR, IDC_BUTTON_IMPRIMIR};
+const std::pair<int, const char*> kBotones[] = {
+    {IDC_BUTTON_FONDO, "Fondo"},         {IDC_BUTTON_COLOR, "Color"},
+    {IDC_BUTTON_LOGOTIPO, "Logotipo"},   {IDC_BUTTON_MONEDA, "Moneda"},
+    {IDC_BUTTON_DEFECTO, "Set Default"}, {IDC_BUTTON_EDITAR, "Editar Conceptos"},
+    {IDC_BUTTON_ACEPTAR, "Aceptar"},     {IDC_BUTTON_CANCELAR, "Cancelar"},
+    {IDC_BUTTON_IMPRIMIR, "Imprimir"}};
+
+struct CasoIdioma {
+    const char* sLang;
+    bool bMoneda;   // whether the currency settings are stored (no first start)
+    int nGuardado;  // the stored language, 0 for none
+    int nIdioma;
+    const char* sEtiquetaImporte;
+};
+
+class IdiomaTest : public FormularioTest, public ::testing::WithParamInterface<CasoIdioma> {};
 
 // Languages 3 to 9 have no texts of their own: the form shows the Spanish ones, not blanks.
-TEST_F(FormularioTest, UnUsuarioFrancesVeLosTextosEspanoles) {
-    IdiomaUsuario frances("fr_FR.UTF-8");
-    GuardarMonedaEspanola();
-    Abrir();
-    EXPECT_EQ(LeerValorEntero("Aplicacion Recibos", "Idioma", 0), 3);
-    EXPECT_EQ(Texto(IDC_BUTTON_FONDO), "Fondo");
-    EXPECT_EQ(Texto(IDC_BUTTON_EDITAR), "Editar Conceptos");
-    EXPECT_EQ(Texto(IDC_BUTTON_IMPRIMIR), "Imprimir");
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_NUMERO), "numero");
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_DOMICILIO), "domicilio");
-    for (const int id : kBotonesDelIdioma) {
-        EXPECT_FALSE(Texto(id).empty()) << id;
+TEST_P(IdiomaTest, BotonesYEtiquetasTomanLosTextosDelIdioma) {
+    const CasoIdioma& caso = GetParam();
+    IdiomaUsuario idioma(caso.sLang);
+    if (caso.bMoneda) {
+        GuardarMonedaEspanola();
     }
-    for (const CampoEtiqueta& etiqueta : kEtiquetas) {
-        EXPECT_FALSE(Texto(etiqueta.nControl).empty()) << etiqueta.nControl;
+    if (caso.nGuardado != 0) {
+        EscribirValorEntero("Aplicacion Recibos", "Idioma", caso.nGuardado);
+    }
+    Abrir();
+    EXPECT_EQ(g_nIdioma, caso.nIdioma);
+    EXPECT_EQ(LeerValorEntero("Aplicacion Recibos", "Idioma", 0), caso.nIdioma);
+    for (const auto& [id, sTexto] : kBotones) {
+        EXPECT_EQ(Texto(id), sTexto) << id;
+    }
+    EXPECT_EQ(Texto(IDC_BUTTON_VISTA), "Vista Previa");
+    std::vector<std::string> esperadas = kEtiquetasPorDefecto;
+    esperadas[2] = caso.sEtiquetaImporte;
+    for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
+        EXPECT_EQ(Texto(kEtiquetas[i].nControl), esperadas[i]) << kEtiquetas[i].nControl;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Idiomas, IdiomaTest,
+                         ::testing::Values(CasoIdioma{"es_ES.UTF-8", false, 0, 1, "importe"},
+                                           CasoIdioma{"fr_FR.UTF-8", true, 0, 3, "importe"},
+                                           CasoIdioma{"es_ES.UTF-8", true, 2, 2, "importe euros"}));
 
 TEST_F(FormularioTest, UnIdiomaFueraDeRangoMuestraError) {
     GuardarMonedaEspanola();
     EscribirValorEntero("Aplicacion Recibos", "Idioma", 10);
     Abrir();
-    for (const int id : kBotonesDelIdioma) {
+    for (const auto& [id, sTexto] : kBotones) {
         EXPECT_EQ(Texto(id), "ERROR") << id;
     }
     for (const CampoEtiqueta& etiqueta : kEtiquetas) {
@@ -43,14 +66,6 @@ TEST_F(FormularioTest, UnIdiomaFueraDeRangoMuestraError) {
     }
     EXPECT_EQ(Texto(IDC_BUTTON_VISTA), "Vista Previa");
     EXPECT_EQ(LeerValorEntero("Aplicacion Recibos", "Idioma", 0), 10);
-}
-
-TEST_F(FormularioTest, ElIngles2CambiaLaEtiquetaDelImporte) {
-    GuardarMonedaEspanola();
-    EscribirValorEntero("Aplicacion Recibos", "Idioma", 2);
-    Abrir();
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_IMPORTE), "importe euros");
-    EXPECT_EQ(Texto(IDC_BUTTON_DEFECTO), "Set Default");
 }
 
 }  // namespace

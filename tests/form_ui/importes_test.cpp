@@ -7,13 +7,7 @@
 
 namespace {
 
-class ImportesTest : public FormularioTest {
-  protected:
-    void SetUp() override {
-        GuardarMonedaEspanola();
-        Abrir();
-    }
-};
+using ImportesTest = FormularioAbiertoTest;
 
 struct CasoImporte {
     const char* sTecleado;
@@ -39,12 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoImporte{"-3", "(3,00)", "(3,00)"}, CasoImporte{"abc", "0,00", "0,00"},
                       CasoImporte{"1234567,891", "1.234.567,89", "1.234.567,89"}));
 
-TEST_F(ImportesTest, UnNegativoBajaElTotal) {
-    ui::Type(Dlg(), IDC_EDIT_IMPORTE_1, "10");
-    ui::Type(Dlg(), IDC_EDIT_IMPORTE_1 + 5, "(3)");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "7,00");
-}
-
 TEST_F(ImportesTest, SalirDeLaFechaNormalizaLosImportes) {
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1 + 2, "7");
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1 + 4, "x");
@@ -54,21 +42,25 @@ TEST_F(ImportesTest, SalirDeLaFechaNormalizaLosImportes) {
     EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "7,00");
 }
 
-// Whatever the total field holds, the total and the gathered record come from the six fields.
+// Whatever the total field holds, the total and the gathered record come from the six fields;
+// a negative amount lowers the total.
 TEST_F(ImportesTest, ElTotalNuncaSeLeeDelCampoTotal) {
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE, "999,99");
-    ReciboData recibo;
     ui::Type(Dlg(), IDC_EDIT_IMPORTE_1, "10");
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE, "999,99");
     ui::Type(Dlg(), IDC_EDIT_IMPORTE_1 + 1, "20");
     EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "30,00");
+    ui::Type(Dlg(), IDC_EDIT_IMPORTE_1 + 5, "(3)");
+    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "27,00");
 
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE, "999,99");
+    ReciboData recibo;
     Dlg().RellenarRecibo(recibo);
-    EXPECT_EQ(recibo.cuImporte.Valor(), 300000);
+    EXPECT_EQ(recibo.cuImporte.Valor(), 270000);
     EXPECT_EQ(recibo.cuI1.Valor(), 100000);
     EXPECT_EQ(recibo.cuI2.Valor(), 200000);
     EXPECT_TRUE(recibo.cuI3.EsCero());
+    EXPECT_EQ(recibo.cuI6.Valor(), -30000);
 }
 
 TEST_F(ImportesTest, ElCampoTotalNoAdmiteTecleo) {

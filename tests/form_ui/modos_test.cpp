@@ -9,10 +9,6 @@
 
 namespace {
 
-const std::set<int> kEtiquetasIds = {1019, 1021, 1027, 1023, 1030, 1012, 1004, 1032, 1037, 1025};
-const std::set<int> kCamposIds = {1020, 1005, 1006, 1007, 1008, 1009, 1010, 1026,
-                                  1028, 1034, 1035, 1036, 1038, 1039, 1040, 1031,
-                                  1029, 1013, 1014, 1015, 1016, 1017, 1018};
 const std::set<int> kComandos = {1117, 1116, 1115, 1118, 1050, 1053,
                                  1047, 1043, 1044, 1041, 1046, 1048};
 const std::set<int> kPequenos = {1122, 1125};
@@ -23,19 +19,15 @@ struct Estado {
     bool bActivo;
 };
 
-class ModosTest : public FormularioTest {
+class ModosTest : public FormularioAbiertoTest {
   protected:
-    void SetUp() override {
-        GuardarMonedaEspanola();
-        Abrir();
-    }
-
     void ComprobarEdiciones(bool bEditando) {
-        for (const int id : kEtiquetasIds) {
-            EXPECT_EQ(Dlg().Window().IsReadOnly(id), !bEditando) << id;
+        for (const CampoEtiqueta& etiqueta : kEtiquetas) {
+            EXPECT_EQ(Dlg().Window().IsReadOnly(etiqueta.nControl), !bEditando)
+                << etiqueta.nControl;
         }
-        for (const int id : kCamposIds) {
-            EXPECT_EQ(Dlg().Window().IsReadOnly(id), bEditando) << id;
+        for (const CampoGuardado& campo : kCamposRecibo) {
+            EXPECT_EQ(Dlg().Window().IsReadOnly(campo.nControl), bEditando) << campo.nControl;
         }
         EXPECT_TRUE(Dlg().Window().IsReadOnly(IDC_EDIT_IMPORTE));
     }
@@ -55,10 +47,6 @@ class ModosTest : public FormularioTest {
     }
 };
 
-TEST_F(ModosTest, ElFormularioEmpiezaEnModoNormal) {
-    ComprobarNormal();
-}
-
 TEST_F(ModosTest, EditarConceptosCambiaLosEstadosSegunElModo) {
     ui::Click(Dlg(), IDC_BUTTON_EDITAR);
     ComprobarEdiciones(true);
@@ -71,7 +59,8 @@ TEST_F(ModosTest, EditarConceptosCambiaLosEstadosSegunElModo) {
     ComprobarBotones(kModo, {true, true});
 }
 
-TEST_F(ModosTest, AceptarYCancelarVuelvenAlModoNormal) {
+TEST_F(ModosTest, ElFormularioEmpiezaEnModoNormalYAceptarOCancelarVuelvenAEl) {
+    ComprobarNormal();
     for (const int nBoton : {IDC_BUTTON_ACEPTAR, IDC_BUTTON_CANCELAR}) {
         ui::Click(Dlg(), IDC_BUTTON_EDITAR);
         ui::Click(Dlg(), nBoton);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <functional>
 
 #include "form/campos.h"
 #include "tests/form_ui/formulario.h"
@@ -11,78 +12,58 @@
 
 namespace {
 
-class TecladoTest : public FormularioTest {
-  protected:
-    void SetUp() override {
-        GuardarMonedaEspanola();
-        Abrir();
-    }
-};
+using TecladoTest = FormularioAbiertoTest;
 
+// Enter moves on and normalises an amount it leaves, as Tab does; it never ends the form.
 TEST_F(TecladoTest, IntroPasaAlCampoSiguienteSinCerrar) {
     ui::Type(Dlg(), IDC_EDIT_NUMERO, "15");
     ui::Key(Dlg(), Qt::Key_Return);
-    EXPECT_FALSE(Dlg().Window().IsEnded());
     EXPECT_EQ(Dlg().Window().GetFocusId(), IDC_EDIT_LOCALIDAD);
     EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "15");
     ui::Key(Dlg(), Qt::Key_Enter);
-    EXPECT_FALSE(Dlg().Window().IsEnded());
     EXPECT_EQ(Dlg().Window().GetFocusId(), IDC_EDIT_IMPORTE);
-}
-
-// Enter leaving an amount field normalises it, as leaving it with Tab does.
-TEST_F(TecladoTest, IntroEnUnImporteLoNormaliza) {
     ui::Type(Dlg(), IDC_EDIT_IMPORTE_1 + 5, "4,5");
     ui::Key(Dlg(), Qt::Key_Return);
-    EXPECT_FALSE(Dlg().Window().IsEnded());
     EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1 + 5), "4,50");
-}
-
-TEST_F(TecladoTest, IntroEnModoEdicionTampocoCierra) {
     ui::Click(Dlg(), IDC_BUTTON_EDITAR);
     ui::Type(Dlg(), IDC_EDIT_DEF_NUMERO, "n");
     ui::Key(Dlg(), Qt::Key_Return);
     EXPECT_FALSE(Dlg().Window().IsEnded());
 }
 
-TEST_F(TecladoTest, EscapeCierraSinGuardar) {
-    ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Lugo");
-    const std::string sAntes = Fichero();
-    ui::Key(Dlg(), Qt::Key_Escape);
-    EXPECT_TRUE(Dlg().Window().IsEnded());
-    EXPECT_EQ(Dlg().Window().Result(), IDCANCEL);
-    EXPECT_EQ(Fichero(), sAntes);
+// Escape, the exit button and the window's close box end the form without saving; Escape and
+// the close box are the dialog's Cancel, the exit button's result makes no difference.
+TEST_F(TecladoTest, CerrarNoGuarda) {
+    const std::pair<std::function<void(CReciboDlg&)>, int> kCierres[] = {
+        {[](CReciboDlg& dlg) { ui::Key(dlg, Qt::Key_Escape); }, IDCANCEL},
+        {[](CReciboDlg& dlg) { ui::Click(dlg, IDC_BUTTON_SALIR); }, 0},
+        {[](CReciboDlg& dlg) {
+             ui::Window(dlg)->close();
+             ui::ProcessEvents();
+         },
+         IDCANCEL}};
+    for (const auto& [cerrar, nResultado] : kCierres) {
+        Abrir();
+        ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Lugo");
+        const std::string sAntes = Fichero();
+        cerrar(Dlg());
+        ASSERT_TRUE(Dlg().Window().IsEnded());
+        if (nResultado != 0) {
+            EXPECT_EQ(Dlg().Window().Result(), nResultado);
+        }
+        EXPECT_EQ(Fichero(), sAntes);
+    }
 }
 
-TEST_F(TecladoTest, SalirCierraSinGuardar) {
-    ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Lugo");
-    const std::string sAntes = Fichero();
-    ui::Click(Dlg(), IDC_BUTTON_SALIR);
-    EXPECT_TRUE(Dlg().Window().IsEnded());
-    EXPECT_EQ(Fichero(), sAntes);
-}
-
-TEST_F(TecladoTest, LaCajaDeCierreCierraSinGuardar) {
-    ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Lugo");
-    const std::string sAntes = Fichero();
-    ui::Window(Dlg())->close();
-    ui::ProcessEvents();
-    EXPECT_TRUE(Dlg().Window().IsEnded());
-    EXPECT_EQ(Fichero(), sAntes);
-}
-
-TEST_F(TecladoTest, LosCaracteresFueraDeWindows1252NoEntran) {
+TEST_F(TecladoTest, LoTecleadoOPegadoFueraDeWindows1252NoEntra) {
     ui::Type(Dlg(), IDC_EDIT_CONCEPTO_1, QString::fromUtf8("a€ñ漢Ωb"));
     EXPECT_EQ(Texto(IDC_EDIT_CONCEPTO_1),
               "a\x80\xF1"
               "b");
     EXPECT_EQ(ui::Text(Dlg(), IDC_EDIT_CONCEPTO_1), QString::fromUtf8("a€ñb"));
-}
 
-TEST_F(TecladoTest, LoPegadoFueraDeWindows1252NoEntra) {
     QApplication::clipboard()->setText(QString::fromUtf8("x漢y€"));
     ui::Type(Dlg(), IDC_EDIT_DOMICILIO, "");
-    ui::Control(Dlg(), IDC_EDIT_DOMICILIO)->setFocus();
     QKeyEvent pegar(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
     QApplication::sendEvent(ui::Control(Dlg(), IDC_EDIT_DOMICILIO), &pegar);
     ui::ProcessEvents();

@@ -2,6 +2,7 @@
 #include "options/calendariodlg.h"
 
 #include <memory>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -10,28 +11,18 @@
 
 namespace {
 
-class CalendarioTest : public OpcionesTest {
-  protected:
-    CCalendarioDlg& Abrir() { return AbrirDialogo(m_dlg); }
-    std::unique_ptr<CCalendarioDlg> m_dlg;
-};
+using CalendarioTest = OpcionesTest;
 
-TEST_F(CalendarioTest, OkWithoutTouchingTheCalendarTakesToday) {
-    CCalendarioDlg& dlg = Abrir();
-    ui::Click(dlg, IDOK);
-    ASSERT_TRUE(dlg.Window().IsEnded());
-    EXPECT_EQ(dlg.Window().Result(), IDOK);
-    ASSERT_TRUE(dlg.m_fecha);
-    EXPECT_EQ(*dlg.m_fecha, HoyDelSistema());
+TEST_F(CalendarioTest, OkWithoutTouchingTheCalendarTakesTodayAndCancelLeavesNoDate) {
+    std::unique_ptr<CCalendarioDlg> pDlg;
+    for (const int id : {IDOK, IDCANCEL}) {
+        CCalendarioDlg& dlg = AbrirDialogo(pDlg);
+        ui::Click(dlg, id);
+        ASSERT_TRUE(dlg.Window().IsEnded());
+        EXPECT_EQ(dlg.Window().Result(), id);
+        EXPECT_EQ(dlg.m_fecha, id == IDOK ? std::optional(HoyDelSistema()) : std::nullopt);
+    }
     EXPECT_EQ(FechaATexto(Date{2027, 1, 5}), "05/01/2027");
-}
-
-TEST_F(CalendarioTest, CancelLeavesNoDate) {
-    CCalendarioDlg& dlg = Abrir();
-    ui::Click(dlg, IDCANCEL);
-    ASSERT_TRUE(dlg.Window().IsEnded());
-    EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
-    EXPECT_FALSE(dlg.m_fecha);
 }
 
 }  // namespace

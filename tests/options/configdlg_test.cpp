@@ -2,8 +2,8 @@
 #include "money/configdlg.h"
 
 #include <memory>
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -56,16 +56,7 @@ class ConfigDlgTest : public OpcionesTest {
 };
 
 TEST_F(ConfigDlgTest, OpeningShowsTheStoredSettingsAndComputedCaptions) {
-    Moneda m;
-    m.sDecimal = ",";
-    m.sMiles = "'";
-    m.nDecimales = 0;
-    m.nPositivo = 2;
-    m.nNegativo = 9;
-    m.nRelleno = '*';
-    m.sSimbolo = "EUR";
-    m.sNombre = "Euro";
-    CConfigDlg& dlg = Abrir(m);
+    CConfigDlg& dlg = Abrir({",", "'", 0, 2, 9, '*', "EUR", "Euro"});
 
     for (int id : {1110, 1053, 1067, 1086, 1126, 1129, kCustom}) {
         EXPECT_TRUE(Marcado(id)) << id;
@@ -76,34 +67,23 @@ TEST_F(ConfigDlgTest, OpeningShowsTheStoredSettingsAndComputedCaptions) {
     EXPECT_EQ(dlg.GetDlgItemText(kEditSigno), "EUR");
     EXPECT_EQ(dlg.GetDlgItemText(kEditNombre), "Euro");
 
-    const std::vector<std::pair<int, std::string>> captions = {
-        {1065, "$1.1"},
-        {1066, "1.1$"},
-        {1067, "$ 1.1"},
-        {1068, "1.1 $"},
-        {1095, "($1.1)"},
-        {1059, "-$1.1"},
-        {1081, "(1.1$)"},
-        {1084, "1.1$-"},
-        {1087, "1.1 $-"},
-        {1092, "1.1- $"},
-        {1093, "($ 1.1)"},
-        {1094, "(1.1 $)"},
-        {1114, "Separador Decimales"},
-        {1115, "Representaci\xF3n Positivos"},
-        {1074, "Signo Personalizado"},
-        {1089, "Signos Standard"},
-        {1121, "Relleno"}};
-    for (const auto& [id, sTexto] : captions) {
+    const std::pair<int, const char*> muestras[] = {
+        {1065, "$1.1"},   {1066, "1.1$"},   {1067, "$ 1.1"},   {1068, "1.1 $"},
+        {1095, "($1.1)"}, {1059, "-$1.1"},  {1081, "(1.1$)"},  {1084, "1.1$-"},
+        {1087, "1.1 $-"}, {1092, "1.1- $"}, {1093, "($ 1.1)"}, {1094, "(1.1 $)"}};
+    for (const auto& [id, sTexto] : muestras) {
         EXPECT_EQ(dlg.GetDlgItemText(id), sTexto) << id;
     }
+    EXPECT_EQ(dlg.GetDlgItemText(1114), "Separador Decimales");
+    EXPECT_EQ(dlg.GetDlgItemText(1115), "Representaci\xF3n Positivos");
+    EXPECT_EQ(dlg.GetDlgItemText(kCustom), "Signo Personalizado");
+    EXPECT_EQ(dlg.GetDlgItemText(kStandard), "Signos Standard");
+    EXPECT_EQ(dlg.GetDlgItemText(1121), "Relleno");
     EXPECT_EQ(BotonesResaltados(), 0);
 }
 
 TEST_F(ConfigDlgTest, OpeningWithAStandardSignHighlightsNothingAndLeavesTheBoxEmpty) {
-    Moneda m;
-    m.sSimbolo = "|A";
-    CConfigDlg& dlg = Abrir(m);
+    CConfigDlg& dlg = Abrir({.sSimbolo = "|A"});
     EXPECT_TRUE(Marcado(kStandard));
     EXPECT_FALSE(Marcado(kCustom));
     EXPECT_EQ(dlg.GetDlgItemText(kEditSigno), "");
@@ -121,27 +101,17 @@ struct Emparejamiento {
     int idMiles;   // the group-separator radio checked afterwards
 };
 
-std::ostream& operator<<(std::ostream& os, const Emparejamiento& c) {
-    return os << "'" << c.sDecimal << "' '" << c.sMiles << "' click " << c.idPulsado;
-}
-
 class SeparadoresTest : public ConfigDlgTest,
                         public ::testing::WithParamInterface<Emparejamiento> {};
 
 TEST_P(SeparadoresTest, TheOtherSeparatorGivesWayWhenTheyWouldClash) {
     const Emparejamiento& c = GetParam();
-    Moneda m;
-    m.sDecimal = c.sDecimal;
-    m.sMiles = c.sMiles;
-    CConfigDlg& dlg = Abrir(m);
+    CConfigDlg& dlg = Abrir({.sDecimal = c.sDecimal, .sMiles = c.sMiles});
     ui::Click(dlg, c.idPulsado);
     EXPECT_EQ(Ajuste("decimal separator"), c.sDecimalGuardado);
     EXPECT_EQ(Ajuste("saparator between groups"), c.sMilesGuardado);
-    EXPECT_TRUE(Marcado(c.idEstilo));
-    EXPECT_FALSE(Marcado(c.idEstilo == 1110 ? 1111 : 1110));
-    EXPECT_TRUE(Marcado(c.idMiles));
-    for (int id : {1124, 1125, 1126, 1127}) {
-        EXPECT_EQ(Marcado(id), id == c.idMiles) << id;
+    for (int id : {1110, 1111, 1124, 1125, 1126, 1127}) {
+        EXPECT_EQ(Marcado(id), id == c.idEstilo || id == c.idMiles) << id;
     }
 }
 
@@ -166,10 +136,6 @@ struct EleccionRadio {
     const char* sClave;
     const char* sValor;
 };
-
-std::ostream& operator<<(std::ostream& os, const EleccionRadio& c) {
-    return os << c.id;
-}
 
 class RadiosTest : public ConfigDlgTest, public ::testing::WithParamInterface<EleccionRadio> {};
 
@@ -198,17 +164,13 @@ struct BotonSigno {
     int nResaltado;
 };
 
-std::ostream& operator<<(std::ostream& os, const BotonSigno& c) {
-    return os << c.id;
-}
-
 class BotonesSignoTest : public ConfigDlgTest, public ::testing::WithParamInterface<BotonSigno> {};
 
+// Each click takes the highlight from the button the standard radio focused.
 TEST_P(BotonesSignoTest, TheFocusedButtonIsTheSignTakenAndShowsHighlighted) {
     const BotonSigno& c = GetParam();
-    Moneda m;
-    m.sSimbolo = "|B";
-    CConfigDlg& dlg = Abrir(m);
+    CConfigDlg& dlg = Abrir({.sSimbolo = "|B"});
+    ui::Click(dlg, kStandard);
     ui::Click(dlg, c.id);
     EXPECT_EQ(dlg.Window().GetFocusId(), c.id);
     EXPECT_EQ(Ajuste("monetary symbol"), c.sSigno);
@@ -221,19 +183,8 @@ INSTANTIATE_TEST_SUITE_P(Signos, BotonesSignoTest,
                          ::testing::Values(BotonSigno{1051, "|B", 182}, BotonSigno{1063, "|A", 184},
                                            BotonSigno{1069, "|H", 186},  // shows '#', sign 8
                                            BotonSigno{1101, "|F", 198}, BotonSigno{1078, "|[", 193},
-                                           BotonSigno{1102, "|g", 199}));
-
-TEST_F(ConfigDlgTest, AnotherSignButtonTakesTheHighlight) {
-    Moneda m;
-    m.sSimbolo = "|B";
-    CConfigDlg& dlg = Abrir(m);
-    ui::Click(dlg, 1063);
-    ui::Click(dlg, 1075);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|D");
-    EXPECT_TRUE(MuestraImagen(dlg, 1063, 148));
-    EXPECT_TRUE(MuestraImagen(dlg, 1075, 190));
-    EXPECT_EQ(BotonesResaltados(), 1);
-}
+                                           BotonSigno{1102, "|g", 199},
+                                           BotonSigno{1075, "|D", 190}));
 
 TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     CConfigDlg& dlg = Abrir(Moneda{});
@@ -244,6 +195,10 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     EXPECT_TRUE(Marcado(kStandard));
     EXPECT_FALSE(Marcado(kCustom));
     EXPECT_EQ(FilaPintada(300), "#######<39>12,345.67");
+    // Back to the custom radio: the typed sign is stored again.
+    ui::Click(dlg, kCustom);
+    EXPECT_EQ(Ajuste("monetary symbol"), "$");
+    EXPECT_EQ(BotonesResaltados(), 0);
 }
 
 TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
@@ -258,10 +213,8 @@ TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
     EXPECT_EQ(m_dlg->GetDlgItemText(kEditSigno), "");
 }
 
-TEST_F(ConfigDlgTest, TypingACustomSignChecksCustomAndStoresEachKeystroke) {
-    Moneda m;
-    m.sSimbolo = "|A";
-    CConfigDlg& dlg = Abrir(m);
+TEST_F(ConfigDlgTest, TypingTheSignOrTheNameStoresEachKeystroke) {
+    CConfigDlg& dlg = Abrir({.sSimbolo = "|A"});
     for (const char* sTecleado : {"E", "EU", "EUR"}) {
         ui::Type(dlg, kEditSigno, sTecleado);
         EXPECT_EQ(Ajuste("monetary symbol"), sTecleado);
@@ -269,18 +222,6 @@ TEST_F(ConfigDlgTest, TypingACustomSignChecksCustomAndStoresEachKeystroke) {
         EXPECT_FALSE(Marcado(kStandard));
     }
     EXPECT_EQ(FilaPintada(300), "#####EUR12,345.67");
-}
-
-TEST_F(ConfigDlgTest, BackToTheCustomRadioStoresTheTypedSign) {
-    CConfigDlg& dlg = Abrir(Moneda{});
-    ui::Click(dlg, kStandard);
-    ui::Click(dlg, kCustom);
-    EXPECT_EQ(Ajuste("monetary symbol"), "$");
-    EXPECT_EQ(BotonesResaltados(), 0);
-}
-
-TEST_F(ConfigDlgTest, TheNameIsStoredAsTyped) {
-    CConfigDlg& dlg = Abrir(Moneda{});
     ui::Type(dlg, kEditNombre, "Peso");
     EXPECT_EQ(Ajuste("monetary name"), "Peso");
 }
@@ -291,10 +232,6 @@ struct Muestras {
     const char* sNegativa;
 };
 
-std::ostream& operator<<(std::ostream& os, const Muestras& c) {
-    return os << c.sPositiva;
-}
-
 class MuestrasTest : public ConfigDlgTest, public ::testing::WithParamInterface<Muestras> {};
 
 TEST_P(MuestrasTest, BothSamplesAreDrawnInTheirFrame) {
@@ -304,35 +241,20 @@ TEST_P(MuestrasTest, BothSamplesAreDrawnInTheirFrame) {
 
     const auto marcos = dc.CallsOf(CallKind::Rectangle);
     ASSERT_EQ(marcos.size(), 1u);
-    EXPECT_EQ(marcos[0].rect, (Rect{10, 290, 500, 390}));
-    EXPECT_EQ(marcos[0].pen, Pen{});
-    EXPECT_EQ(marcos[0].brush, Brush{});
+    EXPECT_EQ(std::tie(marcos[0].rect, marcos[0].pen, marcos[0].brush),
+              std::tuple(Rect{10, 290, 500, 390}, Pen{}, Brush{}));
     EXPECT_FALSE(dc.Anisotropic());
     EXPECT_EQ(FilaDibujada(dc, 300), GetParam().sPositiva);
     EXPECT_EQ(FilaDibujada(dc, 340), GetParam().sNegativa);
 }
 
-Moneda MonedaDe(const char* sDec, const char* sMiles, int nDec, int nPos, int nNeg, int nRelleno,
-                const char* sSimbolo) {
-    Moneda m;
-    m.sDecimal = sDec;
-    m.sMiles = sMiles;
-    m.nDecimales = nDec;
-    m.nPositivo = nPos;
-    m.nNegativo = nNeg;
-    m.nRelleno = nRelleno;
-    m.sSimbolo = sSimbolo;
-    return m;
-}
-
-INSTANTIATE_TEST_SUITE_P(Formatos, MuestrasTest,
-                         ::testing::Values(Muestras{MonedaDe(".", ",", 2, 1, 0, 'X', "$"),
-                                                    "XXXXXXX12,345.67$", "XXXXX($12,345.67)"},
-                                           Muestras{MonedaDe(",", ".", 2, 3, 8, ' ', "EUR"),
-                                                    "    12.345,67 EUR", "   -12.345,67 EUR"},
-                                           Muestras{MonedaDe(".", ",", 0, 0, 15, '#', "|A"),
-                                                    "##########<1>12,346", "#######(12,346 <1>)"},
-                                           Muestras{MonedaDe(".", ",", 2, 0, 15, '*', "|B"),
-                                                    "*******<2>12,345.67", "****(12,345.67 <2>)"}));
+// Currency fields in order: decimal, groups, decimals, positive, negative, fill, sign.
+INSTANTIATE_TEST_SUITE_P(
+    Formatos, MuestrasTest,
+    ::testing::Values(
+        Muestras{{".", ",", 2, 1, 0, 'X', "$"}, "XXXXXXX12,345.67$", "XXXXX($12,345.67)"},
+        Muestras{{",", ".", 2, 3, 8, ' ', "EUR"}, "    12.345,67 EUR", "   -12.345,67 EUR"},
+        Muestras{{".", ",", 0, 0, 15, '#', "|A"}, "##########<1>12,346", "#######(12,346 <1>)"},
+        Muestras{{".", ",", 2, 0, 15, '*', "|B"}, "*******<2>12,345.67", "****(12,345.67 <2>)"}));
 
 }  // namespace

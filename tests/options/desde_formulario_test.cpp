@@ -13,11 +13,7 @@ namespace {
 class DesdeFormularioTest : public OpcionesTest {
   protected:
     DesdeFormularioTest() {
-        Moneda m;
-        m.sDecimal = ",";
-        m.sMiles = ".";
-        m.sSimbolo = "EUR";
-        GuardarMoneda(m);
+        GuardarMoneda({.sDecimal = ",", .sMiles = ".", .sSimbolo = "EUR"});
         m_form = std::make_unique<CReciboDlg>();
         m_form->Create();
         ui::ProcessEvents();

@@ -29,6 +29,11 @@ class DisenoReciboTest : public OpcionesTest {
         return LeerValor("Recibo", sClave, "<ninguno>");
     }
     static int Fondo() { return LeerValorEntero("Recibos color", "fondo", -1); }
+    // The pictures the solid and hatched buttons show.
+    void Patrones(int nSolido, int nRayado) const {
+        EXPECT_TRUE(MuestraImagen(*m_dlg, kSolido, nSolido));
+        EXPECT_TRUE(MuestraImagen(*m_dlg, kRayado, nRayado));
+    }
 
     std::unique_ptr<CDisenoReciboDlg> m_dlg;
 };
@@ -39,31 +44,24 @@ TEST_F(DisenoReciboTest, OpensWithTheStoredTextsAndNeitherPatternChosen) {
     EXPECT_EQ(dlg.GetDlgItemText(1119), "Primero");
     EXPECT_EQ(dlg.GetDlgItemText(1120), "Segundo");
     EXPECT_EQ(dlg.GetDlgItemText(1121), "Tercero");
-    EXPECT_TRUE(MuestraImagen(dlg, kSolido, 218));
-    EXPECT_TRUE(MuestraImagen(dlg, kRayado, 219));
+    Patrones(218, 219);
 }
 
-TEST_F(DisenoReciboTest, HatchedThenCancelKeepsThePatternButNotTheTexts) {
+// The pattern buttons act as a pair and store at once; Cancel keeps the pattern, not the texts.
+TEST_F(DisenoReciboTest, PatternsAreStoredAtOnceAndCancelDropsOnlyTheTexts) {
     CDisenoReciboDlg& dlg = Abrir();
     ui::Type(dlg, 1119, "Cambiado");
     ui::Click(dlg, kRayado);
     EXPECT_EQ(Fondo(), 1);
-    EXPECT_TRUE(MuestraImagen(dlg, kSolido, 218));
-    EXPECT_TRUE(MuestraImagen(dlg, kRayado, 220));
+    Patrones(218, 220);
+    ui::Click(dlg, kSolido);
+    EXPECT_EQ(Fondo(), 0);
+    Patrones(221, 219);
     ui::Click(dlg, IDCANCEL);
     ASSERT_TRUE(dlg.Window().IsEnded());
     EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
-    EXPECT_EQ(Fondo(), 1);
-    EXPECT_EQ(Texto("Texto1"), "Primero");
-}
-
-TEST_F(DisenoReciboTest, ThePatternButtonsBehaveAsAPair) {
-    CDisenoReciboDlg& dlg = Abrir();
-    ui::Click(dlg, kRayado);
-    ui::Click(dlg, kSolido);
     EXPECT_EQ(Fondo(), 0);
-    EXPECT_TRUE(MuestraImagen(dlg, kSolido, 221));
-    EXPECT_TRUE(MuestraImagen(dlg, kRayado, 219));
+    EXPECT_EQ(Texto("Texto1"), "Primero");
 }
 
 TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
@@ -113,9 +111,12 @@ TEST_F(ColorReciboTest, ACancelledChooserWritesNothing) {
     EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sAntes);
 }
 
-TEST_F(ColorReciboTest, TheComponentsAreWrittenRedGreenBlue) {
-    m_servicios.colorAnswers.push_back(RGB(255, 0, 0));
+// Each choice replaces the last one; the components are written red, green, blue.
+TEST_F(ColorReciboTest, EachChoiceWritesItsComponentsRedGreenBlue) {
+    m_servicios.colorAnswers = {RGB(12, 34, 56), RGB(255, 0, 0)};
     ElegirColorRecibo();
+    ElegirColorRecibo();
+    EXPECT_EQ(m_servicios.colorAsked, 2);
     EXPECT_EQ(LeerValorEntero("Recibos color", "R", -1), 255);
     EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 0);
     EXPECT_EQ(LeerValorEntero("Recibos color", "B", -1), 0);
@@ -126,16 +127,6 @@ TEST_F(ColorReciboTest, TheComponentsAreWrittenRedGreenBlue) {
     ASSERT_NE(b, std::string::npos);
     EXPECT_LT(r, g);
     EXPECT_LT(g, b);
-}
-
-TEST_F(ColorReciboTest, EachChoiceReplacesTheLastOne) {
-    m_servicios.colorAnswers = {RGB(12, 34, 56), RGB(200, 100, 0)};
-    ElegirColorRecibo();
-    ElegirColorRecibo();
-    EXPECT_EQ(m_servicios.colorAsked, 2);
-    EXPECT_EQ(LeerValorEntero("Recibos color", "R", -1), 200);
-    EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 100);
-    EXPECT_EQ(LeerValorEntero("Recibos color", "B", -1), 0);
 }
 
 }  // namespace

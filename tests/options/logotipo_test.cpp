@@ -4,8 +4,8 @@
 #include <QImage>
 #include <fstream>
 #include <memory>
-#include <ostream>
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -43,26 +43,23 @@ class LogotipoTest : public OpcionesTest {
     std::unique_ptr<CLogotipoDlg> m_dlg;
 };
 
-// A 96-dpi screen of 508 x 285.75 mm, as the preview's device reports it.
+// A 96-dpi screen of 508 x 285.75 mm, as the preview's device reports it: the preview is in
+// tenths of a millimetre of it.
 const DeviceSurface kPantalla{508, 286, 1920, 1080};
 
-TEST_F(LogotipoTest, ThePreviewIsInTenthsOfAMillimetreOfTheScreen) {
-    CLogotipoDlg& dlg = Abrir();
+RecordingDevice Pintar(CLogotipoDlg& dlg) {
     RecordingDevice dc(kPantalla);
     dlg.OnPaint(dc);
     EXPECT_TRUE(dc.Anisotropic());
     EXPECT_EQ(dc.WindowExt(), (Rect{0, 0, 5080, 2860}));
     EXPECT_EQ(dc.ViewportExt(), (Rect{0, 0, 1920, 1080}));
+    return dc;
 }
 
 struct Recorte {
     int nAncho, nAlto;
     Rect destino;
 };
-
-std::ostream& operator<<(std::ostream& os, const Recorte& c) {
-    return os << c.nAncho << "x" << c.nAlto;
-}
 
 class RecorteTest : public LogotipoTest, public ::testing::WithParamInterface<Recorte> {};
 
@@ -71,8 +68,7 @@ TEST_P(RecorteTest, TheLogoShowsAtMostItsTopLeft300By750PixelsWithoutAFrame) {
     PonerLogo(c.nAncho, c.nAlto);
     CLogotipoDlg& dlg = Abrir();
     ASSERT_TRUE(dlg.m_hLogo);
-    RecordingDevice dc(kPantalla);
-    dlg.OnPaint(dc);
+    const RecordingDevice dc = Pintar(dlg);
     const auto copias = dc.CallsOf(CallKind::BitBlt);
     ASSERT_EQ(copias.size(), 1u);
     EXPECT_EQ(copias[0].rect, c.destino);
@@ -88,45 +84,27 @@ INSTANTIATE_TEST_SUITE_P(Tamanos, RecorteTest,
                                            Recorte{300, 750, {20, 30, 320, 780}},
                                            Recorte{400, 50, {20, 30, 320, 80}}));
 
-class SinLogoTest : public LogotipoTest, public ::testing::WithParamInterface<int> {};
+class SinLogoTest : public LogotipoTest, public ::testing::WithParamInterface<const char*> {};
 
 // No logo, a missing file or a file that is no image: the empty frame, and no message.
 TEST_P(SinLogoTest, AnEmptyFrameAndNoMessage) {
-    switch (GetParam()) {
-        case 0:
-            break;
-        case 1:
-            EscribirValor("Recibo", "FileLogo", m_carpeta.Ruta() + "/no_existe.bmp");
-            break;
-        default: {
-            const std::string sRuta = m_carpeta.Ruta() + "/texto.bmp";
-            std::ofstream(sRuta) << "esto no es un mapa de bits\n";
-            EscribirValor("Recibo", "FileLogo", sRuta);
-        }
+    std::ofstream(m_carpeta.Ruta() + "/texto.bmp") << "esto no es un mapa de bits\n";
+    if (GetParam() != nullptr) {
+        EscribirValor("Recibo", "FileLogo", m_carpeta.Ruta() + "/" + GetParam());
     }
     CLogotipoDlg& dlg = Abrir();
     EXPECT_FALSE(dlg.m_hLogo);
-    RecordingDevice dc(kPantalla);
-    dlg.OnPaint(dc);
+    const RecordingDevice dc = Pintar(dlg);
     const auto marcos = dc.CallsOf(CallKind::Rectangle);
     ASSERT_EQ(marcos.size(), 1u);
-    EXPECT_EQ(marcos[0].rect, (Rect{20, 30, 320, 780}));
-    EXPECT_EQ(marcos[0].pen, Pen{});
-    EXPECT_EQ(marcos[0].brush, Brush{});
+    EXPECT_EQ(std::tie(marcos[0].rect, marcos[0].pen, marcos[0].brush),
+              std::tuple(Rect{20, 30, 320, 780}, Pen{}, Brush{}));
     EXPECT_TRUE(dc.CallsOf(CallKind::BitBlt).empty());
     EXPECT_TRUE(m_servicios.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, SinLogoTest, ::testing::Values(0, 1, 2));
-
-TEST_F(LogotipoTest, RemovingClearsTheLogoAndClosesWithCancel) {
-    PonerLogo(10, 10);
-    CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kQuitar);
-    ASSERT_FALSE(Abierto());
-    EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
-    EXPECT_EQ(Logo(), "");
-}
+INSTANTIATE_TEST_SUITE_P(Casos, SinLogoTest,
+                         ::testing::Values(nullptr, "no_existe.bmp", "texto.bmp"));
 
 TEST_F(LogotipoTest, ChoosingWithoutALogoProposesNoNameAndOffersBitmapsFirst) {
     CLogotipoDlg& dlg = Abrir();
@@ -144,57 +122,12 @@ TEST_F(LogotipoTest, ChoosingWithoutALogoProposesNoNameAndOffersBitmapsFirst) {
     // Cancelled: the dialog stays and nothing is written.
     EXPECT_TRUE(Abierto());
     EXPECT_EQ(Logo(), "<ninguno>");
-}
-
-TEST_F(LogotipoTest, ChoosingWithALogoProposesBitmapsInTheCurrentFolder) {
-    const std::string sRuta = PonerLogo(10, 10);
-    CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kElegir);
-    ASSERT_EQ(m_servicios.openFileCalls.size(), 1u);
-    EXPECT_EQ(m_servicios.openFileCalls[0].proposedName, "/home/usuario/*.bmp");
-    EXPECT_TRUE(Abierto());
-    EXPECT_EQ(Logo(), sRuta);
-}
-
-TEST_F(LogotipoTest, AConfirmedChoiceIsStoredUntestedAndClosesWithOk) {
+    // Confirmed: the choice is stored untested and the dialog closes with Ok.
     m_servicios.openFileAnswers.push_back("/fotos/mi logo.png");
-    CLogotipoDlg& dlg = Abrir();
     ui::Click(dlg, kElegir);
     ASSERT_FALSE(Abierto());
     EXPECT_EQ(dlg.Window().Result(), IDOK);
     EXPECT_EQ(Logo(), "/fotos/mi logo.png");
-}
-
-TEST_F(LogotipoTest, ViewAndEditWithoutALogoAskForOneFirst) {
-    CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kVer);
-    ui::Click(dlg, kEditar);
-    EXPECT_EQ(m_servicios.messages, (std::vector<std::string>{kSinLogo, kSinLogo}));
-    EXPECT_TRUE(m_servicios.shellOpened.empty());
-    EXPECT_TRUE(m_servicios.editorOpened.empty());
-    EXPECT_TRUE(Abierto());
-}
-
-TEST_F(LogotipoTest, ViewAndEditPassTheStoredPathWhole) {
-    const std::string sRuta = PonerLogo(10, 10, "mi logo con espacios.bmp");
-    CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kVer);
-    ui::Click(dlg, kEditar);
-    EXPECT_EQ(m_servicios.shellOpened, std::vector<std::string>{sRuta});
-    EXPECT_EQ(m_servicios.editorOpened, std::vector<std::string>{sRuta});
-    EXPECT_TRUE(m_servicios.messages.empty());
-    EXPECT_TRUE(Abierto());
-}
-
-TEST_F(LogotipoTest, AMissingEditorIsReported) {
-    PonerLogo(10, 10);
-    m_servicios.editorAvailable = false;
-    CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kEditar);
-    ASSERT_EQ(m_servicios.messages.size(), 1u);
-    EXPECT_EQ(m_servicios.messages[0],
-              "No se encontr\xF3 ning\xFAn programa de dibujo para abrir el logotipo");
-    EXPECT_TRUE(Abierto());
 }
 
 TEST_F(LogotipoTest, HelpShowsTheInstructionsInTheMessageBox) {
@@ -216,19 +149,49 @@ TEST_F(LogotipoTest, HelpShowsTheInstructionsInTheMessageBox) {
     EXPECT_TRUE(Abierto());
 }
 
-TEST_F(LogotipoTest, TheCloseButtonEndsWithOkAndShowsThePictures) {
+// Without a logo, view and edit ask for one first; the close button ends with Ok.
+TEST_F(LogotipoTest, WithoutALogoViewAndEditAskForOneAndCloseEndsWithOk) {
     CLogotipoDlg& dlg = Abrir();
-    for (const auto& [id, nBitmap] : {std::pair{kElegir, 227},
-                                      {kVer, 228},
-                                      {kEditar, 230},
-                                      {kQuitar, 229},
-                                      {kAyuda, 234},
-                                      {kCerrar, 231}}) {
+    const std::pair<int, int> imagenes[] = {{kElegir, 227}, {kVer, 228},   {kEditar, 230},
+                                            {kQuitar, 229}, {kAyuda, 234}, {kCerrar, 231}};
+    for (const auto& [id, nBitmap] : imagenes) {
         EXPECT_TRUE(MuestraImagen(dlg, id, nBitmap)) << id;
     }
+    ui::Click(dlg, kVer);
+    ui::Click(dlg, kEditar);
+    EXPECT_EQ(m_servicios.messages, (std::vector<std::string>{kSinLogo, kSinLogo}));
+    EXPECT_TRUE(m_servicios.shellOpened.empty());
+    EXPECT_TRUE(m_servicios.editorOpened.empty());
+    ASSERT_TRUE(Abierto());
     ui::Click(dlg, kCerrar);
     ASSERT_FALSE(Abierto());
     EXPECT_EQ(dlg.Window().Result(), IDOK);
+}
+
+// With a logo: view and edit get the stored path whole, a missing editor is reported, choosing
+// proposes bitmaps in the current folder, and removing clears the logo and ends with Cancel.
+TEST_F(LogotipoTest, WithALogoViewEditChooseAndRemove) {
+    const std::string sRuta = PonerLogo(10, 10, "mi logo con espacios.bmp");
+    CLogotipoDlg& dlg = Abrir();
+    ui::Click(dlg, kVer);
+    ui::Click(dlg, kEditar);
+    EXPECT_EQ(m_servicios.shellOpened, std::vector<std::string>{sRuta});
+    EXPECT_EQ(m_servicios.editorOpened, std::vector<std::string>{sRuta});
+    EXPECT_TRUE(m_servicios.messages.empty());
+    m_servicios.editorAvailable = false;
+    ui::Click(dlg, kEditar);
+    EXPECT_EQ(m_servicios.messages,
+              std::vector<std::string>{
+                  "No se encontr\xF3 ning\xFAn programa de dibujo para abrir el logotipo"});
+    ui::Click(dlg, kElegir);
+    ASSERT_EQ(m_servicios.openFileCalls.size(), 1u);
+    EXPECT_EQ(m_servicios.openFileCalls[0].proposedName, "/home/usuario/*.bmp");
+    ASSERT_TRUE(Abierto());
+    EXPECT_EQ(Logo(), sRuta);
+    ui::Click(dlg, kQuitar);
+    ASSERT_FALSE(Abierto());
+    EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
+    EXPECT_EQ(Logo(), "");
 }
 
 }  // namespace
