@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "tests/settings/entorno.h"
+
 class CarpetaTemporal {
   public:
     CarpetaTemporal();
@@ -15,8 +17,7 @@ class CarpetaTemporal {
 
   private:
     std::string m_sRuta;
-    std::string m_sAnterior;
-    bool m_bHabiaAnterior = false;
+    VariablesTemporales m_home;
 };
 
 // Raw bytes of a file ("" when it cannot be read) and a raw write.

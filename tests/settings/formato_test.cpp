@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "settings/ficherostxt.h"
@@ -11,193 +12,121 @@ using namespace std::string_literals;
 
 namespace {
 
-const std::string kRecibos = "Recibos conceptos";
-
-std::string Par(const std::string& sClave, const std::string& sValor) {
-    return sClave + "\n" + sValor + "\n";
-}
-
 // n pairs "S - Kj" / "vj", j = 0 .. n-1, without the final NUL.
 std::string Pares(int n) {
     std::string s;
     for (int j = 0; j < n; ++j) {
-        s += Par("S - K" + std::to_string(j), "v" + std::to_string(j));
+        s += "S - K" + std::to_string(j) + "\nv" + std::to_string(j) + "\n";
     }
     return s;
 }
 
-class Formato : public ::testing::Test {
-  protected:
+std::string Cambiado(std::string s, const std::string& sDe, const std::string& sA) {
+    return s.replace(s.find(sDe), sDe.size(), sA);
+}
+
+// Hand-edited files: what a read of section "S" sees (default "-").
+TEST(Formato, ReadSeesWhatTheFormatHolds) {
+    // clang-format off
+    const std::tuple<std::string, std::string, std::string> casos[] = {
+        {"S - A\r\n1\r\n\0"s, "A", "-"}, {"S - A\n1\n\nhuerfano\nS - B\n2\n\0"s, "B", "2"},
+        // A key line whose value line was cut off holds the empty value.
+        {"S - A\n1\nS - B\n2", "B", ""}, {"S - A\n1\nS - B\n2", "A", "1"},
+        {"S - A\n1\n\0S - B\n2\n"s, "B", "-"}, {"S - A\n1\nS - B", "B", "-"},
+        {"S - A\n1\0002\n"s, "A", ""}, {"S - A\n1\n", "A", "1"},
+        {"S - A\nS - B\nS - B\n2\n", "B", "2"}, {"S - A\n1\nS - A\n2\n\0"s, "A", "1"},
+        {Pares(100) + "\0"s, "K99", "v99"}, {Pares(101) + "\0"s, "K100", "-"},
+        {"S - A\n\n\0"s, "A", ""}, {"S - A\n1\n\0"s, "a", "-"}, {"S - A\n1\n\0"s, "A ", "-"},
+        {"S - A\n  Espa\361a \342\202\r\t \n\0"s, "A", "  Espa\361a \342\202\r\t "}};
+    // clang-format on
     CarpetaTemporal carpeta;
-    void Poner(const std::string& sBytes) { PonerBytes(carpeta.Fichero(), sBytes); }
-    std::string Bytes() const { return BytesDe(carpeta.Fichero()); }
-};
-
-TEST_F(Formato, FirstWriteCreatesExactlyOnePairAndOneNul) {
-    EXPECT_EQ(LeerValor(kRecibos, "IDC_EDIT_NUMERO", ""), "");
-    EscribirValor(kRecibos, "IDC_EDIT_NUMERO", "7");
-    EXPECT_EQ(Bytes(), "Recibos conceptos - IDC_EDIT_NUMERO\n7\n\0"s);
+    for (const auto& [sFichero, sClave, sEsperado] : casos) {
+        PonerBytes(carpeta.Fichero(), sFichero);
+        EXPECT_EQ(LeerValor("S", sClave, "-"), sEsperado) << sFichero;
+    }
 }
 
-TEST_F(Formato, PairsKeepFirstWriteOrderAndUpdatesStayInPlace) {
-    EscribirValor(kRecibos, "IDC_EDIT_NUMERO", "0015");
-    EscribirValorEntero("Aplicacion Recibos", "Idioma", 1);
-    EscribirValor("Recibo", "Texto1", "libre");
-    EscribirValor(kRecibos, "IDC_EDIT_NUMERO", "0016");
-    EXPECT_EQ(Bytes(), Par("Recibos conceptos - IDC_EDIT_NUMERO", "0016") +
-                           Par("Aplicacion Recibos - Idioma", "1") +
-                           Par("Recibo - Texto1", "libre") + "\0"s);
+// Writes into a missing ("") or hand-edited file, and the exact bytes they leave.
+TEST(Formato, WritesLeaveExactlyTheseBytes) {
+    using Escrituras = std::vector<std::tuple<std::string, std::string, std::string>>;
+    const std::string sHueco = "S - A\n1\n\nhuerfano\nS - B\n2\n\0"s;
+    // clang-format off
+    const std::tuple<std::string, Escrituras, std::string> casos[] = {
+        {"", {{"Recibos conceptos", "IDC_EDIT_NUMERO", "7"}},
+         "Recibos conceptos - IDC_EDIT_NUMERO\n7\n\0"s},
+        // First-write order; updates stay in place.
+        {"", {{"R", "N", "0015"}, {"A", "Idioma", "1"}, {"Recibo", "T", ""}, {"R", "N", "0016"}},
+         "R - N\n0016\nA - Idioma\n1\nRecibo - T\n\n\0"s},
+        {"", {{"Recibo", "T", "A"}, {"recibo", "T", "B"}}, "Recibo - T\nA\nrecibo - T\nB\n\0"s},
+        {"", {{"Rec\nibo", "Tex\0to1"s, "una\nlinea\0sola"s}}, "Recibo - Texto1\nunalineasola\n\0"s},
+        {"S - A\r\n1\r\n\0"s, {{"S", "A", "2"}}, "S - A\r\n1\r\nS - A\n2\n\0"s},
+        {sHueco, {{"S", "A", "9"}}, "S - A\n9\nS - B\n2\n\0"s},
+        {sHueco, {{"S", "C", "3"}}, "S - A\n1\nS - C\n3\nS - B\n2\n\0"s},
+        // Lines beyond capacity and an unended line are dropped.
+        {Pares(100) + "S - K100\nv100\nresto", {{"S", "K5", "cinco"}},
+         Cambiado(Pares(100), "\nv5\n", "\ncinco\n") + "\0"s},
+        // A full store refuses a new key but still updates.
+        {Pares(100) + "\0"s, {{"S", "Nueva", "x"}, {"S", "K99", "ultimo"}},
+         Cambiado(Pares(100), "\nv99\n", "\nultimo\n") + "\0"s}};
+    // clang-format on
+    for (const auto& [sInicial, escrituras, sEsperado] : casos) {
+        CarpetaTemporal carpeta;
+        if (!sInicial.empty()) {
+            PonerBytes(carpeta.Fichero(), sInicial);
+        }
+        for (const auto& [sSeccion, sClave, sValor] : escrituras) {
+            EscribirValor(sSeccion, sClave, sValor);
+        }
+        EXPECT_EQ(BytesDe(carpeta.Fichero()), sEsperado);
+    }
 }
 
-TEST_F(Formato, StoredEmptyValueIsNotTheDefault) {
-    EscribirValor("Recibo", "Texto1", "");
-    EXPECT_EQ(LeerValor("Recibo", "Texto1", "por defecto"), "");
-    EXPECT_EQ(LeerValor("Recibo", "Texto2", "por defecto"), "por defecto");
+TEST(Formato, DroppedBytesAreDroppedFromReadsToo) {
+    CarpetaTemporal carpeta;
+    EscribirValor("Rec\nibo", "Texto1", "x");
+    EXPECT_EQ(LeerValor("Rec\nibo", "Texto1", ""), "x");
 }
 
-TEST_F(Formato, KeysMatchByteForByte) {
-    EscribirValor("Recibo", "Texto1", "A");
-    EXPECT_EQ(LeerValor("recibo", "Texto1", "-"), "-");
-    EXPECT_EQ(LeerValor("Recibo ", "Texto1", "-"), "-");
-    EXPECT_EQ(LeerValor("Recibo", "texto1", "-"), "-");
-    EscribirValor("recibo", "Texto1", "B");
-    EXPECT_EQ(LeerValor("Recibo", "Texto1", "-"), "A");
-    EXPECT_EQ(LeerValor("recibo", "Texto1", "-"), "B");
-}
-
-TEST_F(Formato, ValuesKeepBlanksAndHighBytes) {
-    const std::string sValor =
-        "  Espa\xF1"
-        "a, 1.234,56 \xE2\x82\r\t ";
-    EscribirValor(kRecibos, "IDC_EDIT_LOCALIDAD", sValor);
-    EXPECT_EQ(LeerValor(kRecibos, "IDC_EDIT_LOCALIDAD", ""), sValor);
-}
-
-TEST_F(Formato, LineFeedsAndNulsAreDroppedBeforeStoring) {
-    EscribirValor("Rec\nibo", "Tex\0to1"s, "una\nlinea\0sola"s);
-    EXPECT_EQ(Bytes(), "Recibo - Texto1\nunalineasola\n\0"s);
-    EXPECT_EQ(LeerValor("Recibo", "Texto1", ""), "unalineasola");
-    EXPECT_EQ(LeerValor("Rec\nibo", "Texto1", ""), "unalineasola");
-}
-
-// Hand-edited files: what reads see, and what a later write leaves.
-struct CasoFichero {
-    const char* sNombre;
-    std::string sFichero;
-    std::string sClave;     // read in section "S"
-    std::string sEsperado;  // with default "-"
-};
-
-class FicheroEditado : public Formato, public ::testing::WithParamInterface<CasoFichero> {};
-
-TEST_P(FicheroEditado, ReadSeesWhatTheFormatHolds) {
-    Poner(GetParam().sFichero);
-    EXPECT_EQ(LeerValor("S", GetParam().sClave, "-"), GetParam().sEsperado);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, FicheroEditado,
-    ::testing::Values(CasoFichero{"CrLf", "S - A\r\n1\r\n\0"s, "A", "-"},
-                      CasoFichero{"EmptyEvenLine", "S - A\n1\n\nhuerfano\nS - B\n2\n\0"s, "B", "2"},
-                      // A key line whose value line was cut off holds the empty value.
-                      CasoFichero{"LastLineWithoutLf", "S - A\n1\nS - B\n2"s, "B", ""},
-                      CasoFichero{"LastValueWithoutLf", "S - A\n1\nS - B\n2"s, "A", "1"},
-                      CasoFichero{"BytesAfterNul", "S - A\n1\n\0S - B\n2\n"s, "B", "-"},
-                      CasoFichero{"UnendedKeyLine", "S - A\n1\nS - B"s, "B", "-"},
-                      CasoFichero{"NulInsideValue",
-                                  "S - A\n1\0"
-                                  "2\n"s,
-                                  "A", ""},
-                      CasoFichero{"NoNulAtAll", "S - A\n1\n"s, "A", "1"},
-                      CasoFichero{"ValueLineIsAKeyLine", "S - A\nS - B\nS - B\n2\n"s, "B", "2"},
-                      CasoFichero{"Pair100Seen", Pares(100) + "\0"s, "K99", "v99"},
-                      CasoFichero{"Pair101NotSeen", Pares(101) + "\0"s, "K100", "-"},
-                      CasoFichero{"FirstOfDuplicates", "S - A\n1\nS - A\n2\n\0"s, "A", "1"}),
-    [](const auto& info) { return std::string(info.param.sNombre); });
-
-TEST_F(Formato, CrLfFileGetsANewPairAndKeepsItsCarriageReturns) {
-    Poner("S - A\r\n1\r\n\0"s);
-    EscribirValor("S", "A", "2");
-    EXPECT_EQ(Bytes(), "S - A\r\n1\r\nS - A\n2\n\0"s);
-    EXPECT_EQ(LeerValor("S", "A", "-"), "2");
-}
-
-TEST_F(Formato, PairsAfterAnEmptyKeyLineSurviveAWrite) {
-    Poner("S - A\n1\n\nhuerfano\nS - B\n2\n\0"s);
-    EscribirValor("S", "A", "9");
-    EXPECT_EQ(Bytes(), "S - A\n9\nS - B\n2\n\0"s);
-}
-
-TEST_F(Formato, NewKeyFillsTheFirstEmptyKeyLine) {
-    Poner("S - A\n1\n\nhuerfano\nS - B\n2\n\0"s);
-    EscribirValor("S", "C", "3");
-    EXPECT_EQ(Bytes(), "S - A\n1\nS - C\n3\nS - B\n2\n\0"s);
-}
-
-TEST_F(Formato, LinesBeyondCapacityAndAnUnendedLineAreDroppedByAWrite) {
-    Poner(Pares(100) + "S - K100\nv100\nresto sin fin"s);
-    EscribirValor("S", "K5", "cinco");
-    std::string sEsperado = Pares(100);
-    sEsperado.replace(sEsperado.find("S - K5\nv5\n"), 10, "S - K5\ncinco\n");
-    EXPECT_EQ(Bytes(), sEsperado + "\0"s);
-}
-
-TEST_F(Formato, FullStoreRefusesANewKeyButStillUpdates) {
-    Poner(Pares(100) + "\0"s);
-    EscribirValor("S", "Nueva", "x");
-    EXPECT_EQ(Bytes(), Pares(100) + "\0"s);
-    EXPECT_EQ(LeerValor("S", "Nueva", "-"), "-");
-    EscribirValor("S", "K99", "ultimo");
-    EXPECT_EQ(LeerValor("S", "K99", "-"), "ultimo");
-}
-
-TEST_F(Formato, HoldsEveryKeyTheProgramWrites) {
+TEST(Formato, HoldsEveryKeyTheProgramWrites) {
+    CarpetaTemporal carpeta;
     for (int j = 0; j < 52; ++j) {
-        EscribirValor(kRecibos, "clave" + std::to_string(j), std::to_string(j));
+        EscribirValor("Recibos conceptos", "clave" + std::to_string(j), std::to_string(j));
     }
     for (int j = 0; j < 52; ++j) {
-        EXPECT_EQ(LeerValor(kRecibos, "clave" + std::to_string(j), "-"), std::to_string(j));
+        EXPECT_EQ(LeerValor("Recibos conceptos", "clave" + std::to_string(j), "-"),
+                  std::to_string(j));
     }
 }
 
 // A batch leaves the file exactly as the same writes made one by one.
-struct CasoLote {
-    const char* sNombre;
-    std::string sInicial;  // empty: no file
-    std::vector<std::pair<std::string, std::string>> pares;
-};
-
-class Lote : public ::testing::TestWithParam<CasoLote> {};
-
-std::string DespuesDe(const CasoLote& caso, bool bEnLote) {
+std::string DespuesDe(const std::string& sInicial,
+                      const std::vector<std::pair<std::string, std::string>>& pares, bool bLote) {
     CarpetaTemporal carpeta;
-    if (!caso.sInicial.empty()) {
-        PonerBytes(carpeta.Fichero(), caso.sInicial);
+    if (!sInicial.empty()) {
+        PonerBytes(carpeta.Fichero(), sInicial);
     }
-    if (bEnLote) {
-        EscribirValores("S", caso.pares);
+    if (bLote) {
+        EscribirValores("S", pares);
     } else {
-        for (const auto& [sClave, sValor] : caso.pares) {
+        for (const auto& [sClave, sValor] : pares) {
             EscribirValor("S", sClave, sValor);
         }
     }
     return BytesDe(carpeta.Fichero());
 }
 
-TEST_P(Lote, MatchesOneByOne) {
-    const std::string sUnoAUno = DespuesDe(GetParam(), false);
-    EXPECT_EQ(DespuesDe(GetParam(), true), sUnoAUno);
-    EXPECT_FALSE(sUnoAUno.empty());
+TEST(Formato, BatchMatchesOneByOne) {
+    const std::pair<std::string, std::vector<std::pair<std::string, std::string>>> casos[] = {
+        {"", {{"A", "1"}, {"B", "2"}, {"A", "3"}}},
+        {Pares(3) + "\0"s, {{"K1", "x"}, {"N", "y"}, {"K0", "z"}}},
+        {"S - A\n1\n\nh\nS - B\n2\n\0"s, {{"B", "b"}, {"C", "c"}, {"D", "d"}}},
+        {Pares(99) + "\0"s, {{"N1", "1"}, {"N2", "2"}, {"K3", "3"}}},
+        {"S - A\r\n1\r\n\0"s, {{"A", "a\nb"}, {"A\0"s, "c"}}}};
+    for (const auto& [sInicial, pares] : casos) {
+        const std::string sUnoAUno = DespuesDe(sInicial, pares, false);
+        EXPECT_EQ(DespuesDe(sInicial, pares, true), sUnoAUno) << sInicial;
+        EXPECT_FALSE(sUnoAUno.empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, Lote,
-    ::testing::Values(
-        CasoLote{"NoFile", "", {{"A", "1"}, {"B", "2"}, {"A", "3"}}},
-        CasoLote{"Existing", Pares(3) + "\0"s, {{"K1", "x"}, {"N", "y"}, {"K0", "z"}}},
-        CasoLote{"Gapped", "S - A\n1\n\nh\nS - B\n2\n\0"s, {{"B", "b"}, {"C", "c"}, {"D", "d"}}},
-        CasoLote{"Full", Pares(99) + "\0"s, {{"N1", "1"}, {"N2", "2"}, {"K3", "3"}}},
-        CasoLote{"Dirty", "S - A\r\n1\r\n\0"s, {{"A", "a\nb"}, {"A\0"s, "c"}}}),
-    [](const auto& info) { return std::string(info.param.sNombre); });
 
 }  // namespace
