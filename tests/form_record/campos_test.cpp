@@ -1,7 +1,6 @@
 // The field table against the form's layout: controls, keys and record members.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,113 +11,66 @@ namespace {
 
 using IdClave = std::pair<int, std::string>;
 
-TEST(Campos, StoredFieldsInSaveOrder) {
-    const std::vector<IdClave> esperado = {
-        {1020, "IDC_EDIT_NUMERO"},      {1005, "IDC_EDIT_CONCEPTO_1"},
-        {1006, "IDC_EDIT_CONCEPTO_2"},  {1007, "IDC_EDIT_CONCEPTO_3"},
-        {1008, "IDC_EDIT_CONCEPTO_4"},  {1009, "IDC_EDIT_CONCEPTO_5"},
-        {1010, "IDC_EDIT_CONCEPTO_6"},  {1026, "IDC_EDIT_LOCALIDAD"},
-        {1028, "IDC_EDIT_VENCIMIENTO"}, {1034, "IDC_EDIT_PAGADOR_1"},
-        {1035, "IDC_EDIT_PAGADOR_2"},   {1036, "IDC_EDIT_PAGADOR_3"},
-        {1038, "IDC_EDIT_COBRADOR_1"},  {1039, "IDC_EDIT_COBRADOR_2"},
-        {1040, "IDC_EDIT_COBRADOR_3"},  {1031, "IDC_EDIT_DOMICILIO"},
-        {1029, "IDC_EDIT_FECHA"},       {1013, "IDC_EDIT_IMPORTE_1"},
-        {1014, "IDC_EDIT_IMPORTE_2"},   {1015, "IDC_EDIT_IMPORTE_3"},
-        {1016, "IDC_EDIT_IMPORTE_4"},   {1017, "IDC_EDIT_IMPORTE_5"},
-        {1018, "IDC_EDIT_IMPORTE_6"}};
-    std::vector<IdClave> tabla;
-    for (const auto& c : kCamposRecibo) {
-        tabla.emplace_back(c.nControl, c.sClave);
+// The table's (control, key) pairs, with the keys' common "IDC_EDIT_" prefix taken off.
+template <typename Tabla>
+std::vector<IdClave> SinPrefijo(const Tabla& tabla) {
+    std::vector<IdClave> v;
+    for (const auto& c : tabla) {
+        v.emplace_back(c.nControl, std::string(c.sClave).substr(std::string("IDC_EDIT_").size()));
+        EXPECT_EQ(std::string(c.sClave).rfind("IDC_EDIT_", 0), 0u) << c.sClave;
     }
-    EXPECT_EQ(tabla, esperado);
+    return v;
 }
 
-TEST(Campos, LabelsInLanguageTableOrder) {
-    const std::vector<IdClave> esperado = {
-        {1019, "IDC_EDIT_DEF_NUMERO"},      {1021, "IDC_EDIT_DEF_LOCALIDAD"},
-        {1027, "IDC_EDIT_DEF_IMPORTE"},     {1023, "IDC_EDIT_DEF_FECHA"},
-        {1030, "IDC_EDIT_DEF_VENCIMIENTO"}, {1012, "IDC_EDIT_DEF_IMPORTES"},
-        {1004, "IDC_EDIT_DEF_CONCEPTOS"},   {1032, "IDC_EDIT_DEF_PAGADOR"},
-        {1037, "IDC_EDIT_DEF_COBRADOR"},    {1025, "IDC_EDIT_DEF_DOMICILIO"}};
-    std::vector<IdClave> tabla;
-    for (const auto& c : kEtiquetas) {
-        tabla.emplace_back(c.nControl, c.sClave);
-    }
-    EXPECT_EQ(tabla, esperado);
+TEST(Campos, StoredFieldsInSaveOrderAndLabelsInLanguageTableOrder) {
+    // clang-format off
+    EXPECT_EQ(SinPrefijo(kCamposRecibo), (std::vector<IdClave>{
+        {1020, "NUMERO"}, {1005, "CONCEPTO_1"}, {1006, "CONCEPTO_2"}, {1007, "CONCEPTO_3"},
+        {1008, "CONCEPTO_4"}, {1009, "CONCEPTO_5"}, {1010, "CONCEPTO_6"}, {1026, "LOCALIDAD"},
+        {1028, "VENCIMIENTO"}, {1034, "PAGADOR_1"}, {1035, "PAGADOR_2"}, {1036, "PAGADOR_3"},
+        {1038, "COBRADOR_1"}, {1039, "COBRADOR_2"}, {1040, "COBRADOR_3"}, {1031, "DOMICILIO"},
+        {1029, "FECHA"}, {1013, "IMPORTE_1"}, {1014, "IMPORTE_2"}, {1015, "IMPORTE_3"},
+        {1016, "IMPORTE_4"}, {1017, "IMPORTE_5"}, {1018, "IMPORTE_6"}}));
+    EXPECT_EQ(SinPrefijo(kEtiquetas), (std::vector<IdClave>{
+        {1019, "DEF_NUMERO"}, {1021, "DEF_LOCALIDAD"}, {1027, "DEF_IMPORTE"}, {1023, "DEF_FECHA"},
+        {1030, "DEF_VENCIMIENTO"}, {1012, "DEF_IMPORTES"}, {1004, "DEF_CONCEPTOS"},
+        {1032, "DEF_PAGADOR"}, {1037, "DEF_COBRADOR"}, {1025, "DEF_DOMICILIO"}}));
+    // clang-format on
 }
 
-TEST(Campos, NoControlOrKeyTwice) {
-    std::set<int> controles;
-    std::set<std::string> claves;
-    for (const auto& c : kCamposRecibo) {
-        EXPECT_TRUE(controles.insert(c.nControl).second) << c.nControl;
-        EXPECT_TRUE(claves.insert(c.sClave).second) << c.sClave;
-    }
-    for (const auto& c : kEtiquetas) {
-        EXPECT_TRUE(controles.insert(c.nControl).second) << c.nControl;
-        EXPECT_TRUE(claves.insert(c.sClave).second) << c.sClave;
-    }
-    EXPECT_FALSE(controles.contains(1022));  // the total is never stored
-}
-
-// A record whose every text holds its member's name and every amount its line number.
-ReciboData RegistroNombrado() {
+// Each member filled through the table with its control's number: the members, read in
+// record order, show which control each one was paired with.
+TEST(Campos, RecordMembersInRecordOrderWithTheirControls) {
     ReciboData r;
-    r.sDNumero = "sDNumero";
-    r.sDLocalidad = "sDLocalidad";
-    r.sDImporte = "sDImporte";
-    r.sDFecha = "sDFecha";
-    r.sDVencimiento = "sDVencimiento";
-    r.sDDomicilio = "sDDomicilio";
-    r.sNumero = "sNumero";
-    r.sLocalidad = "sLocalidad";
-    r.sFecha = "sFecha";
-    r.sVencimiento = "sVencimiento";
-    r.sConcepto1 = "sConcepto1";
-    r.sConcepto2 = "sConcepto2";
-    r.sConcepto3 = "sConcepto3";
-    r.sConcepto4 = "sConcepto4";
-    r.sConcepto5 = "sConcepto5";
-    r.sConcepto6 = "sConcepto6";
-    r.sDomicilio = "sDomicilio";
-    r.sDPagador = "sDPagador";
-    r.sPagador1 = "sPagador1";
-    r.sPagador2 = "sPagador2";
-    r.sPagador3 = "sPagador3";
-    r.sDCobrador = "sDCobrador";
-    r.sCobrador1 = "sCobrador1";
-    r.sCobrador2 = "sCobrador2";
-    r.sCobrador3 = "sCobrador3";
-    CGlobalCurrency* importes[] = {&r.cuI1, &r.cuI2, &r.cuI3, &r.cuI4, &r.cuI5, &r.cuI6};
-    for (int k = 0; k < 6; ++k) {
-        importes[k]->SetValor(k + 1);
-    }
-    return r;
-}
-
-TEST(Campos, TextMembersInRecordOrderWithTheirControls) {
-    const std::vector<IdClave> esperado = {
-        {1019, "sDNumero"},      {1021, "sDLocalidad"},  {1027, "sDImporte"},  {1023, "sDFecha"},
-        {1030, "sDVencimiento"}, {1025, "sDDomicilio"},  {1020, "sNumero"},    {1026, "sLocalidad"},
-        {1029, "sFecha"},        {1028, "sVencimiento"}, {1005, "sConcepto1"}, {1006, "sConcepto2"},
-        {1007, "sConcepto3"},    {1008, "sConcepto4"},   {1009, "sConcepto5"}, {1010, "sConcepto6"},
-        {1031, "sDomicilio"},    {1032, "sDPagador"},    {1034, "sPagador1"},  {1035, "sPagador2"},
-        {1036, "sPagador3"},     {1037, "sDCobrador"},   {1038, "sCobrador1"}, {1039, "sCobrador2"},
-        {1040, "sCobrador3"}};
-    const ReciboData r = RegistroNombrado();
-    std::vector<IdClave> tabla;
+    std::vector<int> controles;
     for (const auto& c : kTextosRecibo) {
-        tabla.emplace_back(c.nControl, r.*c.pMiembro);
+        r.*c.pMiembro = std::to_string(c.nControl);
+        controles.push_back(c.nControl);
     }
-    EXPECT_EQ(tabla, esperado);
-}
-
-TEST(Campos, AmountMembersFollowTheirLines) {
-    const ReciboData r = RegistroNombrado();
-    for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(kImportesRecibo[k].nControl, 1013 + k);
-        EXPECT_EQ((r.*kImportesRecibo[k].pMiembro).Valor(), k + 1);
+    for (const auto& c : kImportesRecibo) {
+        (r.*c.pMiembro).SetValor(c.nControl);
+        controles.push_back(c.nControl);
     }
+    const std::vector<int> esperado = {1019, 1021, 1027, 1023, 1030, 1025, 1020, 1026,
+                                       1029, 1028, 1005, 1006, 1007, 1008, 1009, 1010,
+                                       1031, 1032, 1034, 1035, 1036, 1037, 1038, 1039,
+                                       1040, 1013, 1014, 1015, 1016, 1017, 1018};
+    EXPECT_EQ(controles, esperado);
+    const std::vector<std::string> textos = {
+        r.sDNumero,    r.sDLocalidad, r.sDImporte,  r.sDFecha,    r.sDVencimiento,
+        r.sDDomicilio, r.sNumero,     r.sLocalidad, r.sFecha,     r.sVencimiento,
+        r.sConcepto1,  r.sConcepto2,  r.sConcepto3, r.sConcepto4, r.sConcepto5,
+        r.sConcepto6,  r.sDomicilio,  r.sDPagador,  r.sPagador1,  r.sPagador2,
+        r.sPagador3,   r.sDCobrador,  r.sCobrador1, r.sCobrador2, r.sCobrador3};
+    const std::vector<std::int64_t> importes = {r.cuI1.Valor(), r.cuI2.Valor(), r.cuI3.Valor(),
+                                                r.cuI4.Valor(), r.cuI5.Valor(), r.cuI6.Valor()};
+    for (std::size_t i = 0; i < textos.size(); ++i) {
+        EXPECT_EQ(textos[i], std::to_string(esperado[i])) << i;
+    }
+    for (std::size_t k = 0; k < importes.size(); ++k) {
+        EXPECT_EQ(importes[k], esperado[textos.size() + k]) << k;
+    }
+    EXPECT_TRUE(r.cuImporte.EsCero());  // the total has no control of its own
 }
 
 TEST(Recibo, NewRecordIsEmptyAndCopiesWhole) {
@@ -130,7 +82,9 @@ TEST(Recibo, NewRecordIsEmptyAndCopiesWhole) {
         EXPECT_TRUE((vacio.*c.pMiembro).EsCero());
     }
     EXPECT_TRUE(vacio.cuImporte.EsCero());
-    const ReciboData r = RegistroNombrado();
+    ReciboData r;
+    r.sCobrador3 = "x";
+    r.cuI6.SetValor(1);
     ReciboData copia;
     copia = r;
     EXPECT_EQ(copia, r);
