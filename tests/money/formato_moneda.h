@@ -1,11 +1,12 @@
-// Currency settings for a test, applied through the setters (they write to the settings file
-// of the test's own folder).
+// Currency settings for a test, stored in the settings file of the test's own folder.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include "money/globalcurrency.h"
+#include "settings/ficherostxt.h"
 #include "tests/settings/carpeta_temporal.h"
 
 struct FormatoMoneda {
@@ -17,17 +18,33 @@ struct FormatoMoneda {
     std::string sSimbolo = "$";
 };
 
+// Stored in one write and loaded, as a later start would find them.
 inline void Aplicar(const FormatoMoneda& f) {
-    CGlobalCurrency::SetSeparadorDecimal(f.sDecimal);
-    CGlobalCurrency::SetSeparadorMiles(f.sMiles);
-    CGlobalCurrency::SetDecimales(f.nDecimales);
-    CGlobalCurrency::SetModoPositivo(f.nPositivo);
-    CGlobalCurrency::SetModoNegativo(f.nNegativo);
-    CGlobalCurrency::SetSimbolo(f.sSimbolo);
+    EscribirValores("Aplicacion Recibos",
+                    {{"GetProfileString ok", "1"},
+                     {"decimal separator", f.sDecimal},
+                     {"saparator between groups", f.sMiles},
+                     {"Number of fractional digits", std::to_string(f.nDecimales)},
+                     {"Positive currency mode", std::to_string(f.nPositivo)},
+                     {"Negative currency mode", std::to_string(f.nNegativo)},
+                     {"monetary symbol", f.sSimbolo}});
+    CGlobalCurrency::CargarConfiguracion();
 }
 
 inline CGlobalCurrency Importe(std::int64_t nDiezMilesimas) {
     CGlobalCurrency cu;
     cu.SetValor(nDiezMilesimas);
     return cu;
+}
+
+// The nine settings in their stored order: name, sign, decimals, decimal separator, group
+// separator, group size, positive mode, negative mode, fill.
+using Nueve = std::tuple<std::string, std::string, std::int32_t, std::string, std::string,
+                         std::int32_t, std::int32_t, std::int32_t, std::int32_t>;
+
+inline Nueve Actuales() {
+    using C = CGlobalCurrency;
+    return {C::GetNombreMoneda(),     C::GetSimbolo(),        C::GetDecimales(),
+            C::GetSeparadorDecimal(), C::GetSeparadorMiles(), C::GetTamanoGrupo(),
+            C::GetModoPositivo(),     C::GetModoNegativo(),   C::GetRelleno()};
 }
