@@ -137,6 +137,49 @@ QImage OpaqueImage(const Bitmap& source, const QRect& part) {
     return image;
 }
 
+// Whether the image is still the opaque copy of that part of the bitmap.
+bool IsCopyOf(const QImage& image, const Bitmap& source, const QRect& part) {
+    if (image.size() != part.size()) {
+        return false;
+    }
+    for (int y = 0; y < part.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < part.width(); ++x) {
+            if (line[x] != (0xFF000000u | source.Pixel(part.x() + x, part.y() + y))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The copies of bitmap parts drawn on one device. The same part drawn again is the same QImage,
+// which a PDF embeds once however often it is placed (the glyphs of an amount, a logo on every
+// page). A copy is reused only while its pixels still match the bitmap's, so a bitmap changed,
+// or freed and another made at its address, is never drawn from a stale copy.
+class CopyCache {
+  public:
+    const QImage& Copy(const Bitmap& source, const QRect& part) {
+        Key key{&source, part.x(), part.y(), part.width(), part.height()};
+        auto found = copies_.find(key);
+        if (found != copies_.end() && IsCopyOf(found->second, source, part)) {
+            return found->second;
+        }
+        if (found == copies_.end() && copies_.size() >= kMaxCopies) {
+            copies_.clear();
+        }
+        QImage& copy = copies_[key];
+        copy = OpaqueImage(source, part);
+        return copy;
+    }
+
+  private:
+    // Far more than the distinct glyph cells and logos of a page.
+    static constexpr std::size_t kMaxCopies = 256;
+    using Key = std::tuple<const Bitmap*, int, int, int, int>;
+    std::map<Key, QImage> copies_;
+};
+
 }  // namespace
 
 struct PainterDevice::State {
@@ -152,6 +195,7 @@ struct PainterDevice::State {
     Brush brush;
     LogFont font;
     int bkMode = OPAQUE;
+    CopyCache copies;
 
     bool Drawable() const { return painter != nullptr && painter->isActive(); }
     double ScaleX() const { return anisotropic ? double(viewportCx) / windowCx : 1.0; }
@@ -433,7 +477,10 @@ void PainterDevice::BitBlt(int x, int y, int w, int h, const Bitmap& source, int
     QPainter& painter = *state_->painter;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRectF(target), OpaqueImage(source, part));
+    // A bitmap with a colour table (the glyph sheet) is kept exact: a PDF would otherwise store
+    // it as a JPEG, greying the edges of the glyphs. Photographs may still be compressed so.
+    painter.setRenderHint(QPainter::LosslessImageRendering, source.bitsPerPixel <= 8);
+    painter.drawImage(QRectF(target), state_->copies.Copy(source, part));
     painter.restore();
 }
 

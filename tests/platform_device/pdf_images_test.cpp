@@ -1,0 +1,103 @@
+// Bitmaps drawn again and again: a PDF embeds each distinct part once and keeps a glyph sheet
+// exact; on an image every copy is the same, and a bitmap changed in place is drawn as it is now.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <utility>
+#include <vector>
+
+#include "image_surface.h"
+#include "platform/qt/qt_devices.h"
+
+namespace {
+
+// A 1-bit sheet of four 22 x 39 cells side by side, each with a black bar of its own height.
+Bitmap Sheet() {
+    Bitmap sheet{88, 39, 1, 2, {0x000000, 0xFFFFFF}, std::vector<std::uint32_t>(88 * 39, 0xFFFFFF)};
+    for (int cell = 0; cell < 4; ++cell) {
+        for (int y = 0; y < 10 + 5 * cell; ++y) {
+            sheet.pixels[std::size_t(y) * 88 + 22 * cell + 3] = 0x000000;
+        }
+    }
+    return sheet;
+}
+
+// The bytes of a one-page PDF on which each listed cell of the sheet is copied once, in a row.
+QByteArray PdfWithCells(const Bitmap& sheet, const std::vector<int>& cells) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("celdas.pdf");
+    auto device = CreatePdfDevice(path.toStdString());
+    if (!device || device->StartDoc("Celdas") != 1 || device->StartPage() != 1) {
+        return {};
+    }
+    device->SetMapModeAnisotropic();
+    device->SetWindowExt(device->GetDeviceCaps(HORZSIZE) * 10,
+                         device->GetDeviceCaps(VERTSIZE) * 10);
+    device->SetViewportExt(device->GetDeviceCaps(HORZRES), device->GetDeviceCaps(VERTRES));
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        device->BitBlt(100 + 22 * int(i), 100, 22, 39, sheet, 22 * cells[i], 0);
+    }
+    device->EndPage();
+    device->EndDoc();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(PdfImages, EachDistinctCellIsEmbeddedOnceAndExactly) {
+    const Bitmap sheet = Sheet();
+    const std::vector<std::pair<std::vector<int>, int>> cases = {
+        {std::vector<int>(17, 2), 1},
+        {{0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0}, 2},
+        {{3, 3, 3, 3, 3, 3, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1}, 4},
+    };
+    const QRegularExpression image("/Subtype\\s*/Image");
+    for (const auto& [cells, distinct] : cases) {
+        const QByteArray pdf = PdfWithCells(sheet, cells);
+        ASSERT_FALSE(pdf.isEmpty());
+        const QString text = QString::fromLatin1(pdf);
+        EXPECT_EQ(text.count(image), distinct) << cells.size() << " copies";
+        // A lossy encoding would grey the edges of the glyphs.
+        EXPECT_FALSE(text.contains("/DCTDecode"));
+    }
+}
+
+// Seventeen copies of one cell, twice stretched: every copy is the first one pixel for pixel,
+// and stays black and white (nearest-neighbour stretching).
+TEST(PdfImages, RepeatedCopiesOnAnImageAreIdentical) {
+    const Bitmap sheet = Sheet();
+    ImageSurface surface(100, 40, 10);
+    surface.PixelsPerUnit(2);
+    for (int i = 0; i < 17; ++i) {
+        surface.device().BitBlt(22 * i, 0, 22, 39, sheet, 22 * 1, 0);
+    }
+    const QImage& image = surface.image();
+    const QImage first = image.copy(0, 0, 44, 78);
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) {
+            const QRgb pixel = first.pixel(x, y) & 0xFFFFFFu;
+            ASSERT_TRUE(pixel == 0 || pixel == 0xFFFFFFu) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(first.pixel(6, 29) & 0xFFFFFFu, 0u);
+    EXPECT_EQ(first.pixel(6, 30) & 0xFFFFFFu, 0xFFFFFFu);
+    for (int i = 1; i < 17; ++i) {
+        EXPECT_EQ(image.copy(44 * i, 0, 44, 78), first) << "copy " << i;
+    }
+}
+
+// The same bitmap, changed between two copies on one device, is drawn as it is at each copy.
+TEST(PdfImages, BitmapChangedInPlaceIsDrawnAnew) {
+    Bitmap sheet = Sheet();
+    ImageSurface surface(100, 40, 10);
+    surface.PixelsPerUnit(1);
+    surface.device().BitBlt(0, 0, 22, 39, sheet, 0, 0);
+    sheet.pixels[3] = 0xFF0000;
+    surface.device().BitBlt(30, 0, 22, 39, sheet, 0, 0);
+    EXPECT_EQ(surface.At(3, 0), QColor(Qt::black));
+    EXPECT_EQ(surface.At(33, 0), QColor(Qt::red));
+    EXPECT_EQ(surface.At(33, 1), QColor(Qt::black));
+}
+
+}  // namespace
