@@ -28,10 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t k = std::min<std::size_t>(sRun.size(), 9);
     const long nAntes = std::strtol(sRun.substr(sRun.size() - k).c_str(), nullptr, 10);
     const long nDespues = std::strtol(sNuevoRun.substr(sNuevoRun.size() - k).c_str(), nullptr, 10);
-    long nModulo = 1;
-    for (std::size_t i = 0; i < k; ++i) {
-        nModulo *= 10;
-    }
-    Comprobar((nAntes + 1) % nModulo == nDespues, "run plus one");
+    Comprobar((nAntes + 1) % std::stol("1" + std::string(k, '0')) == nDespues, "run plus one");
     return 0;
 }

@@ -5,25 +5,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "settings/ficherostxt.h"
 #include "tests/fuzz/comprobar.h"
+#include "tests/settings/carpeta_temporal.h"
 
 namespace {
-
-std::string Bytes(const std::string& sRuta) {
-    std::ifstream f(sRuta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
-std::string SinSaltos(std::string s) {
-    std::erase(s, '\n');
-    std::erase(s, '\0');
-    return s;
-}
 
 std::size_t Cuenta(const std::string& s, char c) {
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), c));
@@ -50,27 +38,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string sFichero = datos.ConsumeRemainingBytesAsString();
 
     const std::string sRuta = RutaFicheroConfiguracion();
-    {
-        std::ofstream f(sRuta, std::ios::binary | std::ios::trunc);
-        f.write(sFichero.data(), static_cast<std::streamsize>(sFichero.size()));
-    }
+    PonerBytes(sRuta, sFichero);
     LeerValor(sSeccion, sClave, "defecto");
     CadenaAEntero(sValor);
     LeerValorEntero(sSeccion, sClave, 7);
 
     EscribirValor(sSeccion, sClave, sValor);
-    const std::string sDespues = Bytes(sRuta);
+    const std::string sDespues = BytesDe(sRuta);
     Comprobar(sDespues.size() >= 2, "file written");
     Comprobar(Cuenta(sDespues, '\0') == 1 && sDespues.back() == '\0', "exactly one final NUL");
     Comprobar(sDespues[sDespues.size() - 2] == '\n', "line feed before the NUL");
     Comprobar(Cuenta(sDespues, '\n') % 2 == 0 && Cuenta(sDespues, '\n') <= 200, "whole pairs");
     // The value reads back unless the store was full and the key new.
+    std::string sSinSaltos = sValor;
+    std::erase(sSinSaltos, '\n');
+    std::erase(sSinSaltos, '\0');
     const std::string sLeido = LeerValor(sSeccion, sClave, std::string(1, '\n'));
-    Comprobar(sLeido == SinSaltos(sValor) || Cuenta(sDespues, '\n') == 200, "value reads back");
+    Comprobar(sLeido == sSinSaltos || Cuenta(sDespues, '\n') == 200, "value reads back");
 
     EscribirValorEntero(sSeccion, sClave, CadenaAEntero(sValor));
     Comprobar(LeerValorEntero(sSeccion, sClave, 0) == CadenaAEntero(sValor) ||
-                  Cuenta(Bytes(sRuta), '\n') == 200,
+                  Cuenta(BytesDe(sRuta), '\n') == 200,
               "integer reads back");
     return 0;
 }
