@@ -56,16 +56,13 @@ TEST_F(AplicacionTest, EscapeTerminaSinEscribirLosAjustes) {
     EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sAntes);
 }
 
-TEST_F(AplicacionTest, SalirTerminaElPrograma) {
+// Salir ends the program; Return in a field does not.
+TEST_F(AplicacionTest, SalirTerminaElProgramaEIntroNo) {
     EXPECT_TRUE(Ejecutar([](CReciboDlg& dlg) { ui::Click(dlg, IDC_BUTTON_SALIR); }));
-}
-
-TEST_F(AplicacionTest, IntroNoTerminaElPrograma) {
-    const bool bTerminado = Ejecutar([](CReciboDlg& dlg) {
+    EXPECT_FALSE(Ejecutar([](CReciboDlg& dlg) {
         ui::Type(dlg, IDC_EDIT_NUMERO, "7");
         ui::Key(dlg, Qt::Key_Return);
-    });
-    EXPECT_FALSE(bTerminado);
+    }));
 }
 
 TEST_F(AplicacionTest, LaBienvenidaSaleAntesDeMostrarseElFormulario) {
@@ -81,29 +78,26 @@ TEST_F(AplicacionTest, LaBienvenidaSaleAntesDeMostrarseElFormulario) {
     EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{kPlantillaRecibo, kPlantillaSaludo}));
 }
 
-// The About box: its three buttons open their targets and leave it open.
+// The About box from the system menu or F1: its buttons open their targets, the box stays.
 TEST_F(AplicacionTest, AcercaDeAbreSusEnlaces) {
     bool bSigueAbierto = false;
     Ejecutar([&](CReciboDlg& dlg) {
         m_servicios.QueueModal([&](CDialog& dlgAbout) {
-            ui::Click(dlgAbout, 1127);
-            ui::Click(dlgAbout, 1128);
-            ui::Click(dlgAbout, 1129);
+            for (const int id : {1127, 1128, 1129}) {
+                ui::Click(dlgAbout, id);
+            }
             bSigueAbierto = !dlgAbout.Window().IsEnded();
         });
         dlg.OnSysCommand(IDM_ABOUTBOX);
+        ui::Key(dlg, Qt::Key_F1);
     });
     EXPECT_TRUE(bSigueAbierto);
-    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{kPlantillaRecibo, kPlantillaAcercaDe}));
+    EXPECT_EQ(m_servicios.modalRuns,
+              (std::vector<int>{kPlantillaRecibo, kPlantillaAcercaDe, kPlantillaAcercaDe}));
     ASSERT_EQ(m_servicios.shellOpened.size(), 3u);
     EXPECT_TRUE(m_servicios.shellOpened[0].starts_with("https://"));
     EXPECT_EQ(m_servicios.shellOpened[1], "https://distribuidor.example.org");
     EXPECT_EQ(m_servicios.shellOpened[2], "mailto:soporte@brixamo.example.org");
-}
-
-TEST_F(AplicacionTest, F1AbreAcercaDe) {
-    Ejecutar([](CReciboDlg& dlg) { ui::Key(dlg, Qt::Key_F1); });
-    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{kPlantillaRecibo, kPlantillaAcercaDe}));
 }
 
 }  // namespace

@@ -17,14 +17,12 @@ QString TextoMostrado(CSaludoDlg& dlg) {
     return sMostrado;
 }
 
-TEST(SaludoTest, MuestraLaBienvenida) {
-    CSaludoDlg dlg;
-    EXPECT_EQ(TextoMostrado(dlg),
+// The welcome text by default; a text given keeps its lines and tabs.
+TEST(SaludoTest, MuestraLaBienvenidaOElTextoDado) {
+    CSaludoDlg bienvenida;
+    EXPECT_EQ(TextoMostrado(bienvenida),
               QString::fromUtf8("Bienvenido, el programa Brixamo, le permitirá confeccionar "
                                 "facturas y recibos, esperamos que sea de su agrado."));
-}
-
-TEST(SaludoTest, LasLineasYLosTabuladoresSeMuestran) {
     CSaludoDlg dlg;
     dlg.PonerTexto("Uno\r\n\tDos\r\nTres \xF1\r\n");
     EXPECT_EQ(TextoMostrado(dlg), QString::fromUtf8("Uno\n\tDos\nTres ñ\n"));

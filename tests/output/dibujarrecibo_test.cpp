@@ -2,6 +2,7 @@
 // free texts, and the device's state handed back.
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,32 +15,31 @@ namespace {
 
 const std::string kCaja = " pen 0 rgb(0,0,0) brush solid rgb(255,255,255)";
 
-std::string Texto(const std::string& s, const std::string& rect, int format, int alto) {
+std::string Texto(const std::string& s, const std::string& rect, int format, int alto,
+                  int giro = 0) {
     return "text '" + s + "' " + rect + " format " + std::to_string(format) + " Times New Roman/" +
-           std::to_string(alto) + "/0 bk1";
+           std::to_string(alto) + "/" + std::to_string(giro) + " bk1";
 }
 
-std::vector<std::string> Descritas(const RecordingDevice& dc) {
-    std::vector<std::string> lineas;
-    for (const RecordedCall& c : dc.Calls()) {
-        lineas.push_back(Describir(c));
+// The texts drawn, in order.
+std::vector<std::string> Textos(const RecordingDevice& dc) {
+    std::vector<std::string> textos;
+    for (const RecordedCall& c : dc.CallsOf(CallKind::DrawText)) {
+        textos.push_back(c.text);
     }
-    return lineas;
+    return textos;
 }
 
-std::vector<RecordedCall> TextosEn(const RecordingDevice& dc, const Rect& rect) {
-    std::vector<RecordedCall> textos = dc.CallsOf(CallKind::DrawText);
-    std::erase_if(textos, [&](const RecordedCall& c) { return !(c.rect == rect); });
-    return textos;
+RecordingDevice Dibujado(const ReciboData& recibo = {}) {
+    RecordingDevice dc;
+    recibo.DibujarRecibo(dc);
+    return dc;
 }
 
 class DibujarReciboTest : public SalidaTest {};
 
 // Every call of a full receipt, in order, with the default colours and no logo or free text.
 TEST_F(DibujarReciboTest, FullReceiptDrawsEveryElementInOrder) {
-    RecordingDevice dc;
-    ReciboCompleto().DibujarRecibo(dc);
-
     const std::vector<std::string> esperadas = {
         "anisotropic",
         "window [0,0,2100,2970]",
@@ -95,7 +95,7 @@ TEST_F(DibujarReciboTest, FullReceiptDrawsEveryElementInOrder) {
         "bkmode 2",
         "font /0/0",
     };
-    EXPECT_EQ(Descritas(dc), esperadas);
+    EXPECT_EQ(Descritas(Dibujado(ReciboCompleto()).Calls()), esperadas);
 }
 
 TEST_F(DibujarReciboTest, MappingFollowsTheReportedSurface) {
@@ -111,42 +111,35 @@ TEST_F(DibujarReciboTest, MappingFollowsTheReportedSurface) {
 TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheSettings) {
     struct Caso {
         int nFondo, r, g, b;
-        BrushStyle estilo;
-        COLORREF color;
+        Brush brocha;
     };
     const Caso casos[] = {
-        {0, 300, 256, -1, BrushStyle::Solid, RGB(44, 0, 255)},
-        {1, 10, 20, 30, BrushStyle::DiagonalCrossHatch, RGB(10, 20, 30)},
-        {2, 200, 255, 255, BrushStyle::Solid, RGB(200, 255, 255)},
-        {-1, 511, 0, 128, BrushStyle::Solid, RGB(255, 0, 128)},
+        {0, 300, 256, -1, {BrushStyle::Solid, RGB(44, 0, 255)}},
+        {1, 10, 20, 30, {BrushStyle::DiagonalCrossHatch, RGB(10, 20, 30)}},
+        {2, 200, 255, 255, {BrushStyle::Solid, RGB(200, 255, 255)}},
+        {-1, 511, 0, 128, {BrushStyle::Solid, RGB(255, 0, 128)}},
     };
     for (const Caso& c : casos) {
         EscribirValorEntero("Recibos color", "fondo", c.nFondo);
         EscribirValorEntero("Recibos color", "R", c.r);
         EscribirValorEntero("Recibos color", "G", c.g);
         EscribirValorEntero("Recibos color", "B", c.b);
-        RecordingDevice dc;
-        ReciboData().DibujarRecibo(dc);
-        const RecordedCall marco = dc.CallsOf(CallKind::Rectangle).front();
-        EXPECT_EQ(marco.brush.style, c.estilo) << "fondo " << c.nFondo;
-        EXPECT_EQ(marco.brush.color, c.color) << "fondo " << c.nFondo;
+        const RecordedCall marco = Dibujado().CallsOf(CallKind::Rectangle).front();
+        EXPECT_EQ(marco.brush, c.brocha) << "fondo " << c.nFondo;
         EXPECT_EQ(marco.bkMode, TRANSPARENT);
     }
 }
 
 TEST_F(DibujarReciboTest, StandardSignDrawsSeventeenGlyphCellsAndNoText) {
     CGlobalCurrency::SetSimbolo("|A");
-    ReciboData recibo = ReciboCompleto();
-    RecordingDevice dc;
-    recibo.DibujarRecibo(dc);
-
+    const RecordingDevice dc = Dibujado(ReciboCompleto());
     const std::vector<RecordedCall> celdas = dc.CallsOf(CallKind::BitBlt);
     ASSERT_EQ(celdas.size(), 17u);
     for (std::size_t j = 0; j < celdas.size(); ++j) {
         const int x = 1560 + 22 * static_cast<int>(j);
         EXPECT_EQ(celdas[j].rect, (Rect{x, 85, x + 22, 124})) << "cell " << j;
     }
-    EXPECT_TRUE(TextosEn(dc, {1560, 75, 1940, 130}).empty());
+    EXPECT_EQ(Textos(dc).size(), 28u);  // the 29 texts of the full receipt but the total
     // The fonts are still small, medium, medium again, vertical and the device's own.
     std::vector<int> alturas;
     for (const RecordedCall& c : dc.CallsOf(CallKind::SelectFont)) {
@@ -155,9 +148,9 @@ TEST_F(DibujarReciboTest, StandardSignDrawsSeventeenGlyphCellsAndNoText) {
     EXPECT_EQ(alturas, (std::vector<int>{30, 40, 40, 35, 0}));
 }
 
-// Under a custom sign the total is 16 characters: fill in front of the trimmed text, or the
-// text's last 16 characters.
-TEST_F(DibujarReciboTest, CustomSignTotalIsPaddedOrCutToSixteenCharacters) {
+// An empty receipt draws its frame, its boxes and the total alone. Under a custom sign the
+// total is 16 characters: fill in front of the trimmed text, or the text's last 16 characters.
+TEST_F(DibujarReciboTest, EmptyReceiptTotalIsPaddedOrCutToSixteenCharacters) {
     struct Caso {
         int nRelleno;
         std::string sSimbolo;
@@ -166,68 +159,44 @@ TEST_F(DibujarReciboTest, CustomSignTotalIsPaddedOrCutToSixteenCharacters) {
         std::string sEsperado;
     };
     const Caso casos[] = {
+        {'#', "$", 0, 0, "###########$0.00"},
         {'*', "EUR", 3, 1.5, "********1.50 EUR"},
         {'*', "$", 0, 1234.5, "*******$1,234.50"},
         {'X', "$", 0, 0, "XXXXXXXXXXX$0.00"},
         {'?', "$", 0, 7, "           $7.00"},
         {' ', "$", 0, 7, "           $7.00"},
-        {'#', "$", 0, 1234567890.12, "$1,234,567,890.12"},
+        {'#', "$", 0, 1234567890.12, "1,234,567,890.12"},
         {'#', "Euros ", 3, 5, "######5.00 Euros"},
     };
-    for (Caso c : casos) {
+    for (const Caso& c : casos) {
         CGlobalCurrency::SetRelleno(c.nRelleno);
         CGlobalCurrency::SetSimbolo(c.sSimbolo);
         CGlobalCurrency::SetModoPositivo(c.nModoPositivo);
         ReciboData recibo;
         recibo.cuImporte = Importe(c.dTotal);
-        RecordingDevice dc;
-        recibo.DibujarRecibo(dc);
-        const std::vector<RecordedCall> total = TextosEn(dc, {1560, 75, 1940, 130});
-        ASSERT_EQ(total.size(), 1u) << c.sEsperado;
-        const std::string sEsperado =
-            c.sEsperado.size() > 16 ? c.sEsperado.substr(c.sEsperado.size() - 16) : c.sEsperado;
-        EXPECT_EQ(total[0].text, sEsperado);
-        EXPECT_EQ(total[0].text.size(), 16u);
-        EXPECT_EQ(total[0].format, DT_RIGHT);
-        EXPECT_EQ(total[0].font.height, 60);
+        const RecordingDevice dc = Dibujado(recibo);
+        EXPECT_EQ(Textos(dc), std::vector<std::string>{c.sEsperado});
+        EXPECT_EQ(dc.CallsOf(CallKind::Rectangle).size(), 9u);
         EXPECT_TRUE(dc.CallsOf(CallKind::BitBlt).empty());
     }
 }
 
-TEST_F(DibujarReciboTest, EmptyReceiptDrawsOnlyFrameBoxesAndTotal) {
-    RecordingDevice dc;
-    ReciboData().DibujarRecibo(dc);
-    EXPECT_EQ(dc.CallsOf(CallKind::Rectangle).size(), 9u);
-    const std::vector<RecordedCall> textos = dc.CallsOf(CallKind::DrawText);
-    ASSERT_EQ(textos.size(), 1u);
-    EXPECT_EQ(textos[0].text, "###########$0.00");
-}
-
+// Each free text upward (format 0x29, 90 degrees), transparent, in its own column, when set.
 TEST_F(DibujarReciboTest, FreeTextsAreDrawnUpwardInTheirOwnColumnsOnlyWhenSet) {
-    struct Caso {
-        std::string s1, s2, s3;
-        std::vector<Rect> columnas;
-    };
-    const Caso casos[] = {
-        {"", "Solo el segundo", "", {{180, 40, 330, 770}}},
-        {"Uno", "", "Tres", {{100, 40, 250, 770}, {260, 40, 410, 770}}},
-        {"Uno", "Dos", "Tres", {{100, 40, 250, 770}, {180, 40, 330, 770}, {260, 40, 410, 770}}},
-    };
-    for (const Caso& c : casos) {
-        EscribirValor("Recibo", "Texto1", c.s1);
-        EscribirValor("Recibo", "Texto2", c.s2);
-        EscribirValor("Recibo", "Texto3", c.s3);
-        RecordingDevice dc;
-        ReciboData().DibujarRecibo(dc);
-        std::vector<RecordedCall> verticales = dc.CallsOf(CallKind::DrawText);
-        std::erase_if(verticales, [](const RecordedCall& t) { return t.font.escapement == 0; });
-        ASSERT_EQ(verticales.size(), c.columnas.size());
-        for (std::size_t i = 0; i < verticales.size(); ++i) {
-            EXPECT_EQ(verticales[i].rect, c.columnas[i]);
-            EXPECT_EQ(verticales[i].format, 0x29u);
-            EXPECT_EQ(verticales[i].font, (LogFont{"Times New Roman", 35, 900}));
-            EXPECT_EQ(verticales[i].bkMode, TRANSPARENT);
+    const char* columnas[] = {"[100,40,250,770]", "[180,40,330,770]", "[260,40,410,770]"};
+    const std::array<std::string, 3> casos[] = {
+        {"", "Solo el segundo", ""}, {"Uno", "", "Tres"}, {"Uno", "Dos", "Tres"}};
+    for (const auto& textos : casos) {
+        std::vector<std::string> esperadas;
+        for (std::size_t k = 0; k < 3; ++k) {
+            EscribirValor("Recibo", "Texto" + std::to_string(k + 1), textos[k]);
+            if (!textos[k].empty()) {
+                esperadas.push_back(Texto(textos[k], columnas[k], 0x29, 35, 900));
+            }
         }
+        std::vector<RecordedCall> verticales = Dibujado().CallsOf(CallKind::DrawText);
+        std::erase_if(verticales, [](const RecordedCall& t) { return t.font.escapement == 0; });
+        EXPECT_EQ(Descritas(verticales), esperadas);
     }
 }
 
@@ -255,43 +224,34 @@ TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
 
 class LogoTest : public SalidaTest {
   protected:
-    std::string Guardar(const QImage& imagen, const std::string& sNombre) {
+    std::string Guardar(int w, int h, const std::string& sNombre) {
+        QImage imagen(w, h, QImage::Format_RGB32);
+        imagen.fill(Qt::darkBlue);
         const std::string sRuta = m_carpeta.Ruta() + "/" + sNombre;
         EXPECT_TRUE(imagen.save(QString::fromStdString(sRuta)));
         return sRuta;
     }
     std::vector<RecordedCall> Logo(const std::string& sRuta) {
         EscribirValor("Recibo", "FileLogo", sRuta);
-        RecordingDevice dc;
-        ReciboData().DibujarRecibo(dc);
-        return dc.CallsOf(CallKind::BitBlt);
+        return Dibujado().CallsOf(CallKind::BitBlt);
     }
 };
-
-QImage Imagen(int w, int h) {
-    QImage imagen(w, h, QImage::Format_RGB32);
-    imagen.fill(Qt::darkBlue);
-    return imagen;
-}
 
 // The logo's top-left 300 x 750 pixels at most, one pixel per 0.1 mm, from (70, 50).
 TEST_F(LogoTest, LargeLogosAreCroppedSmallOnesDrawnWhole) {
     struct Caso {
         int w, h;
-        std::string sNombre;
-        Rect destino;
+        std::string sNombre, sCopia;
     };
     const Caso casos[] = {
-        {1000, 1000, "grande.bmp", {70, 50, 370, 800}},
-        {150, 100, "pequeno.png", {70, 50, 220, 150}},
-        {400, 90, "ancho.jpg", {70, 50, 370, 140}},
+        {1000, 1000, "grande.bmp", "bitblt [70,50,370,800] from [0,0,300,750]"},
+        {150, 100, "pequeno.png", "bitblt [70,50,220,150] from [0,0,150,100]"},
+        {400, 90, "ancho.jpg", "bitblt [70,50,370,140] from [0,0,300,90]"},
     };
     for (const Caso& c : casos) {
-        const std::vector<RecordedCall> copias = Logo(Guardar(Imagen(c.w, c.h), c.sNombre));
-        ASSERT_EQ(copias.size(), 1u) << c.sNombre;
-        EXPECT_EQ(copias[0].rect, c.destino) << c.sNombre;
-        EXPECT_EQ(copias[0].source,
-                  (Rect{0, 0, c.destino.right - c.destino.left, c.destino.bottom - c.destino.top}));
+        const std::vector<RecordedCall> copias = Logo(Guardar(c.w, c.h, c.sNombre));
+        EXPECT_EQ(Descritas(copias), std::vector<std::string>{c.sCopia});
+        ASSERT_EQ(copias.size(), 1u);
         EXPECT_EQ(copias[0].bitmapWidth, c.w);
         EXPECT_EQ(copias[0].bitmapHeight, c.h);
     }
@@ -299,12 +259,11 @@ TEST_F(LogoTest, LargeLogosAreCroppedSmallOnesDrawnWhole) {
 
 // Every drawing sees the file as it is on disk now: replaced, or removed.
 TEST_F(LogoTest, LogoChangedOnDiskShowsAtTheNextDrawing) {
-    const std::string sRuta = Guardar(Imagen(150, 100), "logo.png");
+    const std::string sRuta = Guardar(150, 100, "logo.png");
     ASSERT_EQ(Logo(sRuta).size(), 1u);
-    Guardar(Imagen(1000, 1000), "logo.png");
-    const std::vector<RecordedCall> copias = Logo(sRuta);
-    ASSERT_EQ(copias.size(), 1u);
-    EXPECT_EQ(copias[0].rect, (Rect{70, 50, 370, 800}));
+    Guardar(1000, 1000, "logo.png");
+    EXPECT_EQ(Descritas(Logo(sRuta)),
+              std::vector<std::string>{"bitblt [70,50,370,800] from [0,0,300,750]"});
     PonerBytes(sRuta, "ya no es una imagen");
     EXPECT_TRUE(Logo(sRuta).empty());
     std::filesystem::remove(sRuta);
@@ -312,16 +271,15 @@ TEST_F(LogoTest, LogoChangedOnDiskShowsAtTheNextDrawing) {
 }
 
 TEST_F(LogoTest, UnloadableLogoDrawsNothingAndSaysNothing) {
-    const std::string sPng = Guardar(Imagen(200, 200), "logo.png");
     const std::string sTruncado = m_carpeta.Ruta() + "/truncado.png";
-    PonerBytes(sTruncado, BytesDe(sPng).substr(0, 60));
+    PonerBytes(sTruncado, BytesDe(Guardar(200, 200, "logo.png")).substr(0, 60));
     const std::string sTexto = m_carpeta.Ruta() + "/notas.bmp";
     PonerBytes(sTexto, "esto no es una imagen\n");
-    for (const std::string& sRuta :
-         {sTruncado, sTexto, m_carpeta.Ruta() + "/no-existe.bmp", m_carpeta.Ruta()}) {
+    const std::string rutas[] = {sTruncado, sTexto, m_carpeta.Ruta() + "/no-existe.bmp",
+                                 m_carpeta.Ruta(), ""};
+    for (const std::string& sRuta : rutas) {
         EXPECT_TRUE(Logo(sRuta).empty()) << sRuta;
     }
-    EXPECT_TRUE(Logo("").empty());
     EXPECT_TRUE(m_servicios.messages.empty());
 }
 

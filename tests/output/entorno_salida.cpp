@@ -26,7 +26,6 @@ ReciboData ReciboCompleto() {
     r.sConcepto1 = "Cuota de diciembre";
     r.sConcepto2 = "Sin importe";
     r.sConcepto3 = "Derrama";
-    r.sConcepto4 = "";
     r.sConcepto5 = "Obras del portal";
     r.sConcepto6 = "Descuento";
     r.cuI1 = Importe(10);
@@ -60,14 +59,20 @@ std::string Color(COLORREF c) {
     return s.str();
 }
 
+std::string Lapiz(const Pen& p) {
+    return "pen " + std::to_string(p.width) + " " + Color(p.color);
+}
+
+std::string Brocha(const Brush& b) {
+    return std::string("brush ") + (b.style == BrushStyle::Solid ? "solid " : "hatch ") +
+           Color(b.color);
+}
+
 std::string Fuente(const LogFont& f) {
     return f.face + "/" + std::to_string(f.height) + "/" + std::to_string(f.escapement);
 }
 
-}  // namespace
-
 std::string Describir(const RecordedCall& c) {
-    std::ostringstream s;
     switch (c.kind) {
         case CallKind::SetMapModeAnisotropic:
             return "anisotropic";
@@ -76,31 +81,41 @@ std::string Describir(const RecordedCall& c) {
         case CallKind::SetViewportExt:
             return "viewport " + Rectangulo(c.rect);
         case CallKind::SelectPen:
-            s << "pen " << c.pen.width << " " << Color(c.pen.color);
-            return s.str();
+            return Lapiz(c.pen);
         case CallKind::SelectBrush:
-            s << "brush " << (c.brush.style == BrushStyle::Solid ? "solid " : "hatch ")
-              << Color(c.brush.color);
-            return s.str();
+            return Brocha(c.brush);
         case CallKind::SelectFont:
             return "font " + Fuente(c.font);
         case CallKind::SetBkMode:
             return "bkmode " + std::to_string(c.mode);
         case CallKind::Rectangle:
-            s << "rectangle " << Rectangulo(c.rect) << " pen " << c.pen.width << " "
-              << Color(c.pen.color) << " brush "
-              << (c.brush.style == BrushStyle::Solid ? "solid " : "hatch ") << Color(c.brush.color);
-            return s.str();
+            return "rectangle " + Rectangulo(c.rect) + " " + Lapiz(c.pen) + " " + Brocha(c.brush);
         case CallKind::DrawText:
-            s << "text '" << c.text << "' " << Rectangulo(c.rect) << " format " << c.format << " "
-              << Fuente(c.font) << " bk" << c.bkMode;
-            return s.str();
+            return "text '" + c.text + "' " + Rectangulo(c.rect) + " format " +
+                   std::to_string(c.format) + " " + Fuente(c.font) + " bk" +
+                   std::to_string(c.bkMode);
         case CallKind::BitBlt:
-            s << "bitblt " << Rectangulo(c.rect) << " from " << Rectangulo(c.source);
-            return s.str();
-        default:
-            return "document call";
+            return "bitblt " + Rectangulo(c.rect) + " from " + Rectangulo(c.source);
+        case CallKind::StartDoc:
+            return "startdoc '" + c.text + "'";
+        case CallKind::StartPage:
+            return "startpage";
+        case CallKind::EndPage:
+            return "endpage";
+        case CallKind::EndDoc:
+            return "enddoc";
     }
+    return "unknown call";
+}
+
+}  // namespace
+
+std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls) {
+    std::vector<std::string> lineas;
+    for (const RecordedCall& c : calls) {
+        lineas.push_back(Describir(c));
+    }
+    return lineas;
 }
 
 SalidaTest::SalidaTest() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,12 @@
 // An amount from units and hundredths (negative for a negative amount).
 CGlobalCurrency Importe(double dValor);
 
-// A receipt with every text set and distinct, amounts 10, 0, 2.5, 0, 1234.5, -1.25.
+// A receipt with every text set and distinct but concept 4, amounts 10, 0, 2.5, 0, 1234.5, -1.25.
 ReciboData ReciboCompleto();
 
-// One recorded call as a line of text, with what matters for its kind: the rectangle, text,
-// format, pen, brush, font, background mode or source cell.
-std::string Describir(const RecordedCall& call);
+// Each recorded call as a line of text, with what matters for its kind: the rectangle, text,
+// format, pen, brush, font, background mode, source cell or document name.
+std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls);
 
 class SalidaTest : public ::testing::Test {
   protected:

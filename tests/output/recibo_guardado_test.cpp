@@ -3,6 +3,7 @@
 #include "output/recibo_guardado.h"
 
 #include <string>
+#include <utility>
 
 #include "lang/idiomas.h"
 #include "settings/ficherostxt.h"
@@ -17,8 +18,19 @@ class ReciboGuardadoTest : public ::testing::Test {
         GuardarIdiomaYMoneda(
             {.sSimbolo = "EUR", .sDecimal = ",", .sMiles = ".", .nPositivo = 3, .nNegativo = 8});
     }
-    void Guardar(const std::string& sClave, const std::string& sValor) {
-        EscribirValor("Recibos conceptos", sClave, sValor);
+
+    // The receipt with the language's labels, as nothing stored gives it.
+    static ReciboData Etiquetado() {
+        ReciboData r;
+        r.sDNumero = TextoIdioma(9, 0);
+        r.sDLocalidad = TextoIdioma(9, 1);
+        r.sDImporte = TextoIdioma(9, 2);
+        r.sDFecha = TextoIdioma(9, 3);
+        r.sDVencimiento = TextoIdioma(9, 4);
+        r.sDPagador = TextoIdioma(9, 7);
+        r.sDCobrador = TextoIdioma(9, 8);
+        r.sDDomicilio = TextoIdioma(9, 9);
+        return r;
     }
 
     CarpetaTemporal m_carpeta;
@@ -28,57 +40,45 @@ TEST_F(ReciboGuardadoTest, NothingStoredGivesTheLanguageLabelsAndZeroAmounts) {
     const ReciboData recibo = LeerReciboGuardado();
     EXPECT_EQ(g_nIdioma, 1);
     EXPECT_EQ(CGlobalCurrency::GetSeparadorDecimal(), ",");
-    ReciboData esperado;
-    esperado.sDNumero = TextoIdioma(9, 0);
-    esperado.sDLocalidad = TextoIdioma(9, 1);
-    esperado.sDImporte = TextoIdioma(9, 2);
-    esperado.sDFecha = TextoIdioma(9, 3);
-    esperado.sDVencimiento = TextoIdioma(9, 4);
-    esperado.sDPagador = TextoIdioma(9, 7);
-    esperado.sDCobrador = TextoIdioma(9, 8);
-    esperado.sDDomicilio = TextoIdioma(9, 9);
-    EXPECT_EQ(recibo, esperado);
+    EXPECT_EQ(recibo, Etiquetado());
     EXPECT_EQ(recibo.sDNumero, "numero");
 }
 
 TEST_F(ReciboGuardadoTest, StoredFieldsLabelsAndAmountsAreGatheredAsTheFormPrintsThem) {
-    Guardar("IDC_EDIT_DEF_NUMERO", "N\xBA");
-    Guardar("IDC_EDIT_DEF_DOMICILIO", "");  // stored empty: stays empty
-    Guardar("IDC_EDIT_NUMERO", "  0042 ");
-    Guardar("IDC_EDIT_LOCALIDAD", "Ourense");
-    Guardar("IDC_EDIT_FECHA", "1 de enero");
-    Guardar("IDC_EDIT_VENCIMIENTO", "2 de enero");
-    Guardar("IDC_EDIT_CONCEPTO_1", "Alquiler");
-    Guardar("IDC_EDIT_CONCEPTO_6", "Fianza & gastos");
-    Guardar("IDC_EDIT_DOMICILIO", "Praza Maior 1");
-    Guardar("IDC_EDIT_PAGADOR_2", "Ana");
-    Guardar("IDC_EDIT_COBRADOR_3", "Xoan");
-    Guardar("IDC_EDIT_IMPORTE_1", "1.212,5");
-    Guardar("IDC_EDIT_IMPORTE_2", "0,005");  // shown as 0,01 after start-up
-    Guardar("IDC_EDIT_IMPORTE_3", "(3)");
-    Guardar("IDC_EDIT_IMPORTE_4", "abc");
-    Guardar("IDC_EDIT_IMPORTE_6", "-0,5");
+    const std::pair<const char*, const char*> guardados[] = {
+        {"IDC_EDIT_DEF_NUMERO", "N\xBA"},        {"IDC_EDIT_DEF_DOMICILIO", ""},  // stored empty
+        {"IDC_EDIT_NUMERO", "  0042 "},          {"IDC_EDIT_LOCALIDAD", "Ourense"},
+        {"IDC_EDIT_FECHA", "1 de enero"},        {"IDC_EDIT_VENCIMIENTO", "2 de enero"},
+        {"IDC_EDIT_CONCEPTO_1", "Alquiler"},     {"IDC_EDIT_CONCEPTO_6", "Fianza & gastos"},
+        {"IDC_EDIT_DOMICILIO", "Praza Maior 1"}, {"IDC_EDIT_PAGADOR_2", "Ana"},
+        {"IDC_EDIT_COBRADOR_3", "Xoan"},         {"IDC_EDIT_IMPORTE_1", "1.212,5"},
+        {"IDC_EDIT_IMPORTE_2", "0,005"},  // shown as 0,01 after start-up
+        {"IDC_EDIT_IMPORTE_3", "(3)"},           {"IDC_EDIT_IMPORTE_4", "abc"},
+        {"IDC_EDIT_IMPORTE_6", "-0,5"},
+    };
+    ReciboData esperado = Etiquetado();
+    for (const auto& [sClave, sValor] : guardados) {
+        EscribirValor("Recibos conceptos", sClave, sValor);
+    }
+    esperado.sDNumero = "N\xBA";
+    esperado.sDDomicilio = "";
+    esperado.sNumero = "  0042 ";
+    esperado.sLocalidad = "Ourense";
+    esperado.sFecha = "1 de enero";
+    esperado.sVencimiento = "2 de enero";
+    esperado.sConcepto1 = "Alquiler";
+    esperado.sConcepto6 = "Fianza & gastos";
+    esperado.sDomicilio = "Praza Maior 1";
+    esperado.sPagador2 = "Ana";
+    esperado.sCobrador3 = "Xoan";
+    esperado.cuI1 = Importe(1212.5);
+    esperado.cuI2 = Importe(0.01);
+    esperado.cuI3 = Importe(-3);
+    esperado.cuI6 = Importe(-0.5);
+    esperado.cuImporte = Importe(1209.01);
 
     const ReciboData r = LeerReciboGuardado();
-    EXPECT_EQ(r.sDNumero, "N\xBA");
-    EXPECT_EQ(r.sDDomicilio, "");
-    EXPECT_EQ(r.sDLocalidad, "localidad");
-    EXPECT_EQ(r.sNumero, "  0042 ");
-    EXPECT_EQ(r.sLocalidad, "Ourense");
-    EXPECT_EQ(r.sFecha, "1 de enero");
-    EXPECT_EQ(r.sVencimiento, "2 de enero");
-    EXPECT_EQ(r.sConcepto1, "Alquiler");
-    EXPECT_EQ(r.sConcepto6, "Fianza & gastos");
-    EXPECT_EQ(r.sDomicilio, "Praza Maior 1");
-    EXPECT_EQ(r.sPagador2, "Ana");
-    EXPECT_EQ(r.sCobrador3, "Xoan");
-    EXPECT_EQ(r.cuI1.Valor(), 12125000);
-    EXPECT_EQ(r.cuI2.Valor(), 100);
-    EXPECT_EQ(r.cuI3.Valor(), -30000);
-    EXPECT_EQ(r.cuI4.Valor(), 0);
-    EXPECT_EQ(r.cuI5.Valor(), 0);
-    EXPECT_EQ(r.cuI6.Valor(), -5000);
-    EXPECT_EQ(r.cuImporte.Valor(), 12125000 + 100 - 30000 - 5000);
+    EXPECT_EQ(r, esperado);
     EXPECT_EQ(r.cuImporte.TextoRecibo(), "1.209,01 EUR");
 }
 

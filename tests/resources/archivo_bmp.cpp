@@ -27,6 +27,10 @@ QString RutaRecurso(const QString& relative) {
     return QString(BRX_RES_DIR "/") + relative;
 }
 
+QString RutaBitmap(int id) {
+    return RutaRecurso(QString("bitmaps/%1.bmp").arg(id));
+}
+
 std::optional<CabeceraBmp> LeerCabecera(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -16,8 +16,9 @@ struct CabeceraBmp {
     bool sizeMatches = false;  // the file is exactly headers + table + padded rows
 };
 
-// The path of res/<relative> in the source tree.
+// The path of res/<relative> in the source tree, and of the bitmap of resource `id`.
 QString RutaRecurso(const QString& relative);
+QString RutaBitmap(int id);
 
 // Nothing when the file is missing or not a BMP with a 40-byte info header.
 std::optional<CabeceraBmp> LeerCabecera(const QString& path);

@@ -1,58 +1,25 @@
-// CargarBitmapYPaleta over a services double that serves bitmaps by id.
+// CargarBitmapYPaleta: palettes from made-up bitmaps served by id, and the program's
+// compiled-in resources through the real image decoder.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
 
 #include "output/bitmaputilitis.h"
-#include "platform/services.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 
-// Serves only resource bitmaps; every other service is unused here.
-class ServiciosDeRecursos : public Services {
+// Serves the test's bitmaps by id; any other id goes to the program's own resources.
+class ServiciosDeRecursos : public ScriptedServices {
   public:
-    ServiciosDeRecursos() { SetServicios(this); }
-    ~ServiciosDeRecursos() override { SetServicios(nullptr); }
-
     std::map<int, BitmapPtr> recursos;
-    std::vector<int> pedidos;
 
     BitmapPtr LoadResourceBitmap(int id) override {
-        pedidos.push_back(id);
         const auto found = recursos.find(id);
-        return found == recursos.end() ? nullptr : found->second;
+        return found == recursos.end() ? ScriptedServices::LoadResourceBitmap(id) : found->second;
     }
-
-    std::unique_ptr<DialogWindow> CreateDialogWindow(const DialogTemplate&, CDialog&) override {
-        return nullptr;
-    }
-    int RunModal(CDialog&) override { return IDCANCEL; }
-    void MessageBox(const std::string&) override {}
-    std::optional<COLORREF> ChooseColor() override { return std::nullopt; }
-    std::optional<std::string> GetOpenFileName(const std::string&, const std::string&,
-                                               const std::vector<FileFilter>&) override {
-        return std::nullopt;
-    }
-    std::unique_ptr<PrintDevice> PrintSetup() override { return nullptr; }
-    bool ShellOpen(const std::string&) override { return false; }
-    bool OpenInImageEditor(const std::string&) override { return false; }
-    BitmapPtr LoadImageFile(const std::string&) override { return nullptr; }
-    Date Today() override { return {}; }
-    std::string ShortDateText(const Date&) override { return {}; }
-    std::string CurrentDirectory() override { return {}; }
 };
-
-BitmapPtr Indexado(int bits, int coloresUsados, std::vector<std::uint32_t> tabla) {
-    auto bitmap = std::make_shared<Bitmap>();
-    bitmap->width = 2;
-    bitmap->height = 1;
-    bitmap->bitsPerPixel = bits;
-    bitmap->colorsUsed = coloresUsados;
-    bitmap->colorTable = std::move(tabla);
-    bitmap->pixels = {bitmap->colorTable.front(), bitmap->colorTable.back()};
-    return bitmap;
-}
 
 std::vector<std::uint32_t> Rampa(int n) {
     std::vector<std::uint32_t> tabla;
@@ -69,73 +36,99 @@ class CargarBitmap : public ::testing::Test {
     Palette paleta;
 };
 
-TEST_F(CargarBitmap, UnBitConDosColoresDaPaletaDeEsosDos) {
-    servicios.recursos[147] = Indexado(1, 2, {0x000000u, 0xFFFFFFu});
-    ASSERT_TRUE(CargarBitmapYPaleta(147, bitmap, paleta));
-    EXPECT_EQ(bitmap, servicios.recursos[147]);
-    EXPECT_FALSE(paleta.halftone);
-    EXPECT_EQ(paleta.entries, (std::vector<std::uint32_t>{0x000000u, 0xFFFFFFu}));
-    EXPECT_EQ(servicios.pedidos, std::vector<int>{147});
-}
-
-TEST_F(CargarBitmap, CuentaDeColores) {
+TEST_F(CargarBitmap, PaletaSegunProfundidadYColoresUsados) {
     struct Caso {
-        int bits;
-        int usados;
-        int tabla;
-        std::size_t esperadas;
+        const char* sNombre;
+        int bits, usados;
+        std::vector<std::uint32_t> tabla, entradas;
+        bool halftone = false;
     };
     const Caso casos[] = {
-        {8, 0, 256, 256},  // colours used 0: 2 to the bits per pixel
-        {4, 0, 16, 16},   {1, 0, 2, 2},
-        {8, 20, 256, 20},  // the header's count wins over the table's length
-        {8, 0, 10, 10},    // a table shorter than the count gives only what it has
+        {"1 bit, 2 colours", 1, 2, {0x000000u, 0xFFFFFFu}, {0x000000u, 0xFFFFFFu}},
+        {"8 bits, count 0: 2 to the bits", 8, 0, Rampa(256), Rampa(256)},
+        {"4 bits, count 0", 4, 0, Rampa(16), Rampa(16)},
+        {"1 bit, count 0", 1, 0, Rampa(2), Rampa(2)},
+        {"the header's count wins over the table", 8, 20, Rampa(256), Rampa(20)},
+        {"a short table gives what it has", 8, 0, Rampa(10), Rampa(10)},
+        {"entries without flags", 1, 2, {0xFF102030u, 0x80A0B0C0u}, {0x102030u, 0xA0B0C0u}},
+        {"24 bits: halftone", 24, 0, {}, {}, true},
+        {"32 bits: halftone", 32, 0, {}, {}, true},
+        {"more than 256 colours used: halftone", 8, 300, Rampa(256), {}, true},
     };
-    for (const Caso& caso : casos) {
-        servicios.recursos[300] = Indexado(caso.bits, caso.usados, Rampa(caso.tabla));
-        ASSERT_TRUE(CargarBitmapYPaleta(300, bitmap, paleta));
-        EXPECT_FALSE(paleta.halftone);
-        ASSERT_EQ(paleta.entries.size(), caso.esperadas) << caso.bits << " bits";
-        EXPECT_EQ(paleta.entries.back(), Rampa(caso.tabla)[caso.esperadas - 1]);
+    for (const Caso& c : casos) {
+        const auto recurso = std::make_shared<Bitmap>(Bitmap{.width = 2,
+                                                             .height = 1,
+                                                             .bitsPerPixel = c.bits,
+                                                             .colorsUsed = c.usados,
+                                                             .colorTable = c.tabla,
+                                                             .pixels = {0, 0}});
+        servicios.recursos[300] = recurso;
+        paleta = Palette{.halftone = !c.halftone, .entries = {1, 2, 3}};
+        ASSERT_TRUE(CargarBitmapYPaleta(300, bitmap, paleta)) << c.sNombre;
+        EXPECT_EQ(bitmap, recurso) << c.sNombre;
+        EXPECT_EQ(paleta.halftone, c.halftone) << c.sNombre;
+        EXPECT_EQ(paleta.entries, c.entradas) << c.sNombre;
     }
 }
 
-TEST_F(CargarBitmap, EntradasSinBanderas) {
-    servicios.recursos[301] = Indexado(1, 2, {0xFF102030u, 0x80A0B0C0u});
-    ASSERT_TRUE(CargarBitmapYPaleta(301, bitmap, paleta));
-    EXPECT_EQ(paleta.entries, (std::vector<std::uint32_t>{0x102030u, 0xA0B0C0u}));
-}
-
-TEST_F(CargarBitmap, ColorVerdaderoDaPaletaDeMediosTonos) {
-    for (int bits : {24, 32}) {
-        auto rgb = std::make_shared<Bitmap>();
-        rgb->width = 1;
-        rgb->height = 1;
-        rgb->bitsPerPixel = bits;
-        rgb->pixels = {0x123456u};
-        servicios.recursos[153] = rgb;
-        paleta = Palette{.halftone = false, .entries = {1, 2, 3}};
-        ASSERT_TRUE(CargarBitmapYPaleta(153, bitmap, paleta));
-        EXPECT_EQ(bitmap, rgb);
-        EXPECT_TRUE(paleta.halftone) << bits;
-        EXPECT_TRUE(paleta.entries.empty());
-    }
-}
-
-TEST_F(CargarBitmap, MasDe256ColoresUsadosDaMediosTonos) {
-    servicios.recursos[302] = Indexado(8, 300, Rampa(256));
-    ASSERT_TRUE(CargarBitmapYPaleta(302, bitmap, paleta));
-    EXPECT_TRUE(paleta.halftone);
-}
-
-TEST_F(CargarBitmap, IdDesconocidoNoTocaNada) {
-    const BitmapPtr anterior = Indexado(1, 2, {0x111111u, 0x222222u});
+TEST_F(CargarBitmap, IdSinRecursoNoTocaNada) {
+    const BitmapPtr anterior = std::make_shared<Bitmap>();
     bitmap = anterior;
     paleta.entries = {0xABCDEFu};
     EXPECT_FALSE(CargarBitmapYPaleta(9999, bitmap, paleta));
     EXPECT_EQ(bitmap, anterior);
     EXPECT_FALSE(paleta.halftone);
     EXPECT_EQ(paleta.entries, std::vector<std::uint32_t>{0xABCDEFu});
+}
+
+struct Compilado {
+    int id, ancho, alto, bits;
+    std::size_t entradas;  // palette entries; 0 with a halftone palette
+};
+
+class RecursosCompilados : public ::testing::TestWithParam<Compilado> {
+  protected:
+    ScriptedServices servicios;
+};
+
+TEST_P(RecursosCompilados, BitmapYPaletaComoLosGuardaElFichero) {
+    const Compilado& c = GetParam();
+    BitmapPtr bitmap;
+    Palette paleta;
+    ASSERT_TRUE(CargarBitmapYPaleta(c.id, bitmap, paleta));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(std::tie(bitmap->width, bitmap->height, bitmap->bitsPerPixel),
+              std::tie(c.ancho, c.alto, c.bits));
+    EXPECT_EQ(bitmap->pixels.size(), static_cast<std::size_t>(c.ancho * c.alto));
+    EXPECT_EQ(paleta.halftone, c.entradas == 0);
+    EXPECT_EQ(paleta.entries.size(), c.entradas);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recursos, RecursosCompilados,
+    ::testing::Values(Compilado{147, 880, 351, 1, 2}, Compilado{148, 22, 39, 4, 16},
+                      Compilado{199, 22, 39, 4, 16}, Compilado{175, 22, 39, 8, 256},
+                      Compilado{182, 22, 39, 8, 256}, Compilado{153, 22, 39, 24, 0},
+                      Compilado{210, 32, 32, 8, 256}, Compilado{1122, 14, 12, 24, 0}),
+    [](const auto& info) { return std::to_string(info.param.id); });
+
+TEST(RecursosCompiladosHoja, NegroSobreBlancoConLaAEnSuCelda) {
+    ScriptedServices servicios;
+    BitmapPtr hoja;
+    Palette paleta;
+    ASSERT_TRUE(CargarBitmapYPaleta(147, hoja, paleta));
+    EXPECT_EQ(paleta.entries, (std::vector<std::uint32_t>{0x000000u, 0xFFFFFFu}));
+    const int celda = 'A' + 9;
+    const int x0 = (celda % 40) * 22;
+    const int y0 = (celda / 40) * 39;
+    int negros = 0;
+    for (int y = y0; y < y0 + 39; ++y) {
+        for (int x = x0; x < x0 + 22; ++x) {
+            negros += hoja->Pixel(x, y) == 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(negros, 40);
+    EXPECT_EQ(hoja->Pixel(0, 0), 0xFFFFFFu);
 }
 
 }  // namespace

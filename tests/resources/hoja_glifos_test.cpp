@@ -1,6 +1,9 @@
 // The glyph sheet: format, layout of the characters and of the sign row.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "archivo_bmp.h"
 
 namespace {
@@ -8,35 +11,37 @@ namespace {
 constexpr int kAncho = 22;
 constexpr int kAlto = 39;
 constexpr int kPorFila = 40;
-constexpr int kFilaSignos = 8;
+
+// Character c is cell c + 9; the signs fill row 8.
+constexpr int Caracter(unsigned char c) {
+    return c + 9;
+}
+constexpr int Signo(int k) {
+    return 8 * kPorFila + k;
+}
 
 class HojaGlifos : public ::testing::Test {
   protected:
     void SetUp() override {
-        hoja = LeerPixeles(RutaRecurso("bitmaps/147.bmp"));
+        hoja = LeerPixeles(RutaBitmap(147));
         ASSERT_FALSE(hoja.isNull());
     }
 
-    bool CeldaBlanca(int celda) const {
-        const QRect r((celda % kPorFila) * kAncho, (celda / kPorFila) * kAlto, kAncho, kAlto);
-        return TodoDeColor(hoja, r, qRgb(255, 255, 255));
+    static QRect Celda(int celda) {
+        return {(celda % kPorFila) * kAncho, (celda / kPorFila) * kAlto, kAncho, kAlto};
     }
-    bool CeldaCaracter(unsigned char c) const { return CeldaBlanca(c + 9); }
-    bool CeldaSigno(int k) const { return CeldaBlanca(kFilaSignos * kPorFila + k); }
+    QImage Copia(int celda) const { return hoja.copy(Celda(celda)); }
+    bool Blanca(int celda) const { return TodoDeColor(hoja, Celda(celda), qRgb(255, 255, 255)); }
 
     QImage hoja;
 };
 
 TEST(HojaGlifosFormato, UnBitPorPixelConDosColoresYNueveFilas) {
-    const auto cabecera = LeerCabecera(RutaRecurso("bitmaps/147.bmp"));
-    ASSERT_TRUE(cabecera.has_value());
-    EXPECT_EQ(cabecera->bitsPerPixel, 1);
-    EXPECT_EQ(cabecera->colorsUsed, 2);
-    EXPECT_EQ(cabecera->tableEntries, 2);
-    EXPECT_EQ(cabecera->compression, 0);
-    EXPECT_EQ(cabecera->width, 880);
-    EXPECT_EQ(cabecera->height, 351);
-    EXPECT_TRUE(cabecera->sizeMatches);
+    const auto c = LeerCabecera(RutaBitmap(147));
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(std::tie(c->width, c->height, c->bitsPerPixel, c->compression, c->colorsUsed,
+                       c->tableEntries, c->sizeMatches),
+              std::make_tuple(880, 351, 1, 0, 2, 2, true));
 }
 
 TEST_F(HojaGlifos, SoloNegroYBlanco) {
@@ -48,35 +53,37 @@ TEST_F(HojaGlifos, SoloNegroYBlanco) {
     }
 }
 
-TEST_F(HojaGlifos, CeldasSinCaracterBlancas) {
+// Printable characters and signs are drawn; cells before the characters, spaces, undefined
+// codes, sign 0, sign 9 and the signs from 28 on are blank.
+TEST_F(HojaGlifos, CeldasDibujadasYBlancas) {
+    std::vector<int> blancas, dibujadas;
     for (int celda = 0; celda <= 40; ++celda) {
-        EXPECT_TRUE(CeldaBlanca(celda)) << "celda " << celda;
+        blancas.push_back(celda);
     }
-}
-
-TEST_F(HojaGlifos, CaracteresImprimiblesDibujados) {
-    for (unsigned char c : std::string("AZaz09#$*X,.()\x80\xe9\xd1\xf1\xbf\xa1\xff")) {
-        EXPECT_FALSE(CeldaCaracter(c)) << "codigo " << int(c);
-    }
-}
-
-TEST_F(HojaGlifos, EspaciosYCodigosSinDefinirBlancos) {
     for (unsigned char c : {0x20, 0x81, 0x8D, 0x8F, 0x90, 0x9D, 0xA0}) {
-        EXPECT_TRUE(CeldaCaracter(c)) << "codigo " << int(c);
+        blancas.push_back(Caracter(c));
+    }
+    for (unsigned char c : std::string("AZaz09#$*X,.()\x80\xe9\xd1\xf1\xbf\xa1\xff")) {
+        dibujadas.push_back(Caracter(c));
+    }
+    for (int k = 0; k <= 39; ++k) {
+        (k == 0 || k == 9 || k >= 28 ? blancas : dibujadas).push_back(Signo(k));
+    }
+    for (int celda : blancas) {
+        EXPECT_TRUE(Blanca(celda)) << "celda " << celda;
+    }
+    for (int celda : dibujadas) {
+        EXPECT_FALSE(Blanca(celda)) << "celda " << celda;
     }
 }
 
 TEST_F(HojaGlifos, MismaLineaBaseEnTodasLasCeldas) {
-    // The bottoms of 'A' and 'H' (no descender) sit on the same pixel row within their cells.
+    // The lowest black row of a character within its cell.
     auto fondo = [&](unsigned char c) {
-        const int celda = c + 9;
-        const int x0 = (celda % kPorFila) * kAncho;
-        const int y0 = (celda / kPorFila) * kAlto;
+        const QRect r = Celda(Caracter(c));
         for (int y = kAlto - 1; y >= 0; --y) {
-            for (int x = 0; x < kAncho; ++x) {
-                if ((hoja.pixel(x0 + x, y0 + y) & 0xFFFFFFu) == 0) {
-                    return y;
-                }
+            if (!TodoDeColor(hoja, QRect(r.left(), r.top() + y, kAncho, 1), qRgb(255, 255, 255))) {
+                return y;
             }
         }
         return -1;
@@ -87,26 +94,9 @@ TEST_F(HojaGlifos, MismaLineaBaseEnTodasLasCeldas) {
     EXPECT_GT(fondo('g'), fondo('A'));
 }
 
-TEST_F(HojaGlifos, SignosDibujadosYVacios) {
-    for (int k = 1; k <= 39; ++k) {
-        const bool vacio = k == 9 || k >= 28;
-        EXPECT_EQ(CeldaSigno(k), vacio) << "signo " << k;
-    }
-    EXPECT_TRUE(CeldaSigno(0));
-}
-
-TEST_F(HojaGlifos, SegundoEuroDistintoDelPrimero) {
-    const QImage primero = hoja.copy(1 * kAncho, kFilaSignos * kAlto, kAncho, kAlto);
-    const QImage segundo = hoja.copy(22 * kAncho, kFilaSignos * kAlto, kAncho, kAlto);
-    EXPECT_NE(primero, segundo);
-}
-
-TEST_F(HojaGlifos, SignoAlmohadillaIgualQueElCaracter) {
-    const int celda = '#' + 9;
-    const QImage caracter =
-        hoja.copy((celda % kPorFila) * kAncho, (celda / kPorFila) * kAlto, kAncho, kAlto);
-    const QImage signo = hoja.copy(8 * kAncho, kFilaSignos * kAlto, kAncho, kAlto);
-    EXPECT_EQ(caracter, signo);
+TEST_F(HojaGlifos, SignosRepetidos) {
+    EXPECT_NE(Copia(Signo(1)), Copia(Signo(22)));      // the second euro is not the first
+    EXPECT_EQ(Copia(Signo(8)), Copia(Caracter('#')));  // sign 8 is the '#' character
 }
 
 }  // namespace

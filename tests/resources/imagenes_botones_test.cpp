@@ -18,45 +18,41 @@ constexpr Imagen kImagenes[] = {
     {234, 32, 32, 0}, {218, 32, 32, 0}, {219, 32, 32, 0}, {220, 32, 32, 0}, {221, 32, 32, 0},
 };
 
-QString Ruta(int id) {
-    return RutaRecurso(QString("bitmaps/%1.bmp").arg(id));
+QImage Pixeles(int id) {
+    return LeerPixeles(RutaBitmap(id));
 }
 
 class ImagenesBotones : public ::testing::TestWithParam<Imagen> {};
 
 TEST_P(ImagenesBotones, ExisteConSuTamanoYProfundidad) {
-    const auto cabecera = LeerCabecera(Ruta(GetParam().id));
-    ASSERT_TRUE(cabecera.has_value());
-    EXPECT_EQ(cabecera->width, GetParam().ancho);
-    EXPECT_EQ(cabecera->height, GetParam().alto);
-    if (GetParam().bits != 0) {
-        EXPECT_EQ(cabecera->bitsPerPixel, GetParam().bits);
+    const Imagen& i = GetParam();
+    const auto c = LeerCabecera(RutaBitmap(i.id));
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(std::tie(c->width, c->height, c->sizeMatches),
+              std::make_tuple(i.ancho, i.alto, true));
+    if (i.bits != 0) {
+        EXPECT_EQ(c->bitsPerPixel, i.bits);
     }
-    EXPECT_TRUE(cabecera->sizeMatches);
-    EXPECT_FALSE(LeerPixeles(Ruta(GetParam().id)).isNull());
+    EXPECT_FALSE(Pixeles(i.id).isNull());
 }
 
 INSTANTIATE_TEST_SUITE_P(Todas, ImagenesBotones, ::testing::ValuesIn(kImagenes),
                          [](const auto& info) { return std::to_string(info.param.id); });
 
-const QRect kTodo(0, 0, 32, 32);
 const QRect kDentroDelMarco(2, 2, 28, 28);
 
-bool MarcoRojo(const QImage& imagen) {
-    return MarcoDeColor(imagen, 2, qRgb(255, 0, 0));
-}
-
+// Plain grey, and when chosen the same grey inside a red frame.
 TEST(Tramas, SolidoEsGrisLiso) {
-    const QImage solido = LeerPixeles(Ruta(218));
-    const QImage elegido = LeerPixeles(Ruta(221));
-    EXPECT_TRUE(TodoDeColor(solido, kTodo, qRgb(128, 128, 128)));
-    EXPECT_TRUE(MarcoRojo(elegido));
+    const QImage elegido = Pixeles(221);
+    EXPECT_TRUE(TodoDeColor(Pixeles(218), QRect(0, 0, 32, 32), qRgb(128, 128, 128)));
+    EXPECT_TRUE(MarcoDeColor(elegido, 2, qRgb(255, 0, 0)));
     EXPECT_TRUE(TodoDeColor(elegido, kDentroDelMarco, qRgb(128, 128, 128)));
 }
 
+// Black diagonal cross-hatch every 8 pixels on white, and when chosen inside a red frame.
 TEST(Tramas, RayadoEsTramaCruzadaNegraSobreBlanco) {
-    const QImage rayado = LeerPixeles(Ruta(219));
-    const QImage elegido = LeerPixeles(Ruta(220));
+    const QImage rayado = Pixeles(219);
+    const QImage elegido = Pixeles(220);
     int negros = 0;
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
@@ -67,19 +63,16 @@ TEST(Tramas, RayadoEsTramaCruzadaNegraSobreBlanco) {
     }
     EXPECT_GT(negros, 100);
     EXPECT_LT(negros, 512);
-    EXPECT_EQ((rayado.pixel(0, 0) & 0xFFFFFFu), 0u);
-    EXPECT_EQ((rayado.pixel(8, 8) & 0xFFFFFFu), 0u);
-    EXPECT_EQ((rayado.pixel(8, 0) & 0xFFFFFFu), 0u);
-    EXPECT_EQ((rayado.pixel(0, 8) & 0xFFFFFFu), 0u);
-    EXPECT_TRUE(MarcoRojo(elegido));
+    for (const QPoint p : {QPoint(0, 0), QPoint(8, 8), QPoint(8, 0), QPoint(0, 8)}) {
+        EXPECT_TRUE(TodoDeColor(rayado, QRect(p, p), qRgb(0, 0, 0))) << p.x() << "," << p.y();
+    }
+    EXPECT_TRUE(MarcoDeColor(elegido, 2, qRgb(255, 0, 0)));
     EXPECT_EQ(rayado.copy(kDentroDelMarco), elegido.copy(kDentroDelMarco));
 }
 
 TEST(Icono, PequenoYGrande) {
-    const QImage pequeno(RutaRecurso("icons/128.png"));
-    const QImage grande(RutaRecurso("icons/brixamo.png"));
-    EXPECT_EQ(pequeno.size(), QSize(32, 32));
-    EXPECT_EQ(grande.size(), QSize(256, 256));
+    EXPECT_EQ(QImage(RutaRecurso("icons/128.png")).size(), QSize(32, 32));
+    EXPECT_EQ(QImage(RutaRecurso("icons/brixamo.png")).size(), QSize(256, 256));
 }
 
 }  // namespace
