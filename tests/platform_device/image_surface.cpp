@@ -48,12 +48,7 @@ void ImageSurface::PixelsPerUnit(int pixels) {
 }
 
 Bitmap GlyphCell() {
-    Bitmap cell;
-    cell.width = 22;
-    cell.height = 39;
-    cell.bitsPerPixel = 1;
-    cell.colorTable = {0x000000, 0xFFFFFF};
-    cell.pixels.assign(22 * 39, 0xFFFFFF);
+    Bitmap cell{22, 39, 1, 0, {0x000000, 0xFFFFFF}, std::vector<std::uint32_t>(22 * 39, 0xFFFFFF)};
     cell.pixels[0] = 0x000000;
     return cell;
 }

@@ -18,15 +18,12 @@ TEST(RecordingDevice, CallsCarryTheStateInForce) {
     dc.SelectBrush(oldBrush);
     dc.Rectangle(400, 50, 750, 135);
     dc.SetBkMode(oldMode);
-
     auto rects = dc.CallsOf(CallKind::Rectangle);
     ASSERT_EQ(rects.size(), 2u);
     EXPECT_EQ(rects[0].rect, (Rect{50, 20, 1989, 879}));
-    EXPECT_EQ(rects[0].pen, frame);
-    EXPECT_EQ(rects[0].brush, hatch);
+    EXPECT_TRUE(rects[0].pen == frame && rects[0].brush == hatch);
     EXPECT_EQ(rects[0].bkMode, TRANSPARENT);
-    EXPECT_EQ(rects[1].pen, Pen{});
-    EXPECT_EQ(rects[1].brush, Brush{});
+    EXPECT_TRUE(rects[1].pen == Pen{} && rects[1].brush == Brush{});
     EXPECT_EQ(dc.CurrentPen(), Pen{});
     EXPECT_EQ(dc.GetBkMode(), OPAQUE);
 }
@@ -36,11 +33,7 @@ TEST(RecordingDevice, TextsAndCopiesKeepTheirArguments) {
     const LogFont vertical{"Times New Roman", 35, 900};
     dc.SelectFont(vertical);
     dc.DrawText("Texto", {100, 40, 250, 770}, 0x29);
-    Bitmap sheet;
-    sheet.width = 880;
-    sheet.height = 351;
-    sheet.bitsPerPixel = 1;
-    dc.BitBlt(1560, 85, 22, 39, sheet, 22 * 5, 312);
+    dc.BitBlt(1560, 85, 22, 39, Bitmap{880, 351, 1, 0, {}, {}}, 22 * 5, 312);
     const auto& calls = dc.Calls();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[1].text, "Texto");
