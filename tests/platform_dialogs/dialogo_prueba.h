@@ -8,6 +8,8 @@
 
 class DialogoPrueba : public CDialog {
   public:
+    using Aviso = std::pair<int, Notify>;
+
     explicit DialogoPrueba(int templateId) : CDialog(templateId) {}
 
     // Records the three notifications of a control (its clicks then no longer reach OK/Cancel).
@@ -17,16 +19,7 @@ class DialogoPrueba : public CDialog {
         }
     }
 
-    int Cuantos(int id, Notify what) const {
-        int n = 0;
-        for (const auto& aviso : avisos) {
-            n += aviso == std::pair{id, what} ? 1 : 0;
-        }
-        return n;
-    }
-
     void OnEnterKey() override {
-        ++enters;
         if (!retenerEnter) {
             CDialog::OnEnterKey();
         }
@@ -38,10 +31,9 @@ class DialogoPrueba : public CDialog {
     }
     void OnSysCommand(int command) override { comandos.push_back(command); }
 
-    std::vector<std::pair<int, Notify>> avisos;
+    std::vector<Aviso> avisos;
     std::vector<int> comandos;
     bool retenerEnter = false;  // true: Enter does not end the dialog
-    int enters = 0;
     int pinturas = 0;
     int anchoPintado = 0;
     int mmPintados = 0;

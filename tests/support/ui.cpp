@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -70,19 +68,10 @@ QWidget* Control(const CDialog& dlg, int id) {
 
 QString Text(const CDialog& dlg, int id) {
     QWidget* control = Control(dlg, id);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        return edit->text();
-    }
     if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
         return edit->toPlainText();
     }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return button->text();
-    }
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return label->text();
-    }
-    return QString();
+    return control->property("text").toString();  // line edits, buttons and labels
 }
 
 void Type(CDialog& dlg, int id, const QString& text) {
