@@ -57,11 +57,9 @@ TEST_F(FormularioTest, ElReciboGuardadoSeMuestraConSuTotalYSusImportesNormalizad
     EscribirValor(kSeccionConceptos, "IDC_EDIT_IMPORTE_4", "(4)");
     EscribirValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "0015");
     Abrir();
-    EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "0015");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1), "1.234,50");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1 + 3), "(4,00)");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1 + 1), "0,00");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "1.230,50");
+    EXPECT_EQ(Textos({IDC_EDIT_NUMERO, IDC_EDIT_IMPORTE_1, IDC_EDIT_IMPORTE_1 + 1,
+                      IDC_EDIT_IMPORTE_1 + 3, IDC_EDIT_IMPORTE}),
+              (std::vector<std::string>{"0015", "1.234,50", "0,00", "(4,00)", "1.230,50"}));
 }
 
 // The About item reaches the box through the system command 16; other commands do not.

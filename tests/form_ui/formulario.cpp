@@ -3,20 +3,6 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "settings/ficherostxt.h"
-
-void GuardarMonedaEspanola() {
-    const char* kSeccion = "Aplicacion Recibos";
-    EscribirValor(kSeccion, "monetary name", "Euro");
-    EscribirValor(kSeccion, "monetary symbol", "\x80");
-    EscribirValorEntero(kSeccion, "Number of fractional digits", 2);
-    EscribirValor(kSeccion, "decimal separator", ",");
-    EscribirValor(kSeccion, "saparator between groups", ".");
-    EscribirValorEntero(kSeccion, "Positive currency mode", 3);
-    EscribirValorEntero(kSeccion, "Negative currency mode", 0);
-    EscribirValorEntero(kSeccion, "GetProfileString ok", 1);
-}
-
 IdiomaUsuario::IdiomaUsuario(const char* sLang) {
     for (const char* sVariable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* sValor = std::getenv(sVariable);

@@ -1,6 +1,9 @@
 // The receipt form opened on a settings folder of its own, with the desktop scripted.
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,12 +11,14 @@
 #include <gtest/gtest.h>
 
 #include "form/recibodlg.h"
+#include "tests/options/moneda_ajustes.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
 
-// Currency settings as a Spanish user keeps them: decimal ',', groups '.', 2 decimals,
-// negative mode 0, already past the first start.
-void GuardarMonedaEspanola();
+// Currency settings as a Spanish user keeps them, already past the first start.
+inline void GuardarMonedaEspanola() {
+    GuardarMoneda({",", ".", 2, 3, 0, '#', "\x80", "Euro"});
+}
 
 // The user's language as the locale variables tell it; the others are cleared meanwhile.
 class IdiomaUsuario {
@@ -36,6 +41,12 @@ class FormularioTest : public ::testing::Test {
     CReciboDlg& Abrir();
     CReciboDlg& Dlg() { return *m_dlg; }
     std::string Texto(int id) const { return m_dlg->GetDlgItemText(id); }
+    std::vector<std::string> Textos(std::initializer_list<int> ids) const {
+        std::vector<std::string> textos;
+        std::ranges::transform(ids, std::back_inserter(textos),
+                               [this](int id) { return Texto(id); });
+        return textos;
+    }
     std::string Fichero() const { return BytesDe(m_carpeta.Fichero()); }
     // The key lines of the settings file, in file order.
     std::vector<std::string> Claves() const;

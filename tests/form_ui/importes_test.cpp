@@ -37,9 +37,8 @@ TEST_F(ImportesTest, SalirDeLaFechaNormalizaLosImportes) {
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1 + 2, "7");
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1 + 4, "x");
     ui::Leave(Dlg(), IDC_EDIT_FECHA);
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1 + 2), "7,00");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1 + 4), "0,00");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "7,00");
+    EXPECT_EQ(Textos({IDC_EDIT_IMPORTE_1 + 2, IDC_EDIT_IMPORTE_1 + 4, IDC_EDIT_IMPORTE}),
+              (std::vector<std::string>{"7,00", "0,00", "7,00"}));
 }
 
 // Whatever the total field holds, the total and the gathered record come from the six fields;

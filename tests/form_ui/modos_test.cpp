@@ -72,9 +72,8 @@ TEST_F(ModosTest, EditarConceptosNoTocaLosCamposNiElTotal) {
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1, "8");
     ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Lugo");
     ui::Click(Dlg(), IDC_BUTTON_EDITAR);
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE_1), "8");
-    EXPECT_EQ(Texto(IDC_EDIT_LOCALIDAD), "Lugo");
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), "8,00");
+    EXPECT_EQ(Textos({IDC_EDIT_IMPORTE_1, IDC_EDIT_LOCALIDAD, IDC_EDIT_IMPORTE}),
+              (std::vector<std::string>{"8", "Lugo", "8,00"}));
     ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Vigo");
     EXPECT_EQ(Texto(IDC_EDIT_LOCALIDAD), "Lugo");
 }

@@ -70,8 +70,8 @@ TEST_F(PersistenciaTest, CancelarRestauraSinGuardar) {
     ui::Type(Dlg(), IDC_EDIT_DEF_LOCALIDAD, "otro");
     ui::Type(Dlg(), IDC_EDIT_DEF_FECHA, "otra");
     ui::Click(Dlg(), IDC_BUTTON_CANCELAR);
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_LOCALIDAD), "lugar");
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_FECHA), "fecha");
+    EXPECT_EQ(Textos({IDC_EDIT_DEF_LOCALIDAD, IDC_EDIT_DEF_FECHA}),
+              (std::vector<std::string>{"lugar", "fecha"}));
     EXPECT_EQ(Fichero(), sAntes);
 }
 
@@ -84,18 +84,17 @@ TEST_F(PersistenciaTest, ValoresPorDefectoMuestraLasEtiquetasGuardadas) {
     Dlg().SetDlgItemText(IDC_EDIT_DEF_COBRADOR, "x");
     Dlg().SetDlgItemText(IDC_EDIT_DEF_DOMICILIO, "y");
     ui::Click(Dlg(), IDC_BUTTON_DEFECTO);
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_COBRADOR), "acreedor");
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_DOMICILIO), "");  // stored empty, not the default
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_NUMERO), "numero");
+    // Domicilio was stored empty: it stays empty rather than taking its built-in text.
+    EXPECT_EQ(Textos({IDC_EDIT_DEF_COBRADOR, IDC_EDIT_DEF_DOMICILIO, IDC_EDIT_DEF_NUMERO}),
+              (std::vector<std::string>{"acreedor", "", "numero"}));
 }
 
 TEST_F(PersistenciaTest, LasEtiquetasGuardadasSeMuestranAlArrancar) {
     EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_IMPORTES", "euros");
     EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_PAGADOR", "");
     Abrir();
-    EXPECT_EQ(Texto(IDC_EDIT_IMPORTES), "euros");
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_PAGADOR), "");
-    EXPECT_EQ(Texto(IDC_EDIT_DEF_COBRADOR), "cobrador");
+    EXPECT_EQ(Textos({IDC_EDIT_IMPORTES, IDC_EDIT_DEF_PAGADOR, IDC_EDIT_DEF_COBRADOR}),
+              (std::vector<std::string>{"euros", "", "cobrador"}));
 }
 
 // The "+" button: the number follows and is stored at once, alone.

@@ -82,15 +82,6 @@ TEST_F(ConfigDlgTest, OpeningShowsTheStoredSettingsAndComputedCaptions) {
     EXPECT_EQ(BotonesResaltados(), 0);
 }
 
-TEST_F(ConfigDlgTest, OpeningWithAStandardSignHighlightsNothingAndLeavesTheBoxEmpty) {
-    CConfigDlg& dlg = Abrir({.sSimbolo = "|A"});
-    EXPECT_TRUE(Marcado(kStandard));
-    EXPECT_FALSE(Marcado(kCustom));
-    EXPECT_EQ(dlg.GetDlgItemText(kEditSigno), "");
-    EXPECT_EQ(BotonesResaltados(), 0);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
-}
-
 struct Emparejamiento {
     const char* sDecimal;
     const char* sMiles;
@@ -201,6 +192,7 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     EXPECT_EQ(BotonesResaltados(), 0);
 }
 
+// Opened again on that standard sign: the standard radio, no highlight and an empty box.
 TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
     CConfigDlg& dlg = Abrir(Moneda{});
     ui::Click(dlg, 1063);
@@ -210,7 +202,10 @@ TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
 
     Reabrir();
     EXPECT_TRUE(Marcado(kStandard));
+    EXPECT_FALSE(Marcado(kCustom));
     EXPECT_EQ(m_dlg->GetDlgItemText(kEditSigno), "");
+    EXPECT_EQ(BotonesResaltados(), 0);
+    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
 }
 
 TEST_F(ConfigDlgTest, TypingTheSignOrTheNameStoresEachKeystroke) {

@@ -2,6 +2,7 @@
 #include "options/disenorecibodlg.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -102,21 +103,18 @@ TEST_P(CaptionsTest, CaptionsComeFromTheLanguageTable) {
 
 INSTANTIATE_TEST_SUITE_P(Idiomas, CaptionsTest, ::testing::Values(1, 2, 3, 9));
 
-class ColorReciboTest : public OpcionesTest {};
+using ColorReciboTest = OpcionesTest;
 
-TEST_F(ColorReciboTest, ACancelledChooserWritesNothing) {
+// A cancelled chooser writes nothing; each choice replaces the last one, written red, green,
+// blue.
+TEST_F(ColorReciboTest, EachChoiceWritesItsComponentsRedGreenBlue) {
+    m_servicios.colorAnswers = {std::nullopt, RGB(12, 34, 56), RGB(255, 0, 0)};
     const std::string sAntes = BytesDe(m_carpeta.Fichero());
     ElegirColorRecibo();
-    EXPECT_EQ(m_servicios.colorAsked, 1);
     EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sAntes);
-}
-
-// Each choice replaces the last one; the components are written red, green, blue.
-TEST_F(ColorReciboTest, EachChoiceWritesItsComponentsRedGreenBlue) {
-    m_servicios.colorAnswers = {RGB(12, 34, 56), RGB(255, 0, 0)};
     ElegirColorRecibo();
     ElegirColorRecibo();
-    EXPECT_EQ(m_servicios.colorAsked, 2);
+    EXPECT_EQ(m_servicios.colorAsked, 3);
     EXPECT_EQ(LeerValorEntero("Recibos color", "R", -1), 255);
     EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 0);
     EXPECT_EQ(LeerValorEntero("Recibos color", "B", -1), 0);

@@ -2,27 +2,14 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include <gtest/gtest.h>
 
 #include "platform/dialog.h"
+#include "tests/options/moneda_ajustes.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
-
-// The currency settings a test starts from, stored as if the first start had passed.
-struct Moneda {
-    std::string sDecimal = ".";
-    std::string sMiles = ",";
-    int nDecimales = 2;
-    int nPositivo = 0;
-    int nNegativo = 0;
-    int nRelleno = '#';
-    std::string sSimbolo = "$";
-    std::string sNombre = "Dolar";
-};
-void GuardarMoneda(const Moneda& moneda);
 
 class OpcionesTest : public ::testing::Test {
   protected:
