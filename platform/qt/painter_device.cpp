@@ -72,22 +72,42 @@ double CellOf(const QFont& font, QPaintDevice* device) {
     return metrics.ascent() + metrics.descent();
 }
 
-// The pixel size whose ascent + descent comes closest to the wanted cell, found from the face's
-// proportions and corrected by measuring the neighbours (hinting may round the metrics).
+// The pixel size whose ascent + descent comes closest to the wanted cell, the smaller one on a
+// tie, found from the face's proportions and corrected by measuring the neighbours (hinting may
+// round the metrics). Each size measured costs a font engine, so the search walks from the
+// estimate towards the wanted cell and stops where the error grows: the cell never shrinks as
+// the size grows.
 int PixelSizeForCell(const QFont& base, int cellPixels, QPaintDevice* device) {
     QFont font = base;
-    font.setPixelSize(1000);
-    double cellPerPixel = CellOf(font, device) / 1000.0;
-    int estimate = std::max(1, static_cast<int>(std::lround(cellPixels / cellPerPixel)));
-    int best = estimate;
-    double bestError = -1;
-    for (int size = std::max(1, estimate - 2); size <= estimate + 2; ++size) {
+    auto cellAt = [&font, device](int size) {
         font.setPixelSize(size);
-        double error = std::abs(CellOf(font, device) - cellPixels);
-        if (bestError < 0 || error < bestError) {
-            best = size;
-            bestError = error;
+        return CellOf(font, device);
+    };
+    const double cellPerPixel = cellAt(1000) / 1000.0;
+    const int estimate = std::max(1, static_cast<int>(std::lround(cellPixels / cellPerPixel)));
+    const int lowest = std::max(1, estimate - 2), highest = estimate + 2;
+    const double shortfall = cellPixels - cellAt(estimate);
+    int best = estimate;
+    double bestError = std::abs(shortfall);
+    auto walk = [&](int step) {
+        for (int size = estimate + step; size >= lowest && size <= highest; size += step) {
+            double error = std::abs(cellAt(size) - cellPixels);
+            if (error > bestError) {
+                return;
+            }
+            if (error < bestError || step < 0) {
+                best = size;
+                bestError = error;
+            }
         }
+    };
+    if (shortfall > 0) {
+        walk(1);
+        if (best == estimate) {
+            walk(-1);  // a smaller size with the same cell
+        }
+    } else {
+        walk(-1);
     }
     return best;
 }
