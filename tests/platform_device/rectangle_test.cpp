@@ -87,30 +87,36 @@ std::set<std::pair<int, int>> HatchPixels(ImageSurface& surface, const QRect& ar
     return found;
 }
 
-// In the transparent mode the hatch leaves what lay beneath between its lines; its lines run at
-// 45 degrees both ways.
-TEST(Hatch, CrossHatchAtFortyFiveDegreesLeavesTheBackground) {
-    ImageSurface surface(100, 100, 96 / 25.4, kYellow);
-    const QRect inner = HatchedBox(surface, TRANSPARENT);
-    auto hatch = HatchPixels(surface, inner);
-    ASSERT_FALSE(hatch.empty());
-    EXPECT_LT(hatch.size(), std::size_t(inner.width() * inner.height() / 2));
-    int beneath = 0;
-    for (int x = inner.left(); x <= inner.right(); ++x) {
-        beneath += surface.At(x, inner.center().y()) == kYellow ? 1 : 0;
-    }
-    EXPECT_GT(beneath, inner.width() / 2);
-    // Every hatch pixel away from the border continues diagonally in one direction or other.
-    int checked = 0;
-    for (auto [x, y] : hatch) {
-        if (inner.adjusted(3, 3, -3, -3).contains(x, y)) {
-            bool falling = hatch.count({x + 1, y + 1}) || hatch.count({x - 1, y - 1});
-            bool rising = hatch.count({x + 1, y - 1}) || hatch.count({x - 1, y + 1});
-            EXPECT_TRUE(falling || rising) << x << "," << y;
-            ++checked;
+// Hatch lines run at 45 degrees both ways; between them the transparent mode leaves what lay
+// beneath and the opaque mode paints white.
+TEST(Hatch, CrossHatchAtFortyFiveDegreesAndItsGaps) {
+    for (const auto& [mode, gap] : {std::pair{TRANSPARENT, kYellow}, {OPAQUE, QColor(Qt::white)}}) {
+        SCOPED_TRACE(mode);
+        ImageSurface surface(100, 100, 96 / 25.4, kYellow);
+        const QRect inner = HatchedBox(surface, mode);
+        auto hatch = HatchPixels(surface, inner);
+        ASSERT_FALSE(hatch.empty());
+        EXPECT_LT(hatch.size(), std::size_t(inner.width() * inner.height() / 2));
+        int gaps = 0;
+        for (int x = inner.left(); x <= inner.right(); ++x) {
+            const QColor c = surface.At(x, inner.center().y());
+            EXPECT_TRUE(c == kCyan || c == gap) << x;
+            gaps += c == gap ? 1 : 0;
         }
+        EXPECT_GT(gaps, inner.width() / 2);
+        EXPECT_LT(gaps, inner.width());
+        // Every hatch pixel away from the border continues diagonally one way or the other.
+        int checked = 0;
+        for (auto [x, y] : hatch) {
+            if (inner.adjusted(3, 3, -3, -3).contains(x, y)) {
+                bool falling = hatch.count({x + 1, y + 1}) || hatch.count({x - 1, y - 1});
+                bool rising = hatch.count({x + 1, y - 1}) || hatch.count({x - 1, y + 1});
+                EXPECT_TRUE(falling || rising) << x << "," << y;
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 100);
     }
-    EXPECT_GT(checked, 100);
 }
 
 // Lines crossed along one row of 60 mm, where the two families cross the row half a pitch apart.
@@ -133,19 +139,6 @@ TEST(Hatch, PitchFollowsLogicalUnitsNotPixels) {
     int screen = LinesAcrossRow(96 / 25.4);
     EXPECT_NEAR(screen, 60, 4);
     EXPECT_NEAR(LinesAcrossRow(600 / 25.4), screen, 3);
-}
-
-// In the opaque mode the gaps between hatch lines are painted white.
-TEST(Hatch, OpaqueModeFillsTheGapsWithWhite) {
-    ImageSurface surface(100, 100, 4.0, kYellow);
-    const QRect inner = HatchedBox(surface, OPAQUE);
-    int lines = 0;
-    for (int x = inner.left(); x <= inner.right(); ++x) {
-        QColor c = surface.At(x, inner.center().y());
-        EXPECT_TRUE(c == kCyan || c == QColor(Qt::white)) << x;
-        lines += c == kCyan ? 1 : 0;
-    }
-    EXPECT_GT(lines, 0);
 }
 
 // Absurd coordinates and mappings draw what falls on the surface and return.
