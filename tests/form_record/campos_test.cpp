@@ -42,34 +42,30 @@ TEST(Campos, StoredFieldsInSaveOrderAndLabelsInLanguageTableOrder) {
 // record order, show which control each one was paired with.
 TEST(Campos, RecordMembersInRecordOrderWithTheirControls) {
     ReciboData r;
-    std::vector<int> controles;
+    std::vector<std::string> controles;
     for (const auto& c : kTextosRecibo) {
         r.*c.pMiembro = std::to_string(c.nControl);
-        controles.push_back(c.nControl);
+        controles.push_back(r.*c.pMiembro);
     }
     for (const auto& c : kImportesRecibo) {
         (r.*c.pMiembro).SetValor(c.nControl);
-        controles.push_back(c.nControl);
+        controles.push_back(std::to_string(c.nControl));
     }
-    const std::vector<int> esperado = {1019, 1021, 1027, 1023, 1030, 1025, 1020, 1026,
-                                       1029, 1028, 1005, 1006, 1007, 1008, 1009, 1010,
-                                       1031, 1032, 1034, 1035, 1036, 1037, 1038, 1039,
-                                       1040, 1013, 1014, 1015, 1016, 1017, 1018};
+    const auto I = [](const CGlobalCurrency& cu) { return std::to_string(cu.Valor()); };
+    // clang-format off
+    const std::vector<std::string> miembros = {
+        r.sDNumero, r.sDLocalidad, r.sDImporte, r.sDFecha, r.sDVencimiento, r.sDDomicilio,
+        r.sNumero, r.sLocalidad, r.sFecha, r.sVencimiento, r.sConcepto1, r.sConcepto2,
+        r.sConcepto3, r.sConcepto4, r.sConcepto5, r.sConcepto6, r.sDomicilio, r.sDPagador,
+        r.sPagador1, r.sPagador2, r.sPagador3, r.sDCobrador, r.sCobrador1, r.sCobrador2,
+        r.sCobrador3, I(r.cuI1), I(r.cuI2), I(r.cuI3), I(r.cuI4), I(r.cuI5), I(r.cuI6)};
+    const std::vector<std::string> esperado = {
+        "1019", "1021", "1027", "1023", "1030", "1025", "1020", "1026", "1029", "1028", "1005",
+        "1006", "1007", "1008", "1009", "1010", "1031", "1032", "1034", "1035", "1036", "1037",
+        "1038", "1039", "1040", "1013", "1014", "1015", "1016", "1017", "1018"};
+    // clang-format on
     EXPECT_EQ(controles, esperado);
-    const std::vector<std::string> textos = {
-        r.sDNumero,    r.sDLocalidad, r.sDImporte,  r.sDFecha,    r.sDVencimiento,
-        r.sDDomicilio, r.sNumero,     r.sLocalidad, r.sFecha,     r.sVencimiento,
-        r.sConcepto1,  r.sConcepto2,  r.sConcepto3, r.sConcepto4, r.sConcepto5,
-        r.sConcepto6,  r.sDomicilio,  r.sDPagador,  r.sPagador1,  r.sPagador2,
-        r.sPagador3,   r.sDCobrador,  r.sCobrador1, r.sCobrador2, r.sCobrador3};
-    const std::vector<std::int64_t> importes = {r.cuI1.Valor(), r.cuI2.Valor(), r.cuI3.Valor(),
-                                                r.cuI4.Valor(), r.cuI5.Valor(), r.cuI6.Valor()};
-    for (std::size_t i = 0; i < textos.size(); ++i) {
-        EXPECT_EQ(textos[i], std::to_string(esperado[i])) << i;
-    }
-    for (std::size_t k = 0; k < importes.size(); ++k) {
-        EXPECT_EQ(importes[k], esperado[textos.size() + k]) << k;
-    }
+    EXPECT_EQ(miembros, esperado);
     EXPECT_TRUE(r.cuImporte.EsCero());  // the total has no control of its own
 }
 

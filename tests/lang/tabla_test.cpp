@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "lang/idiomas.h"
@@ -40,24 +41,19 @@ TEST(Idiomas, SpanishEntriesPerGroupAndTheirTexts) {
     }
     EXPECT_EQ(porGrupo, (std::map<int, int>{{0, 16}, {1, 11}, {2, 10}, {7, 6}, {9, 10}, {11, 2}}));
     // Spot checks through the shorthands, at both ends of every group.
-    EXPECT_EQ(TextoIdioma0(0), "Epa\xF1ol");
-    EXPECT_EQ(TextoIdioma0(15), "Fin");
-    EXPECT_EQ(TextoIdioma1(1), "Representaci\xF3n Positivos");
-    EXPECT_EQ(TextoIdioma1(3), "Representaci\xF3n negativos");
-    EXPECT_EQ(TextoIdioma1(10), "Relleno");
-    EXPECT_EQ(TextoIdioma2(0), "");
-    EXPECT_EQ(TextoIdioma2(1), "Fondo");
-    EXPECT_EQ(TextoIdioma2(4), "Idioma");
-    EXPECT_EQ(TextoIdioma2(10), "Imprimir");
-    EXPECT_EQ(TextoIdioma3(0), "");
-    EXPECT_EQ(TextoIdioma4(0), "");
-    EXPECT_EQ(TextoIdioma7(0), "Color");
-    EXPECT_EQ(TextoIdioma7(5), "SelectColor");
-    EXPECT_EQ(TextoIdioma9(0), "numero");
-    EXPECT_EQ(TextoIdioma9(2), "importe");
-    EXPECT_EQ(TextoIdioma9(9), "domicilio");
-    EXPECT_EQ(TextoIdioma11(0), "Aceptar");
-    EXPECT_EQ(TextoIdioma11(1), "Cancelar");
+    // clang-format off
+    const std::tuple<std::string (*)(int), int, const char*> textos[] = {
+        {TextoIdioma0, 0, "Epa\xF1ol"}, {TextoIdioma0, 15, "Fin"}, {TextoIdioma1, 10, "Relleno"},
+        {TextoIdioma1, 1, "Representaci\xF3n Positivos"}, {TextoIdioma2, 0, ""},
+        {TextoIdioma1, 3, "Representaci\xF3n negativos"}, {TextoIdioma2, 1, "Fondo"},
+        {TextoIdioma2, 4, "Idioma"}, {TextoIdioma2, 10, "Imprimir"}, {TextoIdioma3, 0, ""},
+        {TextoIdioma4, 0, ""}, {TextoIdioma7, 0, "Color"}, {TextoIdioma7, 5, "SelectColor"},
+        {TextoIdioma9, 0, "numero"}, {TextoIdioma9, 2, "importe"}, {TextoIdioma9, 9, "domicilio"},
+        {TextoIdioma11, 0, "Aceptar"}, {TextoIdioma11, 1, "Cancelar"}};
+    // clang-format on
+    for (const auto& [Texto, nIndice, sTexto] : textos) {
+        EXPECT_EQ(Texto(nIndice), sTexto) << nIndice;
+    }
 }
 
 TEST(Idiomas, EnglishIsSpanishWithItsFewDifferences) {

@@ -28,17 +28,14 @@ TEST_F(Ajustes, PrimerArranqueTomaElLocaleYGuardaLasDiezClavesEnOrden) {
     CGlobalCurrency::SetProveedorNombreMoneda([] { return std::string("euro"); });
     CGlobalCurrency::CargarConfiguracion();
     std::string sEsperado;
-    for (const auto& [sClave, sValor] :
-         std::vector<std::pair<std::string, std::string>>{{"monetary name", "euro"},
-                                                          {"monetary symbol", "\x80"},
-                                                          {"Number of fractional digits", "2"},
-                                                          {"decimal separator", ","},
-                                                          {"saparator between groups", "."},
-                                                          {"Sizes of each group", "30"},
-                                                          {"Positive currency mode", "3"},
-                                                          {"Negative currency mode", "8"},
-                                                          {"Relleno", "35"},
-                                                          {"GetProfileString ok", "1"}}) {
+    // clang-format off
+    for (const auto& [sClave, sValor] : std::vector<std::pair<std::string, std::string>>{
+             {"monetary name", "euro"}, {"monetary symbol", "\x80"},
+             {"Number of fractional digits", "2"}, {"decimal separator", ","},
+             {"saparator between groups", "."}, {"Sizes of each group", "30"},
+             {"Positive currency mode", "3"}, {"Negative currency mode", "8"},
+             {"Relleno", "35"}, {"GetProfileString ok", "1"}}) {
+        // clang-format on
         sEsperado += std::string(kSeccion) + " - " + sClave + "\n" + sValor + "\n";
     }
     EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sEsperado + '\0');
@@ -73,16 +70,13 @@ TEST_F(Ajustes, YaInicializadoUsaLosValoresPorDefectoSinEscribir) {
 }
 
 TEST_F(Ajustes, CargaLoGuardadoYLoQueNoEsNumeroDaCero) {
-    EscribirValores(kSeccion, {{"GetProfileString ok", "1"},
-                               {"monetary name", "Peseta"},
-                               {"monetary symbol", "|A"},
-                               {"Number of fractional digits", "abc"},
-                               {"decimal separator", ","},
-                               {"saparator between groups", ""},
-                               {"Sizes of each group", "30"},
-                               {"Positive currency mode", "1"},
-                               {"Negative currency mode", "15"},
-                               {"Relleno", "42"}});
+    // clang-format off
+    EscribirValores(kSeccion, {{"GetProfileString ok", "1"}, {"monetary name", "Peseta"},
+                               {"monetary symbol", "|A"}, {"Number of fractional digits", "abc"},
+                               {"decimal separator", ","}, {"saparator between groups", ""},
+                               {"Sizes of each group", "30"}, {"Positive currency mode", "1"},
+                               {"Negative currency mode", "15"}, {"Relleno", "42"}});
+    // clang-format on
     CGlobalCurrency::CargarConfiguracion();
     EXPECT_EQ(Actuales(), Nueve("Peseta", "|A", 0, ",", "", 30, 1, 15, '*'));
     EXPECT_TRUE(CGlobalCurrency::SimboloEstandar());

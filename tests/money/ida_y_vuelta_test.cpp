@@ -13,20 +13,11 @@ constexpr std::int64_t kMax = INT64_MAX;
 
 // Magnitudes in ten-thousandths, whole hundredths, from small ones to the clamp limit.
 std::vector<std::int64_t> Magnitudes() {
-    std::vector<std::int64_t> v = {0,
-                                   100,
-                                   9900,
-                                   10000,
-                                   123400,
-                                   9999900,
-                                   10000000,
-                                   1234567800,
-                                   21474836470000,
-                                   21474836480000,
-                                   42949672960000,
-                                   10000000000000100,
-                                   kMax - kMax % 100,
-                                   kMax - kMax % 100 - 100};
+    // clang-format off
+    std::vector<std::int64_t> v = {0, 100, 9900, 10000, 123400, 9999900, 10000000, 1234567800,
+        21474836470000, 21474836480000, 42949672960000, 10000000000000100, kMax - kMax % 100,
+        kMax - kMax % 100 - 100};
+    // clang-format on
     std::uint64_t x = 88172645463325252ULL;  // xorshift: a spread of sizes and digits
     for (int i = 0; i < 300; ++i) {
         x ^= x << 13;

@@ -1,5 +1,6 @@
 #include "tests/settings/carpeta_temporal.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,4 +34,10 @@ std::string BytesDe(const std::string& sRuta) {
 void PonerBytes(const std::string& sRuta, const std::string& sBytes) {
     std::ofstream f(sRuta, std::ios::binary | std::ios::trunc);
     f.write(sBytes.data(), static_cast<std::streamsize>(sBytes.size()));
+}
+
+bool FormatoIntacto(const std::string& sBytes) {
+    return sBytes.size() >= 2 && sBytes.find('\0') == sBytes.size() - 1 &&
+           sBytes[sBytes.size() - 2] == '\n' &&
+           std::count(sBytes.begin(), sBytes.end(), '\n') % 2 == 0;
 }

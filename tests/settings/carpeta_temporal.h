@@ -23,3 +23,6 @@ class CarpetaTemporal {
 // Raw bytes of a file ("" when it cannot be read) and a raw write.
 std::string BytesDe(const std::string& sRuta);
 void PonerBytes(const std::string& sRuta, const std::string& sBytes);
+
+// A settings file as the store writes it: pairs of lines and exactly one NUL, at the end.
+bool FormatoIntacto(const std::string& sBytes);

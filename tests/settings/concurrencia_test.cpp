@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <map>
 #include <random>
@@ -20,13 +19,6 @@ using Reloj = std::chrono::steady_clock;
 
 std::string Clave(int n) {
     return "K" + std::to_string(n % 30);
-}
-
-// The file the store wrote: pairs of lines and exactly one NUL, at the end.
-bool FormatoIntacto(const std::string& sBytes) {
-    return sBytes.size() >= 2 && sBytes.find('\0') == sBytes.size() - 1 &&
-           sBytes[sBytes.size() - 2] == '\n' &&
-           std::count(sBytes.begin(), sBytes.end(), '\n') % 2 == 0;
 }
 
 // Writes n = nDesde, nDesde+1, ... under Clave(n), reporting each completed write.
