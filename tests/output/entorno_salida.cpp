@@ -95,7 +95,8 @@ std::string Describir(const RecordedCall& c) {
                    std::to_string(c.format) + " " + Fuente(c.font) + " bk" +
                    std::to_string(c.bkMode);
         case CallKind::BitBlt:
-            return "bitblt " + Rectangulo(c.rect) + " from " + Rectangulo(c.source);
+            return "bitblt " + Rectangulo(c.rect) + " from " + Rectangulo(c.source) + " of " +
+                   std::to_string(c.bitmapWidth) + "x" + std::to_string(c.bitmapHeight);
         case CallKind::StartDoc:
             return "startdoc '" + c.text + "'";
         case CallKind::StartPage:

@@ -19,7 +19,7 @@ CGlobalCurrency Importe(double dValor);
 ReciboData ReciboCompleto();
 
 // Each recorded call as a line of text, with what matters for its kind: the rectangle, text,
-// format, pen, brush, font, background mode, source cell or document name.
+// format, pen, brush, font, background mode, source cell and bitmap size, or document name.
 std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls);
 
 class SalidaTest : public ::testing::Test {

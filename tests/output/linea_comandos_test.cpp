@@ -7,9 +7,7 @@
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,13 +23,6 @@ struct Salida {
     std::string sErrores;
 };
 
-std::string Leer(const std::string& sRuta) {
-    std::ifstream f(sRuta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 class LineaComandosTest : public ::testing::Test {
   protected:
     // Runs a command line in the test's folder, which is also the program's settings folder.
@@ -40,8 +31,8 @@ class LineaComandosTest : public ::testing::Test {
         const std::string sCompleta = "cd '" + sDir + "' && QT_QPA_PLATFORM=offscreen " + sOrden +
                                       " >'" + sDir + "/salida' 2>'" + sDir + "/errores'";
         const int nEstado = std::system(sCompleta.c_str());
-        return {WIFEXITED(nEstado) ? WEXITSTATUS(nEstado) : -1, Leer(sDir + "/salida"),
-                Leer(sDir + "/errores")};
+        return {WIFEXITED(nEstado) ? WEXITSTATUS(nEstado) : -1, BytesDe(sDir + "/salida"),
+                BytesDe(sDir + "/errores")};
     }
     Salida Brixamo(const std::string& sArgumentos) {
         return Ejecutar(std::string("'") + BRIXAMO_EXE + "' " + sArgumentos);
@@ -87,7 +78,7 @@ TEST_F(LineaComandosTest, PdfNeedsNoDisplay) {
     const Salida salida = Ejecutar("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb '" +
                                    std::string(BRIXAMO_EXE) + "' --pdf sin-pantalla.pdf");
     EXPECT_EQ(salida.nEstado, 0) << salida.sErrores;
-    EXPECT_FALSE(Leer(m_carpeta.Ruta() + "/sin-pantalla.pdf").empty());
+    EXPECT_FALSE(BytesDe(m_carpeta.Ruta() + "/sin-pantalla.pdf").empty());
 }
 
 // A word that pdftotext found, in millimetres from the page's top-left corner.

@@ -104,13 +104,13 @@ TEST_P(RecursosCompilados, BitmapYPaletaComoLosGuardaElFichero) {
     EXPECT_EQ(paleta.entries.size(), c.entradas);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Recursos, RecursosCompilados,
-    ::testing::Values(Compilado{147, 880, 351, 1, 2}, Compilado{148, 22, 39, 4, 16},
-                      Compilado{199, 22, 39, 4, 16}, Compilado{175, 22, 39, 8, 256},
-                      Compilado{182, 22, 39, 8, 256}, Compilado{153, 22, 39, 24, 0},
-                      Compilado{210, 32, 32, 8, 256}, Compilado{1122, 14, 12, 24, 0}),
-    [](const auto& info) { return std::to_string(info.param.id); });
+constexpr Compilado kCompilados[] = {
+    {147, 880, 351, 1, 2}, {148, 22, 39, 4, 16}, {199, 22, 39, 4, 16},  {175, 22, 39, 8, 256},
+    {182, 22, 39, 8, 256}, {153, 22, 39, 24, 0}, {210, 32, 32, 8, 256}, {1122, 14, 12, 24, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Recursos, RecursosCompilados, ::testing::ValuesIn(kCompilados),
+                         [](const auto& info) { return std::to_string(info.param.id); });
 
 TEST(RecursosCompiladosHoja, NegroSobreBlancoConLaAEnSuCelda) {
     ScriptedServices servicios;
