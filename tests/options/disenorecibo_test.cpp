@@ -32,8 +32,8 @@ class DisenoReciboTest : public OpcionesTest {
     static int Fondo() { return LeerValorEntero("Recibos color", "fondo", -1); }
     // The pictures the solid and hatched buttons show.
     void Patrones(int nSolido, int nRayado) const {
-        EXPECT_TRUE(MuestraImagen(*m_dlg, kSolido, nSolido));
-        EXPECT_TRUE(MuestraImagen(*m_dlg, kRayado, nRayado));
+        EXPECT_TRUE(MuestraImagen(*m_dlg, kSolido, nSolido)) << nSolido;
+        EXPECT_TRUE(MuestraImagen(*m_dlg, kRayado, nRayado)) << nRayado;
     }
 
     std::unique_ptr<CDisenoReciboDlg> m_dlg;
@@ -58,10 +58,13 @@ TEST_F(DisenoReciboTest, PatternsAreStoredAtOnceAndCancelDropsOnlyTheTexts) {
     ui::Click(dlg, kSolido);
     EXPECT_EQ(Fondo(), 0);
     Patrones(221, 219);
+    ui::Click(dlg, kRayado);
+    EXPECT_EQ(Fondo(), 1);
+    Patrones(218, 220);
     ui::Click(dlg, IDCANCEL);
     ASSERT_TRUE(dlg.Window().IsEnded());
     EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
-    EXPECT_EQ(Fondo(), 0);
+    EXPECT_EQ(Fondo(), 1);
     EXPECT_EQ(Texto("Texto1"), "Primero");
 }
 
