@@ -23,12 +23,12 @@ TEST_P(BotonDeVentana, AbreSuVentanaYElFormularioSigue) {
     EXPECT_FALSE(Dlg().Window().IsEnded());
 }
 
-INSTANTIATE_TEST_SUITE_P(Botones, BotonDeVentana,
-                         ::testing::Values(CasoVentana{IDC_BUTTON_VISTA, 225},
-                                           CasoVentana{IDC_BUTTON_FONDO, 216},
-                                           CasoVentana{IDC_BUTTON_LOGOTIPO, 215},
-                                           CasoVentana{IDC_BUTTON_MONEDA, 137},
-                                           CasoVentana{IDC_BUTTON_CALENDARIO, 223}));
+const CasoVentana kVentanas[] = {{IDC_BUTTON_VISTA, 225},
+                                 {IDC_BUTTON_FONDO, 216},
+                                 {IDC_BUTTON_LOGOTIPO, 215},
+                                 {IDC_BUTTON_MONEDA, 137},
+                                 {IDC_BUTTON_CALENDARIO, 223}};
+INSTANTIATE_TEST_SUITE_P(Botones, BotonDeVentana, ::testing::ValuesIn(kVentanas));
 
 // The two print buttons ask for the printer and Color for a colour, with no window of their own.
 TEST_F(ComandosTest, ImprimirYColorPreguntanDirectamente) {

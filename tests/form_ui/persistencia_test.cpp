@@ -114,10 +114,11 @@ TEST_P(NumeroTest, MasIncrementaYGuardaElNumero) {
     EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_LOCALIDAD", "?"), "?");
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, NumeroTest,
-                         ::testing::Values(CasoNumero{"", "1"}, CasoNumero{"0099", "00100"},
-                                           CasoNumero{"2003/15", "2004/15"},
-                                           CasoNumero{"ABC", "ABC1"},
-                                           CasoNumero{"99999999999", "100000000000"}));
+const CasoNumero kNumeros[] = {{"", "1"},
+                               {"0099", "00100"},
+                               {"2003/15", "2004/15"},
+                               {"ABC", "ABC1"},
+                               {"99999999999", "100000000000"}};
+INSTANTIATE_TEST_SUITE_P(Casos, NumeroTest, ::testing::ValuesIn(kNumeros));
 
 }  // namespace

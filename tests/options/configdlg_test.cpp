@@ -138,16 +138,13 @@ TEST_P(RadiosTest, AChoiceIsStoredAtOnce) {
     EXPECT_TRUE(Marcado(c.id));
 }
 
-INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest,
-                         ::testing::Values(EleccionRadio{1081, "Negative currency mode", "4"},
-                                           EleccionRadio{1094, "Negative currency mode", "15"},
-                                           EleccionRadio{1059, "Negative currency mode", "1"},
-                                           EleccionRadio{1067, "Positive currency mode", "2"},
-                                           EleccionRadio{1068, "Positive currency mode", "3"},
-                                           EleccionRadio{1053, "Number of fractional digits", "0"},
-                                           EleccionRadio{1129, "Relleno", "42"},
-                                           EleccionRadio{1130, "Relleno", "88"},
-                                           EleccionRadio{1131, "Relleno", "32"}));
+constexpr const char* kPositivo = "Positive currency mode";
+constexpr const char* kNegativo = "Negative currency mode";
+const EleccionRadio kRadios[] = {
+    {1081, kNegativo, "4"},  {1094, kNegativo, "15"}, {1059, kNegativo, "1"},
+    {1067, kPositivo, "2"},  {1068, kPositivo, "3"},  {1053, "Number of fractional digits", "0"},
+    {1129, "Relleno", "42"}, {1130, "Relleno", "88"}, {1131, "Relleno", "32"}};
+INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest, ::testing::ValuesIn(kRadios));
 
 struct BotonSigno {
     int id;
@@ -170,12 +167,11 @@ TEST_P(BotonesSignoTest, TheFocusedButtonIsTheSignTakenAndShowsHighlighted) {
     EXPECT_TRUE(Marcado(kStandard));
 }
 
-INSTANTIATE_TEST_SUITE_P(Signos, BotonesSignoTest,
-                         ::testing::Values(BotonSigno{1051, "|B", 182}, BotonSigno{1063, "|A", 184},
-                                           BotonSigno{1069, "|H", 186},  // shows '#', sign 8
-                                           BotonSigno{1101, "|F", 198}, BotonSigno{1078, "|[", 193},
-                                           BotonSigno{1102, "|g", 199},
-                                           BotonSigno{1075, "|D", 190}));
+// 1069 shows '#', sign 8.
+const BotonSigno kSignos[] = {{1051, "|B", 182}, {1063, "|A", 184}, {1069, "|H", 186},
+                              {1101, "|F", 198}, {1078, "|[", 193}, {1102, "|g", 199},
+                              {1075, "|D", 190}};
+INSTANTIATE_TEST_SUITE_P(Signos, BotonesSignoTest, ::testing::ValuesIn(kSignos));
 
 TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     CConfigDlg& dlg = Abrir(Moneda{});

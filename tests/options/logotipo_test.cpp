@@ -78,11 +78,11 @@ TEST_P(RecorteTest, TheLogoShowsAtMostItsTopLeft300By750PixelsWithoutAFrame) {
     EXPECT_TRUE(dc.CallsOf(CallKind::Rectangle).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Tamanos, RecorteTest,
-                         ::testing::Values(Recorte{600, 1000, {20, 30, 320, 780}},
-                                           Recorte{100, 100, {20, 30, 120, 130}},
-                                           Recorte{300, 750, {20, 30, 320, 780}},
-                                           Recorte{400, 50, {20, 30, 320, 80}}));
+const Recorte kRecortes[] = {{600, 1000, {20, 30, 320, 780}},
+                             {100, 100, {20, 30, 120, 130}},
+                             {300, 750, {20, 30, 320, 780}},
+                             {400, 50, {20, 30, 320, 80}}};
+INSTANTIATE_TEST_SUITE_P(Tamanos, RecorteTest, ::testing::ValuesIn(kRecortes));
 
 class SinLogoTest : public LogotipoTest, public ::testing::WithParamInterface<const char*> {};
 
