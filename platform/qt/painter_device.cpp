@@ -144,15 +144,24 @@ QStringList LinesOf(const QString& text, unsigned format) {
     return normalised.split(QLatin1Char('\n'));
 }
 
+// The pixels of row y of the part of the bitmap given in pixels.
+const std::uint32_t* SourceRow(const Bitmap& source, const QRect& part, int y) {
+    return source.pixels.data() +
+           static_cast<std::size_t>(part.y() + y) * static_cast<std::size_t>(source.width) +
+           static_cast<std::size_t>(part.x());
+}
+
+QRgb Opaque(std::uint32_t pixel) {
+    return 0xFF000000u | pixel;
+}
+
 // The opaque copy of the part of the bitmap given in pixels, as the drawing code expects from
 // a DIB section: every pixel 0xFFRRGGBB.
 QImage OpaqueImage(const Bitmap& source, const QRect& part) {
     QImage image(part.size(), QImage::Format_RGB32);
     for (int y = 0; y < part.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < part.width(); ++x) {
-            line[x] = 0xFF000000u | source.Pixel(part.x() + x, part.y() + y);
-        }
+        const std::uint32_t* row = SourceRow(source, part, y);
+        std::transform(row, row + part.width(), reinterpret_cast<QRgb*>(image.scanLine(y)), Opaque);
     }
     return image;
 }
@@ -163,11 +172,11 @@ bool IsCopyOf(const QImage& image, const Bitmap& source, const QRect& part) {
         return false;
     }
     for (int y = 0; y < part.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < part.width(); ++x) {
-            if (line[x] != (0xFF000000u | source.Pixel(part.x() + x, part.y() + y))) {
-                return false;
-            }
+        const std::uint32_t* row = SourceRow(source, part, y);
+        if (!std::equal(row, row + part.width(),
+                        reinterpret_cast<const QRgb*>(image.constScanLine(y)),
+                        [](std::uint32_t pixel, QRgb copied) { return Opaque(pixel) == copied; })) {
+            return false;
         }
     }
     return true;
