@@ -4,7 +4,7 @@
 #include "platform/dialog.h"
 
 class CAboutDlg : public CDialog {
-public:
+  public:
     CAboutDlg();
 };
 

@@ -7,13 +7,13 @@
 #include "platform/dialog.h"
 
 class CSaludoDlg : public CDialog {
-public:
+  public:
     CSaludoDlg();  // holds the welcome text
     void PonerTexto(const std::string& sTexto);
     bool OnInitDialog() override;
 
     static const char* const kTextoBienvenida;
 
-private:
+  private:
     std::string m_sTexto;
 };

@@ -11,10 +11,10 @@ inline constexpr const char* kSeccionConceptos = "Recibos conceptos";
 
 // Controls of the form (template 102).
 enum IdControlRecibo : int {
-    IDC_EDIT_CONCEPTOS = 1004,  // label of the concept column
-    IDC_EDIT_CONCEPTO_1 = 1005, // to 1010
-    IDC_EDIT_IMPORTES = 1012,   // label of the amount column
-    IDC_EDIT_IMPORTE_1 = 1013,  // to 1018
+    IDC_EDIT_CONCEPTOS = 1004,   // label of the concept column
+    IDC_EDIT_CONCEPTO_1 = 1005,  // to 1010
+    IDC_EDIT_IMPORTES = 1012,    // label of the amount column
+    IDC_EDIT_IMPORTE_1 = 1013,   // to 1018
     IDC_EDIT_DEF_NUMERO = 1019,
     IDC_EDIT_NUMERO = 1020,
     IDC_EDIT_DEF_LOCALIDAD = 1021,

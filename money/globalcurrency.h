@@ -9,7 +9,7 @@
 class Device;
 
 class CGlobalCurrency {
-public:
+  public:
     CGlobalCurrency() = default;
 
     // value = units * 10000 + ten-thousandths
@@ -65,7 +65,7 @@ public:
     // name until then).
     static void SetProveedorNombreMoneda(std::function<std::string()> proveedor);
 
-private:
+  private:
     // The largest amount of either sign: parsing clamps to it and totals stop at it.
     static constexpr std::int64_t kImporteMaximo = INT64_MAX;
 

@@ -8,7 +8,7 @@
 #include "platform/gdi_types.h"
 
 class Device {
-public:
+  public:
     virtual ~Device() = default;
 
     virtual int GetDeviceCaps(int index) const = 0;
@@ -42,7 +42,7 @@ public:
 
 // A printer page or document: a device with the print-job operations.
 class PrintDevice : public Device {
-public:
+  public:
     // Each returns a value > 0 on success, like the platform's document calls.
     virtual int StartDoc(const std::string& documentName) = 0;
     virtual int StartPage() = 0;

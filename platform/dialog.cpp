@@ -33,9 +33,13 @@ void CDialog::Create() {
     window_->Show();
 }
 
-int CDialog::DoModal() { return Servicios().RunModal(*this); }
+int CDialog::DoModal() {
+    return Servicios().RunModal(*this);
+}
 
-void CDialog::EndDialog(int result) { Window().End(result); }
+void CDialog::EndDialog(int result) {
+    Window().End(result);
+}
 
 void CDialog::On(int id, Notify what, std::function<void()> handler) {
     commands_[{id, what}] = std::move(handler);

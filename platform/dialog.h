@@ -27,7 +27,7 @@ class CDialog;
 
 // A dialog's window as the toolkit builds it from its template.
 class DialogWindow {
-public:
+  public:
     virtual ~DialogWindow() = default;
 
     virtual void Show() = 0;
@@ -63,7 +63,7 @@ public:
 };
 
 class CDialog {
-public:
+  public:
     explicit CDialog(int templateId);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
@@ -95,11 +95,11 @@ public:
     std::string GetDlgItemText(int id) const { return Window().GetText(id); }
     void SetDlgItemText(int id, const std::string& text) { Window().SetText(id, text); }
 
-protected:
+  protected:
     // The command table: one handler per control and notification.
     void On(int id, Notify what, std::function<void()> handler);
 
-private:
+  private:
     int templateId_;
     std::unique_ptr<DialogWindow> window_;
     std::map<std::pair<int, Notify>, std::function<void()>> commands_;

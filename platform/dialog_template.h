@@ -21,11 +21,11 @@ enum ControlStyle : unsigned {
     kAlignRight = 1u << 1,
     kReadOnly = 1u << 2,
     kTabStop = 1u << 3,
-    kHidden = 1u << 4,      // created without the visible style
-    kGroup = 1u << 5,       // first control of a radio group
+    kHidden = 1u << 4,  // created without the visible style
+    kGroup = 1u << 5,   // first control of a radio group
     kBorder = 1u << 6,
     kMultiLine = 1u << 7,
-    kDefault = 1u << 8,     // the default push button
+    kDefault = 1u << 8,  // the default push button
     kImageCentre = 1u << 9,
 };
 

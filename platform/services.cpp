@@ -13,4 +13,6 @@ Services& Servicios() {
     return *g_services;
 }
 
-void SetServicios(Services* services) { g_services = services; }
+void SetServicios(Services* services) {
+    g_services = services;
+}

@@ -17,7 +17,7 @@ struct FileFilter {
 };
 
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // Windows.
@@ -27,8 +27,8 @@ public:
     virtual int RunModal(CDialog& dialog) = 0;
 
     // Boxes.
-    virtual void MessageBox(const std::string& text) = 0;     // OK only
-    virtual std::optional<COLORREF> ChooseColor() = 0;          // no preselection
+    virtual void MessageBox(const std::string& text) = 0;  // OK only
+    virtual std::optional<COLORREF> ChooseColor() = 0;     // no preselection
     virtual std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                        const std::string& proposedName,
                                                        const std::vector<FileFilter>& filters) = 0;

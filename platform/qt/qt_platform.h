@@ -9,7 +9,7 @@
 
 // The services of a real desktop: Qt windows and boxes, CUPS printers, xdg-open, images.
 class QtServices : public Services {
-public:
+  public:
     std::unique_ptr<DialogWindow> CreateDialogWindow(const DialogTemplate& tmpl,
                                                      CDialog& owner) override;
     int RunModal(CDialog& dialog) override;
@@ -31,13 +31,13 @@ public:
 // Starts the toolkit (a QApplication), installs QtServices as the process's services and
 // the currency-name provider; undoes both when destroyed.
 class QtPlatform {
-public:
+  public:
     QtPlatform(int& argc, char** argv);
     ~QtPlatform();
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -11,8 +11,8 @@
 #include "platform/qt/qt_platform.h"
 
 class ScriptedServices : public QtServices {
-public:
-    ScriptedServices();   // installs itself as the process's services
+  public:
+    ScriptedServices();            // installs itself as the process's services
     ~ScriptedServices() override;  // and uninstalls itself
 
     // Modal runs: the dialog is created and shown, then the next queued handler acts on it as a
@@ -63,6 +63,6 @@ public:
     std::string ShortDateText(const Date& date) override;
     std::string CurrentDirectory() override;
 
-private:
+  private:
     std::deque<std::function<void(CDialog&)>> modalHandlers_;
 };

@@ -11,11 +11,11 @@ namespace ui {
 
 QWidget* Control(const CDialog& dlg, int id);  // fails the test when there is none
 QWidget* Window(const CDialog& dlg);
-QString Text(const CDialog& dlg, int id);       // as the widget shows it
+QString Text(const CDialog& dlg, int id);              // as the widget shows it
 void Type(CDialog& dlg, int id, const QString& text);  // focus, select all, key clicks
-void Click(CDialog& dlg, int id);                       // focus and mouse click
-void Leave(CDialog& dlg, int id);                       // move the focus to the next control
-void Key(CDialog& dlg, int key);                        // a key press on the focused control
+void Click(CDialog& dlg, int id);                      // focus and mouse click
+void Leave(CDialog& dlg, int id);                      // move the focus to the next control
+void Key(CDialog& dlg, int key);                       // a key press on the focused control
 void ProcessEvents();
 
 }  // namespace ui
