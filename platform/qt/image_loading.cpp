@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -116,12 +117,12 @@ void CopyPixels(QImage image, Bitmap& bitmap) {
     } else {
         image.convertTo(QImage::Format_RGB32);
     }
-    bitmap.pixels.reserve(static_cast<std::size_t>(bitmap.width) * bitmap.height);
+    const std::size_t width = static_cast<std::size_t>(image.width());
+    bitmap.pixels.resize(width * static_cast<std::size_t>(image.height()));
     for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            bitmap.pixels.push_back(line[x] & 0x00FFFFFFu);
-        }
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::transform(line, line + width, bitmap.pixels.begin() + y * width,
+                       [](QRgb rgb) { return rgb & 0x00FFFFFFu; });
     }
 }
 
