@@ -58,8 +58,6 @@ class DialogWindow {
     // Adds an item to the window's context menu (and F1 for the first one); choosing it calls
     // the owner's OnSysCommand with the command id.
     virtual void AddMenuItem(const std::string& text, int command) = 0;
-    // Drawing on the client area outside a paint; the device lives until the callback returns.
-    virtual void Paint(const std::function<void(Device&)>& draw) = 0;
 };
 
 class CDialog {

@@ -439,10 +439,6 @@ void QtDialogWindow::AddMenuItem(const std::string& text, int command) {
     }
 }
 
-void QtDialogWindow::Paint(const std::function<void(Device&)>& /*draw*/) {
-    Invalidate();
-}
-
 QWidget* QtDialogWindow::Widget() const {
     return impl_->frame;
 }

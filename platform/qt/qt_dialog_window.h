@@ -36,9 +36,6 @@ class QtDialogWindow final : public DialogWindow {
     void ShowMaximised() override;
     void Invalidate() override;
     void AddMenuItem(const std::string& text, int command) override;
-    // Asks for a repaint: the owner's OnPaint draws the whole client area again, which covers
-    // whatever the callback would draw, so the callback itself is not kept.
-    void Paint(const std::function<void(Device&)>& draw) override;
 
     QWidget* Widget() const;
 
