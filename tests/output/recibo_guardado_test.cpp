@@ -56,10 +56,13 @@ TEST_F(ReciboGuardadoTest, StoredFieldsLabelsAndAmountsAreGatheredAsTheFormPrint
         {"IDC_EDIT_IMPORTE_3", "(3)"},           {"IDC_EDIT_IMPORTE_4", "abc"},
         {"IDC_EDIT_IMPORTE_6", "-0,5"},
     };
-    ReciboData esperado = Etiquetado();
     for (const auto& [sClave, sValor] : guardados) {
         EscribirValor("Recibos conceptos", sClave, sValor);
     }
+    const ReciboData r = LeerReciboGuardado();
+
+    // The language is the stored one only once the receipt has been gathered.
+    ReciboData esperado = Etiquetado();
     esperado.sDNumero = "N\xBA";
     esperado.sDDomicilio = "";
     esperado.sNumero = "  0042 ";
@@ -76,8 +79,6 @@ TEST_F(ReciboGuardadoTest, StoredFieldsLabelsAndAmountsAreGatheredAsTheFormPrint
     esperado.cuI3 = Importe(-3);
     esperado.cuI6 = Importe(-0.5);
     esperado.cuImporte = Importe(1209.01);
-
-    const ReciboData r = LeerReciboGuardado();
     EXPECT_EQ(r, esperado);
     EXPECT_EQ(r.cuImporte.TextoRecibo(), "1.209,01 EUR");
 }
