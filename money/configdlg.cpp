@@ -50,27 +50,6 @@ constexpr std::array<int, 4> kRellenos = {'#', '*', 'X', ' '};
 constexpr std::array<int, 11> kEtiquetas = {1114, 1115, 1116, 1118, 1112, 1117,
                                             1120, 1119, 1074, 1089, 1121};
 
-// The display patterns of the modes, N standing for the number and '|' for the sign.
-constexpr std::array<const char*, 4> kPatronesPositivos = {"|N", "N|", "| N", "N |"};
-constexpr std::array<const char*, 16> kPatronesNegativos = {
-    "(|N)", "-|N",  "|-N",  "|N-",  "(N|)", "-N|",  "N-|",   "N|-",
-    "-N |", "-| N", "N |-", "| N-", "| -N", "N- |", "(| N)", "(N |)"};
-
-// A mode's caption: its pattern applied to 1.1 with the sign "$".
-std::string MuestraModo(const char* sPatron) {
-    std::string sMuestra;
-    for (const char* p = sPatron; *p != '\0'; ++p) {
-        if (*p == 'N') {
-            sMuestra += "1.1";
-        } else if (*p == '|') {
-            sMuestra += '$';
-        } else {
-            sMuestra += *p;
-        }
-    }
-    return sMuestra;
-}
-
 enum EstiloDecimal { kComaDecimal = 0, kPuntoDecimal = 1 };
 enum SeparadorMiles { kMilesComa = 0, kMilesPunto = 1 };
 
@@ -115,6 +94,11 @@ int EleccionMiles(const std::string& sSeparador) {
 
 std::string SignoEstandar(int nSigno) {
     return std::string{'|', static_cast<char>(64 + nSigno)};
+}
+
+// A mode's caption: its pattern applied to 1.1 with the sign "$".
+std::string MuestraModo(bool bNegativo, int nModo) {
+    return CGlobalCurrency::MuestraModo(bNegativo, nModo, "1.1", "$");
 }
 
 }  // namespace
@@ -204,10 +188,10 @@ bool CConfigDlg::OnInitDialog() {
 // the language table.
 void CConfigDlg::PonerTextos() {
     for (std::size_t i = 0; i < kRadiosPositivo.size(); ++i) {
-        SetDlgItemText(kRadiosPositivo[i], MuestraModo(kPatronesPositivos[i]));
+        SetDlgItemText(kRadiosPositivo[i], MuestraModo(false, static_cast<int>(i)));
     }
     for (std::size_t i = 0; i < kRadiosNegativo.size(); ++i) {
-        SetDlgItemText(kRadiosNegativo[i], MuestraModo(kPatronesNegativos[i]));
+        SetDlgItemText(kRadiosNegativo[i], MuestraModo(true, static_cast<int>(i)));
     }
     for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
         SetDlgItemText(kEtiquetas[i], TextoIdioma1(static_cast<int>(i)));

@@ -112,3 +112,14 @@ std::string CGlobalCurrency::TextoRecibo() const {
     }
     return s.replace(nMarca, 1, SimboloEstandar() ? std::string() : s_sSimbolo);
 }
+
+std::string CGlobalCurrency::MuestraModo(bool bNegativo, std::int32_t nModo,
+                                         const std::string& sNumero, const std::string& sSigno) {
+    const std::string_view patron =
+        bNegativo ? Patron(kPatronesNegativos, nModo) : Patron(kPatronesPositivos, nModo);
+    std::string s;
+    for (const char c : patron) {
+        s += c == '|' ? sSigno : c == 'N' ? sNumero : std::string(1, c);
+    }
+    return s;
+}

@@ -27,6 +27,10 @@ class CGlobalCurrency {
     std::string TextoEnteros() const;
     std::string TextoDecimales() const;
     static std::string AgruparDigitos(std::int64_t n);
+    // A display mode's pattern with a given number text and sign in their places, e.g. the
+    // currency dialog's "($1.1)" for negative mode 0.
+    static std::string MuestraModo(bool bNegativo, std::int32_t nModo, const std::string& sNumero,
+                                   const std::string& sSigno);
 
     // Parsing under the current settings; always succeeds.
     bool AsignarTexto(std::string sTexto);
