@@ -9,6 +9,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -145,17 +146,32 @@ void DescribeDecoded(const QImage& image, Bitmap& bitmap) {
     }
 }
 
+// The format from the file's signature: only these three are read. Asking the decoders
+// instead would load every image plugin installed to let each one look.
+QByteArray FormatOf(const QByteArray& data) {
+    if (data.startsWith("BM")) {
+        return "bmp";
+    }
+    if (data.startsWith("\x89PNG\r\n\x1A\n")) {
+        return "png";
+    }
+    if (data.startsWith("\xFF\xD8")) {
+        return "jpeg";
+    }
+    return {};
+}
+
 BitmapPtr Decode(const QByteArray& data) {
-    QImageReader::setAllocationLimit(kAllocationLimitMb);
+    const QByteArray format = FormatOf(data);
+    if (format.isEmpty()) {
+        return nullptr;
+    }
+    static std::once_flag s_limitSet;
+    std::call_once(s_limitSet, [] { QImageReader::setAllocationLimit(kAllocationLimitMb); });
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    QByteArray format = reader.format();
-    if (format != "bmp" && format != "png" && format != "jpeg") {
-        return nullptr;
-    }
+    QImageReader reader(&buffer, format);
     if (format == "jpeg" && !JpegIsComplete(data)) {
         return nullptr;
     }
