@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "output/imprimirrecibo.h"
+#include "output/precarga_recibo.h"
 #include "output/recibo_guardado.h"
 #include "platform/qt/qt_devices.h"
 #include "platform/qt/qt_platform.h"
@@ -43,6 +44,7 @@ std::unique_ptr<QtPlatform> ArrancarSinVentana(int& argc, char** argv) {
 
 int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
+    const auto imagenes = PrecargarImagenesRecibo();
     const ReciboData recibo = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
     if (!dc || !ImprimirEnDispositivo(recibo, *dc)) {
@@ -54,6 +56,7 @@ int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
 
 int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
+    const auto imagenes = PrecargarImagenesRecibo();
     const std::unique_ptr<PrintDevice> dc = CreatePrinterDevice(sImpresora);
     if (!dc) {
         if (sImpresora.empty()) {

@@ -1,5 +1,8 @@
 // Amounts drawn as rows of glyph cells copied from the glyph sheet (bitmap 147): one cell of
 // 22 x 39 pixels per character, the standard currency signs in row 8.
+#include "money/glyphs.h"
+
+#include <mutex>
 #include <string>
 
 #include "money/globalcurrency.h"
@@ -19,17 +22,6 @@ constexpr int kFilaSignos = 8;
 constexpr char kMarcaSigno = '|';
 constexpr char kSinSigno = 'h';  // "|h": no sign at all
 constexpr std::size_t kCeldasImporte = 17;
-
-// The sheet is a constant resource of the program: it is decoded at the first cell drawn and
-// kept, instead of being loaded again for each of the 17 cells of every amount.
-BitmapPtr HojaGlifos() {
-    static BitmapPtr s_hoja;
-    if (!s_hoja) {
-        Palette paleta;
-        CargarBitmapYPaleta(kIdHojaGlifos, s_hoja, paleta);
-    }
-    return s_hoja;
-}
 
 // The cell in column nColumna of row nFila; a cell outside the sheet (a sign letter beyond the
 // table) draws nothing.
@@ -63,6 +55,17 @@ std::string SustituirMarcas(const std::string& sPatron, const std::string& sSimb
 }
 
 }  // namespace
+
+BitmapPtr HojaGlifos() {
+    static std::mutex s_mutex;
+    static BitmapPtr s_hoja;
+    const std::lock_guard lock(s_mutex);
+    if (!s_hoja) {
+        Palette paleta;
+        CargarBitmapYPaleta(kIdHojaGlifos, s_hoja, paleta);
+    }
+    return s_hoja;
+}
 
 void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char c) {
     if (c != kMarcaSigno) {

@@ -1,6 +1,7 @@
 #include "output/logo_recibo.h"
 
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
 #include "platform/services.h"
@@ -29,8 +30,10 @@ bool Firmar(const std::string& sRuta, FirmaFichero& firma) {
 }  // namespace
 
 BitmapPtr CargarLogo(const std::string& sRuta) {
+    static std::mutex s_mutex;
     static FirmaFichero s_firma;
     static BitmapPtr s_logo;
+    const std::lock_guard lock(s_mutex);
     FirmaFichero firma;
     if (!Firmar(sRuta, firma)) {
         return nullptr;

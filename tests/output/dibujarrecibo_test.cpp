@@ -3,11 +3,13 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "money/globalcurrency.h"
+#include "output/precarga_recibo.h"
 #include "settings/ficherostxt.h"
 #include "tests/output/entorno_salida.h"
 
@@ -278,6 +280,41 @@ TEST_F(LogoTest, UnloadableLogoDrawsNothingAndSaysNothing) {
         EXPECT_TRUE(Logo(sRuta).empty()) << sRuta;
     }
     EXPECT_TRUE(m_servicios.messages.empty());
+}
+
+// Services that count the logo files decoded, from whatever thread asks.
+class ServiciosQueCuentan : public ScriptedServices {
+  public:
+    std::atomic<int> logosLeidos{0};
+    BitmapPtr LoadImageFile(const std::string& sRuta) override {
+        ++logosLeidos;
+        return ScriptedServices::LoadImageFile(sRuta);
+    }
+};
+
+// A logo decoded ahead is the one drawn, and it is decoded once, whether the drawing comes
+// after the decoding or while it is still running.
+TEST_F(LogoTest, LogoDecodedAheadIsDrawnWithoutDecodingItAgain) {
+    const std::vector<std::string> esperada = {
+        "bitblt [70,50,220,150] from [0,0,150,100] of 150x100"};
+    for (const bool bEsperar : {true, false}) {
+        ServiciosQueCuentan servicios;
+        EscribirValor("Recibo", "FileLogo",
+                      Guardar(150, 100, bEsperar ? "antes.png" : "a-la-vez.png"));
+        std::vector<RecordedCall> copias;
+        {
+            const auto precarga = PrecargarImagenesRecibo();
+            ASSERT_TRUE(precarga.valid());
+            if (bEsperar) {
+                precarga.wait();
+                EXPECT_EQ(servicios.logosLeidos, 1);
+            }
+            copias = Dibujado().CallsOf(CallKind::BitBlt);
+        }
+        EXPECT_EQ(servicios.logosLeidos, 1) << bEsperar;
+        std::erase_if(copias, [](const RecordedCall& c) { return c.bitmapWidth != 150; });
+        EXPECT_EQ(Descritas(copias), esperada) << bEsperar;
+    }
 }
 
 }  // namespace

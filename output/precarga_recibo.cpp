@@ -1,0 +1,24 @@
+#include "output/precarga_recibo.h"
+
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include "money/glyphs.h"
+#include "output/disposicion_recibo.h"
+#include "output/logo_recibo.h"
+#include "settings/ficherostxt.h"
+
+std::future<void> PrecargarImagenesRecibo() {
+    std::string sRutaLogo = LeerValor(disposicion::kSeccionRecibo, disposicion::kClaveLogo, "");
+    try {
+        return std::async(std::launch::async, [sRutaLogo = std::move(sRutaLogo)] {
+            HojaGlifos();
+            if (!sRutaLogo.empty()) {
+                CargarLogo(sRutaLogo);
+            }
+        });
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
