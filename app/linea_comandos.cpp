@@ -39,7 +39,7 @@ std::unique_ptr<QtPlatform> ArrancarSinVentana(int& argc, char** argv) {
     const bool bSinPantalla =
         std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr;
     setenv("QT_QPA_PLATFORM", "offscreen", bSinPantalla ? 1 : 0);
-    return std::make_unique<QtPlatform>(argc, argv);
+    return std::make_unique<QtPlatform>(argc, argv, QtPlatform::Use::kHeadless);
 }
 
 int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {

@@ -25,9 +25,12 @@ struct QtPlatform::Impl {
     Impl(int& argc, char** argv) : application(argc, argv) {}
 };
 
-QtPlatform::QtPlatform(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
+QtPlatform::QtPlatform(int& argc, char** argv, Use use)
+    : impl_(std::make_unique<Impl>(argc, argv)) {
     QApplication::setApplicationName(QStringLiteral("Brixamo"));
-    QApplication::setWindowIcon(AppIcon());
+    if (use == Use::kWindows) {
+        QApplication::setWindowIcon(AppIcon());
+    }
     SetServicios(&impl_->services);
     CGlobalCurrency::SetProveedorNombreMoneda(NombreMonedaDelSistema);
 }

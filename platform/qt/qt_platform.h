@@ -32,7 +32,10 @@ class QtServices : public Services {
 // the currency-name provider; undoes both when destroyed.
 class QtPlatform {
   public:
-    QtPlatform(int& argc, char** argv);
+    // Headless runs show no window, so the window icon is not even loaded.
+    enum class Use { kWindows, kHeadless };
+
+    QtPlatform(int& argc, char** argv, Use use = Use::kWindows);
     ~QtPlatform();
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
