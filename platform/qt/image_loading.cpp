@@ -108,23 +108,40 @@ bool JpegIsComplete(const QByteArray& data) {
     return lastScan >= 0 && data.lastIndexOf(QByteArrayView("\xFF\xD9", 2)) > lastScan;
 }
 
-// The pixels, opaque: a picture with transparency is laid on white paper.
+// Every row of the image through one conversion of its pixels into the bitmap's 0x00RRGGBB.
+template <typename Pixel, typename Convert>
+void CopyRows(const QImage& image, Bitmap& bitmap, Convert convert) {
+    const std::size_t width = static_cast<std::size_t>(image.width());
+    bitmap.pixels.resize(width * static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const Pixel*>(image.constScanLine(y));
+        std::transform(line, line + width, bitmap.pixels.begin() + y * width, convert);
+    }
+}
+
+// The pixels, opaque: a picture with transparency is laid on white paper. The decoded image is
+// converted where it lies, and an image with a colour table (the glyph sheet) is read a byte
+// per pixel through its table, so no full-colour copy of it is made on the way.
 void CopyPixels(QImage image, Bitmap& bitmap) {
+    if (image.colorCount() > 0 && !image.hasAlphaChannel()) {
+        image.convertTo(QImage::Format_Indexed8);
+        std::vector<std::uint32_t> table;
+        for (QRgb colour : image.colorTable()) {
+            table.push_back(colour & 0x00FFFFFFu);
+        }
+        table.resize(256, 0);
+        CopyRows<uchar>(image, bitmap, [&table](uchar index) { return table[index]; });
+        return;
+    }
     if (image.hasAlphaChannel()) {
         QImage flat(image.size(), QImage::Format_RGB32);
         flat.fill(Qt::white);
         QPainter(&flat).drawImage(0, 0, image);
-        image = flat;
+        image = std::move(flat);
     } else {
         image.convertTo(QImage::Format_RGB32);
     }
-    const std::size_t width = static_cast<std::size_t>(image.width());
-    bitmap.pixels.resize(width * static_cast<std::size_t>(image.height()));
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        std::transform(line, line + width, bitmap.pixels.begin() + y * width,
-                       [](QRgb rgb) { return rgb & 0x00FFFFFFu; });
-    }
+    CopyRows<QRgb>(image, bitmap, [](QRgb rgb) { return rgb & 0x00FFFFFFu; });
 }
 
 // Depth and colour count of a PNG or JPEG, from what the decoder made of it.
@@ -201,7 +218,7 @@ BitmapPtr Decode(const QByteArray& data) {
     } else {
         DescribeDecoded(image, *bitmap);
     }
-    CopyPixels(image, *bitmap);
+    CopyPixels(std::move(image), *bitmap);
     return bitmap;
 }
 

@@ -113,6 +113,20 @@ TEST_F(ImageLoading, PngAndJpegAreOpaque) {
                             [](std::uint32_t pixel) { return pixel <= 0xFFFFFFu; }));
 }
 
+// Deep and palette PNGs give the same 0x00RRGGBB pixels as the colours drawn into them.
+TEST_F(ImageLoading, DeepAndPalettePngsKeepTheirColours) {
+    QImage deep(3, 2, QImage::Format_RGBX64);
+    deep.fill(QColor(10, 20, 30));
+    deep.setPixelColor(2, 1, QColor(200, 100, 0));
+    QImage palette = deep.convertToFormat(QImage::Format_Indexed8);
+    const Colours expected = {0x0A141E, 0x0A141E, 0x0A141E, 0x0A141E, 0x0A141E, 0xC86400};
+    for (const QImage& image : {deep, palette}) {
+        BitmapPtr b = LoadBitmapFromFile(Write("logo.png", Encoded(image, "PNG")));
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->pixels, expected) << image.format();
+    }
+}
+
 TEST_F(ImageLoading, BadFilesLoadAsNothing) {
     QImage picture(200, 200, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
