@@ -11,7 +11,7 @@
 class QPrinter;
 
 class PainterDevice : public PrintDevice {
-public:
+  public:
     // Draws with an active painter on a surface of the given size in pixels and millimetres.
     PainterDevice(QPainter& painter, QSize pixels, QSizeF millimetres);
     ~PainterDevice() override;
@@ -35,11 +35,11 @@ public:
     int EndPage() override;
     int EndDoc() override;
 
-protected:
+  protected:
     PainterDevice();  // for devices that open their painter at StartDoc
     void Attach(QPainter& painter, QSize pixels, QSizeF millimetres);
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };
