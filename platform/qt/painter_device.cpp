@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QPaintDevice>
+#include <QRawFont>
 #include <QString>
 #include <QVector>
 #include <algorithm>
@@ -74,16 +75,26 @@ double CellOf(const QFont& font, QPaintDevice* device) {
 
 // The pixel size whose ascent + descent comes closest to the wanted cell, the smaller one on a
 // tie, found from the face's proportions and corrected by measuring the neighbours (hinting may
-// round the metrics). Each size measured costs a font engine, so the search walks from the
-// estimate towards the wanted cell and stops where the error grows: the cell never shrinks as
-// the size grows.
+// round the metrics). The search walks from the estimate towards the wanted cell and stops where
+// the error grows: the cell never shrinks as the size grows. The sizes tried are measured on
+// copies of one font engine at other sizes, which give the same metrics as fonts resolved for
+// those sizes without matching the face through fontconfig again for each.
 int PixelSizeForCell(const QFont& base, int cellPixels, QPaintDevice* device) {
     QFont font = base;
-    auto cellAt = [&font, device](int size) {
-        font.setPixelSize(size);
-        return CellOf(font, device);
+    font.setPixelSize(1000);
+    QRawFont face = QRawFont::fromFont(font);
+    auto cellAt = [&](int size) {
+        if (!face.isValid()) {
+            font.setPixelSize(size);
+            return CellOf(font, device);
+        }
+        face.setPixelSize(size);
+        return face.ascent() + face.descent();
     };
     const double cellPerPixel = cellAt(1000) / 1000.0;
+    if (cellPerPixel <= 0) {
+        return std::max(1, cellPixels);
+    }
     const int estimate = std::max(1, static_cast<int>(std::lround(cellPixels / cellPerPixel)));
     const int lowest = std::max(1, estimate - 2), highest = estimate + 2;
     const double shortfall = cellPixels - cellAt(estimate);
