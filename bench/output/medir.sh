@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Receipt output:
-#  1. "brixamo --pdf" as a whole process: wall time and peak memory (/usr/bin/time -v), median
+#  1. "brixamo --pdf" as a whole process: wall time and peak memory (/usr/bin/time -v), medians
 #     of several runs;
 #  2. one preview repaint at 96 dpi on an image (bench_repintado), median;
 #  3. side by side, the same receipt as a document converted to PDF by LibreOffice Writer
-#     headless, and the ratio of the two wall times.
+#     headless, and the ratio of the two wall times. The runs of the two programs alternate, so
+#     that both meet the same moments of a machine whose speed drifts.
 # LibreOffice Writer (libreoffice-writer-nogui), GNU time and ImageMagick (for the logo) are
 # installed here when missing, for these measurements only; the program and its tests never
 # need LibreOffice.
@@ -70,35 +71,7 @@ convert -size 300x600 gradient:navy-orange "$logo"
     printf '\0'
 } >"$BRIXAMO_HOME/tarvel.inf"
 
-median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
-# GNU time gives the wall time in hundredths of a second only, too coarse for a 50 ms run: the
-# wall time is taken around it in nanoseconds, the peak memory from its report.
-timed() {
-    local start out
-    start=$(date +%s%N)
-    out=$(/usr/bin/time -v "$@" 2>&1 >/dev/null)
-    echo "wall $((($(date +%s%N) - start) / 1000))"
-    echo "$out"
-}
-wall_ms() { awk '/^wall / {printf "%.1f\n", $2 / 1000}'; }
-rss_mb() { awk -F': ' '/Maximum resident set size/ {print $2/1024}'; }
-
-# 1. brixamo --pdf
-"$brixamo" --pdf "$work/recibo.pdf" 2>/dev/null # warm the file cache
-walls=() rss=()
-for _ in $(seq "$runs"); do
-    out=$(timed "$brixamo" --pdf "$work/recibo.pdf")
-    walls+=("$(wall_ms <<<"$out")")
-    rss+=("$(rss_mb <<<"$out")")
-done
-ours=$(printf '%s\n' "${walls[@]}" | median)
-printf 'brixamo --pdf       wall %7.1f ms   peak RSS %5.1f MB   (median of %d; targets < 120 ms, < 60 MB)\n' \
-    "$ours" "$(printf '%s\n' "${rss[@]}" | median)" "$runs"
-
-# 2. one preview repaint
-"$repintado" 300 2>/dev/null | sed 's/^/bench_repintado     /'
-
-# 3. LibreOffice Writer converting a document with the same texts to PDF.
+# The same texts as a document for LibreOffice Writer to convert to PDF.
 {
     echo '<html><head><meta charset="utf-8"><title>Imprimiento Recibo</title></head><body>'
     echo '<table border="1" style="width:193.9mm; font-family:Liberation Serif">'
@@ -111,17 +84,47 @@ printf 'brixamo --pdf       wall %7.1f ms   peak RSS %5.1f MB   (median of %d; t
     echo '<tr><td>pagador<br>Maria Lopez Varela<br>Piso 3 B</td><td colspan="2">cobrador<br>Administracion Norte<br>Rua do Principe 3</td></tr>'
     echo "</table><img src=\"$logo\" width=\"113\"><p>Comunidad de propietarios</p></body></html>"
 } >"$work/recibo.html"
-lo_profile="-env:UserInstallation=file://$work/lo-profile"
-soffice "$lo_profile" --headless --convert-to pdf:writer_pdf_Export --outdir "$work/lo" \
-    "$work/recibo.html" >/dev/null 2>&1 # first run creates the profile
-lo_runs=$(((runs + 1) / 2))
-walls=()
-for _ in $(seq "$lo_runs"); do
-    out=$(timed soffice "$lo_profile" --headless --convert-to pdf:writer_pdf_Export \
-        --outdir "$work/lo" "$work/recibo.html")
-    walls+=("$(wall_ms <<<"$out")")
-done
-theirs=$(printf '%s\n' "${walls[@]}" | median)
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+# Wall time of one run in ms, read by the shell itself before and after it: no helper process
+# (date, GNU time) is started inside the measured time.
+wall_ms() {
+    local start=${EPOCHREALTIME/[.,]/}
+    "$@" >/dev/null 2>&1
+    local end=${EPOCHREALTIME/[.,]/}
+    awk -v us=$((end - start)) 'BEGIN {printf "%.1f\n", us / 1000}'
+}
+rss_mb() {
+    /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ {print $2/1024}'
+}
+
+# The preview repaint first, before LibreOffice has run on the machine.
+repaint=$("$repintado" 300 2>/dev/null)
+
+brixamo_pdf=("$brixamo" --pdf "$work/recibo.pdf")
+soffice_pdf=(soffice "-env:UserInstallation=file://$work/lo-profile" --headless
+    --convert-to pdf:writer_pdf_Export --outdir "$work/lo" "$work/recibo.html")
+# One run of each first: file cache, and LibreOffice's profile.
+"${brixamo_pdf[@]}" >/dev/null 2>&1
+"${soffice_pdf[@]}" >/dev/null 2>&1
 [ -s "$work/lo/recibo.pdf" ] || echo "warning: LibreOffice wrote no PDF"
-printf 'LibreOffice Writer  wall %7.1f ms   (median of %d, warm profile)\n' "$theirs" "$lo_runs"
-awk -v a="$theirs" -v b="$ours" 'BEGIN {printf "ratio               brixamo --pdf is %.1fx faster (target >= 30x)\n", a / b}'
+
+# The two programs alternating: two runs of ours for each run of LibreOffice.
+ours=() theirs=() rss=()
+for i in $(seq "$runs"); do
+    ours+=("$(wall_ms "${brixamo_pdf[@]}")")
+    if [ $((i % 2)) -eq 1 ]; then
+        theirs+=("$(wall_ms "${soffice_pdf[@]}")")
+    fi
+done
+for _ in 1 2 3; do
+    rss+=("$(rss_mb "${brixamo_pdf[@]}")")
+done
+ours_ms=$(printf '%s\n' "${ours[@]}" | median)
+theirs_ms=$(printf '%s\n' "${theirs[@]}" | median)
+printf 'brixamo --pdf       wall %7.1f ms   peak RSS %5.1f MB   (median of %d; targets < 120 ms, < 60 MB)\n' \
+    "$ours_ms" "$(printf '%s\n' "${rss[@]}" | median)" "${#ours[@]}"
+
+echo "bench_repintado     $repaint"
+printf 'LibreOffice Writer  wall %7.1f ms   (median of %d, warm profile)\n' "$theirs_ms" "${#theirs[@]}"
+awk -v a="$theirs_ms" -v b="$ours_ms" 'BEGIN {printf "ratio               brixamo --pdf is %.1fx faster (target >= 30x)\n", a / b}'
