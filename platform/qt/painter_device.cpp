@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QRawFont>
 #include <QString>
 #include <QVector>
@@ -33,6 +34,10 @@ constexpr int kDefaultCellPixels = 16;
 // are an eighth of the pitch wide, never thinner than one device pixel.
 constexpr double kHatchPitch = 20.0;
 constexpr double kHatchLineWidth = kHatchPitch / 8.0;
+
+// A hatch whose lines reach over more pixels than this (16 MB of picture) is drawn line by line
+// each time.
+constexpr qint64 kMaxHatchPicturePixels = 4 * 1024 * 1024;
 
 // Device coordinates are kept within this distance of the origin, far beyond any surface, so
 // absurd logical coordinates cannot overflow.
@@ -220,6 +225,67 @@ class CopyCache {
     std::map<Key, QImage> copies_;
 };
 
+// A 45-degree cross-hatch of lines anchored at the device origin, clipped to the area; the
+// gaps are filled with the background colour when it is opaque.
+struct Hatch {
+    QSize surface;
+    QRect area;
+    double pitch = 0;
+    double width = 0;
+    QColor colour;
+    bool opaque = false;
+
+    friend bool operator==(const Hatch&, const Hatch&) = default;
+
+    void Draw(QPainter& painter) const {
+        if (opaque) {
+            painter.fillRect(area, kBackground);
+        }
+        painter.setPen(width < 1.0 ? QPen(colour, 0)
+                                   : QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+        painter.setClipRect(area, Qt::IntersectClip);
+        QRectF bounds = QRectF(area).adjusted(-width, -width, width, width);
+        QVector<QLineF> lines;
+        // Lines x - y = k * pitch (falling to the right) and x + y = k * pitch (rising).
+        double first = std::floor((bounds.left() - bounds.bottom()) / pitch) * pitch;
+        for (double k = first; k <= bounds.right() - bounds.top(); k += pitch) {
+            lines.append(
+                QLineF(bounds.top() + k, bounds.top(), bounds.bottom() + k, bounds.bottom()));
+        }
+        first = std::floor((bounds.left() + bounds.top()) / pitch) * pitch;
+        for (double k = first; k <= bounds.right() + bounds.bottom(); k += pitch) {
+            lines.append(
+                QLineF(k - bounds.top(), bounds.top(), k - bounds.bottom(), bounds.bottom()));
+        }
+        painter.drawLines(lines);
+    }
+};
+
+// The part of the surface a hatch's lines reach: from the origin to past the area's far corner
+// by the area's height, the run of a 45-degree line across it.
+QSize HatchReach(const Hatch& hatch) {
+    const int margin = static_cast<int>(std::ceil(2 * hatch.width)) + 2;
+    return hatch.surface.boundedTo(
+        QSize(hatch.area.right() + hatch.area.height() + margin, hatch.area.bottom() + margin));
+}
+
+// The hatch drawn on a transparent picture of the part of the surface its lines reach, with
+// the lines at the very coordinates they have on the surface: the surface's edges cut them in
+// the same places, so the picture holds the pixels the lines give there. The last one made is
+// kept.
+const QImage& HatchPicture(const Hatch& hatch) {
+    thread_local Hatch t_hatch;
+    thread_local QImage t_picture;
+    if (t_picture.isNull() || !(t_hatch == hatch)) {
+        t_picture = QImage(HatchReach(hatch), QImage::Format_ARGB32_Premultiplied);
+        t_picture.fill(Qt::transparent);
+        QPainter painter(&t_picture);
+        hatch.Draw(painter);
+        t_hatch = hatch;
+    }
+    return t_picture;
+}
+
 }  // namespace
 
 struct PainterDevice::State {
@@ -275,32 +341,29 @@ struct PainterDevice::State {
                      double degrees) const;
 };
 
-// A 45-degree cross-hatch anchored at the device origin, clipped to the area; the gaps are
-// filled with the background colour in the opaque mode only.
+// A raster surface without scaling takes a hatch as a picture of it, drawn once and kept while
+// the same hatch is asked for again: the preview repaints the same hatched frame at every paint,
+// and its lines cost more than all the rest of the receipt. Other surfaces (documents, scaled
+// windows) get the lines themselves.
 void PainterDevice::State::FillHatch(const QRect& area) const {
     if (area.isEmpty()) {
         return;
     }
-    if (bkMode == OPAQUE) {
-        painter->fillRect(area, kBackground);
+    const Hatch hatch{.surface = pixels,
+                      .area = area,
+                      .pitch = std::max(2.0, kHatchPitch * std::abs(ScaleX())),
+                      .width = kHatchLineWidth * std::abs(ScaleX()),
+                      .colour = ToQColor(brush.color),
+                      .opaque = bkMode == OPAQUE};
+    const bool keepsPictures = painter->paintEngine()->type() == QPaintEngine::Raster &&
+                               painter->deviceTransform().isIdentity() &&
+                               QRect(QPoint(0, 0), pixels).contains(area);
+    const QSize reach = HatchReach(hatch);
+    if (keepsPictures && qint64(reach.width()) * reach.height() <= kMaxHatchPicturePixels) {
+        painter->drawImage(area, HatchPicture(hatch), area);
+    } else {
+        hatch.Draw(*painter);
     }
-    double pitch = std::max(2.0, kHatchPitch * std::abs(ScaleX()));
-    double width = kHatchLineWidth * std::abs(ScaleX());
-    painter->setPen(width < 1.0 ? QPen(ToQColor(brush.color), 0)
-                                : QPen(ToQColor(brush.color), width, Qt::SolidLine, Qt::FlatCap));
-    painter->setClipRect(area, Qt::IntersectClip);
-    QRectF bounds = QRectF(area).adjusted(-width, -width, width, width);
-    QVector<QLineF> lines;
-    // Lines x - y = k * pitch (falling to the right) and x + y = k * pitch (rising).
-    double first = std::floor((bounds.left() - bounds.bottom()) / pitch) * pitch;
-    for (double k = first; k <= bounds.right() - bounds.top(); k += pitch) {
-        lines.append(QLineF(bounds.top() + k, bounds.top(), bounds.bottom() + k, bounds.bottom()));
-    }
-    first = std::floor((bounds.left() + bounds.top()) / pitch) * pitch;
-    for (double k = first; k <= bounds.right() + bounds.bottom(); k += pitch) {
-        lines.append(QLineF(k - bounds.top(), bounds.top(), k - bounds.bottom(), bounds.bottom()));
-    }
-    painter->drawLines(lines);
 }
 
 // One line of text whose character cell starts at the given device point and runs at the given

@@ -2,13 +2,18 @@
 
 #include <cmath>
 
-ImageSurface::ImageSurface(int widthMm, int heightMm, double pixelsPerMm, QColor background)
+ImageSurface::ImageSurface(int widthMm, int heightMm, double pixelsPerMm, QColor background,
+                           Path path)
     : pixelsPerMm_(pixelsPerMm),
       background_(background),
       image_(int(std::lround(widthMm * pixelsPerMm)), int(std::lround(heightMm * pixelsPerMm)),
              QImage::Format_RGB32) {
     image_.fill(background);
-    painter_.begin(&image_);
+    if (path == Path::kPlayedBack) {
+        painter_.begin(&picture_);
+    } else {
+        painter_.begin(&image_);
+    }
     device_ = std::make_unique<PainterDevice>(painter_, image_.size(), QSizeF(widthMm, heightMm));
     device_->SetMapModeAnisotropic();
     device_->SetWindowExt(widthMm * 10, heightMm * 10);
@@ -19,7 +24,11 @@ ImageSurface::~ImageSurface() = default;
 
 const QImage& ImageSurface::image() {
     if (painter_.isActive()) {
+        const bool playBack = painter_.device() == &picture_;
         painter_.end();
+        if (playBack) {
+            QPainter(&image_).drawPicture(0, 0, picture_);
+        }
     }
     return image_;
 }

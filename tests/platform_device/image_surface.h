@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QRect>
 #include <memory>
 
@@ -15,8 +16,13 @@ Bitmap GlyphCell();
 
 class ImageSurface {
   public:
+    // How the drawing reaches the image: painted on it, or recorded as a QPicture (which keeps
+    // lines as lines) and played back on it when the image is asked for.
+    enum class Path { kDirect, kPlayedBack };
+
     // pixelsPerMm is the resolution; the surface is widthMm x heightMm.
-    ImageSurface(int widthMm, int heightMm, double pixelsPerMm, QColor background = Qt::white);
+    ImageSurface(int widthMm, int heightMm, double pixelsPerMm, QColor background = Qt::white,
+                 Path path = Path::kDirect);
     ~ImageSurface();
 
     PainterDevice& device() { return *device_; }
@@ -37,6 +43,7 @@ class ImageSurface {
     double pixelsPerMm_;
     QColor background_;
     QImage image_;
+    QPicture picture_;
     QPainter painter_;
     std::unique_ptr<PainterDevice> device_;
 };

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "image_surface.h"
@@ -116,6 +118,38 @@ TEST(Hatch, CrossHatchAtFortyFiveDegreesAndItsGaps) {
             }
         }
         EXPECT_GT(checked, 100);
+    }
+}
+
+// An image surface keeps the hatch it drew as a picture and draws that again; a recorded
+// drawing keeps the lines, which a screen shows one pixel wide. Both give the same pixels,
+// whatever hatch came before.
+TEST(Hatch, KeptPictureHasThePixelsOfTheLines) {
+    const std::tuple<Rect, int, COLORREF> hatches[] = {
+        {{130, 170, 870, 610}, TRANSPARENT, RGB(200, 255, 255)},
+        {{130, 170, 870, 610}, TRANSPARENT, RGB(255, 0, 0)},
+        {{130, 170, 870, 610}, OPAQUE, RGB(255, 0, 0)},
+        {{20, 500, 990, 980}, OPAQUE, RGB(255, 0, 0)},
+        {{130, 170, 870, 610}, TRANSPARENT, RGB(200, 255, 255)},
+    };
+    for (const auto& [box, mode, colour] : hatches) {
+        SCOPED_TRACE(testing::Message() << box.left << " " << mode << " " << colour);
+        QImage images[2];
+        for (const auto path : {ImageSurface::Path::kDirect, ImageSurface::Path::kPlayedBack}) {
+            ImageSurface surface(100, 100, 96 / 25.4, kYellow, path);
+            surface.device().SetBkMode(mode);
+            surface.device().SelectBrush({BrushStyle::DiagonalCrossHatch, colour});
+            surface.device().Rectangle(box.left, box.top, box.right, box.bottom);
+            images[path == ImageSurface::Path::kPlayedBack] = surface.image();
+        }
+        EXPECT_EQ(images[0], images[1]);
+        const QColor ink(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+        const int middle = static_cast<int>(std::lround((box.top + box.bottom) / 2 * 96 / 254.0));
+        int inked = 0;
+        for (int x = 0; x < images[0].width(); ++x) {
+            inked += images[0].pixelColor(x, middle) == ink ? 1 : 0;
+        }
+        EXPECT_GT(inked, 20);
     }
 }
 
