@@ -6,6 +6,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QRawFont>
+#include <QStaticText>
 #include <QString>
 #include <QVector>
 #include <algorithm>
@@ -13,7 +14,9 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/qt/text_1252.h"
@@ -56,9 +59,52 @@ QColor ToQColor(COLORREF color) {
 
 // A font resolved for a device: the QFont and its measured cell.
 struct ResolvedFont {
+    ResolvedFont(const QFont& resolved, const QFontMetricsF& metrics)
+        : font(resolved), ascent(metrics.ascent()), cellHeight(ascent + metrics.descent()) {}
+
     QFont font;
     double ascent = 0;
     double cellHeight = 0;
+
+    // The width of a line of text in this font.
+    double Advance(const QString& text, const QPaintDevice* device) const {
+        Line& line = Kept(text);
+        if (!line.advance) {
+            line.advance = QFontMetricsF(font, device).horizontalAdvance(text);
+        }
+        return *line.advance;
+    }
+
+    // The line of text laid out in this font, ready to be drawn on an unscaled surface.
+    const QStaticText& LaidOut(const QString& text) const {
+        Line& line = Kept(text);
+        if (!line.laidOut) {
+            line.laidOut.emplace(text);
+            line.laidOut->setTextFormat(Qt::PlainText);
+            line.laidOut->prepare(QTransform(), font);
+        }
+        return *line.laidOut;
+    }
+
+  private:
+    // What is kept of each line of text measured or drawn in this font: every repaint draws the
+    // same texts, and measuring or drawing one lays it out again each time.
+    struct Line {
+        std::optional<double> advance;
+        std::optional<QStaticText> laidOut;
+    };
+
+    // Far more than the texts of a receipt; a form edited for a long while starts afresh.
+    static constexpr std::size_t kMaxLines = 1024;
+
+    Line& Kept(const QString& text) const {
+        if (lines_.size() >= kMaxLines && !lines_.contains(text)) {
+            lines_.clear();
+        }
+        return lines_[text];
+    }
+
+    mutable std::unordered_map<QString, Line> lines_;
 };
 
 QFont BaseFont(const std::string& face) {
@@ -137,11 +183,7 @@ const ResolvedFont& ResolveFont(const std::string& face, int cellPixels, QPaintD
     if (found == resolved.end()) {
         QFont font = BaseFont(face);
         font.setPixelSize(PixelSizeForCell(font, cellPixels, device));
-        QFontMetricsF metrics(font, device);
-        found = resolved
-                    .emplace(key, ResolvedFont{font, metrics.ascent(),
-                                               metrics.ascent() + metrics.descent()})
-                    .first;
+        found = resolved.try_emplace(key, font, QFontMetricsF(font, device)).first;
     }
     return found->second;
 }
@@ -224,6 +266,14 @@ class CopyCache {
     using Key = std::tuple<const Bitmap*, int, int, int, int>;
     std::map<Key, QImage> copies_;
 };
+
+// A raster surface drawn without scaling (an image, a window at one device pixel per pixel):
+// what was drawn on it can be kept as pixels and drawn again with the same result. Documents
+// keep vectors instead.
+bool UnscaledRaster(const QPainter& painter) {
+    return painter.paintEngine()->type() == QPaintEngine::Raster &&
+           painter.deviceTransform().isIdentity();
+}
 
 // A 45-degree cross-hatch of lines anchored at the device origin, clipped to the area; the
 // gaps are filled with the background colour when it is opaque.
@@ -355,9 +405,8 @@ void PainterDevice::State::FillHatch(const QRect& area) const {
                       .width = kHatchLineWidth * std::abs(ScaleX()),
                       .colour = ToQColor(brush.color),
                       .opaque = bkMode == OPAQUE};
-    const bool keepsPictures = painter->paintEngine()->type() == QPaintEngine::Raster &&
-                               painter->deviceTransform().isIdentity() &&
-                               QRect(QPoint(0, 0), pixels).contains(area);
+    const bool keepsPictures =
+        UnscaledRaster(*painter) && QRect(QPoint(0, 0), pixels).contains(area);
     const QSize reach = HatchReach(hatch);
     if (keepsPictures && qint64(reach.width()) * reach.height() <= kMaxHatchPicturePixels) {
         painter->drawImage(area, HatchPicture(hatch), area);
@@ -378,10 +427,14 @@ void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& fon
         cellTopLeft = QPointF(0, 0);
     }
     if (bkMode == OPAQUE) {
-        double advance = QFontMetricsF(font.font, painter->device()).horizontalAdvance(line);
+        double advance = font.Advance(line, painter->device());
         painter->fillRect(QRectF(cellTopLeft, QSizeF(advance, font.cellHeight)), kBackground);
     }
-    painter->drawText(cellTopLeft + QPointF(0, font.ascent), line);
+    if (!rotated && UnscaledRaster(*painter)) {
+        painter->drawStaticText(cellTopLeft, font.LaidOut(line));
+    } else {
+        painter->drawText(cellTopLeft + QPointF(0, font.ascent), line);
+    }
     if (rotated) {
         painter->restore();
     }
@@ -495,7 +548,6 @@ void PainterDevice::Rectangle(int left, int top, int right, int bottom) {
 // top (or at the bottom, or centred, for a single line), aligned left, centred or right.
 void PainterDevice::State::DrawLines(const QString& text, const ResolvedFont& font,
                                      const QRectF& box, unsigned format) const {
-    QFontMetricsF metrics(font.font, painter->device());
     double top = box.top();
     if (format & DT_SINGLELINE) {
         if (format & DT_BOTTOM) {
@@ -505,7 +557,7 @@ void PainterDevice::State::DrawLines(const QString& text, const ResolvedFont& fo
         }
     }
     for (const QString& line : LinesOf(text, format)) {
-        double advance = metrics.horizontalAdvance(line);
+        double advance = font.Advance(line, painter->device());
         double x = box.left();
         if (format & DT_CENTER) {
             x = box.center().x() - advance / 2.0;
