@@ -393,8 +393,8 @@ struct PainterDevice::State {
 
 // A raster surface without scaling takes a hatch as a picture of it, drawn once and kept while
 // the same hatch is asked for again: the preview repaints the same hatched frame at every paint,
-// and its lines cost more than all the rest of the receipt. Other surfaces (documents, scaled
-// windows) get the lines themselves.
+// and its lines were a quarter of a repaint. Other surfaces (documents, scaled windows) get the
+// lines themselves.
 void PainterDevice::State::FillHatch(const QRect& area) const {
     if (area.isEmpty()) {
         return;
