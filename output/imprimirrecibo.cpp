@@ -3,13 +3,17 @@
 
 #include "platform/services.h"
 
+void ImprimirPagina(const ReciboData& recibo, PrintDevice& dc) {
+    dc.StartPage();
+    recibo.DibujarRecibo(dc);
+    dc.EndPage();
+}
+
 bool ImprimirEnDispositivo(const ReciboData& recibo, PrintDevice& dc) {
     if (dc.StartDoc(kNombreDocumento) <= 0) {
         return false;
     }
-    dc.StartPage();
-    recibo.DibujarRecibo(dc);
-    dc.EndPage();
+    ImprimirPagina(recibo, dc);
     return dc.EndDoc() > 0;
 }
 

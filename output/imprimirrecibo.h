@@ -6,6 +6,10 @@
 
 inline constexpr const char* kNombreDocumento = "Imprimiento Recibo";
 
+// One page of a document already started, with the receipt on it. The road of every printed
+// receipt, alone or in a batch.
+void ImprimirPagina(const ReciboData& recibo, PrintDevice& dc);
+
 // Starts the document "Imprimiento Recibo", draws the receipt on its one page and ends it.
 // False when the document could not be started or ended; nothing is drawn when it could not
 // be started.

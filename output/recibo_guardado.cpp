@@ -28,16 +28,15 @@ std::string TextoGuardado(int nControl) {
     return campo != kCamposRecibo.end() ? LeerValor(kSeccionConceptos, campo->sClave, "") : "";
 }
 
-// The start-up rewrites every amount in its form text; the print then parses that text.
-CGlobalCurrency ImporteGuardado(int nControl) {
+}  // namespace
+
+CGlobalCurrency ImporteComoFormulario(const std::string& sTexto) {
     CGlobalCurrency cuImporte;
-    cuImporte.AsignarTexto(TextoGuardado(nControl));
+    cuImporte.AsignarTexto(sTexto);
     const std::string sCanonico = cuImporte.TextoFormulario();
     cuImporte.AsignarTexto(sCanonico);
     return cuImporte;
 }
-
-}  // namespace
 
 ReciboData LeerReciboGuardado() {
     LeerIdioma();
@@ -48,7 +47,7 @@ ReciboData LeerReciboGuardado() {
     }
     CGlobalCurrency cuTotal;
     for (const CampoImporte& i : kImportesRecibo) {
-        recibo.*i.pMiembro = ImporteGuardado(i.nControl);
+        recibo.*i.pMiembro = ImporteComoFormulario(TextoGuardado(i.nControl));
         cuTotal += recibo.*i.pMiembro;
     }
     recibo.cuImporte = cuTotal;

@@ -1,6 +1,8 @@
 // The stored receipt, gathered without a window, for printing from the command line.
 #pragma once
 
+#include <string>
+
 #include "form/recibodata.h"
 
 // Reads the language and the currency settings as the form's start-up does, then gathers the
@@ -8,3 +10,7 @@
 // defaults where none is stored), fields from the store, the six amounts in the form's
 // canonical text and parsed, the total as their sum.
 ReciboData LeerReciboGuardado();
+
+// The amount the form prints for a text typed in an amount field: the start-up rewrites the
+// field in its form text, and the print parses that text.
+CGlobalCurrency ImporteComoFormulario(const std::string& sTexto);

@@ -1,0 +1,69 @@
+// A batch of receipts: one receipt per data row of a CSV file, the missing columns taken from
+// the stored receipt, printed one page each in one document.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/lote_csv.h"
+#include "form/recibodata.h"
+#include "platform/device.h"
+
+// Whether an amount cell reads as a number in the current currency format: digits, grouped by
+// the thousands separator in threes or not at all, at most one decimal separator followed by
+// digits, one minus sign in front or behind or a pair of brackets round it; blanks and the
+// currency sign (the custom one of the settings, or one of the signs € $ £ ¥) may stand
+// anywhere. At most 15 whole digits. A blank cell is zero. Windows-1252.
+bool EsTextoImporte(const std::string& sTexto);
+
+// What checking a whole batch found.
+struct ResumenLote {
+    std::size_t nRecibos = 0;
+    CGlobalCurrency cuTotal;       // the sum of the receipts' totals
+    std::string sNumeroSiguiente;  // the stored number to leave after printing the batch
+};
+
+class CLoteRecibos {
+  public:
+    // The file's bytes, and the stored receipt as the form would print it (its labels, and the
+    // fields the columns leave out). Throws ErrorLote for an unknown or repeated column.
+    CLoteRecibos(std::string sBytes, ReciboData base);
+
+    // Builds every receipt in order and hands it to f, which returns false to stop. A row
+    // without NUMERO (no such column, or an empty cell) takes the stored number, advanced by
+    // the "+" rule for each such row after the first. Throws ErrorLote for a bad row. Returns
+    // the number that follows the last one taken from the stored number (that number itself
+    // when none was).
+    std::string ParaCadaRecibo(const std::function<bool(const ReciboData&)>& f);
+
+    // Walks the whole batch. Throws ErrorLote, also for a batch without receipts.
+    ResumenLote Comprobar();
+
+    // The first receipt of a batch already checked.
+    ReciboData Primero();
+
+    // Prints every receipt of a batch already checked, one page each, in one document
+    // "Imprimiento Recibo"; progreso(n) after the n-th page. False when the document could not
+    // be started or ended.
+    bool Imprimir(PrintDevice& dc, const std::function<void(std::size_t)>& progreso);
+
+  private:
+    struct Columna {
+        std::size_t nCampo;        // in the file's row
+        std::string_view sNombre;  // NUMERO, IMPORTE_2...
+        std::string ReciboData::*pTexto = nullptr;
+        CGlobalCurrency ReciboData::*pImporte = nullptr;
+    };
+    void Rellenar(const std::vector<std::string>& campos, ReciboData& recibo) const;
+
+    LectorCsv m_lector;
+    ReciboData m_base;
+    std::vector<Columna> m_columnas;
+    std::size_t m_nColumnaNumero;  // npos: no NUMERO column
+};
+
+// Stores the number the batch leaves for the next receipt, when it is not the stored one.
+void GuardarNumeroSiguiente(const ResumenLote& resumen);
