@@ -1,6 +1,11 @@
-// The command line: the stored receipt as a PDF file or on a printer, without any window.
+// The command line: the stored receipt, or a batch of receipts from a CSV file, as a PDF file
+// or on a printer, without any window.
 #include "app/linea_comandos.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -8,29 +13,97 @@
 #include <vector>
 
 #include "output/imprimirrecibo.h"
+#include "output/lote_recibos.h"
 #include "output/precarga_recibo.h"
 #include "output/recibo_guardado.h"
+#include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
 #include "platform/qt/qt_platform.h"
 
 namespace {
 
+constexpr const char* kPrograma = "brixamo";
 constexpr const char* kVersion = "1.0.0";
 constexpr int kSalidaUso = 2;
 
-constexpr const char* kUso =
-    "Usage: brixamo [OPTION]\n"
-    "Fills in, previews and prints payment receipts. Without an option the form opens.\n"
-    "\n"
-    "  --pdf FILE         write the stored receipt to FILE as a one-page A4 PDF\n"
-    "  --print [PRINTER]  print the stored receipt on the CUPS queue PRINTER, or on the\n"
-    "                     default printer, without a dialog\n"
-    "  --help             show this help and exit\n"
-    "  --version          show the version and exit\n";
+// What --version prints.
+std::string TextoVersion() {
+    return std::string(kPrograma) + " " + kVersion + "\n";
+}
+
+const CommandLineSyntax& Sintaxis() {
+    static const CommandLineSyntax sintaxis{
+        "Fills in, previews and prints payment receipts. Without an option the form opens.",
+        {
+            {{"pdf"}, "write the stored receipt, or the batch, to FILE as A4 PDF pages", "FILE"},
+            {{"print"},
+             "print the stored receipt, or the batch, on the CUPS queue PRINTER or on the "
+             "default printer, without a dialog",
+             ""},
+            {{"batch"},
+             "one receipt per data row of the CSV file FILE, all in one PDF file or one print "
+             "job; the columns the file leaves out come from the stored receipt",
+             "FILE"},
+            {{"dry-run"},
+             "with --batch, check the whole file and show the number of receipts and the total "
+             "of their totals; nothing is printed or stored",
+             ""},
+            {{"h", "help"}, "show this help and exit", ""},
+            {{"v", "version"}, "show the version and exit", ""},
+        },
+        "PRINTER",
+        "the CUPS queue for --print",
+        "[PRINTER]"};
+    return sintaxis;
+}
 
 int ErrorDeUso(const std::string& sMensaje) {
-    std::fprintf(stderr, "brixamo: %s\n%s", sMensaje.c_str(), kUso);
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kPrograma,
+                 sMensaje.c_str(), kPrograma);
     return kSalidaUso;
+}
+
+// What the command line asks for, once it is known to make sense.
+struct Orden {
+    std::string sPdf;
+    bool bImprimir = false;
+    std::string sImpresora;
+    std::string sLote;
+    bool bPrueba = false;
+};
+
+// The reason the options cannot go together; empty when they can.
+std::string Incoherencia(const ParsedCommandLine& linea) {
+    const std::size_t nOpciones = linea.options.size();
+    if ((linea.Has("help") || linea.Has("version")) &&
+        (nOpciones > 1 || !linea.arguments.empty())) {
+        return std::string("--") + (linea.Has("help") ? "help" : "version") + " goes alone";
+    }
+    if (!linea.arguments.empty() && !linea.Has("print")) {
+        return "unexpected argument '" + linea.arguments[0] + "'";
+    }
+    if (linea.arguments.size() > 1) {
+        return "--print takes at most one printer name";
+    }
+    if (linea.Has("pdf") && linea.Has("print")) {
+        return "--pdf and --print cannot go together";
+    }
+    for (const char* sOpcion : {"pdf", "batch"}) {
+        if (linea.Has(sOpcion) && linea.options.at(sOpcion).empty()) {
+            return std::string("--") + sOpcion + " needs a file name";
+        }
+    }
+    if (linea.Has("dry-run") && !linea.Has("batch")) {
+        return "--dry-run needs --batch";
+    }
+    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run")) {
+        return "--batch needs --pdf, --print or --dry-run";
+    }
+    return {};
+}
+
+std::string Valor(const ParsedCommandLine& linea, const std::string& sOpcion) {
+    return linea.Has(sOpcion) ? linea.options.at(sOpcion) : std::string();
 }
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
@@ -42,35 +115,152 @@ std::unique_ptr<QtPlatform> ArrancarSinVentana(int& argc, char** argv) {
     return std::make_unique<QtPlatform>(argc, argv, QtPlatform::Use::kHeadless);
 }
 
+int NoSePuedeEscribir(const std::string& sFichero) {
+    std::fprintf(stderr, "brixamo: cannot write the PDF file '%s'\n", sFichero.c_str());
+    return 1;
+}
+
+// The queue by name, or the default one; a message when there is none.
+std::unique_ptr<PrintDevice> Impresora(const std::string& sImpresora) {
+    std::unique_ptr<PrintDevice> dc = CreatePrinterDevice(sImpresora);
+    if (!dc && sImpresora.empty()) {
+        std::fprintf(stderr, "brixamo: there is no default printer\n");
+    } else if (!dc) {
+        std::fprintf(stderr, "brixamo: there is no printer named '%s'\n", sImpresora.c_str());
+    }
+    return dc;
+}
+
+int NoAceptaElTrabajo() {
+    std::fprintf(stderr, "brixamo: the printer could not take the receipt\n");
+    return 1;
+}
+
 int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
     const ReciboData recibo = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    if (!dc || !ImprimirEnDispositivo(recibo, *dc)) {
-        std::fprintf(stderr, "brixamo: cannot write the PDF file '%s'\n", sFichero.c_str());
-        return 1;
-    }
-    return 0;
+    return dc && ImprimirEnDispositivo(recibo, *dc) ? 0 : NoSePuedeEscribir(sFichero);
 }
 
 int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
-    const std::unique_ptr<PrintDevice> dc = CreatePrinterDevice(sImpresora);
+    const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
     if (!dc) {
-        if (sImpresora.empty()) {
-            std::fprintf(stderr, "brixamo: there is no default printer\n");
-        } else {
-            std::fprintf(stderr, "brixamo: there is no printer named '%s'\n", sImpresora.c_str());
+        return 1;
+    }
+    return ImprimirEnDispositivo(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
+}
+
+// "receipt N of M" on a terminal's standard error, once the batch has taken a second.
+class Progreso {
+  public:
+    explicit Progreso(std::size_t nTotal) : m_nTotal(nTotal), m_bTerminal(isatty(2) == 1) {}
+    ~Progreso() {
+        if (m_bMostrado) {
+            std::fputc('\n', stderr);
         }
+    }
+    Progreso(const Progreso&) = delete;
+    Progreso& operator=(const Progreso&) = delete;
+
+    void operator()(std::size_t n) {
+        const auto ahora = std::chrono::steady_clock::now();
+        if (!m_bTerminal || ahora - m_inicio < std::chrono::seconds(1) ||
+            (ahora - m_ultimo < std::chrono::milliseconds(100) && n < m_nTotal)) {
+            return;
+        }
+        std::fprintf(stderr, "\rreceipt %zu of %zu", n, m_nTotal);
+        m_ultimo = ahora;
+        m_bMostrado = true;
+    }
+
+  private:
+    std::size_t m_nTotal;
+    bool m_bTerminal;
+    bool m_bMostrado = false;
+    std::chrono::steady_clock::time_point m_inicio = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point m_ultimo;
+};
+
+// A temporary file beside the one asked for, so that the file appears only when complete,
+// with the permissions a new file gets; empty when the folder takes no file.
+std::string TemporalJunto(const std::string& sDestino) {
+    const auto nBarra = sDestino.rfind('/');
+    const std::string sCarpeta = nBarra == std::string::npos ? "" : sDestino.substr(0, nBarra + 1);
+    const std::string sNombre =
+        nBarra == std::string::npos ? sDestino : sDestino.substr(nBarra + 1);
+    std::string sPlantilla = sCarpeta + "." + sNombre + ".XXXXXX";
+    const int fd = mkstemp(sPlantilla.data());
+    if (fd < 0) {
+        return {};
+    }
+    const mode_t mascara = umask(0);
+    umask(mascara);
+    fchmod(fd, 0666 & ~mascara);
+    close(fd);
+    return sPlantilla;
+}
+
+// The batch's pages into a temporary file, renamed to sFichero once every receipt is drawn.
+bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero) {
+    const std::string sTemporal = TemporalJunto(sFichero);
+    if (sTemporal.empty()) {
+        return NoSePuedeEscribir(sFichero) == 0;
+    }
+    bool bEscrito = false;
+    {
+        Progreso progreso(nRecibos);
+        const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
+        bEscrito = dc && lote.Imprimir(*dc, [&](std::size_t n) { progreso(n); });
+    }
+    if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
+        std::remove(sTemporal.c_str());
+        return NoSePuedeEscribir(sFichero) == 0;
+    }
+    return true;
+}
+
+// One print job, started only after every row was checked.
+bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sImpresora) {
+    const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
+    if (!dc) {
+        return false;
+    }
+    Progreso progreso(nRecibos);
+    if (!lote.Imprimir(*dc, [&](std::size_t n) { progreso(n); })) {
+        NoAceptaElTrabajo();
+        return false;
+    }
+    return true;
+}
+
+int EjecutarLote(int& argc, char** argv, const Orden& orden) {
+    try {
+        CLoteRecibos lote(LeerFicheroLote(orden.sLote), LeerReciboGuardado());
+        const ResumenLote resumen = lote.Comprobar();
+        if (orden.bPrueba) {
+            std::printf("%zu %s, total %s\n", resumen.nRecibos,
+                        resumen.nRecibos == 1 ? "receipt" : "receipts",
+                        Utf8De1252(resumen.cuTotal.TextoRecibo()).c_str());
+            return 0;
+        }
+        const auto plataforma = ArrancarSinVentana(argc, argv);
+        const auto imagenes = PrecargarImagenesRecibo();
+        const bool bHecho = orden.bImprimir
+                                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora)
+                                : LotePdf(lote, resumen.nRecibos, orden.sPdf);
+        if (!bHecho) {
+            return 1;
+        }
+        GuardarNumeroSiguiente(resumen);
+        return 0;
+    } catch (const ErrorLote& error) {
+        std::fprintf(stderr, "%s\n", TextoErrorLote(orden.sLote, error).c_str());
         return 1;
     }
-    if (!ImprimirEnDispositivo(LeerReciboGuardado(), *dc)) {
-        std::fprintf(stderr, "brixamo: the printer could not take the receipt\n");
-        return 1;
-    }
-    return 0;
 }
 
 }  // namespace
@@ -79,30 +269,33 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     if (argc < 2) {
         return std::nullopt;
     }
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const std::string& sOpcion = args[0];
-    if ((sOpcion == "--help" || sOpcion == "--version") && args.size() > 1) {
-        return ErrorDeUso(sOpcion + " takes no argument");
+    const ParsedCommandLine linea =
+        ParseCommandLine(Sintaxis(), std::vector<std::string>(argv, argv + argc));
+    if (!linea.error.empty()) {
+        return ErrorDeUso(linea.error);
     }
-    if (sOpcion == "--help") {
-        std::fputs(kUso, stdout);
+    if (const std::string sIncoherencia = Incoherencia(linea); !sIncoherencia.empty()) {
+        return ErrorDeUso(sIncoherencia);
+    }
+    if (linea.Has("help")) {
+        std::fputs(CommandLineHelp(Sintaxis(), kPrograma).c_str(), stdout);
         return 0;
     }
-    if (sOpcion == "--version") {
-        std::printf("brixamo %s\n", kVersion);
+    if (linea.Has("version")) {
+        std::fputs(TextoVersion().c_str(), stdout);
         return 0;
     }
-    if (sOpcion == "--pdf") {
-        if (args.size() != 2 || args[1].empty()) {
-            return ErrorDeUso("--pdf needs exactly one file name");
-        }
-        return EscribirPdf(argc, argv, args[1]);
+    const Orden orden{Valor(linea, "pdf"), linea.Has("print"),
+                      linea.arguments.empty() ? std::string() : linea.arguments[0],
+                      Valor(linea, "batch"), linea.Has("dry-run")};
+    if (!orden.sLote.empty()) {
+        return EjecutarLote(argc, argv, orden);
     }
-    if (sOpcion == "--print") {
-        if (args.size() > 2) {
-            return ErrorDeUso("--print takes at most one printer name");
-        }
-        return Imprimir(argc, argv, args.size() == 2 ? args[1] : std::string());
+    if (orden.bImprimir) {
+        return Imprimir(argc, argv, orden.sImpresora);
     }
-    return ErrorDeUso("unknown option '" + sOpcion + "'");
+    if (!orden.sPdf.empty()) {
+        return EscribirPdf(argc, argv, orden.sPdf);
+    }
+    return std::nullopt;
 }

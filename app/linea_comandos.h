@@ -1,4 +1,4 @@
-// The command line: --pdf FILE, --print [PRINTER], --help, --version.
+// The command line: --pdf FILE, --print [PRINTER], --batch FILE [--dry-run], --help, --version.
 #pragma once
 
 #include <optional>

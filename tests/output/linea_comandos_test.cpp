@@ -48,14 +48,14 @@ TEST_F(LineaComandosTest, InformationOptionsAndUsageErrors) {
 
     const Salida ayuda = Brixamo("--help");
     EXPECT_EQ(ayuda.nEstado, 0);
-    EXPECT_NE(ayuda.sSalida.find("--pdf FILE"), std::string::npos);
-    EXPECT_NE(ayuda.sSalida.find("--print [PRINTER]"), std::string::npos);
+    EXPECT_NE(ayuda.sSalida.find("--pdf <FILE>"), std::string::npos);
+    EXPECT_NE(ayuda.sSalida.find("Usage: brixamo [options] [PRINTER]"), std::string::npos);
 
     for (const char* sMal :
          {"--nada", "--pdf", "--pdf a.pdf b.pdf", "--print a b", "-x", "--version 2"}) {
         const Salida mal = Brixamo(sMal);
         EXPECT_EQ(mal.nEstado, 2) << sMal;
-        EXPECT_NE(mal.sErrores.find("Usage: brixamo"), std::string::npos) << sMal;
+        EXPECT_NE(mal.sErrores.find("Try 'brixamo --help'"), std::string::npos) << sMal;
         EXPECT_TRUE(mal.sSalida.empty()) << sMal;
     }
 }
