@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 
@@ -22,8 +23,9 @@ char32_t UnicodeDe(unsigned char c) {
     return c;
 }
 
+// The inverse of UnicodeDe.
 std::optional<char> ByteDe(char32_t u) {
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u < 0xA0 && kAltos[u - 0x80] == 0)) {
         return static_cast<char>(u);
     }
     const auto it = std::find(kAltos.begin(), kAltos.end(), u);
@@ -78,7 +80,9 @@ std::optional<char32_t> SiguienteUtf8(std::string_view s, std::size_t& i) {
 bool EsUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
-        if (!SiguienteUtf8(s, i)) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            ++i;
+        } else if (!SiguienteUtf8(s, i)) {
             return false;
         }
     }
@@ -148,8 +152,9 @@ std::string TextoErrorLote(const std::string& sFichero, const ErrorLote& error) 
 }
 
 std::string LeerFicheroLote(const std::string& sRuta) {
+    std::error_code error;
     std::ifstream f(sRuta, std::ios::binary);
-    if (!f) {
+    if (!f || std::filesystem::is_directory(sRuta, error)) {
         throw ErrorLote(0, "", "no se puede leer el fichero");
     }
     std::string sBytes;

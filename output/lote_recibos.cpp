@@ -44,14 +44,17 @@ class LecturaImporte {
     // Whole digits, in groups of three after the first group when grouped, then the decimals.
     bool Numero(std::string_view sDecimal, std::string_view sMiles) {
         std::size_t nEnteras = Cifras();
-        if (nEnteras > 0 && nEnteras <= 3) {
-            while (Toma(sMiles)) {
-                const std::size_t nGrupo = Cifras();
-                if (nGrupo != 3) {
-                    return false;
-                }
-                nEnteras += nGrupo;
+        const bool bAgrupable = nEnteras > 0 && nEnteras <= 3;
+        for (std::size_t nAntes = m_i; bAgrupable && Toma(sMiles); nAntes = m_i) {
+            const std::size_t nGrupo = Cifras();
+            if (nGrupo == 0) {
+                m_i = nAntes;  // not a separator: a blank after the number, say
+                break;
             }
+            if (nGrupo != 3) {
+                return false;
+            }
+            nEnteras += nGrupo;
         }
         if (nEnteras > kMaxCifrasEnteras) {
             return false;
@@ -200,6 +203,7 @@ ResumenLote CLoteRecibos::Comprobar() {
     if (resumen.nRecibos == 0) {
         throw ErrorLote(0, "", "no hay ningún recibo después de la cabecera");
     }
+    resumen.bNumeroTomado = resumen.sNumeroSiguiente != m_base.sNumero;
     return resumen;
 }
 
@@ -226,7 +230,7 @@ bool CLoteRecibos::Imprimir(PrintDevice& dc, const std::function<void(std::size_
 }
 
 void GuardarNumeroSiguiente(const ResumenLote& resumen) {
-    if (resumen.sNumeroSiguiente != LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "")) {
+    if (resumen.bNumeroTomado) {
         EscribirValor(kSeccionConceptos, "IDC_EDIT_NUMERO", resumen.sNumeroSiguiente);
     }
 }

@@ -23,7 +23,8 @@ bool EsTextoImporte(const std::string& sTexto);
 struct ResumenLote {
     std::size_t nRecibos = 0;
     CGlobalCurrency cuTotal;       // the sum of the receipts' totals
-    std::string sNumeroSiguiente;  // the stored number to leave after printing the batch
+    std::string sNumeroSiguiente;  // the number that follows the batch's series
+    bool bNumeroTomado = false;    // some receipt took its number from the series
 };
 
 class CLoteRecibos {
@@ -65,5 +66,5 @@ class CLoteRecibos {
     std::size_t m_nColumnaNumero;  // npos: no NUMERO column
 };
 
-// Stores the number the batch leaves for the next receipt, when it is not the stored one.
+// Stores the number that follows the batch, when some receipt took its number from the series.
 void GuardarNumeroSiguiente(const ResumenLote& resumen);
