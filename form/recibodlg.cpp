@@ -94,6 +94,7 @@ void CReciboDlg::RegistrarComandos() {
 bool CReciboDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     Window().AddMenuItem(kTextoAcercaDe, IDM_ABOUTBOX);
+    Window().AddMenuItem("Imprimir lote...", IDM_IMPRIMIR_LOTE);
     LeerIdioma();
     const bool bPrimerInicio = EsPrimerInicio();
     CGlobalCurrency::CargarConfiguracion();
@@ -122,6 +123,10 @@ void CReciboDlg::OnSysCommand(int command) {
     if ((command & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
+        return;
+    }
+    if (command == IDM_IMPRIMIR_LOTE) {
+        OnImprimirLote();
         return;
     }
     CDialog::OnSysCommand(command);

@@ -8,6 +8,9 @@
 #include "money/globalcurrency.h"
 #include "platform/dialog.h"
 
+// The context menu's "Imprimir lote..." command.
+inline constexpr int IDM_IMPRIMIR_LOTE = 32;
+
 class CReciboDlg : public CDialog {
   public:
     CReciboDlg();
@@ -49,4 +52,5 @@ class CReciboDlg : public CDialog {
     void OnVistaPrevia();
     void OnCalendario();
     void OnMoneda();
+    void OnImprimirLote();  // recibodlg_lote.cpp
 };

@@ -1,0 +1,24 @@
+#include "output/vistalotedlg.h"
+
+#include <string>
+
+#include "platform/services.h"
+
+CVistaLoteDlg::CVistaLoteDlg(CLoteRecibos& lote, const ResumenLote& resumen)
+    : m_lote(lote), m_nRecibos(resumen.nRecibos) {
+    m_recibo = m_lote.Primero();
+}
+
+bool CVistaLoteDlg::OnInitDialog() {
+    CVistaPreviaDlg::OnInitDialog();
+    Window().SetTitle("Imprimir lote: " + std::to_string(m_nRecibos) +
+                      (m_nRecibos == 1 ? " recibo" : " recibos"));
+    return true;
+}
+
+// One print dialog, one job for the whole batch.
+void CVistaLoteDlg::OnOK() {
+    const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
+    m_bImpreso = dc && m_lote.Imprimir(*dc, [](std::size_t) {});
+    EndDialog(IDOK);
+}

@@ -1,0 +1,135 @@
+// The form's "Imprimir lote..." item: the CSV file asked for, its first receipt previewed with
+// the count in the title, all of it printed as one job, the number series carried on.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <string>
+
+#include "form/campos.h"
+#include "output/vistalotedlg.h"
+#include "settings/ficherostxt.h"
+#include "tests/form_ui/formulario.h"
+#include "tests/support/impresora_prestada.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+class LoteFormularioTest : public FormularioAbiertoTest {
+  protected:
+    void SetUp() override {
+        FormularioAbiertoTest::SetUp();
+        ui::Type(Dlg(), IDC_EDIT_NUMERO, "R-8");
+        ui::Type(Dlg(), IDC_EDIT_CONCEPTO_1, "Cuota");
+        ui::Type(Dlg(), IDC_EDIT_IMPORTE_1, "30");
+    }
+
+    // The file the file dialog will answer with.
+    std::string Fichero(const std::string& sCsv) {
+        const std::string sRuta = m_carpeta.Ruta() + "/pagos.csv";
+        PonerBytes(sRuta, sCsv);
+        m_servicios.openFileAnswers.push_back(sRuta);
+        return sRuta;
+    }
+
+    // A right click on the form's background and the menu's item of that text.
+    void Menu(const QString& sItem) {
+        QString elegido;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+                if (action->text() == sItem) {
+                    elegido = action->text();
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                }
+            }
+        });
+        QWidget* fondo = ui::Control(Dlg(), IDC_EDIT_NUMERO)->parentWidget();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                fondo->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(fondo, &click);
+        EXPECT_EQ(elegido, sItem);
+    }
+
+    // The preview as the user finds it, then the button the user clicks in it.
+    void EnLaVista(int nBoton) {
+        m_servicios.QueueModal([this, nBoton](CDialog& dlg) {
+            auto& vista = dynamic_cast<CVistaLoteDlg&>(dlg);
+            m_primero = vista.m_recibo;
+            m_sTitulo = ui::Window(dlg)->windowTitle();
+            ui::Click(dlg, nBoton);
+        });
+    }
+
+    void ElegirImpresora() {
+        m_servicios.printAnswers.push_back(
+            [this] { return std::make_unique<ImpresoraPrestada>(m_impreso); });
+    }
+
+    std::string NumeroGuardado() const {
+        return LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "(none)");
+    }
+
+    ReciboData m_primero;
+    QString m_sTitulo;
+    RecordingDevice m_impreso;
+};
+
+TEST_F(LoteFormularioTest, PreviewsTheFirstAndPrintsAllAsOneJob) {
+    Fichero("PAGADOR_1;IMPORTE_2\nAna;1,5\nLuis;2\nEva;3\n");
+    EnLaVista(IDOK);
+    ElegirImpresora();
+    Menu(QStringLiteral("Imprimir lote..."));
+
+    ASSERT_EQ(m_servicios.openFileCalls.size(), 1u);
+    EXPECT_EQ(m_servicios.openFileCalls[0].defaultExtension, "csv");
+    EXPECT_EQ(m_sTitulo, QStringLiteral("Imprimir lote: 3 recibos"));
+    EXPECT_EQ(m_primero.sPagador1, "Ana");
+    EXPECT_EQ(m_primero.sNumero, "R-8");
+    EXPECT_EQ(m_primero.sConcepto1, "Cuota");  // the form's own receipt under the columns
+    EXPECT_EQ(m_primero.cuImporte.Valor(), 315000);
+
+    EXPECT_EQ(m_servicios.printAsked, 1);
+    EXPECT_EQ(m_impreso.CallsOf(CallKind::StartDoc).size(), 1u);
+    EXPECT_EQ(m_impreso.CallsOf(CallKind::StartPage).size(), 3u);
+    EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "R-11");
+    EXPECT_EQ(NumeroGuardado(), "R-11");
+}
+
+// Cancel in the preview, or in the print dialog, prints nothing and keeps the number.
+TEST_F(LoteFormularioTest, CancelPrintsNothingAndKeepsTheNumber) {
+    for (const bool bEnLaVista : {true, false}) {
+        Fichero("PAGADOR_1\nAna\nLuis\n");
+        EnLaVista(bEnLaVista ? IDCANCEL : IDOK);
+        Dlg().OnSysCommand(IDM_IMPRIMIR_LOTE);
+        EXPECT_TRUE(m_impreso.Calls().empty());
+        EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "R-8");
+        EXPECT_EQ(NumeroGuardado(), "(none)");
+    }
+    EXPECT_EQ(m_servicios.printAsked, 1);
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{225, 225}));
+}
+
+// A faulty file is named in a message box, with its row and column; nothing opens.
+TEST_F(LoteFormularioTest, AFaultyFileIsShownAndNothingPrints) {
+    Fichero("PAGADOR_1;IMPORTE_1\nAna;1\nLuis;12,5,0\n");
+    Dlg().OnSysCommand(IDM_IMPRIMIR_LOTE);
+    EXPECT_EQ(m_servicios.messages,
+              std::vector<std::string>{"pagos.csv:3: IMPORTE_1: '12,5,0' no es un importe"});
+    EXPECT_TRUE(m_servicios.modalRuns.empty());
+    EXPECT_EQ(m_servicios.printAsked, 0);
+    EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "R-8");
+}
+
+TEST_F(LoteFormularioTest, NoFileChosenDoesNothing) {
+    Dlg().OnSysCommand(IDM_IMPRIMIR_LOTE);
+    EXPECT_EQ(m_servicios.openFileCalls.size(), 1u);
+    EXPECT_TRUE(m_servicios.modalRuns.empty());
+    EXPECT_TRUE(m_servicios.messages.empty());
+}
+
+}  // namespace
