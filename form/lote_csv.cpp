@@ -133,8 +133,13 @@ char SeparadorDe(std::string_view s) {
     return nComas > nPuntosYComa ? ',' : ';';
 }
 
+// The line of a position, counting line ends as the records do: "\r\n", "\n" or a lone "\r".
 std::size_t LineaDe(std::string_view s, std::size_t nPos) {
-    return 1 + static_cast<std::size_t>(std::count(s.begin(), s.begin() + nPos, '\n'));
+    std::size_t nLinea = 1;
+    for (std::size_t i = 0; i < nPos; ++i) {
+        nLinea += s[i] == '\n' || (s[i] == '\r' && s[i + 1] != '\n') ? 1 : 0;
+    }
+    return nLinea;
 }
 
 }  // namespace

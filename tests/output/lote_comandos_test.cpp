@@ -1,0 +1,226 @@
+// The built program's batch: --batch FILE with --pdf, --dry-run and the GNU forms of the
+// options; its pages against single --pdf runs of the same receipts; its faults, which write
+// nothing and keep the stored number.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/ficherostxt.h"
+#include "tests/output/moneda_guardada.h"
+#include "tests/output/programa.h"
+
+namespace {
+
+constexpr const char* kSeccion = "Recibos conceptos";
+
+// Three payers over the stored receipt; the second keeps a number of its own.
+constexpr const char* kPagos =
+    "NUMERO;PAGADOR_1;IMPORTE_1;CONCEPTO_2\n"
+    ";Ana;\"1,234.5\";Agua\n"
+    "B-2;\"Luis \"\"el\"\" Pardo, hijo\";7;\n"
+    ";Eva;-3;Luz & gas\n";
+
+class LoteComandosTest : public LineaComandosTest {
+  protected:
+    LoteComandosTest() {
+        GuardarIdiomaYMoneda({.nRelleno = '*'});
+        const std::pair<const char*, const char*> campos[] = {
+            {"NUMERO", "A-0017"},        {"LOCALIDAD", "Pontevedra"},  {"CONCEPTO_1", "Cuota"},
+            {"IMPORTE_1", "1"},          {"CONCEPTO_3", "Fianza"},     {"IMPORTE_3", "20"},
+            {"COBRADOR_2", "Comunidad"}, {"VENCIMIENTO", "31/12/2026"}};
+        for (const auto& [sCampo, sValor] : campos) {
+            EscribirValor(kSeccion, std::string("IDC_EDIT_") + sCampo, sValor);
+        }
+        PonerBytes(Ruta("pagos.csv"), kPagos);
+    }
+
+    std::string Ruta(const std::string& sNombre) const { return m_carpeta.Ruta() + "/" + sNombre; }
+    static std::string NumeroGuardado() { return LeerValor(kSeccion, "IDC_EDIT_NUMERO", ""); }
+
+    // The files of the folder besides the settings and the test's own.
+    std::vector<std::string> Ficheros() const {
+        std::vector<std::string> nombres;
+        for (const auto& f : std::filesystem::directory_iterator(m_carpeta.Ruta())) {
+            const std::string sNombre = f.path().filename();
+            if (!sNombre.starts_with("tarvel.inf") && sNombre != "salida" && sNombre != "errores") {
+                nombres.push_back(sNombre);
+            }
+        }
+        std::sort(nombres.begin(), nombres.end());
+        return nombres;
+    }
+
+    std::vector<Palabra> PalabrasDe(const std::string& sPdf, int nPagina) {
+        const std::string sPagina = std::to_string(nPagina);
+        const Salida bbox =
+            Ejecutar("pdftotext -bbox -f " + sPagina + " -l " + sPagina + " '" + sPdf + "' -");
+        EXPECT_EQ(bbox.nEstado, 0) << bbox.sErrores;
+        return Palabras(bbox.sSalida);
+    }
+};
+
+// Each page of the batch holds the same words at the same places as a --pdf run of the stored
+// receipt changed by hand to that row.
+TEST_F(LoteComandosTest, EachPageIsTheSingleReceiptOfItsRow) {
+    const Salida lote = Brixamo("--batch pagos.csv --pdf lote.pdf");
+    ASSERT_EQ(lote.nEstado, 0) << lote.sErrores;
+    EXPECT_TRUE(lote.sSalida.empty());
+    EXPECT_EQ(lote.sErrores.find("receipt"), std::string::npos);  // not a terminal
+    EXPECT_EQ(NumeroGuardado(), "A-0019");
+    const Salida info = Ejecutar("pdfinfo lote.pdf");
+    EXPECT_NE(info.sSalida.find("Pages:           3\n"), std::string::npos) << info.sSalida;
+    EXPECT_NE(info.sSalida.find("Title:           Imprimiento Recibo\n"), std::string::npos);
+
+    const std::vector<std::vector<std::pair<const char*, const char*>>> filas = {
+        {{"NUMERO", "A-0017"},
+         {"PAGADOR_1", "Ana"},
+         {"IMPORTE_1", "1,234.5"},
+         {"CONCEPTO_2", "Agua"}},
+        {{"NUMERO", "B-2"},
+         {"PAGADOR_1", "Luis \"el\" Pardo, hijo"},
+         {"IMPORTE_1", "7"},
+         {"CONCEPTO_2", ""}},
+        {{"NUMERO", "A-0018"},
+         {"PAGADOR_1", "Eva"},
+         {"IMPORTE_1", "-3"},
+         {"CONCEPTO_2", "Luz & gas"}},
+    };
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+        for (const auto& [sCampo, sValor] : filas[i]) {
+            EscribirValor(kSeccion, std::string("IDC_EDIT_") + sCampo, sValor);
+        }
+        ASSERT_EQ(Brixamo("--pdf uno.pdf").nEstado, 0);
+        const std::vector<Palabra> solo = PalabrasDe(Ruta("uno.pdf"), 1);
+        const std::vector<Palabra> pagina = PalabrasDe(Ruta("lote.pdf"), static_cast<int>(i + 1));
+        ASSERT_EQ(pagina.size(), solo.size()) << "page " << i + 1;
+        ASSERT_GT(solo.size(), 15u);
+        for (std::size_t j = 0; j < solo.size(); ++j) {
+            EXPECT_EQ(pagina[j].sTexto, solo[j].sTexto) << "page " << i + 1;
+            const double medido[] = {pagina[j].x0, pagina[j].y0, pagina[j].x1, pagina[j].y1};
+            const double esperado[] = {solo[j].x0, solo[j].y0, solo[j].x1, solo[j].y1};
+            for (int k = 0; k < 4; ++k) {
+                EXPECT_NEAR(medido[k], esperado[k], 0.01) << solo[j].sTexto << " on page " << i + 1;
+            }
+        }
+    }
+    EXPECT_NE(Buscar(PalabrasDe(Ruta("lote.pdf"), 2), "Luis &quot;el&quot;"), std::nullopt);
+    EXPECT_NE(Buscar(PalabrasDe(Ruta("lote.pdf"), 3), "Luz & gas"), std::nullopt);
+}
+
+TEST_F(LoteComandosTest, DryRunCountsAndSumsAndWritesNothing) {
+    const Salida prueba = Brixamo("--batch=pagos.csv --dry-run");
+    ASSERT_EQ(prueba.nEstado, 0) << prueba.sErrores;
+    // 1,254.50 + 27 + 17: the third amount of the stored receipt is in each.
+    EXPECT_EQ(prueba.sSalida, "3 receipts, total $1,298.50\n");
+    EXPECT_EQ(NumeroGuardado(), "A-0017");
+    EXPECT_EQ(Ficheros(), std::vector<std::string>{"pagos.csv"});
+
+    const Salida conPdf = Brixamo("--dry-run --pdf=lote.pdf --batch pagos.csv");
+    EXPECT_EQ(conPdf.sSalida, prueba.sSalida);
+    EXPECT_EQ(Ficheros(), std::vector<std::string>{"pagos.csv"});
+}
+
+struct CasoMalo {
+    const char* sNombre;
+    std::string sCsv;  // with "@" standing for nRelleno bytes 'x', made when the test runs
+    std::string sMensaje;
+    std::size_t nRelleno = 0;
+};
+
+class LoteMalo : public LoteComandosTest, public ::testing::WithParamInterface<CasoMalo> {};
+
+// Exit 1 and the message; no PDF, no temporary file, the stored number as it was.
+TEST_P(LoteMalo, FailsWithTheMessageAndWritesNothing) {
+    std::string sCsv = GetParam().sCsv;
+    if (GetParam().nRelleno > 0) {
+        sCsv.replace(sCsv.find('@'), 1, std::string(GetParam().nRelleno, 'x'));
+    }
+    PonerBytes(Ruta("pagos.csv"), sCsv);
+    const Salida salida = Brixamo("--batch pagos.csv --pdf lote.pdf");
+    EXPECT_EQ(salida.nEstado, 1);
+    EXPECT_NE(salida.sErrores.find(GetParam().sMensaje + "\n"), std::string::npos)
+        << salida.sErrores;
+    EXPECT_EQ(Ficheros(), std::vector<std::string>{"pagos.csv"});
+    EXPECT_EQ(NumeroGuardado(), "A-0017");
+}
+
+std::string Basura() {
+    std::string s = "PAGADOR_1;IMPORTE_1\n";
+    for (int i = 0; i < 5000; ++i) {
+        s += static_cast<char>((i * 7919 + 13) % 256);
+    }
+    return s;
+}
+
+// clang-format off
+const CasoMalo kMalos[] = {
+    {"BadAmountOnTheLastRow", std::string(kPagos) + ";Rosa;12,5,0;\n",
+     "pagos.csv:5: IMPORTE_1: '12,5,0' no es un importe"},
+    {"UnknownColumn", "NUMERO;NOMBRE\n1;x\n", "pagos.csv:1: NOMBRE: columna desconocida"},
+    {"EmptyFile", "", "pagos.csv: el fichero está vacío"},
+    {"HeaderOnly", "NUMERO;PAGADOR_1\r\n", "pagos.csv: no hay ningún recibo después de la cabecera"},
+    {"BinaryGarbage", Basura(), "pagos.csv:3: no es un fichero de texto (byte 0)"},
+    {"TextOutsideWindows1252", "PAGADOR_1\nAna\n\xE5\xBC\xA0\xE4\xBC\x9F\n",
+     "pagos.csv:3: PAGADOR_1: '\xE5\xBC\xA0' (U+5F20) no existe en Windows-1252"},
+    {"FiftyMegabyteLine", "PAGADOR_1\n@\n", "pagos.csv:2: PAGADOR_1: el campo mide más de 4096 bytes",
+     std::size_t{50} << 20},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Lote, LoteMalo, ::testing::ValuesIn(kMalos),
+                         [](const auto& info) { return std::string(info.param.sNombre); });
+
+TEST_F(LoteComandosTest, AMissingFileOrFolderFailsAndKeepsTheNumber) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"--batch no-such.csv --pdf lote.pdf", "no-such.csv: no se puede leer el fichero\n"},
+        {"--batch pagos.csv --pdf /no-such-folder/lote.pdf",
+         "brixamo: cannot write the PDF file '/no-such-folder/lote.pdf'\n"},
+    };
+    for (const auto& [sArgumentos, sMensaje] : casos) {
+        const Salida salida = Brixamo(sArgumentos);
+        EXPECT_EQ(salida.nEstado, 1) << sArgumentos;
+        EXPECT_NE(salida.sErrores.find(sMensaje), std::string::npos) << salida.sErrores;
+        EXPECT_EQ(NumeroGuardado(), "A-0017");
+    }
+}
+
+// A batch PDF replaces a file of that name only once it is complete.
+TEST_F(LoteComandosTest, AFaultKeepsTheOldFileAndASuccessReplacesIt) {
+    PonerBytes(Ruta("lote.pdf"), "old");
+    PonerBytes(Ruta("malo.csv"), "IMPORTE_1\n1\nx\n");
+    EXPECT_EQ(Brixamo("--batch malo.csv --pdf lote.pdf").nEstado, 1);
+    EXPECT_EQ(BytesDe(Ruta("lote.pdf")), "old");
+    EXPECT_EQ(Brixamo("--batch pagos.csv --pdf lote.pdf").nEstado, 0);
+    EXPECT_TRUE(BytesDe(Ruta("lote.pdf")).starts_with("%PDF-"));
+    EXPECT_EQ(Ficheros(), (std::vector<std::string>{"lote.pdf", "malo.csv", "pagos.csv"}));
+}
+
+TEST_F(LoteComandosTest, GnuFormsAndUsageErrors) {
+    EXPECT_EQ(Brixamo("-v").sSalida, "brixamo 1.0.0\n");
+    EXPECT_NE(Brixamo("-h").sSalida.find("--batch <FILE>"), std::string::npos);
+    EXPECT_EQ(Brixamo("--batch=pagos.csv --pdf=uno.pdf").nEstado, 0);
+    EXPECT_EQ(Brixamo("--pdf dos.pdf --batch pagos.csv").nEstado, 0);
+
+    const std::pair<const char*, const char*> malos[] = {
+        {"--dry-run", "--dry-run needs --batch"},
+        {"--batch pagos.csv", "--batch needs --pdf, --print or --dry-run"},
+        {"--batch pagos.csv --pdf a.pdf --print", "--pdf and --print cannot go together"},
+        {"--batch", "Missing value after '--batch'."},
+        {"--pdf=", "--pdf needs a file name"},
+        {"a.pdf", "unexpected argument 'a.pdf'"},
+        {"-h -v", "--help goes alone"},
+        {"--batch pagos.csv --dry-run --nada", "Unknown option 'nada'."},
+    };
+    for (const auto& [sArgumentos, sMensaje] : malos) {
+        const Salida salida = Brixamo(sArgumentos);
+        EXPECT_EQ(salida.nEstado, 2) << sArgumentos;
+        EXPECT_EQ(salida.sErrores, std::string("brixamo: ") + sMensaje +
+                                       "\nTry 'brixamo --help' for more information.\n")
+            << sArgumentos;
+    }
+    EXPECT_EQ(NumeroGuardado(), "A-0021");  // two batches of three ran; no usage error moved it
+}
+
+}  // namespace
