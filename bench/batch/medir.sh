@@ -30,28 +30,30 @@ le() { for ((k = 0; k < $2; k++)); do printf '\\x%02x' $((($1 >> (8 * k)) & 255)
     printf "$(le 2835 4)$(le 2835 4)$(le 0 4)$(le 0 4)"
     head -c 540000 /dev/urandom
 } >"$logo"
+# Section, key and value of each setting, one a line, written as the settings file's pairs.
 {
-    printf '%s\n' \
-        "Aplicacion Recibos - Idioma" "1" \
-        "Aplicacion Recibos - monetary symbol" "|A" \
-        "Aplicacion Recibos - Number of fractional digits" "2" \
-        "Aplicacion Recibos - decimal separator" "," \
-        "Aplicacion Recibos - saparator between groups" "." \
-        "Aplicacion Recibos - Relleno" "42" \
-        "Aplicacion Recibos - GetProfileString ok" "1" \
-        "Recibos color - fondo" "1" \
-        "Recibo - Texto1" "Comunidad de propietarios" \
-        "Recibo - FileLogo" "$logo" \
-        "Recibos conceptos - IDC_EDIT_NUMERO" "2026/0001" \
-        "Recibos conceptos - IDC_EDIT_LOCALIDAD" "Vigo" \
-        "Recibos conceptos - IDC_EDIT_FECHA" "1 de enero de 2027" \
-        "Recibos conceptos - IDC_EDIT_COBRADOR_1" "Comunidad Rua Nova 12"
+    cat <<EOF
+Aplicacion Recibos|Idioma|1
+Aplicacion Recibos|monetary symbol||A
+Aplicacion Recibos|Number of fractional digits|2
+Aplicacion Recibos|decimal separator|,
+Aplicacion Recibos|saparator between groups|.
+Aplicacion Recibos|Relleno|42
+Aplicacion Recibos|GetProfileString ok|1
+Recibos color|fondo|1
+Recibo|Texto1|Comunidad de propietarios
+Recibo|FileLogo|$logo
+Recibos conceptos|IDC_EDIT_NUMERO|0001/2027
+Recibos conceptos|IDC_EDIT_LOCALIDAD|Vigo
+Recibos conceptos|IDC_EDIT_FECHA|1 de enero de 2027
+Recibos conceptos|IDC_EDIT_COBRADOR_1|Comunidad Rua Nova 12
+EOF
     for i in 1 2 3 4 5 6; do
-        printf '%s\n' "Recibos conceptos - IDC_EDIT_CONCEPTO_$i" "Concepto $i de la cuota" \
-            "Recibos conceptos - IDC_EDIT_IMPORTE_$i" "1$i,50"
+        echo "Recibos conceptos|IDC_EDIT_CONCEPTO_$i|Concepto $i de la cuota"
+        echo "Recibos conceptos|IDC_EDIT_IMPORTE_$i|1$i,50"
     done
-    printf '\0'
-} >"$BRIXAMO_HOME/tarvel.inf"
+} | awk -F'|' '{ value = substr($0, length($1 $2) + 3); printf "%s - %s\n%s\n", $1, $2, value }
+    END { printf "%c", 0 }' >"$BRIXAMO_HOME/tarvel.inf"
 settings=$(mktemp -p "$work")
 cp "$BRIXAMO_HOME/tarvel.inf" "$settings"
 
