@@ -172,4 +172,27 @@ done
 if [ -n "$keep" ]; then
     cp "$pdf" "$keep/"
 fi
+
+# A batch of two rows is one job of two pages, each with its payer.
+printf 'PAGADOR_1;IMPORTE_1\nAna Souto;10\nXan Pena;20\n' >"$work/pagos.csv"
+"$brixamo" --batch "$work/pagos.csv" --print "$queue" || fail "brixamo --batch --print failed"
+batch_pdf=""
+for _ in $(seq 1 300); do
+    if [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+        batch_pdf="$(find "$work/out" -name '*.pdf' ! -path "$pdf" | head -n 1)"
+        [ -n "$batch_pdf" ] && break
+    fi
+    sleep 0.1
+done
+[ -n "$batch_pdf" ] || fail "no PDF came out of the cups-pdf queue for the batch"
+[ "$(lpstat -W completed -o "$queue" | grep -c "^$queue-")" -eq 2 ] || fail "expected two completed jobs"
+grep -q "pages=total 2 name=Imprimiento Recibo" "$work/log/page_log" ||
+    fail "the page log does not show the batch as one job of 2 pages: $(cat "$work/log/page_log")"
+for page in 1 2; do
+    payer=$([ $page = 1 ] && echo "Ana Souto" || echo "Xan Pena")
+    pdftotext -f $page -l $page "$batch_pdf" - | grep -qF "$payer" ||
+        fail "page $page of the batch lacks \"$payer\""
+done
+
 echo "PASSED: job $job_id \"Imprimiento Recibo\", 1 page, receipt texts found"
+echo "PASSED: the batch of 2 rows printed as one job of 2 pages"
