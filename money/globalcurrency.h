@@ -26,6 +26,10 @@ class CGlobalCurrency {
     std::string TextoRecibo() const;
     std::string TextoEnteros() const;
     std::string TextoDecimales() const;
+    // The magnitude's whole units and hundredths as the texts above show them: the units
+    // rounded for the number of decimals, the hundredths (0 to 99) rounded half up.
+    std::uint64_t UnidadesRedondeadas() const;
+    int CentesimasRedondeadas() const;
     static std::string AgruparDigitos(std::int64_t n);
     // A display mode's pattern with a given number text and sign in their places, e.g. the
     // currency dialog's "($1.1)" for negative mode 0.
