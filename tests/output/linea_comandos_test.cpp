@@ -199,6 +199,38 @@ TEST_F(PdfTest, TextsLieAtTheirRectanglesPhysicalPlaces) {
     EXPECT_NEAR(libre->y1, 77, kTolerancia);
 }
 
+// With the amount in words absent or 0 the PDF is the same, byte for byte, but for its date.
+TEST_F(PdfTest, AmountInWordsAbsentOrZeroWritesTheSamePdf) {
+    const auto sinFecha = [](const std::string& sPdf) {
+        return std::regex_replace(BytesDe(sPdf), std::regex("/CreationDate \\(D:[0-9Z+'-]*\\)"),
+                                  "");
+    };
+    const std::string sAusente = sinFecha(Pdf());
+    ASSERT_NE(sAusente.find("%PDF"), std::string::npos);
+    EscribirValor("Recibo", "ImporteEnLetra", "0");
+    EXPECT_EQ(sinFecha(Pdf()), sAusente);
+    EscribirValor("Recibo", "ImporteEnLetra", "1");
+    EXPECT_NE(sinFecha(Pdf()), sAusente);
+}
+
+// With 1 the words lie on the last line of the concepts box (22 to 47 mm), the concept lines
+// 3.5 mm apart from 22.1 mm.
+TEST_F(PdfTest, AmountInWordsLiesOnTheLastLineOfTheConceptsBox) {
+    EscribirValor("Recibo", "ImporteEnLetra", "1");
+    EscribirValor("Aplicacion Recibos", "monetary name", "Euros");
+    const Salida bbox = Ejecutar("pdftotext -bbox '" + Pdf() + "' -");
+    ASSERT_EQ(bbox.nEstado, 0) << bbox.sErrores;
+    const std::vector<Palabra> palabras = Palabras(bbox.sSalida);
+    const std::optional<Palabra> letra = Buscar(
+        palabras, "Son: mil doscientos cincuenta y cuatro euros con cincuenta c\u00e9ntimos");
+    const std::optional<Palabra> tercera = Buscar(palabras, "Fianza & gastos");
+    ASSERT_TRUE(letra && tercera) << bbox.sSalida;
+    EXPECT_NEAR(letra->x0, 42, 0.5);
+    EXPECT_NEAR(letra->y0, 43.2, 0.5);
+    EXPECT_LT(letra->y1, 47);
+    EXPECT_NEAR(tercera->y0, 29.1, 0.5);
+}
+
 // Rendered at 254 dpi one pixel is 0.1 mm: the frame spans 193.9 x 85.9 mm from (5, 2) mm.
 TEST_F(PdfTest, FrameHasItsPhysicalSize) {
     const std::string sPdf = Pdf();
