@@ -155,7 +155,7 @@ TEST_F(ImporteEnLetraReciboTest, LongTotalsShrinkToFitTheLine) {
         const int nAncho = palabras->rect.right - palabras->rect.left;
         EXPECT_EQ(nAlto < 36, c.bReducida);
         EXPECT_LE(Medir(palabras->text, nAlto).avance, nAncho);
-        // One unit more would not have fitted by the face's average width of number words.
+        // Not shrunk further than needed: two units more would fill most of the line.
         if (c.bReducida) {
             EXPECT_GT(Medir(palabras->text, nAlto + 2).avance, nAncho * 0.9);
         }
