@@ -1,5 +1,6 @@
-# Installs the build into a fresh prefix and checks that the program, its menu entry and its
-# icons land where desktops look for them. Run with -DBUILD=<build dir> -DPREFIX=<scratch dir>.
+# Installs the build into a fresh prefix and checks that the program, its menu entry, its
+# icons, its AppStream metadata and its manual page land where desktops look for them. Run
+# with -DBUILD=<build dir> -DPREFIX=<scratch dir>.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
@@ -8,7 +9,9 @@ if(NOT rc EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
 set(expected bin/brixamo share/applications/brixamo.desktop
-    share/icons/hicolor/scalable/apps/brixamo.svg)
+    share/icons/hicolor/scalable/apps/brixamo.svg
+    share/metainfo/org.brixamo.Brixamo.metainfo.xml
+    share/man/man1/brixamo.1.gz)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/brixamo.png)
 endforeach()
