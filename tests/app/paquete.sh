@@ -77,6 +77,8 @@ desktop-file-validate "$root/usr/share/applications/brixamo.desktop" ||
     fail "desktop-file-validate"
 metainfo="$root/usr/share/metainfo/org.brixamo.Brixamo.metainfo.xml"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+# The tree as installed: the metadata with the menu entry and icon it names.
+appstreamcli validate-tree --no-net "$root" >/dev/null || fail "appstreamcli validate-tree"
 grep -q '<launchable type="desktop-id">brixamo.desktop</launchable>' "$metainfo" ||
     fail "the metainfo does not launch brixamo.desktop"
 release="$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)"
