@@ -16,6 +16,10 @@ add_custom_command(OUTPUT changelog.gz
 add_custom_target(brx_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${brx_doc_dir})
 
+# Everything the package holds, for scripts/package.sh to build.
+add_custom_target(brx_package_contents)
+add_dependencies(brx_package_contents brixamo brx_man brx_changelog)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
