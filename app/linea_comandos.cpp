@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "brixamo_version.h"
 #include "output/imprimirrecibo.h"
 #include "output/precarga_recibo.h"
 #include "output/recibo_guardado.h"
@@ -15,7 +16,12 @@
 
 namespace {
 
-constexpr const char* kVersion = "1.0.0";
+constexpr const char* kVersion = BRIXAMO_VERSION;
+constexpr const char* kLicencia =
+    "License " BRIXAMO_LICENSE
+    ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 constexpr int kSalidaUso = 2;
 
 constexpr const char* kUso =
@@ -89,7 +95,7 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
         return 0;
     }
     if (sOpcion == "--version") {
-        std::printf("brixamo %s\n", kVersion);
+        std::printf("brixamo %s\n%s", kVersion, kLicencia);
         return 0;
     }
     if (sOpcion == "--pdf") {

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: once in a normal build,
-# once under AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzzers for a bounded time.
+# Installs what is missing, builds everything and runs every test: once in a normal build (where
+# the Debian package is also made and checked), once under AddressSanitizer +
+# UndefinedBehaviorSanitizer, then the fuzzers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "brixamo_version.h"
 #include "settings/ficherostxt.h"
 #include "tests/output/moneda_guardada.h"
 #include "tests/settings/carpeta_temporal.h"
@@ -44,7 +45,11 @@ class LineaComandosTest : public ::testing::Test {
 TEST_F(LineaComandosTest, InformationOptionsAndUsageErrors) {
     const Salida version = Brixamo("--version");
     EXPECT_EQ(version.nEstado, 0);
-    EXPECT_EQ(version.sSalida, "brixamo 1.0.0\n");
+    EXPECT_EQ(version.sSalida.substr(0, version.sSalida.find('\n')),
+              std::string("brixamo ") + BRIXAMO_VERSION);
+    EXPECT_NE(version.sSalida.find("\nLicense GPL-3.0-or-later: GNU GPL version 3 or later"),
+              std::string::npos)
+        << version.sSalida;
 
     const Salida ayuda = Brixamo("--help");
     EXPECT_EQ(ayuda.nEstado, 0);
