@@ -5,10 +5,12 @@
 #   test     that, and every test
 set -euo pipefail
 
-# Building and running the program: compiler, CMake, Qt, the receipt's fonts, the CUPS client.
+# Building and running the program: compiler, CMake, Qt, ICU, the receipt's fonts, the CUPS
+# client.
 run_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libicu-dev
     fonts-liberation2
     cups-client
 )
@@ -22,7 +24,6 @@ package_packages=(
 # poppler for the PDF checks, a CUPS spooler with a PDF queue, a display, package checks.
 test_packages=(
     libgtest-dev
-    libicu-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core
     locales-all
