@@ -6,6 +6,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev
+    libsqlite3-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-dejavu-core
     locales-all
