@@ -117,8 +117,9 @@ void CGlobalCurrency::ValoresRegionales() {
 }
 
 AjustesMoneda CGlobalCurrency::AjustesEnVigor() {
-    return {s_sNombreMoneda, s_sSimbolo,     s_nDecimales,    s_sSeparadorDecimal, s_sSeparadorMiles,
-            s_nTamanoGrupo,  s_nModoPositivo, s_nModoNegativo, s_nRelleno};
+    return {s_sNombreMoneda,     s_sSimbolo,        s_nDecimales,
+            s_sSeparadorDecimal, s_sSeparadorMiles, s_nTamanoGrupo,
+            s_nModoPositivo,     s_nModoNegativo,   s_nRelleno};
 }
 
 void CGlobalCurrency::PonerEnVigor(const AjustesMoneda& a) {
