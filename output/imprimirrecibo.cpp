@@ -25,10 +25,10 @@ bool ImprimirYRegistrar(const ReciboData& recibo, PrintDevice& dc) {
 // A number already issued this year is printed again only when the user says so. Cancelling
 // the dialog, or a printer that cannot start the document, prints nothing and shows nothing.
 void ReciboData::ImprimirRecibo() const {
+    const AvisoRegistroEnVentana aviso;
     if (!ConfirmarNumeroRepetido(*this)) {
         return;
     }
-    const AvisoRegistroEnVentana aviso;
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
     if (dc) {
         ImprimirYRegistrar(*this, *dc);

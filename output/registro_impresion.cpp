@@ -2,6 +2,7 @@
 #include "output/registro_impresion.h"
 
 #include <cstdio>
+#include <ctime>
 #include <utility>
 
 #include "output/espacios.h"
@@ -49,6 +50,14 @@ std::string FechaCorta(const std::string& sEmitido) {
     return Servicios().ShortDateText(fecha);
 }
 
+// The year by the clock the register dates its receipts with.
+int AnoEnCurso() {
+    const std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm.tm_year + 1900;
+}
+
 }  // namespace
 
 ReciboRegistrado ComoSeImprime(const ReciboData& recibo) {
@@ -93,7 +102,7 @@ bool ConfirmarNumeroRepetido(const ReciboData& recibo) {
         AvisoEnVigor()(registro.Apertura());  // the print will register in the new one
     }
     const std::optional<ReciboRegistrado> anterior =
-        registro.UltimoConNumero(recibo.sNumero, Servicios().Today().year);
+        registro.UltimoConNumero(recibo.sNumero, AnoEnCurso());
     if (!anterior) {
         return true;
     }
