@@ -58,13 +58,21 @@ bool CabeceraDanada(const std::string& sRuta) {
            static_cast<std::uint64_t>(nTamano) < std::uint64_t{nPaginas} * nPagina;
 }
 
-std::string SufijoFecha() {
+std::string Ahora(const char* sFormato) {
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
     char s[32];
-    std::strftime(s, sizeof s, "%Y%m%d-%H%M%S", &tm);
+    std::strftime(s, sizeof s, sFormato, &tm);
     return s;
+}
+
+std::string SufijoFecha() {
+    return Ahora("%Y%m%d-%H%M%S");
+}
+
+std::string Hoy() {
+    return Ahora("%Y-%m-%d");
 }
 
 // Renames without ever replacing an existing file.
@@ -149,17 +157,25 @@ bool CRegistro::AbrirFichero() {
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, kEsperaOcupadoMs);
+    // The log is copied into the file when it grows (every 1000 pages), not at every closing:
+    // a print then costs one flush of the log instead of three.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     // Nothing is written before the file is known to be a sound register.
-    if (Primera(m_db, "PRAGMA quick_check(1)") != "ok") {
+    ComprobarVersion(m_db);
+    const std::string sHoy = Hoy();
+    const bool bComprobar = ComprobacionPendiente(m_db, sHoy);
+    if (bComprobar && Primera(m_db, "PRAGMA quick_check(1)") != "ok") {
         throw ErrorSql{SQLITE_CORRUPT, "the register fails its check"};
     }
-    ComprobarVersion(m_db);
     if (Primera(m_db, "PRAGMA journal_mode = WAL") != "wal") {
         throw ErrorSql{SQLITE_CANTOPEN, "the register cannot keep a write-ahead log"};
     }
     Ejecutar(m_db, "PRAGMA synchronous = FULL");
     Ejecutar(m_db, "PRAGMA foreign_keys = ON");
     Migrar(m_db);
+    if (bComprobar) {
+        AnotarComprobacion(m_db, sHoy);
+    }
     m_apertura = {};
     return true;
 }

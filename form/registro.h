@@ -16,6 +16,9 @@
 #include "money/regional.h"
 
 struct sqlite3;
+namespace registro {
+struct ErrorSql;
+}
 
 // One registered receipt. nId and sEmitido are given by the register.
 struct ReciboRegistrado {
@@ -85,6 +88,7 @@ class CRegistro {
     bool AbrirFichero();
     void Cerrar();
     bool ApartarYEmpezar();
+    void ApartarSiDanado(const registro::ErrorSql& e);
 
     std::string m_sRuta;
     sqlite3* m_db = nullptr;

@@ -9,7 +9,9 @@ namespace registro {
 namespace {
 
 // Version 1: print jobs with the currency settings they were printed under, and their
-// receipts in job order, each with its texts, labels, amounts and printed amounts.
+// receipts in job order, each with its texts, labels, amounts and printed amounts and its
+// payer lines in small letters for the search; an index that the payer and number searches
+// scan instead of the receipts; the day of the last full check.
 void CrearVersion1(sqlite3* db) {
     Ejecutar(db, R"sql(
 CREATE TABLE trabajos (
@@ -56,9 +58,16 @@ CREATE TABLE recibos (
     etiqueta_domicilio TEXT NOT NULL,
     etiqueta_pagador TEXT NOT NULL,
     etiqueta_cobrador TEXT NOT NULL,
+    pagador_busqueda TEXT NOT NULL,
     UNIQUE (trabajo, orden)
 ) STRICT;
 CREATE INDEX recibos_numero ON recibos (numero);
+CREATE INDEX recibos_busqueda ON recibos (pagador_busqueda, numero);
+CREATE TABLE comprobacion (
+    id INTEGER PRIMARY KEY CHECK (id = 1),
+    dia TEXT NOT NULL
+) STRICT;
+INSERT INTO comprobacion (id, dia) VALUES (1, '');
 )sql");
 }
 
@@ -90,6 +99,24 @@ void ComprobarVersion(sqlite3* db) {
         throw ErrorSql{SQLITE_ERROR, "the register was written by a newer program (version " +
                                          std::to_string(nVersion) + ")"};
     }
+}
+
+bool ComprobacionPendiente(sqlite3* db, const std::string& sHoy) {
+    if (VersionDe(db) == 0) {
+        return false;  // nothing in it yet
+    }
+    try {
+        Sentencia dia(db, "SELECT dia FROM comprobacion");
+        return !dia.Paso() || dia.Texto(0) != sHoy;
+    } catch (const ErrorSql& e) {
+        throw ErrorSql{e.Danado() ? e.nCodigo : SQLITE_CORRUPT, "the register lacks its tables"};
+    }
+}
+
+void AnotarComprobacion(sqlite3* db, const std::string& sHoy) {
+    Sentencia st(db, "UPDATE comprobacion SET dia = ?1");
+    st.Texto(1, sHoy);
+    st.Paso();
 }
 
 // Brings a checked register up to this program's version; an up-to-date one is not written to.

@@ -52,7 +52,8 @@ const std::string& SqlTrabajo() {
 
 const std::string& SqlRecibo() {
     static const std::string s = "INSERT INTO recibos (trabajo, orden, " + Lista("") +
-                                 ") VALUES (" + Parametros(1, 2 + kNumColumnasRecibo) + ")";
+                                 ", pagador_busqueda) VALUES (" +
+                                 Parametros(1, 3 + kNumColumnasRecibo) + ")";
     return s;
 }
 
@@ -63,10 +64,12 @@ std::string SqlConsulta(const std::string& sCondicion, const std::string& sOrden
            " ORDER BY r.id " + sOrden;
 }
 
+// The texts are searched in the narrow index of payers and numbers, not in the receipts.
 constexpr const char* kCondicionFiltro =
     "(?1 = '' OR t.emitido >= ?1) AND (?2 = '' OR substr(t.emitido, 1, 10) <= ?2) AND "
-    "(?3 = '' OR r.pagador_1 LIKE ?3 ESCAPE '\\' OR r.pagador_2 LIKE ?3 ESCAPE '\\' OR "
-    "r.pagador_3 LIKE ?3 ESCAPE '\\') AND (?4 = '' OR r.numero LIKE ?4 ESCAPE '\\')";
+    "r.id IN (SELECT b.id FROM recibos b INDEXED BY recibos_busqueda WHERE "
+    "(?3 = '' OR instr(b.pagador_busqueda, ?3) > 0) AND "
+    "(?4 = '' OR b.numero LIKE ?4 ESCAPE '\\'))";
 
 // A text to look for anywhere, its LIKE wildcards taken literally.
 std::string Contiene(const std::string& s) {
@@ -124,7 +127,9 @@ void PonerRecibo(Sentencia& st, int n, const ReciboRegistrado& r) {
         st.Texto(n++, r.sImportes[i]);
     }
     st.Entero(n++, r.recibo.cuImporte.Valor());
-    st.Texto(n, r.sTotal);
+    st.Texto(n++, r.sTotal);
+    st.Texto(
+        n, Minusculas(r.recibo.sPagador1 + "\n" + r.recibo.sPagador2 + "\n" + r.recibo.sPagador3));
 }
 
 ReciboRegistrado LeerFila(const Sentencia& st) {
@@ -223,12 +228,15 @@ ResultadoRegistro CRegistro::Recorrer(const FiltroRegistro& filtro, OrdenRegistr
                                        orden == OrdenRegistro::kRecientesPrimero ? "DESC" : "ASC"));
         st.Texto(1, filtro.sDesde);
         st.Texto(2, filtro.sHasta);
-        st.Texto(3, Contiene(filtro.sPagador));
+        st.Texto(3, Minusculas(filtro.sPagador));
         st.Texto(4, Contiene(filtro.sNumero));
         while (st.Paso()) {
             visitar(LeerFila(st));
         }
     } catch (const ErrorSql& e) {
+        if (e.Danado() && ApartarYEmpezar()) {
+            return m_apertura;  // what was listed came from the damaged file
+        }
         return {EstadoRegistro::kFallo, {}, e.sTexto};
     }
     return m_apertura;
@@ -244,7 +252,8 @@ std::optional<ReciboRegistrado> CRegistro::Leer(std::int64_t nId) {
         if (st.Paso()) {
             return LeerFila(st);
         }
-    } catch (const ErrorSql&) {
+    } catch (const ErrorSql& e) {
+        ApartarSiDanado(e);
     }
     return std::nullopt;
 }
@@ -260,7 +269,14 @@ std::optional<ReciboRegistrado> CRegistro::UltimoConNumero(const std::string& sN
         if (st.Paso()) {
             return LeerFila(st);
         }
-    } catch (const ErrorSql&) {
+    } catch (const ErrorSql& e) {
+        ApartarSiDanado(e);
     }
     return std::nullopt;
+}
+
+void CRegistro::ApartarSiDanado(const registro::ErrorSql& e) {
+    if (e.Danado()) {
+        ApartarYEmpezar();
+    }
 }

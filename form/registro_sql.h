@@ -44,6 +44,10 @@ class Sentencia {
     sqlite3_stmt* m_st = nullptr;
 };
 
+// The text with its capital letters (those of Windows-1252, accented ones included) made
+// small, for searching in either case.
+std::string Minusculas(std::string s);
+
 // The columns that hold a receipt's texts, with their record members.
 struct ColumnaTexto {
     const char* sColumna;
@@ -63,5 +67,10 @@ int VersionActual();
 // version than this program knows.
 void ComprobarVersion(sqlite3* db);
 void Migrar(sqlite3* db);
+
+// The full check (quick_check, which reads the whole file) runs on the first opening of a day;
+// a damaged page met at any other time fails with SQLITE_CORRUPT where it is met.
+bool ComprobacionPendiente(sqlite3* db, const std::string& sHoy);
+void AnotarComprobacion(sqlite3* db, const std::string& sHoy);
 
 }  // namespace registro

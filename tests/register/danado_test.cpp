@@ -16,13 +16,20 @@ class DanadoTest : public ::testing::Test {
   protected:
     std::string Ruta() const { return m_carpeta.Ruta() + "/registro.sqlite"; }
 
-    // A register of 40 jobs of 10 receipts, checkpointed into the main file.
+    // A register of 40 jobs of 10 receipts, its log copied into the main file and emptied.
     void LlenarRegistro() {
-        CRegistro registro(Ruta());
-        for (int i = 0; i < 40; ++i) {
-            std::vector<ReciboRegistrado> trabajo = TrabajoDePrueba(i * 10, 10);
-            ASSERT_EQ(registro.Registrar(trabajo).estado, EstadoRegistro::kCorrecto);
+        {
+            CRegistro registro(Ruta());
+            for (int i = 0; i < 40; ++i) {
+                std::vector<ReciboRegistrado> trabajo = TrabajoDePrueba(i * 10, 10);
+                ASSERT_EQ(registro.Registrar(trabajo).estado, EstadoRegistro::kCorrecto);
+            }
         }
+        sqlite3* db = nullptr;
+        sqlite3_open(Ruta().c_str(), &db);
+        sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        ASSERT_EQ(BytesDe(Ruta() + "-wal"), "");
     }
 
     std::vector<std::string> Apartados() const {

@@ -105,6 +105,7 @@ TEST_F(RegistroTest, FiltersAndOrder) {
         {{"", "2026-01-31", "", ""}, {"2/A", "1/A"}},
         {{"2026-02-01", "2026-02-15", "", ""}, {"15/C", "14/C", "3/B"}},
         {{"", "", "pagador 1", ""}, {"15/C", "14/C", "1/A"}},  // either case, any part
+        {{"", "", "mu\xF1oz 100", ""}, {"5%_"}},               // accented capitals too
         {{"", "", "PAGADOR 14/c", ""}, {"14/C"}},
         {{"", "", "100%", ""}, {"5%_"}},  // a wildcard is a plain character
         {{"", "", "%", ""}, {"5%_"}},
@@ -172,7 +173,7 @@ TEST_F(RegistroTest, TheTablesKeepTheirRules) {
         "texto_importe_4, texto_importe_5, texto_importe_6, total, texto_total, domicilio, "
         "pagador_1, pagador_2, pagador_3, cobrador_1, cobrador_2, cobrador_3, etiqueta_numero, "
         "etiqueta_localidad, etiqueta_importe, etiqueta_fecha, etiqueta_vencimiento, "
-        "etiqueta_domicilio, etiqueta_pagador, etiqueta_cobrador";
+        "etiqueta_domicilio, etiqueta_pagador, etiqueta_cobrador, pagador_busqueda";
     const auto Fila = [&](const std::string& sTrabajo, const std::string& sOrden,
                           const std::string& sImporte) {
         std::string s = "INSERT INTO recibos (" + sColumnas + ") VALUES (" + sTrabajo + ", " +
@@ -182,7 +183,7 @@ TEST_F(RegistroTest, TheTablesKeepTheirRules) {
             s += ", 'x'";
         }
         s += ", 0";
-        for (int i = 0; i < 16; ++i) {
+        for (int i = 0; i < 17; ++i) {
             s += ", 'x'";
         }
         return s + ")";
