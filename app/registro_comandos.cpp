@@ -130,8 +130,12 @@ int ListarRegistro(const FiltroRegistro& filtro, bool bCsv) {
     return r.estado == EstadoRegistro::kFallo ? FalloRegistro(r) : 0;
 }
 
+// An existing file is only replaced when the register can be read.
 int ExportarRegistro(const std::string& sFichero) {
     CRegistro registro;
+    if (registro.Apertura().estado == EstadoRegistro::kFallo) {
+        return FalloRegistro(registro.Apertura());
+    }
     AvisarApartado(registro.Apertura());
     std::ofstream fichero(sFichero, std::ios::binary | std::ios::trunc);
     std::vector<std::string> cabecera;
@@ -158,6 +162,7 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
     if (registro.Apertura().estado == EstadoRegistro::kFallo) {
         return FalloRegistro(registro.Apertura());
     }
+    AvisarApartado(registro.Apertura());
     const std::optional<ReciboRegistrado> recibo = registro.Leer(nId);
     if (!recibo) {
         std::fprintf(stderr, "brixamo: there is no receipt %lld in the register\n",

@@ -178,6 +178,14 @@ TEST_F(RegistroCliTest, ExportWritesTheFieldsAsCsv) {
                         "a;;;;;\r\n" +
                         "B-2" + sFila + "3,00;;;;;;;Luis;;;;;\r\n");
     EXPECT_EQ(Brixamo("--export /no-such-folder/x.csv").nEstado, 1);
+
+    // A register that cannot be read leaves an existing file as it was.
+    std::remove(Ruta("registro.sqlite-wal").c_str());
+    std::remove(Ruta("registro.sqlite-shm").c_str());
+    std::remove(Ruta("registro.sqlite").c_str());
+    mkdir(Ruta("registro.sqlite").c_str(), 0755);
+    EXPECT_EQ(Brixamo("--export registro.csv").nEstado, 1);
+    EXPECT_EQ(BytesDe(Ruta("registro.csv")), sCsv);
 }
 
 // The reprint draws the registered receipt under the currency settings and labels it was
