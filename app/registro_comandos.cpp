@@ -97,20 +97,11 @@ int FalloRegistro(const ResultadoRegistro& r) {
     return 1;
 }
 
-void AvisarApartado(const ResultadoRegistro& r) {
-    if (r.estado == EstadoRegistro::kApartado) {
-        std::fprintf(stderr,
-                     "brixamo: the register of receipts was damaged; it was set aside as '%s' "
-                     "and a new one started\n",
-                     r.sApartado.c_str());
-    }
-}
-
 }  // namespace
 
 int ListarRegistro(const FiltroRegistro& filtro, bool bCsv) {
     CRegistro registro;
-    AvisarApartado(registro.Apertura());
+    AvisarApartadoEnTerminal(registro.Apertura());
     if (bCsv) {
         std::fputs(FilaCsv({"ID", "EMITIDO", "NUMERO", "PAGADOR", "TOTAL"}).c_str(), stdout);
     }
@@ -136,7 +127,7 @@ int ExportarRegistro(const std::string& sFichero) {
     if (registro.Apertura().estado == EstadoRegistro::kFallo) {
         return FalloRegistro(registro.Apertura());
     }
-    AvisarApartado(registro.Apertura());
+    AvisarApartadoEnTerminal(registro.Apertura());
     std::ofstream fichero(sFichero, std::ios::binary | std::ios::trunc);
     std::vector<std::string> cabecera;
     for (int nControl : ControlesExportados()) {
@@ -162,7 +153,7 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
     if (registro.Apertura().estado == EstadoRegistro::kFallo) {
         return FalloRegistro(registro.Apertura());
     }
-    AvisarApartado(registro.Apertura());
+    AvisarApartadoEnTerminal(registro.Apertura());
     const std::optional<ReciboRegistrado> recibo = registro.Leer(nId);
     if (!recibo) {
         std::fprintf(stderr, "brixamo: there is no receipt %lld in the register\n",

@@ -9,15 +9,20 @@
 #include "output/imprimirrecibo.h"
 #include "platform/services.h"
 
-namespace {
-
-void AvisarEnTerminal(const ResultadoRegistro& r) {
+void AvisarApartadoEnTerminal(const ResultadoRegistro& r) {
     if (r.estado == EstadoRegistro::kApartado) {
         std::fprintf(stderr,
                      "brixamo: the register of receipts was damaged; it was set aside as '%s' "
                      "and a new one started\n",
                      r.sApartado.c_str());
-    } else if (r.estado == EstadoRegistro::kFallo) {
+    }
+}
+
+namespace {
+
+void AvisarEnTerminal(const ResultadoRegistro& r) {
+    AvisarApartadoEnTerminal(r);
+    if (r.estado == EstadoRegistro::kFallo) {
         std::fprintf(stderr, "brixamo: the receipt was printed but not registered in '%s': %s\n",
                      RutaRegistro().c_str(), r.sError.c_str());
     }

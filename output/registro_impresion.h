@@ -17,6 +17,9 @@ ReciboRegistrado ComoSeImprime(const ReciboData& recibo);
 // be set aside, the notice in force is given once for the whole job.
 void RegistrarImpresos(const std::vector<ReciboData>& recibos);
 
+// One line on stderr when the result says a damaged register was set aside.
+void AvisarApartadoEnTerminal(const ResultadoRegistro& r);
+
 // Who tells the user about the register: one line on stderr unless a window has taken over.
 using AvisoRegistro = std::function<void(const ResultadoRegistro&)>;
 
