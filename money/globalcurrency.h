@@ -7,6 +7,7 @@
 #include <string>
 
 class Device;
+struct AjustesMoneda;
 
 class CGlobalCurrency {
   public:
@@ -46,6 +47,10 @@ class CGlobalCurrency {
     // Settings.
     static void CargarConfiguracion();
     static void ValoresRegionales();
+    // The nine settings in force, and putting a set in force for this process only (a
+    // registered receipt is reprinted under its own); the settings file is not touched.
+    static AjustesMoneda AjustesEnVigor();
+    static void PonerEnVigor(const AjustesMoneda& a);
 
     static void SetNombreMoneda(const std::string& s);
     static void SetSimbolo(const std::string& s);

@@ -34,6 +34,8 @@ class Services {
                                                        const std::vector<FileFilter>& filters) = 0;
     // The print dialog, opening on the default printer; nothing when cancelled or unusable.
     virtual std::unique_ptr<PrintDevice> PrintSetup() = 0;
+    // A question answered Yes (true) or No.
+    virtual bool AskYesNo(const std::string& question) = 0;
 
     // Shell.
     virtual bool ShellOpen(const std::string& target) = 0;        // file, URL or mailto:

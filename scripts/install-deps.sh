@@ -24,6 +24,7 @@ package_packages=(
 # poppler for the PDF checks, a CUPS spooler with a PDF queue, a display, package checks.
 test_packages=(
     libgtest-dev
+    libsqlite3-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core
     locales-all

@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -87,6 +88,16 @@ void QtServices::MessageBox(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brixamo"), FromCp1252(text),
                     QMessageBox::Ok, BoxParent());
     box.exec();
+}
+
+// Answered with "Sí" or "No"; closing the box answers No.
+bool QtServices::AskYesNo(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Brixamo"), FromCp1252(question),
+                    QMessageBox::Yes | QMessageBox::No, BoxParent());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("S\u00ED"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<COLORREF> QtServices::ChooseColor() {
