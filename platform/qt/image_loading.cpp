@@ -240,15 +240,9 @@ BitmapPtr LoadBitmapResource(int id) {
     return DecodeFile(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
 }
 
-// Paths are Windows-1252 like every text of the program; a path that names no file that way is
-// tried as the system's own bytes (UTF-8 names the code page cannot hold).
 BitmapPtr LoadBitmapFromFile(const std::string& path) {
     if (path.empty()) {
         return nullptr;
     }
-    QString name = FromCp1252(path);
-    if (!QFile::exists(name)) {
-        name = QFile::decodeName(QByteArray(path.data(), qsizetype(path.size())));
-    }
-    return DecodeFile(name);
+    return DecodeFile(QtFileName(path));
 }
