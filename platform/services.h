@@ -46,6 +46,10 @@ class Services {
     virtual BitmapPtr LoadResourceBitmap(int id) = 0;
     virtual BitmapPtr LoadImageFile(const std::string& path) = 0;
 
+    // Files: paths are stored in Windows-1252 like every text; this is the name the file system
+    // knows a stored path by, for the program's own look at the file (its size and time).
+    virtual std::string FileSystemName(const std::string& path) = 0;
+
     // The user's date and directory.
     virtual Date Today() = 0;
     virtual std::string ShortDateText(const Date& date) = 0;  // locale's short format

@@ -24,6 +24,7 @@ class QtServices : public Services {
     bool OpenInImageEditor(const std::string& path) override;
     BitmapPtr LoadResourceBitmap(int id) override;
     BitmapPtr LoadImageFile(const std::string& path) override;
+    std::string FileSystemName(const std::string& path) override;
     Date Today() override;
     std::string ShortDateText(const Date& date) override;
     std::string CurrentDirectory() override;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <QColor>
+#include <QDir>
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
@@ -265,6 +266,39 @@ TEST_F(PdfTest, FrameHasItsPhysicalSize) {
     EXPECT_NEAR(nDerecha, 1988, 2);
     EXPECT_NEAR(nArriba, 20, 2);
     EXPECT_NEAR(nAbajo, 878, 2);
+}
+
+// A full-colour logo of 300 x 750 pixels reaches the PDF as its own pixels: pdfimages finds it
+// there unaltered, where a lossy encoding would change most of this fine-grained picture.
+TEST_F(PdfTest, FullColourLogoIsEmbeddedPixelForPixel) {
+    QImage logo(300, 750, QImage::Format_RGB888);
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x) {
+            logo.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 3) % 256, (x * y) % 256));
+        }
+    }
+    const QString sCarpeta = QString::fromStdString(m_carpeta.Ruta());
+    const QString sLogo = sCarpeta + "/logo.bmp";
+    ASSERT_TRUE(logo.save(sLogo, "BMP"));
+    ASSERT_EQ(BytesDe(sLogo.toStdString())[28], 24);  // bits per pixel
+    EscribirValor("Recibo", "FileLogo", sLogo.toStdString());
+    const std::string sPdf = Pdf();
+    ASSERT_EQ(Ejecutar("pdfimages -png '" + sPdf + "' '" + m_carpeta.Ruta() + "/imagen'").nEstado,
+              0);
+    QImage extraida;
+    for (const QString& sNombre : QDir(sCarpeta).entryList({"imagen-*.png"})) {
+        const QImage imagen(sCarpeta + "/" + sNombre);
+        extraida = imagen.size() == logo.size() ? imagen : extraida;
+    }
+    ASSERT_FALSE(extraida.isNull());
+    extraida.convertTo(QImage::Format_RGB888);
+    int nDistintos = 0;
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x) {
+            nDistintos += extraida.pixel(x, y) != logo.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(nDistintos, 0);
 }
 
 }  // namespace
