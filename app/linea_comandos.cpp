@@ -8,10 +8,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/registro_comandos.h"
+#include "brixamo_version.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
 #include "output/precarga_recibo.h"
@@ -23,37 +26,45 @@
 namespace {
 
 constexpr const char* kPrograma = "brixamo";
-constexpr const char* kVersion = "1.0.0";
 constexpr int kSalidaUso = 2;
 
 // What --version prints.
 std::string TextoVersion() {
-    return std::string(kPrograma) + " " + kVersion + "\n";
+    return std::string(kPrograma) +
+           " " BRIXAMO_VERSION "\nLicense " BRIXAMO_LICENSE
+           ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
+std::vector<CommandLineOption> Opciones() {
+    std::vector<CommandLineOption> opciones{
+        {{"pdf"}, "write the stored receipt, or the batch, to FILE as A4 PDF pages", "FILE"},
+        {{"print"},
+         "print the stored receipt, or the batch, on the CUPS queue PRINTER or on the "
+         "default printer, without a dialog",
+         ""},
+        {{"batch"},
+         "one receipt per data row of the CSV file FILE, all in one PDF file or one print "
+         "job; the columns the file leaves out come from the stored receipt",
+         "FILE"},
+        {{"dry-run"},
+         "with --batch, check the whole file and show the number of receipts and the total "
+         "of their totals; nothing is printed or stored",
+         ""},
+    };
+    for (CommandLineOption& opcion : OpcionesRegistro()) {
+        opciones.push_back(std::move(opcion));
+    }
+    opciones.push_back({{"h", "help"}, "show this help and exit", ""});
+    opciones.push_back({{"v", "version"}, "show the version and exit", ""});
+    return opciones;
 }
 
 const CommandLineSyntax& Sintaxis() {
     static const CommandLineSyntax sintaxis{
         "Fills in, previews and prints payment receipts. Without an option the form opens.",
-        {
-            {{"pdf"}, "write the stored receipt, or the batch, to FILE as A4 PDF pages", "FILE"},
-            {{"print"},
-             "print the stored receipt, or the batch, on the CUPS queue PRINTER or on the "
-             "default printer, without a dialog",
-             ""},
-            {{"batch"},
-             "one receipt per data row of the CSV file FILE, all in one PDF file or one print "
-             "job; the columns the file leaves out come from the stored receipt",
-             "FILE"},
-            {{"dry-run"},
-             "with --batch, check the whole file and show the number of receipts and the total "
-             "of their totals; nothing is printed or stored",
-             ""},
-            {{"h", "help"}, "show this help and exit", ""},
-            {{"v", "version"}, "show the version and exit", ""},
-        },
-        "PRINTER",
-        "the CUPS queue for --print",
-        "[PRINTER]"};
+        Opciones(), "PRINTER", "the CUPS queue for --print", "[PRINTER]"};
     return sintaxis;
 }
 
@@ -99,11 +110,7 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run")) {
         return "--batch needs --pdf, --print or --dry-run";
     }
-    return {};
-}
-
-std::string Valor(const ParsedCommandLine& linea, const std::string& sOpcion) {
-    return linea.Has(sOpcion) ? linea.options.at(sOpcion) : std::string();
+    return IncoherenciaRegistro(linea);
 }
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
@@ -141,7 +148,7 @@ int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
     const auto imagenes = PrecargarImagenesRecibo();
     const ReciboData recibo = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    return dc && ImprimirEnDispositivo(recibo, *dc) ? 0 : NoSePuedeEscribir(sFichero);
+    return dc && ImprimirYRegistrar(recibo, *dc) ? 0 : NoSePuedeEscribir(sFichero);
 }
 
 int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
@@ -151,7 +158,7 @@ int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
     if (!dc) {
         return 1;
     }
-    return ImprimirEnDispositivo(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
+    return ImprimirYRegistrar(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
 }
 
 // "receipt N of M" on a terminal's standard error, once the batch has taken a second.
@@ -255,6 +262,7 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
         if (!bHecho) {
             return 1;
         }
+        lote.Registrar();
         GuardarNumeroSiguiente(resumen);
         return 0;
     } catch (const ErrorLote& error) {
@@ -285,9 +293,17 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
         std::fputs(TextoVersion().c_str(), stdout);
         return 0;
     }
-    const Orden orden{Valor(linea, "pdf"), linea.Has("print"),
+    const auto conToolkit = [&](const std::function<int()>& ordenRegistro) {
+        const auto plataforma = ArrancarSinVentana(argc, argv);
+        const auto imagenes = PrecargarImagenesRecibo();
+        return ordenRegistro();
+    };
+    if (const std::optional<int> nSalida = EjecutarOrdenRegistro(linea, conToolkit)) {
+        return *nSalida;
+    }
+    const Orden orden{linea.Value("pdf"), linea.Has("print"),
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
-                      Valor(linea, "batch"), linea.Has("dry-run")};
+                      linea.Value("batch"), linea.Has("dry-run")};
     if (!orden.sLote.empty()) {
         return EjecutarLote(argc, argv, orden);
     }

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "form/campos.h"
 #include "form/numero.h"
 #include "money/globalcurrency.h"
 #include "output/imprimirrecibo.h"
 #include "output/recibo_guardado.h"
+#include "output/registro_impresion.h"
 #include "settings/ficherostxt.h"
 
 namespace {
@@ -227,6 +229,15 @@ bool CLoteRecibos::Imprimir(PrintDevice& dc, const std::function<void(std::size_
         return true;
     });
     return dc.EndDoc() > 0;
+}
+
+void CLoteRecibos::Registrar() {
+    std::vector<ReciboData> recibos;
+    ParaCadaRecibo([&](const ReciboData& recibo) {
+        recibos.push_back(recibo);
+        return true;
+    });
+    RegistrarImpresos(recibos);
 }
 
 void GuardarNumeroSiguiente(const ResumenLote& resumen) {

@@ -51,6 +51,9 @@ class CLoteRecibos {
     // be started or ended.
     bool Imprimir(PrintDevice& dc, const std::function<void(std::size_t)>& progreso);
 
+    // Appends every receipt of a batch already printed to the register, as one job.
+    void Registrar();
+
   private:
     struct Columna {
         std::size_t nCampo;        // in the file's row

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "output/registro_impresion.h"
 #include "platform/services.h"
 
 CVistaLoteDlg::CVistaLoteDlg(CLoteRecibos& lote, const ResumenLote& resumen)
@@ -16,9 +17,13 @@ bool CVistaLoteDlg::OnInitDialog() {
     return true;
 }
 
-// One print dialog, one job for the whole batch.
+// One print dialog, one job for the whole batch, registered as one job once it is printed.
 void CVistaLoteDlg::OnOK() {
+    const AvisoRegistroEnVentana aviso;
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
     m_bImpreso = dc && m_lote.Imprimir(*dc, [](std::size_t) {});
+    if (m_bImpreso) {
+        m_lote.Registrar();
+    }
     EndDialog(IDOK);
 }

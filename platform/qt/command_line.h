@@ -27,6 +27,10 @@ struct ParsedCommandLine {
     std::vector<std::string> arguments;
 
     bool Has(const std::string& name) const { return options.count(name) != 0; }
+    // The option's value; empty when it is absent or takes none.
+    std::string Value(const std::string& name) const {
+        return Has(name) ? options.at(name) : std::string();
+    }
 };
 
 // args[0] is the program's name. Texts are in the locale's encoding, as argv is.

@@ -14,6 +14,7 @@ class QtServices : public Services {
                                                      CDialog& owner) override;
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,
@@ -23,6 +24,7 @@ class QtServices : public Services {
     bool OpenInImageEditor(const std::string& path) override;
     BitmapPtr LoadResourceBitmap(int id) override;
     BitmapPtr LoadImageFile(const std::string& path) override;
+    std::string FileSystemName(const std::string& path) override;
     Date Today() override;
     std::string ShortDateText(const Date& date) override;
     std::string CurrentDirectory() override;

@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -52,13 +53,13 @@ void Propose(QFileDialog& dialog, const QString& proposed) {
     }
 }
 
-QUrl TargetUrl(const QString& target) {
-    const QUrl url(target, QUrl::StrictMode);
+QUrl TargetUrl(const std::string& target) {
+    const QUrl url(FromCp1252(target), QUrl::StrictMode);
     // A scheme of one letter would be a drive, not a web or mail address.
     if (url.isValid() && url.scheme().size() > 1) {
         return url;
     }
-    return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+    return QUrl::fromLocalFile(QFileInfo(QtFileName(target)).absoluteFilePath());
 }
 
 bool StartEditor(const QString& command, const QString& path) {
@@ -87,6 +88,16 @@ void QtServices::MessageBox(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brixamo"), FromCp1252(text),
                     QMessageBox::Ok, BoxParent());
     box.exec();
+}
+
+// Answered with "Sí" or "No"; closing the box answers No.
+bool QtServices::AskYesNo(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Brixamo"), FromCp1252(question),
+                    QMessageBox::Yes | QMessageBox::No, BoxParent());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("S\u00ED"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<COLORREF> QtServices::ChooseColor() {
@@ -135,14 +146,14 @@ bool QtServices::ShellOpen(const std::string& target) {
     if (target.empty()) {
         return false;
     }
-    return QDesktopServices::openUrl(TargetUrl(FromCp1252(target)));
+    return QDesktopServices::openUrl(TargetUrl(target));
 }
 
 bool QtServices::OpenInImageEditor(const std::string& path) {
     if (path.empty()) {
         return false;
     }
-    const QString file = FromCp1252(path);
+    const QString file = QtFileName(path);
     const QString chosen = qEnvironmentVariable("BRIXAMO_EDITOR");
     if (!chosen.trimmed().isEmpty() && StartEditor(chosen, file)) {
         return true;
@@ -162,6 +173,10 @@ BitmapPtr QtServices::LoadResourceBitmap(int id) {
 
 BitmapPtr QtServices::LoadImageFile(const std::string& path) {
     return LoadBitmapFromFile(path);
+}
+
+std::string QtServices::FileSystemName(const std::string& path) {
+    return ::FileSystemName(path);
 }
 
 Date QtServices::Today() {

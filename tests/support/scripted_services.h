@@ -24,6 +24,10 @@ class ScriptedServices : public QtServices {
     // Message boxes: recorded, answered with OK.
     std::vector<std::string> messages;
 
+    // Yes/No questions: recorded, answered in order; nothing queued means No.
+    std::deque<bool> yesNoAnswers;
+    std::vector<std::string> questions;
+
     // Colour chooser: answers in order; nothing queued means Cancel.
     std::deque<std::optional<COLORREF>> colorAnswers;
     int colorAsked = 0;
@@ -52,6 +56,7 @@ class ScriptedServices : public QtServices {
 
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
+    bool AskYesNo(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,
