@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <sqlite3.h>
+
 #include "form/registro.h"
 #include "settings/ficherostxt.h"
 #include "tests/output/moneda_guardada.h"
@@ -65,6 +67,23 @@ class RegistroCliTest : public ::testing::Test {
             lineas.push_back(s);
         }
         return lineas;
+    }
+
+    // The first column of the first row of a query on the register.
+    std::string Consulta(const std::string& sSql) const {
+        sqlite3* db = nullptr;
+        std::string sValor;
+        if (sqlite3_open_v2(Ruta("registro.sqlite").c_str(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK) {
+            sqlite3_stmt* st = nullptr;
+            if (sqlite3_prepare_v2(db, sSql.c_str(), -1, &st, nullptr) == SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW) {
+                sValor = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+            }
+            sqlite3_finalize(st);
+        }
+        sqlite3_close(db);
+        return sValor;
     }
 
     // The words of the page with their boxes, as pdftotext -bbox gives them.
@@ -186,6 +205,33 @@ TEST_F(RegistroCliTest, ExportWritesTheFieldsAsCsv) {
     mkdir(Ruta("registro.sqlite").c_str(), 0755);
     EXPECT_EQ(Brixamo("--export registro.csv").nEstado, 1);
     EXPECT_EQ(BytesDe(Ruta("registro.csv")), sCsv);
+}
+
+// A batch is one job of the register, and what --export writes is a batch that --batch reads
+// back into the same receipts; a batch that fails registers nothing.
+TEST_F(RegistroCliTest, ABatchIsOneJobAndTheExportIsABatchAgain) {
+    PonerBytes(Ruta("pagos.csv"),
+               "PAGADOR_1;IMPORTE_1\nLuis;3\nMar\xC3\xAD"
+               "a;4,5\n");
+    PonerBytes(Ruta("malo.csv"),
+               "PAGADOR_1;IMPORTE_1\nLuis;3\nMar\xC3\xAD"
+               "a;x\n");
+    EXPECT_EQ(Brixamo("--batch malo.csv --pdf malo.pdf").nEstado, 1);
+    EXPECT_TRUE(Lineas("--list").empty());
+
+    ASSERT_EQ(Brixamo("--batch pagos.csv --pdf lote.pdf").nEstado, 0);
+    const std::vector<std::string> lista = Lineas("--list");
+    ASSERT_EQ(lista.size(), 2u);
+    EXPECT_NE(lista[0].find("Mar\xC3\xAD"
+                            "a"),
+              std::string::npos)
+        << lista[0];
+    EXPECT_EQ(Consulta("SELECT count(*) FROM trabajos"), "1");
+
+    ASSERT_EQ(Brixamo("--export registro.csv").nEstado, 0);
+    const Resultado lote = Brixamo("--batch registro.csv --dry-run");
+    EXPECT_EQ(lote.nEstado, 0) << lote.sErrores;
+    EXPECT_EQ(lote.sSalida, Brixamo("--batch pagos.csv --dry-run").sSalida);
 }
 
 // The reprint draws the registered receipt under the currency settings and labels it was
