@@ -14,6 +14,7 @@ class QtServices : public Services {
                                                      CDialog& owner) override;
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
+    SaveChoice AskSaveChanges(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,

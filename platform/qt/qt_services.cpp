@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -27,6 +28,18 @@ constexpr const char* kEditors[] = {"kolourpaint", "pinta", "gimp"};
 QWidget* BoxParent() {
     return QApplication::activeModalWidget();
 }
+
+// The buttons of the save question, in the order the box lays them out by their roles.
+struct SaveButton {
+    QMessageBox::StandardButton button;
+    const char* text;
+    SaveChoice choice;
+};
+constexpr SaveButton kSaveButtons[] = {
+    {QMessageBox::Save, "Guardar", SaveChoice::Save},
+    {QMessageBox::Discard, "No guardar", SaveChoice::Discard},
+    {QMessageBox::Cancel, "Cancelar", SaveChoice::Cancel},
+};
 
 // "Bitmap Files (*.bmp)" with pattern "*.bmp" stays as it is; a label without its patterns
 // gets them appended, as the file dialog reads the patterns from the parentheses.
@@ -87,6 +100,23 @@ void QtServices::MessageBox(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brixamo"), FromCp1252(text),
                     QMessageBox::Ok, BoxParent());
     box.exec();
+}
+
+SaveChoice QtServices::AskSaveChanges(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Brixamo"), FromCp1252(question),
+                    QMessageBox::NoButton, BoxParent());
+    for (const SaveButton& b : kSaveButtons) {
+        box.addButton(b.button)->setText(QString::fromLatin1(b.text));
+    }
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    for (const SaveButton& b : kSaveButtons) {
+        if (answer == b.button) {
+            return b.choice;
+        }
+    }
+    return SaveChoice::Cancel;
 }
 
 std::optional<COLORREF> QtServices::ChooseColor() {

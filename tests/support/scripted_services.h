@@ -24,6 +24,10 @@ class ScriptedServices : public QtServices {
     // Message boxes: recorded, answered with OK.
     std::vector<std::string> messages;
 
+    // Save question: recorded, answered in order; nothing queued means Cancel.
+    std::deque<SaveChoice> saveAnswers;
+    std::vector<std::string> saveQuestions;
+
     // Colour chooser: answers in order; nothing queued means Cancel.
     std::deque<std::optional<COLORREF>> colorAnswers;
     int colorAsked = 0;
@@ -52,6 +56,7 @@ class ScriptedServices : public QtServices {
 
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
+    SaveChoice AskSaveChanges(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,
