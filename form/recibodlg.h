@@ -51,7 +51,7 @@ class CReciboDlg : public CDialog {
   private:
     void RegistrarComandos();
     bool PuedeTerminar();
-    void PonerImagenes();
+    void PonerImagenes();  // and the tooltips of the image buttons
     std::array<CGlobalCurrency, 6> LeerImportes() const;
 
     // Commands that open the windows of the options and output.

@@ -1,5 +1,6 @@
 // The form's two modes, normal and label editing, and its button captions and pictures.
 #include <array>
+#include <string>
 #include <utility>
 
 #include "form/campos.h"
@@ -39,14 +40,27 @@ constexpr std::array<std::pair<int, int>, 9> kTextosBotones = {{
     {IDC_BUTTON_IMPRIMIR, 10},
 }};
 
-// Pictures of the image buttons (button, bitmap resource), in loading order.
-constexpr std::array<std::pair<int, int>, 5> kImagenesBotones = {{
-    {IDC_BUTTON_IMPRIMIR_IMG, 210},
-    {IDC_BUTTON_SALIR, 211},
-    {IDC_BUTTON_GUARDAR, 209},
-    {IDC_BUTTON_CARGAR, 222},
-    {IDC_BUTTON_CALENDARIO, 1122},
+// An image button: its picture and its tooltip, the language table's text (group 2) where the
+// table has one for the command, the Spanish text otherwise.
+struct BotonImagen {
+    int nControl;
+    int nRecurso;
+    int nTextoIdioma;  // -1: the table has no text for it
+    const char* sAyuda;
+};
+// In loading order.
+constexpr std::array<BotonImagen, 5> kBotonesImagen = {{
+    {IDC_BUTTON_IMPRIMIR_IMG, 210, 10, "Imprimir"},
+    {IDC_BUTTON_SALIR, 211, -1, "Salir"},
+    {IDC_BUTTON_GUARDAR, 209, -1, "Guardar recibo"},
+    {IDC_BUTTON_CARGAR, 222, -1, "Cargar recibo guardado"},
+    {IDC_BUTTON_CALENDARIO, 1122, -1, "Calendario"},
 }};
+
+std::string AyudaDe(const BotonImagen& boton) {
+    return boton.nTextoIdioma < 0 ? std::string(boton.sAyuda)
+                                  : TextoIdiomaO(2, boton.nTextoIdioma, boton.sAyuda);
+}
 
 int IdDe(const CampoGuardado& campo) {
     return campo.nControl;
@@ -108,7 +122,8 @@ void CReciboDlg::PonerTextosBotones() {
 }
 
 void CReciboDlg::PonerImagenes() {
-    for (const auto& [nControl, nRecurso] : kImagenesBotones) {
-        Window().SetImage(nControl, Servicios().LoadResourceBitmap(nRecurso));
+    for (const BotonImagen& boton : kBotonesImagen) {
+        Window().SetImage(boton.nControl, Servicios().LoadResourceBitmap(boton.nRecurso));
+        Window().SetToolTip(boton.nControl, AyudaDe(boton));
     }
 }

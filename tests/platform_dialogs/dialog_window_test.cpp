@@ -247,6 +247,14 @@ TEST_F(DialogWindowTest, ImageButtonShowsOnlyItsPicture) {
     EXPECT_EQ(dlg.GetDlgItemText(1050), "Imprimir");
 }
 
+// A tooltip set by the dialog is the widget's own, Windows-1252 letters included.
+TEST_F(DialogWindowTest, ToolTipsReachTheWidget) {
+    DialogoPrueba& dlg = Open(102);
+    dlg.Window().SetToolTip(1118, "Cargar recibo guardado \xF1");
+    dlg.Window().SetToolTip(4711, "nadie");  // no such control: nothing happens
+    EXPECT_EQ(ui::Control(dlg, 1118)->toolTip(), QString::fromUtf8("Cargar recibo guardado ñ"));
+}
+
 // F1, and the item offered by a right click on the background, run the system command.
 TEST_F(DialogWindowTest, MenuItemAndF1RunTheSystemCommand) {
     DialogoPrueba& dlg = Open(102);
