@@ -86,6 +86,10 @@ void CReciboDlg::RegistrarComandos() {
         CargarEtiquetas();
         ModoNormal();
     });
+    // Fields are named after their labels, whenever a label's text changes.
+    for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
+        On(kEtiquetas[i].nControl, Notify::Changed, [this, i] { NombrarCampos(i); });
+    }
     for (const CampoImporte& campo : kImportesRecibo) {
         On(campo.nControl, Notify::Changed, [this] { RecalcularTotal(); });
         On(campo.nControl, Notify::FocusLost, [this] { NormalizarImportes(); });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "form/recibodata.h"
 #include "money/globalcurrency.h"
@@ -51,7 +52,8 @@ class CReciboDlg : public CDialog {
   private:
     void RegistrarComandos();
     bool PuedeTerminar();
-    void PonerImagenes();  // and the tooltips of the image buttons
+    void PonerImagenes();                       // and the tooltips and names of the image buttons
+    void NombrarCampos(std::size_t nEtiqueta);  // accessible names from the label's text
     std::array<CGlobalCurrency, 6> LeerImportes() const;
 
     // Commands that open the windows of the options and output.

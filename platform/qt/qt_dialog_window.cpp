@@ -402,6 +402,12 @@ void QtDialogWindow::SetToolTip(int id, const std::string& text) {
     }
 }
 
+void QtDialogWindow::SetAccessibleName(int id, const std::string& name) {
+    if (QWidget* widget = impl_->Find(id)) {
+        widget->setAccessibleName(FromCp1252(name));
+    }
+}
+
 int QtDialogWindow::GetFocusId() const {
     return impl_->IdOf(impl_->frame->focusWidget());
 }

@@ -29,6 +29,7 @@ class QtDialogWindow final : public DialogWindow {
     bool GetCheck(int id) const override;
     void SetImage(int id, BitmapPtr image) override;
     void SetToolTip(int id, const std::string& text) override;
+    void SetAccessibleName(int id, const std::string& name) override;
     int GetFocusId() const override;
     void SetFocus(int id) override;
     std::optional<Date> GetCalendarSelection(int id) const override;
