@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-translations-l10n
     libgtest-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-dejavu-core
