@@ -74,6 +74,39 @@ QUrl TargetUrl(const QString& target) {
     return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
 }
 
+// The locale dates are written in, as the C library decides it (LC_ALL, LC_TIME, LANG), read
+// at each call so the text follows the user's settings at that moment.
+QLocale DateLocale() {
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty()) {
+            return QLocale(name);
+        }
+    }
+    return QLocale::c();
+}
+
+// The locale's short date format with the year in four digits ("d/M/yy" becomes "d/M/yyyy"),
+// as the desktop the program comes from writes it; quoted text stays as it is.
+QString ShortDateFormat(const QLocale& locale) {
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString wide;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == format[i]) {
+            ++run;
+        }
+        const bool shortYear = !quoted && format[i] == QLatin1Char('y') && run >= 2 && run < 4;
+        wide += shortYear ? QStringLiteral("yyyy") : format.mid(i, run);
+        if (format[i] == QLatin1Char('\'')) {
+            quoted = (run % 2 == 1) != quoted;
+        }
+        i += run;
+    }
+    return wide;
+}
+
 bool StartEditor(const QString& command, const QString& path) {
     QStringList words = QProcess::splitCommand(command);
     if (words.isEmpty()) {
@@ -204,7 +237,8 @@ std::string QtServices::ShortDateText(const Date& date) {
     if (!value.isValid()) {
         return std::string();
     }
-    return ToCp1252(QLocale::system().toString(value, QLocale::ShortFormat));
+    const QLocale locale = DateLocale();
+    return ToCp1252(locale.toString(value, ShortDateFormat(locale)));
 }
 
 std::string QtServices::CurrentDirectory() {

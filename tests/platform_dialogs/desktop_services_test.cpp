@@ -9,8 +9,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/qt/qt_platform.h"
+#include "tests/settings/entorno.h"
 
 namespace {
 
@@ -89,6 +93,20 @@ TEST(DesktopServices, NothingToOpenIsRefused) {
     QtServices services;
     EXPECT_FALSE(services.OpenInImageEditor(""));
     EXPECT_FALSE(services.ShellOpen(""));
+}
+
+// The date text is the user's short date with the year in four digits.
+TEST(DesktopServices, ShortDateHasAFourDigitYearInEveryLocale) {
+    const std::pair<const char*, const char*> kDates[] = {
+        {"es_ES.UTF-8", "16/12/2026"},
+        {"en_US.UTF-8", "12/16/2026"},
+        {"de_DE.UTF-8", "16.12.2026"},
+    };
+    QtServices services;
+    for (const auto& [locale, expected] : kDates) {
+        const VariablesTemporales time{{"LC_ALL", std::nullopt}, {"LC_TIME", std::string(locale)}};
+        EXPECT_EQ(services.ShortDateText(Date{2026, 12, 16}), expected) << locale;
+    }
 }
 
 TEST(DesktopServices, DateAndDirectory) {
