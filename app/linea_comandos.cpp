@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/registro_comandos.h"
+#include "brixamo_version.h"
 #include "output/imprimirrecibo.h"
 #include "output/precarga_recibo.h"
 #include "output/recibo_guardado.h"
@@ -15,7 +17,12 @@
 
 namespace {
 
-constexpr const char* kVersion = "1.0.0";
+constexpr const char* kVersion = BRIXAMO_VERSION;
+constexpr const char* kLicencia =
+    "License " BRIXAMO_LICENSE
+    ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 constexpr int kSalidaUso = 2;
 
 constexpr const char* kUso =
@@ -25,6 +32,11 @@ constexpr const char* kUso =
     "  --pdf FILE         write the stored receipt to FILE as a one-page A4 PDF\n"
     "  --print [PRINTER]  print the stored receipt on the CUPS queue PRINTER, or on the\n"
     "                     default printer, without a dialog\n"
+    "  --list [--from DATE] [--to DATE] [--payer TEXT] [--number TEXT] [--csv]\n"
+    "                     list the registered receipts, newest first (DATE: YYYY-MM-DD)\n"
+    "  --reprint ID --pdf FILE | --print [PRINTER]\n"
+    "                     print a registered receipt again exactly as it was\n"
+    "  --export FILE      write the whole register to FILE as CSV\n"
     "  --help             show this help and exit\n"
     "  --version          show the version and exit\n";
 
@@ -47,7 +59,7 @@ int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
     const auto imagenes = PrecargarImagenesRecibo();
     const ReciboData recibo = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    if (!dc || !ImprimirEnDispositivo(recibo, *dc)) {
+    if (!dc || !ImprimirYRegistrar(recibo, *dc)) {
         std::fprintf(stderr, "brixamo: cannot write the PDF file '%s'\n", sFichero.c_str());
         return 1;
     }
@@ -66,7 +78,7 @@ int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
         }
         return 1;
     }
-    if (!ImprimirEnDispositivo(LeerReciboGuardado(), *dc)) {
+    if (!ImprimirYRegistrar(LeerReciboGuardado(), *dc)) {
         std::fprintf(stderr, "brixamo: the printer could not take the receipt\n");
         return 1;
     }
@@ -89,7 +101,7 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
         return 0;
     }
     if (sOpcion == "--version") {
-        std::printf("brixamo %s\n", kVersion);
+        std::printf("brixamo %s\n%s", kVersion, kLicencia);
         return 0;
     }
     if (sOpcion == "--pdf") {
@@ -103,6 +115,14 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
             return ErrorDeUso("--print takes at most one printer name");
         }
         return Imprimir(argc, argv, args.size() == 2 ? args[1] : std::string());
+    }
+    const auto conToolkit = [&](const std::function<int()>& orden) {
+        const auto plataforma = ArrancarSinVentana(argc, argv);
+        const auto imagenes = PrecargarImagenesRecibo();
+        return orden();
+    };
+    if (const std::optional<int> nSalida = EjecutarOrdenRegistro(args, conToolkit)) {
+        return *nSalida;
     }
     return ErrorDeUso("unknown option '" + sOpcion + "'");
 }

@@ -77,16 +77,23 @@ std::string CGlobalCurrency::AgruparDigitos(std::int64_t n) {
     return s;
 }
 
-std::string CGlobalCurrency::TextoEnteros() const {
+std::uint64_t CGlobalCurrency::UnidadesRedondeadas() const {
     const std::uint64_t a = Magnitud(m_nValor);
     const std::uint64_t nUmbral = s_nDecimales == 0 ? 5000 : 9950;
-    const std::uint64_t q = a / 10000 + (a % 10000 >= nUmbral ? 1 : 0);
-    return AgruparDigitos(static_cast<std::int64_t>(q));
+    return a / 10000 + (a % 10000 >= nUmbral ? 1 : 0);
+}
+
+int CGlobalCurrency::CentesimasRedondeadas() const {
+    const std::uint64_t r = Magnitud(m_nValor) % 10000;
+    return static_cast<int>((r / 100 + (r % 100 >= 50 ? 1 : 0)) % 100);
+}
+
+std::string CGlobalCurrency::TextoEnteros() const {
+    return AgruparDigitos(static_cast<std::int64_t>(UnidadesRedondeadas()));
 }
 
 std::string CGlobalCurrency::TextoDecimales() const {
-    const std::uint64_t r = Magnitud(m_nValor) % 10000;
-    const std::uint64_t h = (r / 100 + (r % 100 >= 50 ? 1 : 0)) % 100;
+    const int h = CentesimasRedondeadas();
     return {static_cast<char>('0' + h / 10), static_cast<char>('0' + h % 10)};
 }
 

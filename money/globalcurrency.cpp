@@ -104,15 +104,7 @@ void CGlobalCurrency::CargarConfiguracion() {
 
 void CGlobalCurrency::ValoresRegionales() {
     const AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
-    s_sNombreMoneda = a.sNombreMoneda;
-    s_sSimbolo = a.sSimbolo;
-    s_nDecimales = a.nDecimales;
-    s_sSeparadorDecimal = a.sSeparadorDecimal;
-    s_sSeparadorMiles = a.sSeparadorMiles;
-    s_nTamanoGrupo = a.nTamanoGrupo;
-    s_nModoPositivo = a.nModoPositivo;
-    s_nModoNegativo = a.nModoNegativo;
-    s_nRelleno = a.nRelleno;
+    PonerEnVigor(a);
     EscribirValores(kSeccion, {{kNombre, a.sNombreMoneda},
                                {kSimbolo, a.sSimbolo},
                                {kDecimales, std::to_string(a.nDecimales)},
@@ -122,4 +114,22 @@ void CGlobalCurrency::ValoresRegionales() {
                                {kModoPositivo, std::to_string(a.nModoPositivo)},
                                {kModoNegativo, std::to_string(a.nModoNegativo)},
                                {kRelleno, std::to_string(a.nRelleno)}});
+}
+
+AjustesMoneda CGlobalCurrency::AjustesEnVigor() {
+    return {s_sNombreMoneda,     s_sSimbolo,        s_nDecimales,
+            s_sSeparadorDecimal, s_sSeparadorMiles, s_nTamanoGrupo,
+            s_nModoPositivo,     s_nModoNegativo,   s_nRelleno};
+}
+
+void CGlobalCurrency::PonerEnVigor(const AjustesMoneda& a) {
+    s_sNombreMoneda = a.sNombreMoneda;
+    s_sSimbolo = a.sSimbolo;
+    s_nDecimales = a.nDecimales;
+    s_sSeparadorDecimal = a.sSeparadorDecimal;
+    s_sSeparadorMiles = a.sSeparadorMiles;
+    s_nTamanoGrupo = a.nTamanoGrupo;
+    s_nModoPositivo = a.nModoPositivo;
+    s_nModoNegativo = a.nModoNegativo;
+    s_nRelleno = a.nRelleno;
 }

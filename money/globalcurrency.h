@@ -7,6 +7,7 @@
 #include <string>
 
 class Device;
+struct AjustesMoneda;
 
 class CGlobalCurrency {
   public:
@@ -26,6 +27,10 @@ class CGlobalCurrency {
     std::string TextoRecibo() const;
     std::string TextoEnteros() const;
     std::string TextoDecimales() const;
+    // The magnitude's whole units and hundredths as the texts above show them: the units
+    // rounded for the number of decimals, the hundredths (0 to 99) rounded half up.
+    std::uint64_t UnidadesRedondeadas() const;
+    int CentesimasRedondeadas() const;
     static std::string AgruparDigitos(std::int64_t n);
     // A display mode's pattern with a given number text and sign in their places, e.g. the
     // currency dialog's "($1.1)" for negative mode 0.
@@ -42,6 +47,10 @@ class CGlobalCurrency {
     // Settings.
     static void CargarConfiguracion();
     static void ValoresRegionales();
+    // The nine settings in force, and putting a set in force for this process only (a
+    // registered receipt is reprinted under its own); the settings file is not touched.
+    static AjustesMoneda AjustesEnVigor();
+    static void PonerEnVigor(const AjustesMoneda& a);
 
     static void SetNombreMoneda(const std::string& s);
     static void SetSimbolo(const std::string& s);

@@ -34,6 +34,8 @@ struct AjustesMoneda {
     std::int32_t nModoPositivo = 0;
     std::int32_t nModoNegativo = 0;
     std::int32_t nRelleno = 0;
+
+    friend bool operator==(const AjustesMoneda&, const AjustesMoneda&) = default;
 };
 
 // Reads the user's LC_MONETARY locale (setlocale(LC_MONETARY, "")); the category is set back

@@ -12,6 +12,8 @@ namespace {
 constexpr const char* kSeccionTextos = "Recibo";
 constexpr std::array<const char*, 3> kClavesTextos = {"Texto1", "Texto2", "Texto3"};
 constexpr std::array<int, 3> kEditsTextos = {1119, 1120, 1121};
+constexpr const char* kClaveImporteEnLetra = "ImporteEnLetra";
+constexpr int kCasillaImporteEnLetra = 1140;
 
 // Controls captioned from language group 7, by index.
 constexpr std::array<int, 6> kCaptions = {1116, 1117, 1118, IDOK, IDCANCEL, 1041};
@@ -34,6 +36,7 @@ CDisenoReciboDlg::CDisenoReciboDlg() : CDialog(216) {
     m_sTexto1 = LeerValor(kSeccionTextos, kClavesTextos[0], "");
     m_sTexto2 = LeerValor(kSeccionTextos, kClavesTextos[1], "");
     m_sTexto3 = LeerValor(kSeccionTextos, kClavesTextos[2], "");
+    m_bImporteEnLetra = LeerValorEntero(kSeccionTextos, kClaveImporteEnLetra, 0) == 1;
 
     On(kBotonColor, Notify::Clicked, [] { ElegirColorRecibo(); });
     On(kBotonSolido, Notify::Clicked, [this] { ElegirFondo(kFondoSolido); });
@@ -44,6 +47,7 @@ bool CDisenoReciboDlg::OnInitDialog() {
     SetDlgItemText(kEditsTextos[0], m_sTexto1);
     SetDlgItemText(kEditsTextos[1], m_sTexto2);
     SetDlgItemText(kEditsTextos[2], m_sTexto3);
+    Window().SetCheck(kCasillaImporteEnLetra, m_bImporteEnLetra);
     for (std::size_t i = 0; i < kCaptions.size(); ++i) {
         SetDlgItemText(kCaptions[i], TextoIdioma7(static_cast<int>(i)));
     }
@@ -72,5 +76,7 @@ void CDisenoReciboDlg::OnOK() {
     EscribirValor(kSeccionTextos, kClavesTextos[0], m_sTexto1);
     EscribirValor(kSeccionTextos, kClavesTextos[1], m_sTexto2);
     EscribirValor(kSeccionTextos, kClavesTextos[2], m_sTexto3);
+    m_bImporteEnLetra = Window().GetCheck(kCasillaImporteEnLetra);
+    EscribirValorEntero(kSeccionTextos, kClaveImporteEnLetra, m_bImporteEnLetra ? 1 : 0);
     EndDialog(IDOK);
 }

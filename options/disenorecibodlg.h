@@ -15,6 +15,7 @@ class CDisenoReciboDlg : public CDialog {
     std::string m_sTexto1;
     std::string m_sTexto2;
     std::string m_sTexto3;
+    bool m_bImporteEnLetra = false;  // the receipt prints its total in words
 
   private:
     void ElegirFondo(int nFondo);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "form/recibodata.h"
+#include "money/importeletra.h"
 #include "output/disposicion_recibo.h"
 #include "output/espacios.h"
 #include "output/logo_recibo.h"
@@ -89,19 +90,51 @@ void DibujarTotal(Device& dc, const CGlobalCurrency& cuImporte) {
     dc.DrawText(TextoTotal(cuImporte), kRectImporte, DT_RIGHT);
 }
 
-void DibujarLineasConcepto(Device& dc, const ReciboData& recibo) {
-    int y = kPrimeraLineaY;
+// The six concept lines from the first line's top, a pitch apart.
+void DibujarLineasConcepto(Device& dc, const ReciboData& recibo, int nPrimeraY, int nPaso) {
+    int y = nPrimeraY;
     for (const LineaConcepto& linea : kLineasConcepto) {
         DibujarTexto(dc, recibo.*linea.pConcepto,
-                     {kConceptoIzquierda, y, kConceptoDerecha, y + kPasoLinea}, DT_LEFT);
+                     {kConceptoIzquierda, y, kConceptoDerecha, y + kAltoLinea}, DT_LEFT);
         const CGlobalCurrency& cuImporte = recibo.*linea.pImporte;
         if (!cuImporte.EsCero()) {
             dc.DrawText(cuImporte.TextoFormulario(),
-                        {kImporteLineaIzquierda, y, kImporteLineaDerecha, y + kPasoLinea},
+                        {kImporteLineaIzquierda, y, kImporteLineaDerecha, y + kAltoLinea},
                         DT_RIGHT);
         }
-        y += kPasoLinea;
+        y += nPaso;
     }
+}
+
+// The words' cell height, or the one at which a text of that many characters fits its line.
+int AltoImporteEnLetra(std::size_t nCaracteres) {
+    const std::size_t nAncho = kRectImporteEnLetra.right - kRectImporteEnLetra.left;
+    const std::size_t nCabe =
+        nAncho * 100 / (kAvancePorCientoDeAlto * std::max<std::size_t>(nCaracteres, 1));
+    return static_cast<int>(
+        std::clamp<std::size_t>(nCabe, kAltoMinimoImporteEnLetra, kAltoImporteEnLetra));
+}
+
+// "Son: " and the total in words on the last line of the concepts box; the medium font is
+// current again afterwards.
+void DibujarImporteEnLetra(Device& dc, const CGlobalCurrency& cuImporte) {
+    const std::string sPalabras = ImporteEnLetra(cuImporte, CGlobalCurrency::GetNombreMoneda());
+    if (sPalabras.empty()) {
+        return;
+    }
+    const std::string sTexto = kPrefijoImporteEnLetra + sPalabras;
+    dc.SelectFont(Fuente(AltoImporteEnLetra(sTexto.size())));
+    dc.DrawText(sTexto, kRectImporteEnLetra, DT_LEFT);
+    dc.SelectFont(Fuente(kAltoMediana));
+}
+
+void DibujarConceptos(Device& dc, const ReciboData& recibo) {
+    if (LeerValorEntero(kSeccionRecibo, kClaveImporteEnLetra, 0) != 1) {
+        DibujarLineasConcepto(dc, recibo, kPrimeraLineaY, kPasoLinea);
+        return;
+    }
+    DibujarLineasConcepto(dc, recibo, kPrimeraLineaConLetraY, kPasoLineaConLetra);
+    DibujarImporteEnLetra(dc, recibo.cuImporte);
 }
 
 // The logo's top-left 300 x 750 pixels at most, one pixel per logical unit, opaque. A file
@@ -139,7 +172,7 @@ void ReciboData::DibujarRecibo(Device& dc) const {
     DibujarTotal(dc, cuImporte);
     dc.SelectFont(Fuente(kAltoMediana));
     DibujarTextos(dc, *this, kTextosFechas);
-    DibujarLineasConcepto(dc, *this);
+    DibujarConceptos(dc, *this);
     DibujarTextos(dc, *this, kTextosPie);
 
     std::array<std::string, kTextosLibres.size()> textosLibres;

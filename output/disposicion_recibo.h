@@ -92,10 +92,28 @@ inline constexpr std::array<LineaConcepto, 6> kLineasConcepto{{
 }};
 inline constexpr int kPrimeraLineaY = 225;
 inline constexpr int kPasoLinea = 40;
+inline constexpr int kAltoLinea = 40;  // each line's rectangle: one medium cell
 inline constexpr int kConceptoIzquierda = 420;
 inline constexpr int kConceptoDerecha = 1640;
 inline constexpr int kImporteLineaIzquierda = 1650;
 inline constexpr int kImporteLineaDerecha = 1930;
+
+// The total in words, "Recibo" - "ImporteEnLetra" 1 (0 or absent: not drawn). The six lines
+// fill the concepts box, which has no room for a seventh line of 40 units: with the words the
+// six lines close up to 35 units apart (their ink still clear of each other), and the words
+// follow across both columns, on a cell of 36 units whose ink, descenders included, stays
+// between the sixth line's descenders and the box's bottom edge.
+inline constexpr const char* kClaveImporteEnLetra = "ImporteEnLetra";
+inline constexpr const char* kPrefijoImporteEnLetra = "Son: ";
+inline constexpr int kPrimeraLineaConLetraY = 221;
+inline constexpr int kPasoLineaConLetra = 35;
+inline constexpr int kAltoImporteEnLetra = 36;
+inline constexpr Rect kRectImporteEnLetra{kConceptoIzquierda, 432, kImporteLineaDerecha, 469};
+// The face advances about 0.39 of the cell height per character of number words: a text too
+// long for the line takes a smaller cell, down to 18 units (what the longest total needs);
+// beyond that the line is clipped at its right end.
+inline constexpr int kAvancePorCientoDeAlto = 39;
+inline constexpr int kAltoMinimoImporteEnLetra = 18;
 
 // Address, payer block and collector block, medium font.
 inline constexpr std::array<TextoFijo, 9> kTextosPie{{

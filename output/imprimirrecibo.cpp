@@ -1,6 +1,7 @@
 // Printing: the print dialog, then one page with the receipt on the chosen printer.
 #include "output/imprimirrecibo.h"
 
+#include "output/registro_impresion.h"
 #include "platform/services.h"
 
 bool ImprimirEnDispositivo(const ReciboData& recibo, PrintDevice& dc) {
@@ -13,11 +14,23 @@ bool ImprimirEnDispositivo(const ReciboData& recibo, PrintDevice& dc) {
     return dc.EndDoc() > 0;
 }
 
-// Cancelling the dialog, or a printer that cannot start the document, prints nothing and
-// shows nothing.
+bool ImprimirYRegistrar(const ReciboData& recibo, PrintDevice& dc) {
+    if (!ImprimirEnDispositivo(recibo, dc)) {
+        return false;
+    }
+    RegistrarImpresos({recibo});
+    return true;
+}
+
+// A number already issued this year is printed again only when the user says so. Cancelling
+// the dialog, or a printer that cannot start the document, prints nothing and shows nothing.
 void ReciboData::ImprimirRecibo() const {
+    const AvisoRegistroEnVentana aviso;
+    if (!ConfirmarNumeroRepetido(*this)) {
+        return;
+    }
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
     if (dc) {
-        ImprimirEnDispositivo(*this, *dc);
+        ImprimirYRegistrar(*this, *dc);
     }
 }

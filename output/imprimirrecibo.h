@@ -10,3 +10,6 @@ inline constexpr const char* kNombreDocumento = "Imprimiento Recibo";
 // False when the document could not be started or ended; nothing is drawn when it could not
 // be started.
 bool ImprimirEnDispositivo(const ReciboData& recibo, PrintDevice& dc);
+
+// The same, and a completed document is appended to the register of issued receipts.
+bool ImprimirYRegistrar(const ReciboData& recibo, PrintDevice& dc);

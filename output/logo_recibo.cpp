@@ -15,15 +15,17 @@ struct FirmaFichero {
     friend bool operator==(const FirmaFichero&, const FirmaFichero&) = default;
 };
 
-// False when the file cannot be examined (missing, unreadable folder).
+// False when the file cannot be examined (missing, unreadable folder). The stored path is
+// looked at under the name the file system knows it by.
 bool Firmar(const std::string& sRuta, FirmaFichero& firma) {
+    const std::filesystem::path fichero(Servicios().FileSystemName(sRuta));
     std::error_code ec;
     firma.sRuta = sRuta;
-    firma.nTamano = std::filesystem::file_size(sRuta, ec);
+    firma.nTamano = std::filesystem::file_size(fichero, ec);
     if (ec) {
         return false;
     }
-    firma.modificado = std::filesystem::last_write_time(sRuta, ec);
+    firma.modificado = std::filesystem::last_write_time(fichero, ec);
     return !ec;
 }
 

@@ -10,6 +10,7 @@ enum class ControlKind {
     Button,         // push button with a caption
     ImageButton,    // push button showing a bitmap
     Radio,          // radio button; kGroup starts a new group
+    CheckBox,       // check box with a caption, checked and unchecked by clicks
     Static,         // static text
     Icon,           // the application icon
     MonthCalendar,  // month calendar, single selection

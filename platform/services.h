@@ -40,6 +40,8 @@ class Services {
                                                        const std::vector<FileFilter>& filters) = 0;
     // The print dialog, opening on the default printer; nothing when cancelled or unusable.
     virtual std::unique_ptr<PrintDevice> PrintSetup() = 0;
+    // A question answered Yes (true) or No.
+    virtual bool AskYesNo(const std::string& question) = 0;
 
     // Shell.
     virtual bool ShellOpen(const std::string& target) = 0;        // file, URL or mailto:
@@ -49,6 +51,10 @@ class Services {
     // missing, not an image, truncated or of an absurd size.
     virtual BitmapPtr LoadResourceBitmap(int id) = 0;
     virtual BitmapPtr LoadImageFile(const std::string& path) = 0;
+
+    // Files: paths are stored in Windows-1252 like every text; this is the name the file system
+    // knows a stored path by, for the program's own look at the file (its size and time).
+    virtual std::string FileSystemName(const std::string& path) = 0;
 
     // The user's date and directory.
     virtual Date Today() = 0;

@@ -30,6 +30,10 @@ inline ControlTemplate Radio(int id, int x, int y, int cx, int cy, const char* t
     return {id, ControlKind::Radio, x, y, cx, cy, text, kTabStop | style};
 }
 
+inline ControlTemplate Casilla(int id, int x, int y, int cx, int cy, const char* text) {
+    return {id, ControlKind::CheckBox, x, y, cx, cy, text, kTabStop};
+}
+
 inline ControlTemplate Texto(int x, int y, int cx, int cy, const char* text) {
     return {-1, ControlKind::Static, x, y, cx, cy, text, 0};
 }

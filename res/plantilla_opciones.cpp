@@ -18,7 +18,7 @@ DialogTemplate PlantillaLogotipo() {
 }
 
 DialogTemplate PlantillaDisenoRecibo() {
-    DialogTemplate t{216, 148, 134, "", kDlgModalFrame, {}};
+    DialogTemplate t{216, 148, 150, "", kDlgModalFrame, {}};
     t.controls = {
         Etiqueta(1116, 7, 7, 81, 12, kReadOnly),
         Boton(1041, 91, 7, 50, 14, "SelectColor"),
@@ -29,8 +29,9 @@ DialogTemplate PlantillaDisenoRecibo() {
         Edit(1119, 15, 60, 124, 14),
         Edit(1120, 15, 75, 124, 14),
         Edit(1121, 15, 90, 124, 14),
-        Boton(1, 16, 112, 50, 14, "Ok", kDefault),
-        Boton(2, 80, 112, 50, 14, "Cancel"),
+        Casilla(1140, 15, 110, 124, 10, "Importe en letra"),
+        Boton(1, 16, 128, 50, 14, "Ok", kDefault),
+        Boton(2, 80, 128, 50, 14, "Cancel"),
     };
     return t;
 }

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${BRX_FUZZ_SECONDS:-30}"
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRX_FUZZ=ON \
-    -DBRX_TESTS=OFF >/dev/null
+    -DBRX_TESTS=OFF -DBRX_WERROR=ON >/dev/null
 cmake --build build-fuzz --target brx_fuzzers -j"$(nproc)"
 for f in build-fuzz/tests/fuzz/fuzz_*; do
     [ -x "$f" ] || continue

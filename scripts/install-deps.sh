@@ -1,19 +1,48 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program and its tests need, when any is missing.
+# Installs the Debian packages that are missing for one use of the tree:
+#   run      building and running the program (the default)
+#   package  that, and making its Debian package
+#   test     that, and every test
 set -euo pipefail
 
-packages=(
+# Building and running the program: compiler, CMake, Qt and its translations, ICU, SQLite,
+# the receipt's fonts, the CUPS client.
+run_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libicu-dev libsqlite3-dev
     qt6-translations-l10n
+    fonts-liberation2
+    cups-client
+)
+
+# Making the package: dpkg-shlibdeps finds the libraries of the binaries `file` finds.
+package_packages=(
+    dpkg-dev file
+)
+
+# The tests on top: GoogleTest, clang for the fuzzers, the generator's fonts, every locale,
+# poppler for the PDF checks, a CUPS spooler with a PDF queue, a display, package checks.
+test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
-    fonts-liberation2 fonts-dejavu-core
+    fonts-dejavu-core
     locales-all
     poppler-utils
     cups printer-driver-cups-pdf
     xvfb xauth
+    lintian appstream desktop-file-utils
 )
+
+case "${1:-run}" in
+    run) packages=("${run_packages[@]}") ;;
+    package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+    test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+    *)
+        echo "usage: $0 [run|package|test]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,5 +3,6 @@
 
 #include <QString>
 
-// Writes 128.png (32 x 32) and brixamo.png (256 x 256) into `folder`; false on failure.
+// Writes <size>.png for every size the desktop themes use (16 to 256), each drawn at its own
+// resolution, and brixamo.svg of the same design into `folder`; false on failure.
 bool WriteIcons(const QString& folder);

@@ -5,12 +5,22 @@
 #include <QPixmap>
 #include <QStyle>
 
-// The picture is read as the PNG it is: a QIcon made from the file name would ask every image
-// plugin installed whether it can read it.
+namespace {
+
+// The sizes the icon is drawn at, as ":/icons/<size>.png".
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+}  // namespace
+
+// Each picture is read as the PNG it is: a QIcon made from file names would ask every image
+// plugin installed whether it can read them.
 QIcon AppIcon() {
-    const QImage picture(QStringLiteral(":/icons/128.png"), "PNG");
-    if (!picture.isNull()) {
-        return QIcon(QPixmap::fromImage(picture));
+    QIcon icon;
+    for (const int size : kIconSizes) {
+        const QImage picture(QStringLiteral(":/icons/%1.png").arg(size), "PNG");
+        if (!picture.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(picture));
+        }
     }
-    return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_FileIcon) : icon;
 }

@@ -1,4 +1,5 @@
-// The application's icon (resource 128), for window icons and the About box.
+// The application's icon (resource 128) at every size it is drawn at, for window icons and the
+// About box.
 #pragma once
 
 #include <QIcon>

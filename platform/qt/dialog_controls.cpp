@@ -1,6 +1,7 @@
 #include "platform/qt/dialog_controls.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +116,8 @@ QWidget* CreateWidget(const ControlTemplate& control, const DialogUnits& units, 
             return CreatePushButton(control, parent);
         case ControlKind::Radio:
             return new QRadioButton(FromCp1252(control.text), parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(FromCp1252(control.text), parent);
         case ControlKind::Static:
             return new QLabel(FromCp1252(control.text), parent);
         case ControlKind::Icon:

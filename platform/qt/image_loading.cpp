@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QSize>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -27,6 +28,7 @@ constexpr qint64 kMaxFileBytes = 300LL * 1024 * 1024;
 
 // What a BMP file's headers state about it.
 struct BmpHeader {
+    QSize size;  // a negative height in the file (rows stored top-down) is given as its size
     int bitsPerPixel = 0;
     int colorsUsed = 0;
     std::vector<std::uint32_t> colorTable;  // in the file's order, 0x00RRGGBB
@@ -90,6 +92,7 @@ std::optional<BmpHeader> ReadBmpHeader(const QByteArray& data) {
     if (width <= 0 || width > kMaxSide || height <= 0 || height > kMaxSide) {
         return std::nullopt;
     }
+    header.size = QSize(int(width), int(height));
     auto table = ReadColorTable(data, kFileHeader + infoSize, infoSize == 12 ? 3 : 4, header);
     if (!table) {
         return std::nullopt;
@@ -199,7 +202,8 @@ BitmapPtr Decode(const QByteArray& data) {
             return nullptr;
         }
     }
-    QSize claimed = reader.size();
+    // The BMP reader claims a top-down bitmap's negative height; the header's own size is used.
+    const QSize claimed = bmp ? bmp->size : reader.size();
     if (claimed.isEmpty() || claimed.width() > kMaxSide || claimed.height() > kMaxSide ||
         qint64(claimed.width()) * claimed.height() > kMaxPixels) {
         return nullptr;
@@ -236,15 +240,9 @@ BitmapPtr LoadBitmapResource(int id) {
     return DecodeFile(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
 }
 
-// Paths are Windows-1252 like every text of the program; a path that names no file that way is
-// tried as the system's own bytes (UTF-8 names the code page cannot hold).
 BitmapPtr LoadBitmapFromFile(const std::string& path) {
     if (path.empty()) {
         return nullptr;
     }
-    QString name = FromCp1252(path);
-    if (!QFile::exists(name)) {
-        name = QFile::decodeName(QByteArray(path.data(), qsizetype(path.size())));
-    }
-    return DecodeFile(name);
+    return DecodeFile(QtFileName(path));
 }

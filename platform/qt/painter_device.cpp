@@ -632,9 +632,9 @@ void PainterDevice::BitBlt(int x, int y, int w, int h, const Bitmap& source, int
     QPainter& painter = *state_->painter;
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    // A bitmap with a colour table (the glyph sheet) is kept exact: a PDF would otherwise store
-    // it as a JPEG, greying the edges of the glyphs. Photographs may still be compressed so.
-    painter.setRenderHint(QPainter::LosslessImageRendering, source.bitsPerPixel <= 8);
+    // Every bitmap is kept exact: a PDF or a printer would otherwise get a full-colour one as a
+    // JPEG, altering the logo's own pixels and greying the edges of glyphs.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.drawImage(QRectF(target), state_->copies.Copy(source, part));
     painter.restore();
 }

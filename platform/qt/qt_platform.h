@@ -15,6 +15,7 @@ class QtServices : public Services {
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
     SaveChoice AskSaveChanges(const std::string& question) override;
+    bool AskYesNo(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,
@@ -24,6 +25,7 @@ class QtServices : public Services {
     bool OpenInImageEditor(const std::string& path) override;
     BitmapPtr LoadResourceBitmap(int id) override;
     BitmapPtr LoadImageFile(const std::string& path) override;
+    std::string FileSystemName(const std::string& path) override;
     Date Today() override;
     std::string ShortDateText(const Date& date) override;
     std::string CurrentDirectory() override;

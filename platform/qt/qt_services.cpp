@@ -65,13 +65,13 @@ void Propose(QFileDialog& dialog, const QString& proposed) {
     }
 }
 
-QUrl TargetUrl(const QString& target) {
-    const QUrl url(target, QUrl::StrictMode);
+QUrl TargetUrl(const std::string& target) {
+    const QUrl url(FromCp1252(target), QUrl::StrictMode);
     // A scheme of one letter would be a drive, not a web or mail address.
     if (url.isValid() && url.scheme().size() > 1) {
         return url;
     }
-    return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+    return QUrl::fromLocalFile(QFileInfo(QtFileName(target)).absoluteFilePath());
 }
 
 // The locale dates are written in, as the C library decides it (LC_ALL, LC_TIME, LANG), read
@@ -152,6 +152,16 @@ SaveChoice QtServices::AskSaveChanges(const std::string& question) {
     return SaveChoice::Cancel;
 }
 
+// Answered with "Sí" or "No"; closing the box answers No.
+bool QtServices::AskYesNo(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Brixamo"), FromCp1252(question),
+                    QMessageBox::Yes | QMessageBox::No, BoxParent());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("S\u00ED"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<COLORREF> QtServices::ChooseColor() {
     const QColor color = QColorDialog::getColor(Qt::white, BoxParent());
     if (!color.isValid()) {
@@ -198,14 +208,14 @@ bool QtServices::ShellOpen(const std::string& target) {
     if (target.empty()) {
         return false;
     }
-    return QDesktopServices::openUrl(TargetUrl(FromCp1252(target)));
+    return QDesktopServices::openUrl(TargetUrl(target));
 }
 
 bool QtServices::OpenInImageEditor(const std::string& path) {
     if (path.empty()) {
         return false;
     }
-    const QString file = FromCp1252(path);
+    const QString file = QtFileName(path);
     const QString chosen = qEnvironmentVariable("BRIXAMO_EDITOR");
     if (!chosen.trimmed().isEmpty() && StartEditor(chosen, file)) {
         return true;
@@ -225,6 +235,10 @@ BitmapPtr QtServices::LoadResourceBitmap(int id) {
 
 BitmapPtr QtServices::LoadImageFile(const std::string& path) {
     return LoadBitmapFromFile(path);
+}
+
+std::string QtServices::FileSystemName(const std::string& path) {
+    return ::FileSystemName(path);
 }
 
 Date QtServices::Today() {

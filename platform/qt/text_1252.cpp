@@ -1,6 +1,10 @@
 #include "platform/qt/text_1252.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -60,4 +64,20 @@ std::optional<std::string> ToCp1252Exact(const QString& text) {
 
 bool IsCp1252(QChar c) {
     return ByteOf(c).has_value();
+}
+
+std::string FileSystemName(const std::string& storedPath) {
+    const QByteArray encoded = QFile::encodeName(FromCp1252(storedPath));
+    std::string name(encoded.constData(), static_cast<std::size_t>(encoded.size()));
+    std::error_code ec;
+    if (name != storedPath && !std::filesystem::exists(name, ec) &&
+        std::filesystem::exists(storedPath, ec)) {
+        return storedPath;
+    }
+    return name;
+}
+
+QString QtFileName(const std::string& storedPath) {
+    const std::string name = FileSystemName(storedPath);
+    return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 
 #include "app/aboutdlg.h"
 #include "app/reciboapp.h"
@@ -99,6 +100,31 @@ TEST_F(AplicacionTest, AcercaDeAbreSusEnlaces) {
     EXPECT_TRUE(m_servicios.shellOpened[0].starts_with("https://"));
     EXPECT_EQ(m_servicios.shellOpened[1], "https://distribuidor.example.org");
     EXPECT_EQ(m_servicios.shellOpened[2], "mailto:soporte@brixamo.example.org");
+}
+
+// The form's window carries the program's icon at every size it is drawn at, and the About box
+// shows the 32-pixel drawing rather than a stand-in.
+TEST_F(AplicacionTest, ElIconoDelProgramaEstaEnLaVentanaYEnAcercaDe) {
+    QList<QSize> tamanos;
+    QImage iconoAcerca;
+    Ejecutar([&](CReciboDlg& dlg) {
+        tamanos = ui::Window(dlg)->windowIcon().availableSizes();
+        m_servicios.QueueModal([&](CDialog& dlgAbout) {
+            for (const QLabel* etiqueta : ui::Window(dlgAbout)->findChildren<QLabel*>()) {
+                if (!etiqueta->pixmap().isNull()) {
+                    iconoAcerca = etiqueta->pixmap().toImage();
+                }
+            }
+        });
+        dlg.OnSysCommand(IDM_ABOUTBOX);
+    });
+    for (const int n : {16, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(tamanos.contains(QSize(n, n))) << n;
+    }
+    const QImage dibujo32(QStringLiteral(":/icons/32.png"));
+    ASSERT_FALSE(dibujo32.isNull());
+    EXPECT_EQ(iconoAcerca.convertToFormat(QImage::Format_ARGB32),
+              dibujo32.convertToFormat(QImage::Format_ARGB32));
 }
 
 }  // namespace

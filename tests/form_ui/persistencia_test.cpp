@@ -15,7 +15,13 @@ std::string TextoDePrueba(std::size_t i, const char* sVariante) {
     if (i % 7 == 3) {
         return "";
     }
-    return " " + std::string(sVariante) + std::to_string(i) + " \xF1\xE1 ";
+    // Appended in reading order (a literal put in front of a temporary string makes GCC 12
+    // warn, wrongly, of overlapping copies).
+    std::string sTexto = " ";
+    sTexto += sVariante;
+    sTexto += std::to_string(i);
+    sTexto += " \xF1\xE1 ";
+    return sTexto;
 }
 
 TEST_F(PersistenciaTest, GuardarCambiarYCargarDevuelveCadaCampoByteAByte) {

@@ -81,6 +81,52 @@ TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
     EXPECT_EQ(dlg.m_sTexto2, "  con espacios  ");
 }
 
+constexpr int kEnLetra = 1140;
+
+struct CasoEnLetra {
+    const char* sGuardado;  // nullptr: not stored
+    int nClics;
+    bool bMarcada;  // as the dialog opens
+    int nEscrito;   // after OK
+};
+const CasoEnLetra kCasosEnLetra[] = {
+    {nullptr, 0, false, 0}, {nullptr, 1, false, 1}, {"0", 1, false, 1}, {"1", 0, true, 1},
+    {"1", 1, true, 0},      {"1", 2, true, 1},      {"2", 0, false, 0}, {"x", 1, false, 1},
+};
+
+class EnLetraTest : public DisenoReciboTest, public ::testing::WithParamInterface<CasoEnLetra> {};
+
+// The check box shows the stored choice and is written on OK only, 1 checked and 0 not.
+TEST_P(EnLetraTest, AmountInWordsIsShownCheckedWhenStoredAndWrittenOnOk) {
+    const CasoEnLetra& c = GetParam();
+    if (c.sGuardado != nullptr) {
+        EscribirValor("Recibo", "ImporteEnLetra", c.sGuardado);
+    }
+    CDisenoReciboDlg& dlg = Abrir();
+    EXPECT_EQ(dlg.Window().GetCheck(kEnLetra), c.bMarcada);
+    EXPECT_EQ(dlg.GetDlgItemText(kEnLetra), "Importe en letra");
+    for (int i = 0; i < c.nClics; ++i) {
+        ui::Click(dlg, kEnLetra);
+    }
+    EXPECT_EQ(LeerValor("Recibo", "ImporteEnLetra", "<ninguno>"),
+              c.sGuardado != nullptr ? c.sGuardado : "<ninguno>");
+    ui::Click(dlg, IDOK);
+    ASSERT_TRUE(dlg.Window().IsEnded());
+    EXPECT_EQ(LeerValorEntero("Recibo", "ImporteEnLetra", -1), c.nEscrito);
+    EXPECT_EQ(dlg.m_bImporteEnLetra, c.nEscrito == 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casilla, EnLetraTest, ::testing::ValuesIn(kCasosEnLetra));
+
+TEST_F(DisenoReciboTest, CancelLeavesTheAmountInWordsAsStored) {
+    CDisenoReciboDlg& dlg = Abrir();
+    ui::Click(dlg, kEnLetra);
+    EXPECT_TRUE(dlg.Window().GetCheck(kEnLetra));
+    ui::Click(dlg, IDCANCEL);
+    ASSERT_TRUE(dlg.Window().IsEnded());
+    EXPECT_EQ(LeerValor("Recibo", "ImporteEnLetra", "<ninguno>"), "<ninguno>");
+}
+
 TEST_F(DisenoReciboTest, TheColourButtonRunsTheChooser) {
     m_servicios.colorAnswers.push_back(RGB(10, 20, 30));
     CDisenoReciboDlg& dlg = Abrir();

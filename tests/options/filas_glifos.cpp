@@ -10,13 +10,17 @@ constexpr int kAltoCelda = 39;
 constexpr int kCeldasPorFila = 40;
 constexpr int kFilaSignos = 8;
 
-std::string LeerCelda(const RecordedCall& c) {
+// Appends the character of the sheet cell copied, or "<n>" for column n of the sign row.
+void AnadirCelda(std::string& sFila, const RecordedCall& c) {
     const int nColumna = c.source.left / kAnchoCelda;
     const int nFila = c.source.top / kAltoCelda;
     if (nFila == kFilaSignos) {
-        return "<" + std::to_string(nColumna) + ">";
+        sFila += '<';
+        sFila += std::to_string(nColumna);
+        sFila += '>';
+        return;
     }
-    return std::string(1, static_cast<char>(nFila * kCeldasPorFila + nColumna - 9));
+    sFila += static_cast<char>(nFila * kCeldasPorFila + nColumna - 9);
 }
 
 }  // namespace
@@ -35,7 +39,11 @@ std::string FilaDibujada(const RecordingDevice& dc, int y, int x0) {
     for (const RecordedCall& c : celdas) {
         const bool bEnSuSitio =
             (c.rect.left - x0) % kAnchoCelda == 0 && c.rect.right - c.rect.left == kAnchoCelda;
-        sFila += bEnSuSitio ? LeerCelda(c) : "?";
+        if (bEnSuSitio) {
+            AnadirCelda(sFila, c);
+        } else {
+            sFila += '?';
+        }
     }
     return sFila;
 }

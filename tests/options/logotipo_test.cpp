@@ -2,6 +2,7 @@
 #include "options/logotipodlg.h"
 
 #include <QImage>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -147,6 +148,27 @@ TEST_F(LogotipoTest, HelpShowsTheInstructionsInTheMessageBox) {
               "\t3.- Dibuje su logotipo o pege una foto.\r\n"
               "\t4.- Archivo->Guardar Como->Mapa de Bits (*.bmp)\t\r\n");
     EXPECT_TRUE(Abierto());
+}
+
+// A logo in a folder whose name has an accent, stored in Windows-1252 as every text, is shown;
+// view and edit get the stored path.
+TEST_F(LogotipoTest, ALogoInAnAccentedFolderIsShown) {
+    const std::string sCarpeta = m_carpeta.Ruta() + "/Im\xC3\xA1genes";
+    ASSERT_TRUE(std::filesystem::create_directory(sCarpeta));
+    QImage imagen(100, 100, QImage::Format_RGB32);
+    imagen.fill(Qt::darkBlue);
+    ASSERT_TRUE(imagen.save(QString::fromStdString(sCarpeta + "/logo.bmp"), "BMP"));
+    const std::string sRuta = m_carpeta.Ruta() + "/Im\xE1genes/logo.bmp";
+    EscribirValor("Recibo", "FileLogo", sRuta);
+    CLogotipoDlg& dlg = Abrir();
+    ASSERT_TRUE(dlg.m_hLogo);
+    const auto copias = Pintar(dlg).CallsOf(CallKind::BitBlt);
+    ASSERT_EQ(copias.size(), 1u);
+    EXPECT_EQ(copias[0].rect, (Rect{20, 30, 120, 130}));
+    ui::Click(dlg, kVer);
+    ui::Click(dlg, kEditar);
+    EXPECT_EQ(m_servicios.shellOpened, std::vector<std::string>{sRuta});
+    EXPECT_EQ(m_servicios.editorOpened, std::vector<std::string>{sRuta});
 }
 
 // Without a logo, view and edit ask for one first; the close button ends with Ok.

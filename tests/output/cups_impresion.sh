@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the stored receipt through a real CUPS spooler: a private cupsd (own configuration,
 # spool and socket) with a cups-pdf queue, "brixamo --print QUEUE" pointed at it through
-# CUPS_SERVER, then checks the job's name and page count and the texts of the PDF produced.
+# CUPS_SERVER, then checks the job's name and page count, the texts of the PDF produced and
+# that the receipt's full-colour logo came through the whole chain pixel for pixel.
 #
 # Usage: cups_impresion.sh BRIXAMO [KEEP_DIR]
 #   KEEP_DIR: copy the PDF produced there (to look at it); KEEP_WORK=1 keeps the private
@@ -20,7 +21,7 @@ fail() {
     echo "FAILED: $*" >&2
     exit 1
 }
-for tool in cupsd lpadmin lpstat pdftotext pdfinfo; do
+for tool in cupsd lpadmin lpstat pdftotext pdfinfo pdfimages perl; do
     command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages cups, poppler-utils)"
 done
 [ -x /usr/lib/cups/backend/cups-pdf ] || fail "the cups-pdf backend is missing (printer-driver-cups-pdf)"
@@ -115,6 +116,28 @@ fi
 lpadmin -p "$queue" -E -v "cups-pdf:/$name" -P "$ppd" -o pdftops-renderer-default=pdftocairo || fail "lpadmin could not add the queue"
 lpstat -p "$queue" | grep -q enabled || fail "the queue is not enabled"
 
+# A 24-bit logo of 300 x 750 pixels, fine-grained so that any lossy step would alter it, and
+# its pixels as the PPM that pdfimages writes for an RGB image.
+logo="$work/home/logo.bmp"
+perl -e '
+    my ($w, $h, $bmp, $ppm) = (300, 750, "", "P6\n300 750\n255\n");
+    my $pad = "\0" x ((4 - $w * 3 % 4) % 4);
+    for my $y (0 .. $h - 1) {
+        my ($rgb, $bgr) = ("", "");
+        for my $x (0 .. $w - 1) {
+            my @c = (($x * 7 + $y) % 256, ($y * 3) % 256, ($x * $y) % 256);
+            $rgb .= pack("C3", @c);
+            $bgr .= pack("C3", reverse @c);
+        }
+        $ppm .= $rgb;
+        $bmp = $bgr . $pad . $bmp;  # rows bottom-up
+    }
+    my $info = pack("VllvvVVllVV", 40, $w, $h, 1, 24, 0, length $bmp, 2835, 2835, 0, 0);
+    open(my $f, ">", $ARGV[0]) or die; binmode $f;
+    print $f "BM", pack("VvvV", 54 + length $bmp, 0, 0, 54), $info, $bmp;
+    open(my $g, ">", $ARGV[1]) or die; binmode $g; print $g $ppm;
+' "$logo" "$work/logo.ppm"
+
 # The stored receipt to print, in the program's own settings folder.
 export BRIXAMO_HOME="$work/home"
 printf '%s\n' \
@@ -129,7 +152,8 @@ printf '%s\n' \
     "Recibos conceptos - IDC_EDIT_LOCALIDAD" "Santiago" \
     "Recibos conceptos - IDC_EDIT_CONCEPTO_1" "Mantenimiento anual" \
     "Recibos conceptos - IDC_EDIT_IMPORTE_1" "150,75" \
-    "Recibos conceptos - IDC_EDIT_PAGADOR_1" "Lucia Varela" >"$BRIXAMO_HOME/tarvel.inf"
+    "Recibos conceptos - IDC_EDIT_PAGADOR_1" "Lucia Varela" \
+    "Recibo - FileLogo" "$logo" >"$BRIXAMO_HOME/tarvel.inf"
 printf '\0' >>"$BRIXAMO_HOME/tarvel.inf"
 
 "$brixamo" --print "$queue" || fail "brixamo --print $queue failed"
@@ -169,7 +193,15 @@ for expected in "C-2026-001" "Santiago" "Mantenimiento anual" "150,75" "Lucia Va
     "150,75 EUR" "numero" "localidad"; do
     grep -qF -- "$expected" <<<"$text" || fail "the printed PDF lacks \"$expected\""
 done
+# The logo's image in the PDF, as pdfimages finds it, is the logo itself.
+mkdir "$work/images"
+pdfimages "$pdf" "$work/images/logo" || fail "pdfimages could not read the printed PDF"
+found=""
+for image in "$work/images"/*; do
+    cmp -s "$image" "$work/logo.ppm" && found="$image"
+done
+[ -n "$found" ] || fail "the printed PDF does not hold the logo's own pixels ($(pdfimages -list "$pdf" | awk 'NR > 2 && $4 == 300 {print $9}') encoding)"
 if [ -n "$keep" ]; then
     cp "$pdf" "$keep/"
 fi
-echo "PASSED: job $job_id \"Imprimiento Recibo\", 1 page, receipt texts found"
+echo "PASSED: job $job_id \"Imprimiento Recibo\", 1 page, receipt texts and exact logo found"

@@ -269,6 +269,19 @@ TEST_F(LogoTest, LogoChangedOnDiskShowsAtTheNextDrawing) {
     EXPECT_TRUE(Logo(sRuta).empty());
 }
 
+// The stored path is Windows-1252 and the folder's name on disk UTF-8: the logo is found, and
+// the file changed under that name shows at the next drawing.
+TEST_F(LogoTest, LogoInAFolderWithAnAccentedNameIsDrawnAndFollowed) {
+    ASSERT_TRUE(std::filesystem::create_directory(m_carpeta.Ruta() + "/Im\xC3\xA1genes"));
+    const std::string sRuta = m_carpeta.Ruta() + "/Im\xE1genes/logo.bmp";
+    Guardar(150, 100, "Im\xC3\xA1genes/logo.bmp");
+    EXPECT_EQ(Descritas(Logo(sRuta)),
+              std::vector<std::string>{"bitblt [70,50,220,150] from [0,0,150,100] of 150x100"});
+    Guardar(1000, 1000, "Im\xC3\xA1genes/logo.bmp");
+    EXPECT_EQ(Descritas(Logo(sRuta)),
+              std::vector<std::string>{"bitblt [70,50,370,800] from [0,0,300,750] of 1000x1000"});
+}
+
 TEST_F(LogoTest, UnloadableLogoDrawsNothingAndSaysNothing) {
     const std::string sTruncado = m_carpeta.Ruta() + "/truncado.png";
     PonerBytes(sTruncado, BytesDe(Guardar(200, 200, "logo.png")).substr(0, 60));

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <QColor>
+#include <QDir>
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "brixamo_version.h"
 #include "settings/ficherostxt.h"
 #include "tests/output/moneda_guardada.h"
 #include "tests/settings/carpeta_temporal.h"
@@ -44,7 +46,11 @@ class LineaComandosTest : public ::testing::Test {
 TEST_F(LineaComandosTest, InformationOptionsAndUsageErrors) {
     const Salida version = Brixamo("--version");
     EXPECT_EQ(version.nEstado, 0);
-    EXPECT_EQ(version.sSalida, "brixamo 1.0.0\n");
+    EXPECT_EQ(version.sSalida.substr(0, version.sSalida.find('\n')),
+              std::string("brixamo ") + BRIXAMO_VERSION);
+    EXPECT_NE(version.sSalida.find("\nLicense GPL-3.0-or-later: GNU GPL version 3 or later"),
+              std::string::npos)
+        << version.sSalida;
 
     const Salida ayuda = Brixamo("--help");
     EXPECT_EQ(ayuda.nEstado, 0);
@@ -199,6 +205,38 @@ TEST_F(PdfTest, TextsLieAtTheirRectanglesPhysicalPlaces) {
     EXPECT_NEAR(libre->y1, 77, kTolerancia);
 }
 
+// With the amount in words absent or 0 the PDF is the same, byte for byte, but for its date.
+TEST_F(PdfTest, AmountInWordsAbsentOrZeroWritesTheSamePdf) {
+    const auto sinFecha = [](const std::string& sPdf) {
+        return std::regex_replace(BytesDe(sPdf), std::regex("/CreationDate \\(D:[0-9Z+'-]*\\)"),
+                                  "");
+    };
+    const std::string sAusente = sinFecha(Pdf());
+    ASSERT_NE(sAusente.find("%PDF"), std::string::npos);
+    EscribirValor("Recibo", "ImporteEnLetra", "0");
+    EXPECT_EQ(sinFecha(Pdf()), sAusente);
+    EscribirValor("Recibo", "ImporteEnLetra", "1");
+    EXPECT_NE(sinFecha(Pdf()), sAusente);
+}
+
+// With 1 the words lie on the last line of the concepts box (22 to 47 mm), the concept lines
+// 3.5 mm apart from 22.1 mm.
+TEST_F(PdfTest, AmountInWordsLiesOnTheLastLineOfTheConceptsBox) {
+    EscribirValor("Recibo", "ImporteEnLetra", "1");
+    EscribirValor("Aplicacion Recibos", "monetary name", "Euros");
+    const Salida bbox = Ejecutar("pdftotext -bbox '" + Pdf() + "' -");
+    ASSERT_EQ(bbox.nEstado, 0) << bbox.sErrores;
+    const std::vector<Palabra> palabras = Palabras(bbox.sSalida);
+    const std::optional<Palabra> letra = Buscar(
+        palabras, "Son: mil doscientos cincuenta y cuatro euros con cincuenta c\u00e9ntimos");
+    const std::optional<Palabra> tercera = Buscar(palabras, "Fianza & gastos");
+    ASSERT_TRUE(letra && tercera) << bbox.sSalida;
+    EXPECT_NEAR(letra->x0, 42, 0.5);
+    EXPECT_NEAR(letra->y0, 43.2, 0.5);
+    EXPECT_LT(letra->y1, 47);
+    EXPECT_NEAR(tercera->y0, 29.1, 0.5);
+}
+
 // Rendered at 254 dpi one pixel is 0.1 mm: the frame spans 193.9 x 85.9 mm from (5, 2) mm.
 TEST_F(PdfTest, FrameHasItsPhysicalSize) {
     const std::string sPdf = Pdf();
@@ -228,6 +266,39 @@ TEST_F(PdfTest, FrameHasItsPhysicalSize) {
     EXPECT_NEAR(nDerecha, 1988, 2);
     EXPECT_NEAR(nArriba, 20, 2);
     EXPECT_NEAR(nAbajo, 878, 2);
+}
+
+// A full-colour logo of 300 x 750 pixels reaches the PDF as its own pixels: pdfimages finds it
+// there unaltered, where a lossy encoding would change most of this fine-grained picture.
+TEST_F(PdfTest, FullColourLogoIsEmbeddedPixelForPixel) {
+    QImage logo(300, 750, QImage::Format_RGB888);
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x) {
+            logo.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 3) % 256, (x * y) % 256));
+        }
+    }
+    const QString sCarpeta = QString::fromStdString(m_carpeta.Ruta());
+    const QString sLogo = sCarpeta + "/logo.bmp";
+    ASSERT_TRUE(logo.save(sLogo, "BMP"));
+    ASSERT_EQ(BytesDe(sLogo.toStdString())[28], 24);  // bits per pixel
+    EscribirValor("Recibo", "FileLogo", sLogo.toStdString());
+    const std::string sPdf = Pdf();
+    ASSERT_EQ(Ejecutar("pdfimages -png '" + sPdf + "' '" + m_carpeta.Ruta() + "/imagen'").nEstado,
+              0);
+    QImage extraida;
+    for (const QString& sNombre : QDir(sCarpeta).entryList({"imagen-*.png"})) {
+        const QImage imagen(sCarpeta + "/" + sNombre);
+        extraida = imagen.size() == logo.size() ? imagen : extraida;
+    }
+    ASSERT_FALSE(extraida.isNull());
+    extraida.convertTo(QImage::Format_RGB888);
+    int nDistintos = 0;
+    for (int y = 0; y < logo.height(); ++y) {
+        for (int x = 0; x < logo.width(); ++x) {
+            nDistintos += extraida.pixel(x, y) != logo.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(nDistintos, 0);
 }
 
 }  // namespace

@@ -135,6 +135,7 @@ TEST_F(ImpresionTest, PreviewOkPrintsThenClosesEvenWhenThePrintDialogIsCancelled
     ElegirImpresora(impreso);
     m_servicios.QueueModal([](CDialog& d) { ui::Key(d, Qt::Key_Return); });
     m_servicios.QueueModal([](CDialog& d) { ui::Click(d, IDOK); });
+    m_servicios.yesNoAnswers = {true};  // the second print repeats the number of the first
     for (int nVez = 1; nVez <= 2; ++nVez) {
         CVistaPreviaDlg dlg;
         dlg.m_recibo = ReciboCompleto();

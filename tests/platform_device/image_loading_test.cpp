@@ -17,10 +17,11 @@ namespace {
 
 using Colours = std::vector<std::uint32_t>;
 
-// An uncompressed bottom-up BMP with the given depth, colour table, colours-used field and
-// rows of palette indexes (1 or 8 bits per pixel).
+// An uncompressed BMP with the given depth, colour table, colours-used field and rows of
+// pixels: palette indexes at 1 or 8 bits per pixel, 0x00RRGGBB at 24 or 32. The rows are stored
+// bottom-up or, as the header's negative height says, top-down.
 std::string MakeBmp(int width, int height, int bits, const Colours& table, std::uint32_t colorsUsed,
-                    const std::vector<std::vector<int>>& rows) {
+                    const std::vector<std::vector<int>>& rows, bool topDown = false) {
     const std::uint32_t stride = (width * bits + 31) / 32 * 4;
     const std::uint32_t offset = 14 + 40 + 4 * std::uint32_t(table.size());
     std::string bmp = "BM";
@@ -31,17 +32,22 @@ std::string MakeBmp(int width, int height, int bits, const Colours& table, std::
     };
     // File header, then information header: its planes (1) and depth share one 32-bit word.
     for (std::int64_t value : std::initializer_list<std::int64_t>{
-             offset + stride * height, 0, offset, 40, width, height, 1 | bits << 16, 0,
-             stride * height, 2835, 2835, colorsUsed, 0}) {
+             offset + stride * height, 0, offset, 40, width, topDown ? -height : height,
+             1 | bits << 16, 0, stride * height, 2835, 2835, colorsUsed, 0}) {
         put(value);
     }
     for (std::uint32_t rgb : table) {
         put(rgb);  // 0x00RRGGBB is stored as blue, green, red, 0
     }
-    for (int y = height - 1; y >= 0; --y) {
+    for (int i = 0; i < height; ++i) {
+        const int y = topDown ? i : height - 1 - i;
         std::string line(stride, '\0');
         for (int x = 0; x < width && y < int(rows.size()); ++x) {
-            if (bits == 8) {
+            if (bits >= 24) {
+                for (int c = 0; c < 3; ++c) {
+                    line[x * bits / 8 + c] = static_cast<char>((rows[y][x] >> (8 * c)) & 0xFF);
+                }
+            } else if (bits == 8) {
                 line[x] = static_cast<char>(rows[y][x]);
             } else if (rows[y][x]) {
                 line[x / 8] = static_cast<char>(line[x / 8] | (0x80 >> (x % 8)));
@@ -93,6 +99,31 @@ TEST_F(ImageLoading, IndexedBmpKeepsDepthTableAndPixels) {
             Fields(b->width, b->height, b->bitsPerPixel, b->colorsUsed, b->colorTable, b->pixels),
             expected);
     }
+}
+
+// A top-down bitmap (negative height) loads at its true height with its first row on top, at
+// every uncompressed depth; its height meets the same limit as a bottom-up one.
+TEST_F(ImageLoading, TopDownBmpIsUpright) {
+    const std::vector<std::vector<int>> colours = {{0xFF0000, 0x00FF00, 0x0000FF},
+                                                   {0x102030, 0xFFFFFF, 0x000000}};
+    const Colours upright = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030, 0xFFFFFF, 0x000000};
+    const Colours table = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x102030, 0xFFFFFF};
+    const std::vector<std::vector<int>> indexes = {{1, 2, 3}, {4, 5, 0}};
+    const std::pair<std::string, Fields> cases[] = {
+        {MakeBmp(3, 2, 24, {}, 0, colours, true), {3, 2, 24, 0, {}, upright}},
+        {MakeBmp(3, 2, 32, {}, 0, colours, true), {3, 2, 32, 0, {}, upright}},
+        {MakeBmp(3, 2, 8, table, 6, indexes, true), {3, 2, 8, 6, table, upright}},
+    };
+    for (const auto& [bmp, expected] : cases) {
+        BitmapPtr b = LoadBitmapFromFile(Write("top-down.bmp", bmp));
+        ASSERT_TRUE(b) << std::get<2>(expected) << " bits";
+        EXPECT_EQ(
+            Fields(b->width, b->height, b->bitsPerPixel, b->colorsUsed, b->colorTable, b->pixels),
+            expected);
+    }
+    std::string tall = MakeBmp(1, 1, 24, {}, 0, {{0xFFFFFF}}, true);
+    tall.replace(22, 4, std::string("\x60\x79\xFE\xFF", 4));  // -100000 rows
+    EXPECT_EQ(LoadBitmapFromFile(Write("tall.bmp", tall)), nullptr);
 }
 
 // PNG and JPEG: the decoded depth; transparent pixels come out as white paper.

@@ -63,6 +63,19 @@ TEST(PdfImages, EachDistinctCellIsEmbeddedOnceAndExactly) {
     }
 }
 
+// A full-colour bitmap of any depth, fine-grained as a photograph, is kept exact too: no JPEG.
+TEST(PdfImages, FullColourBitmapsAreEmbeddedLossless) {
+    for (const int nBits : {16, 24, 32}) {
+        Bitmap picture{88, 39, nBits, 0, {}, std::vector<std::uint32_t>(88 * 39)};
+        for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+            picture.pixels[i] = std::uint32_t(i * 2654435761u) & 0xFFFFFFu;
+        }
+        const QString text = QString::fromLatin1(PdfWithCells(picture, {0, 1, 2, 3}));
+        ASSERT_FALSE(text.isEmpty()) << nBits;
+        EXPECT_FALSE(text.contains("/DCTDecode")) << nBits << " bits";
+    }
+}
+
 // Seventeen copies of one cell, twice stretched: every copy is the first one pixel for pixel,
 // and stays black and white (nearest-neighbour stretching).
 TEST(PdfImages, RepeatedCopiesOnAnImageAreIdentical) {

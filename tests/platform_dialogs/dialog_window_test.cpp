@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -218,6 +219,25 @@ TEST_F(DialogWindowTest, RadioGroupsAreExclusiveAndClicksNotify) {
     ui::Click(dlg, 1060);
     EXPECT_EQ(w.GetFocusId(), 1060);
     EXPECT_EQ(dlg.avisos, (std::vector<Aviso>{{1125, Notify::Clicked}, {1060, Notify::Clicked}}));
+}
+
+// A check box toggles on each click and notifies it; code sets it without notifying.
+TEST_F(DialogWindowTest, CheckBoxesToggleOnClicksAndNotify) {
+    DialogoPrueba& dlg = Open(216);
+    dlg.Escuchar(1140);
+    DialogWindow& w = dlg.Window();
+    ASSERT_NE(qobject_cast<QCheckBox*>(ui::Control(dlg, 1140)), nullptr);
+    EXPECT_EQ(dlg.GetDlgItemText(1140), "Importe en letra");
+    EXPECT_FALSE(w.GetCheck(1140));
+    w.SetCheck(1140, true);
+    EXPECT_TRUE(w.GetCheck(1140));
+    EXPECT_TRUE(dlg.avisos.empty());
+    ui::Click(dlg, 1140);
+    EXPECT_FALSE(w.GetCheck(1140));
+    ui::Click(dlg, 1140);
+    EXPECT_TRUE(w.GetCheck(1140));
+    EXPECT_EQ(w.GetFocusId(), 1140);
+    EXPECT_EQ(dlg.avisos, (std::vector<Aviso>{{1140, Notify::Clicked}, {1140, Notify::Clicked}}));
 }
 
 TEST_F(DialogWindowTest, HiddenOrDisabledControlsTakeNoClicksOrKeys) {

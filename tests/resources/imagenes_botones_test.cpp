@@ -1,4 +1,4 @@
-// The button pictures, the pattern choices and the application icon.
+// The button pictures and the pattern choices.
 #include <gtest/gtest.h>
 
 #include "archivo_bmp.h"
@@ -68,11 +68,6 @@ TEST(Tramas, RayadoEsTramaCruzadaNegraSobreBlanco) {
     }
     EXPECT_TRUE(MarcoDeColor(elegido, 2, qRgb(255, 0, 0)));
     EXPECT_EQ(rayado.copy(kDentroDelMarco), elegido.copy(kDentroDelMarco));
-}
-
-TEST(Icono, PequenoYGrande) {
-    EXPECT_EQ(QImage(RutaRecurso("icons/128.png")).size(), QSize(32, 32));
-    EXPECT_EQ(QImage(RutaRecurso("icons/brixamo.png")).size(), QSize(256, 256));
 }
 
 }  // namespace

@@ -33,6 +33,16 @@ void ScriptedServices::MessageBox(const std::string& text) {
     messages.push_back(text);
 }
 
+bool ScriptedServices::AskYesNo(const std::string& question) {
+    questions.push_back(question);
+    if (yesNoAnswers.empty()) {
+        return false;
+    }
+    const bool bYes = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return bYes;
+}
+
 namespace {
 
 // The next queued answer, or nothing (a cancel) when the queue is empty.

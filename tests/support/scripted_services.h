@@ -27,6 +27,9 @@ class ScriptedServices : public QtServices {
     // Save question: recorded, answered in order; nothing queued means Cancel.
     std::deque<SaveChoice> saveAnswers;
     std::vector<std::string> saveQuestions;
+    // Yes/No questions: recorded, answered in order; nothing queued means No.
+    std::deque<bool> yesNoAnswers;
+    std::vector<std::string> questions;
 
     // Colour chooser: answers in order; nothing queued means Cancel.
     std::deque<std::optional<COLORREF>> colorAnswers;
@@ -57,6 +60,7 @@ class ScriptedServices : public QtServices {
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
     SaveChoice AskSaveChanges(const std::string& question) override;
+    bool AskYesNo(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -33,15 +34,21 @@ void GiveFocus(QWidget* widget) {
     widget->setFocus(Qt::MouseFocusReason);
 }
 
-// Where a click lands on the widget: radio buttons answer only on their circle and caption.
+// Where a click lands on the widget: radio buttons and check boxes answer only on their
+// indicator and caption.
+QPoint IndicatorCentre(QAbstractButton* button, QStyle::SubElement indicator) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(indicator, &option, button).center();
+}
+
 QPoint ClickPoint(QWidget* widget) {
     if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(radio);
-        option.text = radio->text();
-        return radio->style()
-            ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio)
-            .center();
+        return IndicatorCentre(radio, QStyle::SE_RadioButtonIndicator);
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        return IndicatorCentre(box, QStyle::SE_CheckBoxIndicator);
     }
     return widget->rect().center();
 }
