@@ -56,10 +56,13 @@ struct CampoGuardado {
 };
 extern const std::array<CampoGuardado, 23> kCamposRecibo;
 
-// A label: its edit control and key; its position is the language table's group-9 index.
+// A label: its edit control and key, and the run of fields it names (nCampos controls from
+// nCampo on); its position is the language table's group-9 index.
 struct CampoEtiqueta {
     int nControl;
     const char* sClave;
+    int nCampo;
+    int nCampos;
 };
 extern const std::array<CampoEtiqueta, 10> kEtiquetas;
 

@@ -15,11 +15,13 @@
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
 #include "output/vistapreviadlg.h"
+#include "platform/services.h"
 #include "settings/ficherostxt.h"
 
 namespace {
 
 constexpr int kPlantillaRecibo = 102;
+constexpr const char* kPreguntaGuardar = "\xBFGuardar los cambios del recibo?";
 
 // The control that Tab would reach from nActual: the next tab stop in template order that is
 // visible and enabled, wrapping round; 0 when there is none.
@@ -84,6 +86,10 @@ void CReciboDlg::RegistrarComandos() {
         CargarEtiquetas();
         ModoNormal();
     });
+    // Fields are named after their labels, whenever a label's text changes.
+    for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
+        On(kEtiquetas[i].nControl, Notify::Changed, [this, i] { NombrarCampos(i); });
+    }
     for (const CampoImporte& campo : kImportesRecibo) {
         On(campo.nControl, Notify::Changed, [this] { RecalcularTotal(); });
         On(campo.nControl, Notify::FocusLost, [this] { NormalizarImportes(); });
@@ -117,6 +123,40 @@ void CReciboDlg::OnEnterKey() {
     if (const int nSiguiente = SiguienteTabulacion(w, w.GetFocusId())) {
         w.SetFocus(nSiguiente);
     }
+}
+
+void CReciboDlg::OnOK() {
+    if (PuedeTerminar()) {
+        CDialog::OnOK();
+    }
+}
+
+void CReciboDlg::OnCancel() {
+    if (PuedeTerminar()) {
+        CDialog::OnCancel();
+    }
+}
+
+// "Guardar" also stores labels edited and not yet accepted, so nothing the user typed is lost;
+// "Cancelar" leaves the form as it is.
+bool CReciboDlg::PuedeTerminar() {
+    const bool bEtiquetas = EtiquetasCambiadas();
+    if (!bEtiquetas && !ReciboCambiado()) {
+        return true;
+    }
+    switch (Servicios().AskSaveChanges(kPreguntaGuardar)) {
+        case SaveChoice::Save:
+            GuardarRecibo();
+            if (bEtiquetas) {
+                GuardarEtiquetas();
+            }
+            return true;
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Cancel:
+            break;
+    }
+    return false;
 }
 
 void CReciboDlg::OnSysCommand(int command) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "form/recibodata.h"
 #include "money/globalcurrency.h"
@@ -19,6 +20,10 @@ class CReciboDlg : public CDialog {
     // Enter in a field moves to the next one as Tab does, so a stray Enter never ends the
     // program and loses the typed receipt (a focused button takes Enter as its click).
     void OnEnterKey() override;
+    // The exit button, Escape and the close box end the form at once when the settings file
+    // holds what it shows; otherwise they ask whether to save it first.
+    void OnOK() override;
+    void OnCancel() override;
     void OnSysCommand(int command) override;
 
     // The receipt as the form holds it: texts as typed, amounts parsed, the total their sum.
@@ -29,6 +34,11 @@ class CReciboDlg : public CDialog {
     void CargarRecibo();
     void GuardarEtiquetas();
     void CargarEtiquetas();
+    // Whether the receipt fields, or the labels, differ from what the next start would show
+    // from the settings file (the empty receipt and the built-in labels when nothing is
+    // stored). Amounts compare in the form text the start-up rewrites them into.
+    bool ReciboCambiado() const;
+    bool EtiquetasCambiadas() const;
 
     // Amounts.
     void RecalcularTotal();
@@ -44,7 +54,9 @@ class CReciboDlg : public CDialog {
 
   private:
     void RegistrarComandos();
-    void PonerImagenes();
+    bool PuedeTerminar();
+    void PonerImagenes();                       // and the tooltips and names of the image buttons
+    void NombrarCampos(std::size_t nEtiqueta);  // accessible names from the label's text
     std::array<CGlobalCurrency, 6> LeerImportes() const;
 
     // Commands that open the windows of the options and output.

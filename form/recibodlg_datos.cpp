@@ -35,6 +35,33 @@ const char* ClaveDe(int nControl) {
     return nullptr;
 }
 
+CGlobalCurrency ImporteDe(const std::string& sTexto) {
+    CGlobalCurrency cu;
+    cu.AsignarTexto(sTexto);
+    return cu;
+}
+
+bool EsImporte(int nControl) {
+    for (const CampoImporte& campo : kImportesRecibo) {
+        if (campo.nControl == nControl) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A field's text as the form shows it after the start-up has loaded it: amounts are rewritten
+// in their form text then, every other text stays as it is.
+std::string TextoAlArrancar(int nControl, const std::string& sTexto) {
+    return EsImporte(nControl) ? ImporteDe(sTexto).TextoFormulario() : sTexto;
+}
+
+// The label CargarEtiquetas shows: the stored one, or the current language's text when none
+// is stored.
+std::string EtiquetaGuardada(std::size_t i) {
+    return LeerValor(kSeccionConceptos, kEtiquetas[i].sClave, TextoIdioma9(static_cast<int>(i)));
+}
+
 CGlobalCurrency Sumar(const std::array<CGlobalCurrency, 6>& importes) {
     CGlobalCurrency cuTotal;
     for (const CGlobalCurrency& cu : importes) {
@@ -63,16 +90,34 @@ void CReciboDlg::GuardarEtiquetas() {
 // A label never stored shows the current language's text; one stored empty stays empty.
 void CReciboDlg::CargarEtiquetas() {
     for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
-        const std::string sDefecto = TextoIdioma9(static_cast<int>(i));
-        SetDlgItemText(kEtiquetas[i].nControl,
-                       LeerValor(kSeccionConceptos, kEtiquetas[i].sClave, sDefecto));
+        SetDlgItemText(kEtiquetas[i].nControl, EtiquetaGuardada(i));
     }
+}
+
+bool CReciboDlg::ReciboCambiado() const {
+    for (const CampoGuardado& campo : kCamposRecibo) {
+        const std::string sGuardado = LeerValor(kSeccionConceptos, campo.sClave, "");
+        if (TextoAlArrancar(campo.nControl, GetDlgItemText(campo.nControl)) !=
+            TextoAlArrancar(campo.nControl, sGuardado)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CReciboDlg::EtiquetasCambiadas() const {
+    for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
+        if (GetDlgItemText(kEtiquetas[i].nControl) != EtiquetaGuardada(i)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::array<CGlobalCurrency, 6> CReciboDlg::LeerImportes() const {
     std::array<CGlobalCurrency, 6> importes;
     for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
-        importes[i].AsignarTexto(GetDlgItemText(kImportesRecibo[i].nControl));
+        importes[i] = ImporteDe(GetDlgItemText(kImportesRecibo[i].nControl));
     }
     return importes;
 }

@@ -1,5 +1,7 @@
-// The form's two modes, normal and label editing, and its button captions and pictures.
+// The form's two modes, normal and label editing, its button captions and pictures, and the
+// names its fields and picture buttons give screen readers.
 #include <array>
+#include <string>
 #include <utility>
 
 #include "form/campos.h"
@@ -39,14 +41,28 @@ constexpr std::array<std::pair<int, int>, 9> kTextosBotones = {{
     {IDC_BUTTON_IMPRIMIR, 10},
 }};
 
-// Pictures of the image buttons (button, bitmap resource), in loading order.
-constexpr std::array<std::pair<int, int>, 5> kImagenesBotones = {{
-    {IDC_BUTTON_IMPRIMIR_IMG, 210},
-    {IDC_BUTTON_SALIR, 211},
-    {IDC_BUTTON_GUARDAR, 209},
-    {IDC_BUTTON_CARGAR, 222},
-    {IDC_BUTTON_CALENDARIO, 1122},
+// An image button: its picture, its name for screen readers and its tooltip, the language
+// table's text (group 2) where the table has one for the command, the Spanish text otherwise.
+struct BotonImagen {
+    int nControl;
+    int nRecurso;
+    const char* sNombre;
+    int nTextoIdioma;  // -1: the table has no text for it
+    const char* sAyuda;
+};
+// In loading order.
+constexpr std::array<BotonImagen, 5> kBotonesImagen = {{
+    {IDC_BUTTON_IMPRIMIR_IMG, 210, "Imprimir", 10, "Imprimir"},
+    {IDC_BUTTON_SALIR, 211, "Salir", -1, "Salir"},
+    {IDC_BUTTON_GUARDAR, 209, "Guardar", -1, "Guardar recibo"},
+    {IDC_BUTTON_CARGAR, 222, "Cargar", -1, "Cargar recibo guardado"},
+    {IDC_BUTTON_CALENDARIO, 1122, "Calendario", -1, "Calendario"},
 }};
+
+std::string AyudaDe(const BotonImagen& boton) {
+    return boton.nTextoIdioma < 0 ? std::string(boton.sAyuda)
+                                  : TextoIdiomaO(2, boton.nTextoIdioma, boton.sAyuda);
+}
 
 int IdDe(const CampoGuardado& campo) {
     return campo.nControl;
@@ -107,8 +123,27 @@ void CReciboDlg::PonerTextosBotones() {
     }
 }
 
+// A label names itself and its fields, numbered where it stands over several lines; a label
+// left empty names them with its built-in text, so no field goes without a name.
+void CReciboDlg::NombrarCampos(std::size_t nEtiqueta) {
+    const CampoEtiqueta& etiqueta = kEtiquetas[nEtiqueta];
+    std::string sNombre = GetDlgItemText(etiqueta.nControl);
+    if (sNombre.empty()) {
+        sNombre = TextoIdioma9(static_cast<int>(nEtiqueta));
+    }
+    DialogWindow& w = Window();
+    w.SetAccessibleName(etiqueta.nControl, sNombre);
+    for (int n = 0; n < etiqueta.nCampos; ++n) {
+        w.SetAccessibleName(etiqueta.nCampo + n, etiqueta.nCampos == 1
+                                                     ? sNombre
+                                                     : sNombre + " " + std::to_string(n + 1));
+    }
+}
+
 void CReciboDlg::PonerImagenes() {
-    for (const auto& [nControl, nRecurso] : kImagenesBotones) {
-        Window().SetImage(nControl, Servicios().LoadResourceBitmap(nRecurso));
+    for (const BotonImagen& boton : kBotonesImagen) {
+        Window().SetImage(boton.nControl, Servicios().LoadResourceBitmap(boton.nRecurso));
+        Window().SetToolTip(boton.nControl, AyudaDe(boton));
+        Window().SetAccessibleName(boton.nControl, boton.sNombre);
     }
 }

@@ -54,6 +54,11 @@ std::string TextoIdioma11(int nIndice) {
     return TextoIdioma(11, nIndice);
 }
 
+std::string TextoIdiomaO(int nGrupo, int nIndice, const std::string& sDefecto) {
+    const std::string sTexto = TextoIdioma(nGrupo, nIndice);
+    return sTexto.empty() ? sDefecto : sTexto;
+}
+
 bool LeerIdioma() {
     g_nIdioma = LeerValorEntero("Aplicacion Recibos", "Idioma", 0);
     if (g_nIdioma == 0) {

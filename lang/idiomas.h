@@ -17,6 +17,8 @@ std::string TextoIdioma4(int nIndice);
 std::string TextoIdioma7(int nIndice);
 std::string TextoIdioma9(int nIndice);
 std::string TextoIdioma11(int nIndice);
+// The table's text, or sDefecto where the current language has an empty one.
+std::string TextoIdiomaO(int nGrupo, int nIndice, const std::string& sDefecto);
 
 bool LeerIdioma();
 void DetectarIdioma();

@@ -1,6 +1,7 @@
 // The preview: the same drawing as the printed page, on the window's client area; OK prints.
 #include "output/vistapreviadlg.h"
 
+#include "lang/idiomas.h"
 #include "platform/services.h"
 
 namespace {
@@ -17,6 +18,9 @@ CVistaPreviaDlg::CVistaPreviaDlg()
 bool CVistaPreviaDlg::OnInitDialog() {
     Window().SetImage(IDOK, m_bmpImprimir);
     Window().SetImage(IDCANCEL, m_bmpCancelar);
+    // The buttons' tooltips: the form's captions of the same commands.
+    Window().SetToolTip(IDOK, TextoIdiomaO(2, 10, "Imprimir"));
+    Window().SetToolTip(IDCANCEL, TextoIdiomaO(2, 9, "Cancelar"));
     Window().ShowMaximised();
     return true;
 }

@@ -48,6 +48,9 @@ class DialogWindow {
     virtual void SetCheck(int id, bool checked) = 0;
     virtual bool GetCheck(int id) const = 0;
     virtual void SetImage(int id, BitmapPtr image) = 0;
+    virtual void SetToolTip(int id, const std::string& text) = 0;  // shown on hovering
+    // The name screen readers and other assistive technologies give the control.
+    virtual void SetAccessibleName(int id, const std::string& name) = 0;
     virtual int GetFocusId() const = 0;  // 0 when no control of the dialog has the focus
     virtual void SetFocus(int id) = 0;
     virtual std::optional<Date> GetCalendarSelection(int id) const = 0;

@@ -16,6 +16,9 @@ struct FileFilter {
     std::string pattern;  // "*.bmp" (several separated by ';')
 };
 
+// The answer to the question asked before unsaved work is left.
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Services {
   public:
     virtual ~Services() = default;
@@ -28,7 +31,10 @@ class Services {
 
     // Boxes.
     virtual void MessageBox(const std::string& text) = 0;  // OK only
-    virtual std::optional<COLORREF> ChooseColor() = 0;     // no preselection
+    // The question with the buttons "Guardar", "No guardar" and "Cancelar"; Escape and the
+    // close box answer Cancel.
+    virtual SaveChoice AskSaveChanges(const std::string& question) = 0;
+    virtual std::optional<COLORREF> ChooseColor() = 0;  // no preselection
     virtual std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                        const std::string& proposedName,
                                                        const std::vector<FileFilter>& filters) = 0;

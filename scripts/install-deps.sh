@@ -5,12 +5,13 @@
 #   test     that, and every test
 set -euo pipefail
 
-# Building and running the program: compiler, CMake, Qt, ICU, the receipt's fonts, the CUPS
-# client.
+# Building and running the program: compiler, CMake, Qt and its translations, ICU, SQLite,
+# the receipt's fonts, the CUPS client.
 run_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libicu-dev
+    libicu-dev libsqlite3-dev
+    qt6-translations-l10n
     fonts-liberation2
     cups-client
 )
@@ -24,7 +25,6 @@ package_packages=(
 # poppler for the PDF checks, a CUPS spooler with a PDF queue, a display, package checks.
 test_packages=(
     libgtest-dev
-    libsqlite3-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core
     locales-all

@@ -396,6 +396,18 @@ void QtDialogWindow::SetImage(int id, BitmapPtr image) {
     }
 }
 
+void QtDialogWindow::SetToolTip(int id, const std::string& text) {
+    if (QWidget* widget = impl_->Find(id)) {
+        widget->setToolTip(FromCp1252(text));
+    }
+}
+
+void QtDialogWindow::SetAccessibleName(int id, const std::string& name) {
+    if (QWidget* widget = impl_->Find(id)) {
+        widget->setAccessibleName(FromCp1252(name));
+    }
+}
+
 int QtDialogWindow::GetFocusId() const {
     return impl_->IdOf(impl_->frame->focusWidget());
 }

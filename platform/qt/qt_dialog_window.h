@@ -28,6 +28,8 @@ class QtDialogWindow final : public DialogWindow {
     void SetCheck(int id, bool checked) override;
     bool GetCheck(int id) const override;
     void SetImage(int id, BitmapPtr image) override;
+    void SetToolTip(int id, const std::string& text) override;
+    void SetAccessibleName(int id, const std::string& name) override;
     int GetFocusId() const override;
     void SetFocus(int id) override;
     std::optional<Date> GetCalendarSelection(int id) const override;

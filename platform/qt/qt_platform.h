@@ -14,6 +14,7 @@ class QtServices : public Services {
                                                      CDialog& owner) override;
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
+    SaveChoice AskSaveChanges(const std::string& question) override;
     bool AskYesNo(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
@@ -30,8 +31,14 @@ class QtServices : public Services {
     std::string CurrentDirectory() override;
 };
 
-// Starts the toolkit (a QApplication), installs QtServices as the process's services and
-// the currency-name provider; undoes both when destroyed.
+// Qt's own texts (standard buttons, the print, file-open and colour dialogs) in the language of
+// the user's messages locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), replacing those loaded
+// before; false, and Qt's English, when Qt has no translation for it. Needs the application.
+bool LoadToolkitTranslations();
+
+// Starts the toolkit (a QApplication) with its own texts in the user's language, installs
+// QtServices as the process's services and the currency-name provider; undoes both when
+// destroyed.
 class QtPlatform {
   public:
     // Headless runs show no window, so the window icon is not even loaded.

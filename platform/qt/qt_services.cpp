@@ -29,6 +29,18 @@ QWidget* BoxParent() {
     return QApplication::activeModalWidget();
 }
 
+// The buttons of the save question, in the order the box lays them out by their roles.
+struct SaveButton {
+    QMessageBox::StandardButton button;
+    const char* text;
+    SaveChoice choice;
+};
+constexpr SaveButton kSaveButtons[] = {
+    {QMessageBox::Save, "Guardar", SaveChoice::Save},
+    {QMessageBox::Discard, "No guardar", SaveChoice::Discard},
+    {QMessageBox::Cancel, "Cancelar", SaveChoice::Cancel},
+};
+
 // "Bitmap Files (*.bmp)" with pattern "*.bmp" stays as it is; a label without its patterns
 // gets them appended, as the file dialog reads the patterns from the parentheses.
 QString NameFilter(const FileFilter& filter) {
@@ -62,6 +74,39 @@ QUrl TargetUrl(const std::string& target) {
     return QUrl::fromLocalFile(QFileInfo(QtFileName(target)).absoluteFilePath());
 }
 
+// The locale dates are written in, as the C library decides it (LC_ALL, LC_TIME, LANG), read
+// at each call so the text follows the user's settings at that moment.
+QLocale DateLocale() {
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty()) {
+            return QLocale(name);
+        }
+    }
+    return QLocale::c();
+}
+
+// The locale's short date format with the year in four digits ("d/M/yy" becomes "d/M/yyyy"),
+// as the desktop the program comes from writes it; quoted text stays as it is.
+QString ShortDateFormat(const QLocale& locale) {
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString wide;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == format[i]) {
+            ++run;
+        }
+        const bool shortYear = !quoted && format[i] == QLatin1Char('y') && run >= 2 && run < 4;
+        wide += shortYear ? QStringLiteral("yyyy") : format.mid(i, run);
+        if (format[i] == QLatin1Char('\'')) {
+            quoted = (run % 2 == 1) != quoted;
+        }
+        i += run;
+    }
+    return wide;
+}
+
 bool StartEditor(const QString& command, const QString& path) {
     QStringList words = QProcess::splitCommand(command);
     if (words.isEmpty()) {
@@ -88,6 +133,23 @@ void QtServices::MessageBox(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brixamo"), FromCp1252(text),
                     QMessageBox::Ok, BoxParent());
     box.exec();
+}
+
+SaveChoice QtServices::AskSaveChanges(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Brixamo"), FromCp1252(question),
+                    QMessageBox::NoButton, BoxParent());
+    for (const SaveButton& b : kSaveButtons) {
+        box.addButton(b.button)->setText(QString::fromLatin1(b.text));
+    }
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    for (const SaveButton& b : kSaveButtons) {
+        if (answer == b.button) {
+            return b.choice;
+        }
+    }
+    return SaveChoice::Cancel;
 }
 
 // Answered with "Sí" or "No"; closing the box answers No.
@@ -189,7 +251,8 @@ std::string QtServices::ShortDateText(const Date& date) {
     if (!value.isValid()) {
         return std::string();
     }
-    return ToCp1252(QLocale::system().toString(value, QLocale::ShortFormat));
+    const QLocale locale = DateLocale();
+    return ToCp1252(locale.toString(value, ShortDateFormat(locale)));
 }
 
 std::string QtServices::CurrentDirectory() {

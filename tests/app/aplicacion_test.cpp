@@ -51,6 +51,7 @@ TEST_F(AplicacionTest, EscapeTerminaSinEscribirLosAjustes) {
     const bool bTerminado = Ejecutar([&](CReciboDlg& dlg) {
         sAntes = BytesDe(m_carpeta.Fichero());
         ui::Type(dlg, IDC_EDIT_LOCALIDAD, "Lugo");
+        m_servicios.saveAnswers = {SaveChoice::Discard};  // "No guardar"
         ui::Key(dlg, Qt::Key_Escape);
     });
     EXPECT_TRUE(bTerminado);

@@ -31,8 +31,9 @@ TEST_F(TecladoTest, IntroPasaAlCampoSiguienteSinCerrar) {
     EXPECT_FALSE(Dlg().Window().IsEnded());
 }
 
-// Escape, the exit button and the window's close box end the form without saving; Escape and
-// the close box are the dialog's Cancel, the exit button's result makes no difference.
+// Escape, the exit button and the window's close box, answered "No guardar", end the form
+// without saving; Escape and the close box are the dialog's Cancel, the exit button's result
+// makes no difference.
 TEST_F(TecladoTest, CerrarNoGuarda) {
     const std::pair<std::function<void(CReciboDlg&)>, int> kCierres[] = {
         {[](CReciboDlg& dlg) { ui::Key(dlg, Qt::Key_Escape); }, IDCANCEL},
@@ -45,6 +46,7 @@ TEST_F(TecladoTest, CerrarNoGuarda) {
     for (const auto& [cerrar, nResultado] : kCierres) {
         Abrir();
         ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Lugo");
+        m_servicios.saveAnswers = {SaveChoice::Discard};
         const std::string sAntes = Fichero();
         cerrar(Dlg());
         ASSERT_TRUE(Dlg().Window().IsEnded());

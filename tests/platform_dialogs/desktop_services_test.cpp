@@ -1,14 +1,32 @@
 // The real desktop services where they can run headless.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/qt/qt_platform.h"
+#include "tests/settings/entorno.h"
 
 namespace {
+
+// The message box on screen, if any.
+QMessageBox* BoxShown() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible()) {
+            return box;
+        }
+    }
+    return nullptr;
+}
 
 TEST(DesktopServices, ImageEditorGetsThePathAsOneArgument) {
     QTemporaryDir dir;
@@ -33,10 +51,62 @@ TEST(DesktopServices, ImageEditorGetsThePathAsOneArgument) {
     qunsetenv("BRIXAMO_EDITOR");
 }
 
+// The save question is a real box with the Spanish buttons; each button gives its answer, and
+// Escape answers Cancel.
+TEST(DesktopServices, SaveQuestionIsAnsweredByItsButtons) {
+    const std::pair<QString, SaveChoice> kPresses[] = {
+        {QStringLiteral("Guardar"), SaveChoice::Save},
+        {QStringLiteral("No guardar"), SaveChoice::Discard},
+        {QStringLiteral("Cancelar"), SaveChoice::Cancel},
+        {QString(), SaveChoice::Cancel},  // Escape
+    };
+    QtServices services;
+    for (const auto& [press, expected] : kPresses) {
+        QString text;
+        QStringList buttons;
+        QTimer::singleShot(0, [&, press = press] {
+            QMessageBox* box = BoxShown();
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            for (QAbstractButton* button : box->buttons()) {
+                buttons.append(button->text());
+                if (button->text() == press) {
+                    button->click();
+                }
+            }
+            if (press.isEmpty()) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+            if (box->isVisible()) {
+                box->reject();
+            }
+        });
+        EXPECT_EQ(services.AskSaveChanges("\xBFGuardar los cambios del recibo?"), expected)
+            << press.toStdString();
+        EXPECT_EQ(text, QString::fromUtf8("¿Guardar los cambios del recibo?"));
+        buttons.sort();
+        EXPECT_EQ(buttons, (QStringList{"Cancelar", "Guardar", "No guardar"}));
+    }
+}
+
 TEST(DesktopServices, NothingToOpenIsRefused) {
     QtServices services;
     EXPECT_FALSE(services.OpenInImageEditor(""));
     EXPECT_FALSE(services.ShellOpen(""));
+}
+
+// The date text is the user's short date with the year in four digits.
+TEST(DesktopServices, ShortDateHasAFourDigitYearInEveryLocale) {
+    const std::pair<const char*, const char*> kDates[] = {
+        {"es_ES.UTF-8", "16/12/2026"},
+        {"en_US.UTF-8", "12/16/2026"},
+        {"de_DE.UTF-8", "16.12.2026"},
+    };
+    QtServices services;
+    for (const auto& [locale, expected] : kDates) {
+        const VariablesTemporales time{{"LC_ALL", std::nullopt}, {"LC_TIME", std::string(locale)}};
+        EXPECT_EQ(services.ShortDateText(Date{2026, 12, 16}), expected) << locale;
+    }
 }
 
 TEST(DesktopServices, DateAndDirectory) {

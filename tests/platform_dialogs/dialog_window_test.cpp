@@ -2,6 +2,7 @@
 // read-only and Windows-1252 edits, menus, painting and scrolling.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -265,6 +266,20 @@ TEST_F(DialogWindowTest, ImageButtonShowsOnlyItsPicture) {
     EXPECT_TRUE(button->text().isEmpty());
     EXPECT_EQ(button->iconSize(), QSize(4, 3));
     EXPECT_EQ(dlg.GetDlgItemText(1050), "Imprimir");
+}
+
+// A tooltip and an accessible name set by the dialog reach the toolkit, Windows-1252 letters
+// included; the name is what assistive technologies read.
+TEST_F(DialogWindowTest, ToolTipsAndNamesReachTheToolkit) {
+    DialogoPrueba& dlg = Open(102);
+    dlg.Window().SetToolTip(1118, "Cargar recibo guardado \xF1");
+    dlg.Window().SetAccessibleName(1020, "n\xFAmero");
+    dlg.Window().SetToolTip(4711, "nadie");  // no such control: nothing happens
+    dlg.Window().SetAccessibleName(4711, "nadie");
+    EXPECT_EQ(ui::Control(dlg, 1118)->toolTip(), QString::fromUtf8("Cargar recibo guardado ñ"));
+    QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(ui::Control(dlg, 1020));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(QAccessible::Name), QString::fromUtf8("número"));
 }
 
 // F1, and the item offered by a right click on the background, run the system command.

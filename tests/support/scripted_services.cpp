@@ -58,6 +58,11 @@ T Next(std::deque<T>& answers) {
 
 }  // namespace
 
+SaveChoice ScriptedServices::AskSaveChanges(const std::string& question) {
+    saveQuestions.push_back(question);
+    return saveAnswers.empty() ? SaveChoice::Cancel : Next(saveAnswers);
+}
+
 std::optional<COLORREF> ScriptedServices::ChooseColor() {
     ++colorAsked;
     return Next(colorAnswers);

@@ -24,6 +24,9 @@ class ScriptedServices : public QtServices {
     // Message boxes: recorded, answered with OK.
     std::vector<std::string> messages;
 
+    // Save question: recorded, answered in order; nothing queued means Cancel.
+    std::deque<SaveChoice> saveAnswers;
+    std::vector<std::string> saveQuestions;
     // Yes/No questions: recorded, answered in order; nothing queued means No.
     std::deque<bool> yesNoAnswers;
     std::vector<std::string> questions;
@@ -56,6 +59,7 @@ class ScriptedServices : public QtServices {
 
     int RunModal(CDialog& dialog) override;
     void MessageBox(const std::string& text) override;
+    SaveChoice AskSaveChanges(const std::string& question) override;
     bool AskYesNo(const std::string& question) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,

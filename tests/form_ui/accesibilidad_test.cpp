@@ -1,0 +1,128 @@
+// What the form tells a user who cannot see it: tooltips of the image buttons, and the names
+// screen readers give every field and button.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QWidget>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "form/campos.h"
+#include "settings/ficherostxt.h"
+#include "tests/form_ui/formulario.h"
+#include "tests/support/ui.h"
+
+namespace {
+
+using AccesibilidadTest = FormularioAbiertoTest;
+
+// The name assistive technologies read for the control.
+std::string Nombre(const CDialog& dlg, int id) {
+    QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(ui::Control(dlg, id));
+    return acc != nullptr ? acc->text(QAccessible::Name).toStdString() : "(sin interfaz)";
+}
+
+// The names of the 34 text fields: a label names itself and the fields below it, numbered
+// where it stands over several lines.
+struct Rotulo {
+    int nEtiqueta;
+    int nCampo;
+    int nCampos;
+    std::string sNombre;
+};
+std::vector<std::pair<int, std::string>> NombresEsperados(const std::vector<Rotulo>& rotulos) {
+    std::vector<std::pair<int, std::string>> nombres;
+    for (const Rotulo& r : rotulos) {
+        nombres.emplace_back(r.nEtiqueta, r.sNombre);
+        for (int n = 0; n < r.nCampos; ++n) {
+            nombres.emplace_back(
+                r.nCampo + n, r.nCampos == 1 ? r.sNombre : r.sNombre + " " + std::to_string(n + 1));
+        }
+    }
+    return nombres;
+}
+
+const std::vector<Rotulo> kRotulos = {
+    {1019, 1020, 1, "numero"},    {1021, 1026, 1, "localidad"},   {1027, 1022, 1, "importe"},
+    {1023, 1029, 1, "fecha"},     {1030, 1028, 1, "vencimiento"}, {1012, 1013, 6, "importes"},
+    {1004, 1005, 6, "conceptos"}, {1032, 1034, 3, "pagador"},     {1037, 1038, 3, "cobrador"},
+    {1025, 1031, 1, "domicilio"},
+};
+
+void ComprobarNombres(const CDialog& dlg, const std::vector<Rotulo>& rotulos) {
+    const auto nombres = NombresEsperados(rotulos);
+    ASSERT_EQ(nombres.size(), 34u);
+    for (const auto& [id, sNombre] : nombres) {
+        EXPECT_EQ(Nombre(dlg, id), sNombre) << id;
+    }
+}
+
+const std::pair<int, const char*> kAyudas[] = {
+    {IDC_BUTTON_SALIR, "Salir"},
+    {IDC_BUTTON_GUARDAR, "Guardar recibo"},
+    {IDC_BUTTON_CARGAR, "Cargar recibo guardado"},
+    {IDC_BUTTON_IMPRIMIR_IMG, "Imprimir"},
+    {IDC_BUTTON_CALENDARIO, "Calendario"},
+};
+
+TEST_F(AccesibilidadTest, CadaBotonDeImagenDiceLoQueHace) {
+    for (const auto& [id, sAyuda] : kAyudas) {
+        EXPECT_EQ(ui::Control(Dlg(), id)->toolTip(), QString::fromLatin1(sAyuda)) << id;
+    }
+}
+
+// The preview's picture buttons: the printer prints, the cross goes back to the form.
+TEST_F(AccesibilidadTest, LosBotonesDeLaVistaPreviaDicenLoQueHacen) {
+    QString sAceptar;
+    QString sCancelar;
+    m_servicios.QueueModal([&](CDialog& dlg) {
+        sAceptar = ui::Control(dlg, IDOK)->toolTip();
+        sCancelar = ui::Control(dlg, IDCANCEL)->toolTip();
+    });
+    ui::Click(Dlg(), IDC_BUTTON_VISTA);
+    EXPECT_EQ(sAceptar, "Imprimir");
+    EXPECT_EQ(sCancelar, "Cancelar");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AccesibilidadTest, CadaCampoLlevaElNombreDeSuEtiqueta) {
+    ComprobarNombres(Dlg(), kRotulos);
+}
+
+// The names follow the labels: while they are edited, when "Cancelar" or "Set Default" loads
+// them again, and an emptied label names its fields with its built-in text.
+TEST_F(AccesibilidadTest, LosNombresSiguenALasEtiquetas) {
+    std::vector<Rotulo> rotulos = kRotulos;
+    ui::Click(Dlg(), IDC_BUTTON_EDITAR);
+    ui::Type(Dlg(), IDC_EDIT_DEF_PAGADOR, "deudor");
+    ui::Type(Dlg(), IDC_EDIT_DEF_NUMERO, "");
+    ui::Key(Dlg(), Qt::Key_Backspace);
+    rotulos[7].sNombre = "deudor";
+    ComprobarNombres(Dlg(), rotulos);
+    ui::Click(Dlg(), IDC_BUTTON_CANCELAR);
+    ComprobarNombres(Dlg(), kRotulos);
+
+    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_DOMICILIO", "direcci\xF3n");
+    ui::Click(Dlg(), IDC_BUTTON_DEFECTO);
+    rotulos = kRotulos;
+    rotulos[9].sNombre = "direcci\xC3\xB3n";  // read back as UTF-8
+    ComprobarNombres(Dlg(), rotulos);
+}
+
+// The picture buttons are named for what they do; the load button is not another "Guardar".
+TEST_F(AccesibilidadTest, LosBotonesDeImagenTienenSuNombre) {
+    const std::pair<int, const char*> kNombres[] = {
+        {IDC_BUTTON_SALIR, "Salir"},           {IDC_BUTTON_GUARDAR, "Guardar"},
+        {IDC_BUTTON_IMPRIMIR_IMG, "Imprimir"}, {IDC_BUTTON_CARGAR, "Cargar"},
+        {IDC_BUTTON_CALENDARIO, "Calendario"},
+    };
+    for (const auto& [id, sNombre] : kNombres) {
+        EXPECT_EQ(Nombre(Dlg(), id), sNombre) << id;
+    }
+}
+
+}  // namespace
