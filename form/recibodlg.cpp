@@ -14,6 +14,7 @@
 #include "options/colorrecibo.h"
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
+#include "output/recibosemitidosdlg.h"
 #include "output/vistapreviadlg.h"
 #include "settings/ficherostxt.h"
 
@@ -94,6 +95,7 @@ void CReciboDlg::RegistrarComandos() {
 bool CReciboDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     Window().AddMenuItem(kTextoAcercaDe, IDM_ABOUTBOX);
+    Window().AddMenuItem(kTextoRecibosEmitidos, IDM_RECIBOS_EMITIDOS);
     LeerIdioma();
     const bool bPrimerInicio = EsPrimerInicio();
     CGlobalCurrency::CargarConfiguracion();
@@ -122,6 +124,10 @@ void CReciboDlg::OnSysCommand(int command) {
     if ((command & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
+        return;
+    }
+    if ((command & 0xFFF0) == IDM_RECIBOS_EMITIDOS) {
+        OnRecibosEmitidos();
         return;
     }
     CDialog::OnSysCommand(command);
