@@ -12,19 +12,10 @@
 #include "output/vistapreviadlg.h"
 #include "settings/ficherostxt.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/support/impresora_prestada.h"
 #include "tests/support/ui.h"
 
 namespace {
-
-// A printer as the print dialog hands it over; what it recorded stays with the test.
-class ImpresoraPrestada : public RecordingDevice {
-  public:
-    explicit ImpresoraPrestada(RecordingDevice& destino) : m_destino(destino) {}
-    ~ImpresoraPrestada() override { m_destino = *this; }
-
-  private:
-    RecordingDevice& m_destino;
-};
 
 class ImpresionTest : public SalidaTest {
   protected:

@@ -23,6 +23,7 @@
 #include "platform/recording_device.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/impresora_prestada.h"
 #include "tests/support/ui.h"
 
 namespace {
@@ -51,16 +52,6 @@ CGlobalCurrency Importe(double dValor) {
     cu.SetValor(std::llround(dValor * 10000));
     return cu;
 }
-
-// A printer as the print dialog hands it over; what it recorded stays with the test.
-class ImpresoraPrestada : public RecordingDevice {
-  public:
-    explicit ImpresoraPrestada(RecordingDevice& destino) : m_destino(destino) {}
-    ~ImpresoraPrestada() override { m_destino = *this; }
-
-  private:
-    RecordingDevice& m_destino;
-};
 
 std::vector<std::string> TextosDe(const RecordingDevice& dc) {
     std::vector<std::string> textos;
