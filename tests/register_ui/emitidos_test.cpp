@@ -316,23 +316,6 @@ TEST_F(EmitidosTest, LoadFillsTheFormsFieldsWithTheRegisteredReceipt) {
     EXPECT_EQ(Contar(), 2);
 }
 
-// Closing, or loading nothing, leaves the form as it was.
-TEST_F(EmitidosTest, ClosingLeavesTheFormAsItWas) {
-    Registrar("R-101", "Ana", 1, 1);
-    ui::Type(Dlg(), IDC_EDIT_NUMERO, "99");
-    for (const int nTecla : {0, static_cast<int>(Qt::Key_Escape)}) {
-        AbrirEmitidos([nTecla](CRecibosEmitidosDlg& d) {
-            if (nTecla != 0) {
-                ui::Key(d, nTecla);
-            } else {
-                ui::Click(d, IDCANCEL);
-            }
-            EXPECT_EQ(d.Window().Result(), IDCANCEL);
-        });
-    }
-    EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "99");
-}
-
 // Nothing to show: the line says why, the buttons and the search are disabled, and neither
 // clicks nor keys open or print anything.
 struct RegistroSinRecibos {
