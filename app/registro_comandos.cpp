@@ -162,7 +162,7 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
     }
     const std::unique_ptr<PrintDevice> dc =
         destino.sPdf ? CreatePdfDevice(*destino.sPdf) : CreatePrinterDevice(destino.sImpresora);
-    if (!dc || !ReimprimirEnDispositivo(*recibo, *dc)) {
+    if (!dc || !ReimprimirEnDispositivo(recibo->recibo, recibo->ajustes, *dc)) {
         std::fprintf(stderr, "brixamo: cannot reprint receipt %lld on '%s'\n",
                      static_cast<long long>(nId),
                      destino.sPdf ? destino.sPdf->c_str() : destino.sImpresora.c_str());

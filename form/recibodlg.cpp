@@ -14,6 +14,7 @@
 #include "options/colorrecibo.h"
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
+#include "output/recibosemitidosdlg.h"
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
 #include "settings/ficherostxt.h"
@@ -101,6 +102,7 @@ bool CReciboDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     Window().AddMenuItem(kTextoAcercaDe, IDM_ABOUTBOX);
     Window().AddMenuItem("Imprimir lote...", IDM_IMPRIMIR_LOTE);
+    Window().AddMenuItem(kTextoRecibosEmitidos, IDM_RECIBOS_EMITIDOS);
     LeerIdioma();
     const bool bPrimerInicio = EsPrimerInicio();
     CGlobalCurrency::CargarConfiguracion();
@@ -165,8 +167,12 @@ void CReciboDlg::OnSysCommand(int command) {
         dlgAbout.DoModal();
         return;
     }
-    if (command == IDM_IMPRIMIR_LOTE) {
+    if ((command & 0xFFF0) == IDM_IMPRIMIR_LOTE) {
         OnImprimirLote();
+        return;
+    }
+    if ((command & 0xFFF0) == IDM_RECIBOS_EMITIDOS) {
+        OnRecibosEmitidos();
         return;
     }
     CDialog::OnSysCommand(command);

@@ -28,6 +28,9 @@ class CReciboDlg : public CDialog {
 
     // The receipt as the form holds it: texts as typed, amounts parsed, the total their sum.
     void RellenarRecibo(ReciboData& recibo) const;
+    // The other way: the receipt's texts and amounts into the fields, as the start of a new
+    // one; the labels stay and nothing is stored.
+    void PonerRecibo(const ReciboData& recibo);
 
     // Persistence.
     void GuardarRecibo();
@@ -64,5 +67,6 @@ class CReciboDlg : public CDialog {
     void OnVistaPrevia();
     void OnCalendario();
     void OnMoneda();
-    void OnImprimirLote();  // recibodlg_lote.cpp
+    void OnImprimirLote();     // recibodlg_lote.cpp
+    void OnRecibosEmitidos();  // recibodlg_emitidos.cpp
 };

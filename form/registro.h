@@ -34,10 +34,11 @@ struct ReciboRegistrado {
 
 // Which receipts a listing gives. Empty members do not filter.
 struct FiltroRegistro {
-    std::string sDesde;    // "YYYY-MM-DD": registered on that day or later
-    std::string sHasta;    // "YYYY-MM-DD": registered on that day or earlier
-    std::string sPagador;  // part of any payer line (ASCII letters in either case)
-    std::string sNumero;   // part of the number
+    std::string sDesde;         // "YYYY-MM-DD": registered on that day or later
+    std::string sHasta;         // "YYYY-MM-DD": registered on that day or earlier
+    std::string sPagador;       // part of any payer line (ASCII letters in either case)
+    std::string sNumero;        // part of the number
+    std::int64_t nMaximo = -1;  // at most this many receipts, the first in the order asked; -1: all
 };
 
 enum class OrdenRegistro { kRecientesPrimero, kAntiguosPrimero };

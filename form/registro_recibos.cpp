@@ -57,7 +57,8 @@ const std::string& SqlRecibo() {
     return s;
 }
 
-// Receipts with their job's date and settings; the filters of FiltroRegistro as ?1 to ?4.
+// Receipts with their job's date and settings; the filters of FiltroRegistro as ?1 to ?4
+// (and its limit as ?5).
 std::string SqlConsulta(const std::string& sCondicion, const std::string& sOrden) {
     return "SELECT r.id, t.emitido, " + ListaAjustes("t.") + ", " + Lista("r.") +
            " FROM recibos r JOIN trabajos t ON t.id = r.trabajo WHERE " + sCondicion +
@@ -225,11 +226,13 @@ ResultadoRegistro CRegistro::Recorrer(const FiltroRegistro& filtro, OrdenRegistr
     }
     try {
         Sentencia st(m_db, SqlConsulta(kCondicionFiltro,
-                                       orden == OrdenRegistro::kRecientesPrimero ? "DESC" : "ASC"));
+                                       orden == OrdenRegistro::kRecientesPrimero ? "DESC" : "ASC") +
+                               " LIMIT ?5");
         st.Texto(1, filtro.sDesde);
         st.Texto(2, filtro.sHasta);
         st.Texto(3, Minusculas(filtro.sPagador));
         st.Texto(4, Contiene(filtro.sNumero));
+        st.Entero(5, filtro.nMaximo);
         while (st.Paso()) {
             visitar(LeerFila(st));
         }

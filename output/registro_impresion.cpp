@@ -47,14 +47,6 @@ AvisoRegistro& AvisoEnVigor() {
     return aviso;
 }
 
-std::string FechaCorta(const std::string& sEmitido) {
-    Date fecha{};
-    if (std::sscanf(sEmitido.c_str(), "%d-%d-%d", &fecha.year, &fecha.month, &fecha.day) != 3) {
-        return sEmitido;
-    }
-    return Servicios().ShortDateText(fecha);
-}
-
 // The year by the clock the register dates its receipts with.
 int AnoEnCurso() {
     const std::time_t t = std::time(nullptr);
@@ -115,10 +107,30 @@ bool ConfirmarNumeroRepetido(const ReciboData& recibo) {
                                 FechaCorta(anterior->sEmitido) + ". \xBFImprimir de nuevo?");
 }
 
-bool ReimprimirEnDispositivo(const ReciboRegistrado& registrado, PrintDevice& dc) {
-    const AjustesMoneda enVigor = CGlobalCurrency::AjustesEnVigor();
-    CGlobalCurrency::PonerEnVigor(registrado.ajustes);
-    const bool bImpreso = ImprimirEnDispositivo(registrado.recibo, dc);
-    CGlobalCurrency::PonerEnVigor(enVigor);
-    return bImpreso;
+std::string FechaCorta(const std::string& sEmitido) {
+    Date fecha{};
+    if (std::sscanf(sEmitido.c_str(), "%d-%d-%d", &fecha.year, &fecha.month, &fecha.day) != 3) {
+        return sEmitido;
+    }
+    return Servicios().ShortDateText(fecha);
+}
+
+MonedaRegistrada::MonedaRegistrada(const AjustesMoneda& ajustes)
+    : m_anteriores(CGlobalCurrency::AjustesEnVigor()) {
+    CGlobalCurrency::PonerEnVigor(ajustes);
+}
+
+MonedaRegistrada::~MonedaRegistrada() {
+    CGlobalCurrency::PonerEnVigor(m_anteriores);
+}
+
+bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
+                             PrintDevice& dc) {
+    const MonedaRegistrada moneda(ajustes);
+    return ImprimirEnDispositivo(recibo, dc);
+}
+
+bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes) {
+    const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
+    return dc && ReimprimirEnDispositivo(recibo, ajustes, *dc);
 }

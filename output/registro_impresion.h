@@ -39,6 +39,26 @@ class AvisoRegistroEnVentana {
 // print goes on (the number is new, the register cannot say, or the user says yes).
 bool ConfirmarNumeroRepetido(const ReciboData& recibo);
 
+// A registered receipt's currency settings in force while the object lives (one drawing of
+// it); the settings in force before come back afterwards. The settings file is not touched.
+class MonedaRegistrada {
+  public:
+    explicit MonedaRegistrada(const AjustesMoneda& ajustes);
+    ~MonedaRegistrada();
+    MonedaRegistrada(const MonedaRegistrada&) = delete;
+    MonedaRegistrada& operator=(const MonedaRegistrada&) = delete;
+
+  private:
+    AjustesMoneda m_anteriores;
+};
+
 // Prints a registered receipt again exactly as it was: its record under its own currency
 // settings, which are in force only during the drawing. The register is not written to.
-bool ReimprimirEnDispositivo(const ReciboRegistrado& registrado, PrintDevice& dc);
+bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
+                             PrintDevice& dc);
+
+// The same from a window: the print dialog first; cancelled, nothing is printed.
+bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes);
+
+// The date of a registration ("YYYY-MM-DD HH:MM:SS") in the user's short date format.
+std::string FechaCorta(const std::string& sEmitido);

@@ -2,6 +2,7 @@
 #include "output/vistapreviadlg.h"
 
 #include "lang/idiomas.h"
+#include "output/registro_impresion.h"
 #include "platform/services.h"
 
 namespace {
@@ -27,11 +28,19 @@ bool CVistaPreviaDlg::OnInitDialog() {
 
 // Every paint draws the whole receipt again, reading its settings and logo anew.
 void CVistaPreviaDlg::OnPaint(Device& dc) {
+    std::optional<MonedaRegistrada> moneda;
+    if (m_ajustes) {
+        moneda.emplace(*m_ajustes);
+    }
     m_recibo.DibujarRecibo(dc);
 }
 
 // The preview closes with OK whether or not the print dialog was confirmed.
 void CVistaPreviaDlg::OnOK() {
-    m_recibo.ImprimirRecibo();
+    if (m_ajustes) {
+        ReimprimirRecibo(m_recibo, *m_ajustes);
+    } else {
+        m_recibo.ImprimirRecibo();
+    }
     EndDialog(IDOK);
 }

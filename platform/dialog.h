@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/device.h"
@@ -16,7 +17,9 @@
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
-enum class Notify { Clicked, Changed, FocusLost };
+// SelectionChanged: a table's selected row changed (by the user or by code). Activated: a row
+// of a table was double-clicked, or Enter was pressed on its selected row.
+enum class Notify { Clicked, Changed, FocusLost, SelectionChanged, Activated };
 
 struct Date {
     int year = 0, month = 0, day = 0;
@@ -54,6 +57,11 @@ class DialogWindow {
     virtual int GetFocusId() const = 0;  // 0 when no control of the dialog has the focus
     virtual void SetFocus(int id) = 0;
     virtual std::optional<Date> GetCalendarSelection(int id) const = 0;
+    // Tables: each row holds one cell per column heading (Windows-1252). Setting the rows
+    // clears the selection. A row is counted from 0; -1 is no row.
+    virtual void SetRows(int id, const std::vector<std::vector<std::string>>& rows) = 0;
+    virtual int GetSelectedRow(int id) const = 0;
+    virtual void SetSelectedRow(int id, int row) = 0;  // -1, or a row out of range, clears it
 
     virtual void SetTitle(const std::string& title) = 0;
     virtual void ShowMaximised() = 0;

@@ -14,6 +14,7 @@ enum class ControlKind {
     Static,         // static text
     Icon,           // the application icon
     MonthCalendar,  // month calendar, single selection
+    Table,          // read-only table, one row selected at most; text: column headings, '\t' apart
 };
 
 enum ControlStyle : unsigned {

@@ -38,14 +38,20 @@ inline ControlTemplate Texto(int x, int y, int cx, int cy, const char* text) {
     return {-1, ControlKind::Static, x, y, cx, cy, text, 0};
 }
 
+// A table whose column headings are separated by '\t'.
+inline ControlTemplate Tabla(int id, int x, int y, int cx, int cy, const char* headings) {
+    return {id, ControlKind::Table, x, y, cx, cy, headings, kBorder | kTabStop};
+}
+
 // The tables, one per window.
-DialogTemplate PlantillaAcerca();        // 100
-DialogTemplate PlantillaRecibo();        // 102
-DialogTemplate PlantillaMoneda();        // 137
-DialogTemplate PlantillaSaludo();        // 214
-DialogTemplate PlantillaLogotipo();      // 215
-DialogTemplate PlantillaDisenoRecibo();  // 216
-DialogTemplate PlantillaCalendario();    // 223
-DialogTemplate PlantillaVistaPrevia();   // 225
+DialogTemplate PlantillaAcerca();           // 100
+DialogTemplate PlantillaRecibo();           // 102
+DialogTemplate PlantillaMoneda();           // 137
+DialogTemplate PlantillaSaludo();           // 214
+DialogTemplate PlantillaLogotipo();         // 215
+DialogTemplate PlantillaDisenoRecibo();     // 216
+DialogTemplate PlantillaCalendario();       // 223
+DialogTemplate PlantillaVistaPrevia();      // 225
+DialogTemplate PlantillaRecibosEmitidos();  // 240
 
 }  // namespace plantillas

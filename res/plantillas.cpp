@@ -9,9 +9,10 @@ const std::map<int, DialogTemplate>& Plantillas() {
     static const std::map<int, DialogTemplate> plantillas = [] {
         using namespace plantillas;
         std::map<int, DialogTemplate> tabla;
-        for (DialogTemplate t : {PlantillaAcerca(), PlantillaRecibo(), PlantillaMoneda(),
-                                 PlantillaSaludo(), PlantillaLogotipo(), PlantillaDisenoRecibo(),
-                                 PlantillaCalendario(), PlantillaVistaPrevia()}) {
+        for (DialogTemplate t :
+             {PlantillaAcerca(), PlantillaRecibo(), PlantillaMoneda(), PlantillaSaludo(),
+              PlantillaLogotipo(), PlantillaDisenoRecibo(), PlantillaCalendario(),
+              PlantillaVistaPrevia(), PlantillaRecibosEmitidos()}) {
             tabla.emplace(t.id, std::move(t));
         }
         return tabla;

@@ -2,6 +2,7 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +107,21 @@ QWidget* CreateCalendar(QWidget* parent) {
     return calendar;
 }
 
+QWidget* CreateTable(const ControlTemplate& control, QWidget* parent) {
+    const QStringList headings = FromCp1252(control.text).split(QLatin1Char('\t'));
+    auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);  // Tab leaves the table for the next control
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setHighlightSections(false);
+    return table;
+}
+
 QWidget* CreateWidget(const ControlTemplate& control, const DialogUnits& units, QWidget* parent) {
     switch (control.kind) {
         case ControlKind::Edit:
@@ -124,6 +140,8 @@ QWidget* CreateWidget(const ControlTemplate& control, const DialogUnits& units, 
             return CreateIcon(parent);
         case ControlKind::MonthCalendar:
             return CreateCalendar(parent);
+        case ControlKind::Table:
+            return CreateTable(control, parent);
     }
     return new QWidget(parent);
 }
@@ -210,4 +228,32 @@ QImage ToQImage(const Bitmap& bitmap) {
         }
     }
     return image;
+}
+
+void SetTableRows(QTableWidget& table, const std::vector<QStringList>& rows) {
+    table.clearSelection();
+    table.setRowCount(0);
+    table.setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QStringList& cells = rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < table.columnCount() && column < cells.size(); ++column) {
+            table.setItem(row, column, new QTableWidgetItem(cells[column]));
+        }
+    }
+    table.resizeColumnsToContents();
+}
+
+int SelectedRow(const QTableWidget& table) {
+    const QModelIndexList selected = table.selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+void SelectRow(QTableWidget& table, int row) {
+    if (row < 0 || row >= table.rowCount()) {
+        table.clearSelection();
+        table.setCurrentCell(-1, -1);
+        return;
+    }
+    table.selectRow(row);
+    table.scrollTo(table.model()->index(row, 0));
 }

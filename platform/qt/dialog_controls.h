@@ -3,7 +3,10 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <QTableWidget>
 #include <QWidget>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/dialog_template.h"
@@ -23,3 +26,9 @@ void SetButtonImage(QWidget& widget, const Bitmap& image);
 
 // An opaque copy of a decoded bitmap.
 QImage ToQImage(const Bitmap& bitmap);
+
+// Tables: the rows replace the old ones (cells beyond the columns are dropped, missing ones
+// are empty) and leave no row selected; the selected row is -1 when there is none.
+void SetTableRows(QTableWidget& table, const std::vector<QStringList>& rows);
+int SelectedRow(const QTableWidget& table);
+void SelectRow(QTableWidget& table, int row);

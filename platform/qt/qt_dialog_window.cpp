@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -86,6 +87,7 @@ struct QtDialogWindow::Impl final : FrameEvents {
     ClientArea* client = nullptr;
     std::map<int, QWidget*> controls;
     std::vector<std::pair<QString, int>> menu;
+    std::map<int, int> selectedRows;  // the row each table last reported selected
     QPointer<QWidget> previousActive;
     bool alive = true;
     bool ended = false;
@@ -165,6 +167,8 @@ struct QtDialogWindow::Impl final : FrameEvents {
             QObject::connect(text, &QPlainTextEdit::textChanged, text,
                              [this, id] { Route(id, Notify::Changed); });
             WatchFocus(id, text);
+        } else if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+            WireTable(id, *table);
         } else if (auto* calendar = qobject_cast<QCalendarWidget*>(widget)) {
             // The calendar's grid would keep Enter for itself; in a dialog it means OK.
             if (auto* grid = calendar->findChild<QAbstractItemView*>()) {
@@ -176,6 +180,30 @@ struct QtDialogWindow::Impl final : FrameEvents {
                     return true;
                 });
             }
+        }
+    }
+
+    // A selection reports each change of row once; Enter on a selected row, like a double
+    // click on a row, activates it instead of reaching the dialog.
+    void WireTable(int id, QTableWidget& table) {
+        selectedRows[id] = -1;
+        QObject::connect(&table, &QTableWidget::itemSelectionChanged, &table,
+                         [this, id, &table] { SelectionMoved(id, table); });
+        QObject::connect(&table, &QTableWidget::cellDoubleClicked, &table,
+                         [this, id] { Route(id, Notify::Activated); });
+        new EventHook(&table, [this, id, &table](QEvent& event) {
+            if (!IsEnterKey(event) || SelectedRow(table) < 0) {
+                return false;
+            }
+            Route(id, Notify::Activated);
+            return true;
+        });
+    }
+
+    void SelectionMoved(int id, const QTableWidget& table) {
+        const int row = SelectedRow(table);
+        if (std::exchange(selectedRows[id], row) != row) {
+            Route(id, Notify::SelectionChanged);
         }
     }
 
@@ -425,6 +453,37 @@ std::optional<Date> QtDialogWindow::GetCalendarSelection(int id) const {
     }
     const QDate date = calendar->selectedDate();
     return Date{date.year(), date.month(), date.day()};
+}
+
+void QtDialogWindow::SetRows(int id, const std::vector<std::vector<std::string>>& rows) {
+    auto* table = qobject_cast<QTableWidget*>(impl_->Find(id));
+    if (table == nullptr) {
+        return;
+    }
+    std::vector<QStringList> cells;
+    cells.reserve(rows.size());
+    for (const std::vector<std::string>& row : rows) {
+        QStringList& texts = cells.emplace_back();
+        for (const std::string& text : row) {
+            texts.append(FromCp1252(text));
+        }
+    }
+    {
+        const QSignalBlocker blocker(table);
+        SetTableRows(*table, cells);
+    }
+    impl_->SelectionMoved(id, *table);
+}
+
+int QtDialogWindow::GetSelectedRow(int id) const {
+    const auto* table = qobject_cast<const QTableWidget*>(impl_->Find(id));
+    return table != nullptr ? SelectedRow(*table) : -1;
+}
+
+void QtDialogWindow::SetSelectedRow(int id, int row) {
+    if (auto* table = qobject_cast<QTableWidget*>(impl_->Find(id))) {
+        SelectRow(*table, row);
+    }
 }
 
 void QtDialogWindow::SetTitle(const std::string& title) {

@@ -33,6 +33,9 @@ class QtDialogWindow final : public DialogWindow {
     int GetFocusId() const override;
     void SetFocus(int id) override;
     std::optional<Date> GetCalendarSelection(int id) const override;
+    void SetRows(int id, const std::vector<std::vector<std::string>>& rows) override;
+    int GetSelectedRow(int id) const override;
+    void SetSelectedRow(int id, int row) override;
 
     void SetTitle(const std::string& title) override;
     void ShowMaximised() override;

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -51,11 +52,14 @@ const char* KindName(const QWidget* w) {
         return "button";
     if (qobject_cast<const QCalendarWidget*>(w))
         return "calendar";
+    if (qobject_cast<const QTableWidget*>(w))
+        return "table";
     return "other";
 }
 
 // The widget each ControlKind is built as, in the enumeration's order.
-const char* const kBuiltAs[] = {"edit", "button", "button", "radio", "other", "other", "calendar"};
+const char* const kBuiltAs[] = {"edit",  "button", "button",   "radio",
+                                "other", "other",  "calendar", "table"};
 
 // The ids of the controls Tab visits, in the order of the focus chain.
 std::vector<int> TabChain(QWidget* window) {
@@ -338,6 +342,90 @@ TEST_F(DialogWindowTest, CalendarReportsItsSelection) {
     EXPECT_EQ(dlg.Window().GetCalendarSelection(1), std::nullopt);
     // The calendar has the focus when the box opens; Enter there is the dialog's OK.
     EXPECT_EQ(dlg.Window().GetFocusId(), 1123);
+    ui::Key(dlg, Qt::Key_Return);
+    EXPECT_EQ(dlg.Window().Result(), IDOK);
+}
+
+// The receipts-issued template (240) holds a table: its headings come from the template text.
+class TableTest : public DialogWindowTest {
+  protected:
+    static constexpr int kTable = 1202;
+
+    TableTest() : dlg(Open(240)), table(qobject_cast<QTableWidget*>(ui::Control(dlg, kTable))) {
+        dlg.Escuchar(kTable);
+        dlg.Window().SetRows(kTable, {{"1", "uno",
+                                       "Pe\xF1"
+                                       "a"},
+                                      {"2", "dos", "", "20,00", "de m\xE1s"},
+                                      {"3", "tres", "Ruiz", "30,00"}});
+    }
+
+    std::vector<Aviso> Avisos(std::initializer_list<Notify> whats) const {
+        std::vector<Aviso> avisos;
+        for (const Notify what : whats) {
+            avisos.emplace_back(kTable, what);
+        }
+        return avisos;
+    }
+
+    DialogoPrueba& dlg;
+    QTableWidget* table;
+};
+
+TEST_F(TableTest, ShowsItsRowsUnderTheTemplatesHeadingsReadOnly) {
+    ASSERT_NE(table, nullptr);
+    QStringList headings;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        headings << table->horizontalHeaderItem(c)->text();
+    }
+    EXPECT_EQ(headings, QStringList({"Fecha", QString::fromUtf8("Número"), "Pagador", "Total"}));
+    // Missing cells are empty, cells beyond the headings are dropped, texts are Windows-1252.
+    using Fila = std::vector<QString>;
+    EXPECT_EQ(ui::Rows(dlg, kTable), (std::vector<Fila>{{"1", "uno", QString::fromUtf8("Peña"), ""},
+                                                        {"2", "dos", "", "20,00"},
+                                                        {"3", "tres", "Ruiz", "30,00"}}));
+    EXPECT_EQ(dlg.Window().GetSelectedRow(kTable), -1);
+    // A click selects the whole row; typing and double clicks change no cell.
+    ui::SelectRow(dlg, kTable, 2);
+    EXPECT_EQ(table->selectedItems().size(), 4);
+    EXPECT_EQ(dlg.Window().GetFocusId(), kTable);
+    QTest::keyClicks(table, "xy");
+    ui::ActivateRow(dlg, kTable, 1);
+    EXPECT_EQ(ui::Rows(dlg, kTable)[1][1], QStringLiteral("dos"));
+    EXPECT_EQ(ui::Rows(dlg, kTable)[2][1], QStringLiteral("tres"));
+    EXPECT_EQ(table->selectedItems().size(), 4);
+}
+
+// A selection moved by the user or by code notifies each change once; new rows clear it.
+TEST_F(TableTest, SelectionNotifiesEachChangeOnce) {
+    DialogWindow& w = dlg.Window();
+    ui::SelectRow(dlg, kTable, 1);
+    EXPECT_EQ(w.GetSelectedRow(kTable), 1);
+    ui::SelectRow(dlg, kTable, 1);  // the same row again: no change
+    w.SetSelectedRow(kTable, 2);
+    EXPECT_EQ(w.GetSelectedRow(kTable), 2);
+    w.SetSelectedRow(kTable, 7);  // no such row: none selected
+    EXPECT_EQ(w.GetSelectedRow(kTable), -1);
+    w.SetSelectedRow(kTable, 0);
+    w.SetRows(kTable, {{"4"}});
+    EXPECT_EQ(w.GetSelectedRow(kTable), -1);
+    w.SetRows(kTable, {});  // nothing was selected: nothing changes
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(dlg.avisos,
+              Avisos({Notify::SelectionChanged, Notify::SelectionChanged, Notify::SelectionChanged,
+                      Notify::SelectionChanged, Notify::SelectionChanged}));
+    EXPECT_FALSE(w.IsEnded());
+}
+
+// A double click, or Enter on the selected row, activates it; Enter with no row selected is
+// the dialog's own.
+TEST_F(TableTest, DoubleClickOrEnterOnARowActivatesIt) {
+    ui::ActivateRow(dlg, kTable, 0);
+    EXPECT_EQ(dlg.Window().GetSelectedRow(kTable), 0);
+    ui::Key(dlg, Qt::Key_Return);
+    EXPECT_FALSE(dlg.Window().IsEnded());
+    EXPECT_EQ(dlg.avisos, Avisos({Notify::SelectionChanged, Notify::Activated, Notify::Activated}));
+    dlg.Window().SetSelectedRow(kTable, -1);
     ui::Key(dlg, Qt::Key_Return);
     EXPECT_EQ(dlg.Window().Result(), IDOK);
 }

@@ -12,9 +12,10 @@ class DialogoPrueba : public CDialog {
 
     explicit DialogoPrueba(int templateId) : CDialog(templateId) {}
 
-    // Records the three notifications of a control (its clicks then no longer reach OK/Cancel).
+    // Records every notification of a control (its clicks then no longer reach OK/Cancel).
     void Escuchar(int id) {
-        for (const Notify what : {Notify::Clicked, Notify::Changed, Notify::FocusLost}) {
+        for (const Notify what : {Notify::Clicked, Notify::Changed, Notify::FocusLost,
+                                  Notify::SelectionChanged, Notify::Activated}) {
             On(id, what, [this, id, what] { avisos.emplace_back(id, what); });
         }
     }

@@ -10,7 +10,7 @@
 namespace {
 
 TEST(Templates, EachFitsItsClientAreaWithUniqueIds) {
-    for (const int id : {100, 102, 137, 214, 215, 216, 223, 225}) {
+    for (const int id : {100, 102, 137, 214, 215, 216, 223, 225, 240}) {
         SCOPED_TRACE(id);
         const DialogTemplate* t = BuscarPlantilla(id);
         ASSERT_NE(t, nullptr);

@@ -113,6 +113,9 @@ TEST_F(RegistroTest, FiltersAndOrder) {
         {{"", "", "", "/C"}, {"15/C", "14/C"}},
         {{"2026-02-01", "", "mu\xF1oz", "1"}, {"15/C", "14/C"}},
         {{"", "", "nadie", ""}, {}},
+        {{"", "", "", "", 2}, {"5%_", "15/C"}},  // the first ones only
+        {{"", "", "pagador 1", "", 1}, {"15/C"}},
+        {{"", "", "", "", 0}, {}},
     };
     for (const Caso& c : casos) {
         EXPECT_EQ(Numeros(c.filtro), c.numeros) << c.filtro.sDesde << "|" << c.filtro.sHasta << "|"
@@ -120,6 +123,8 @@ TEST_F(RegistroTest, FiltersAndOrder) {
     }
     EXPECT_EQ(Numeros({}, OrdenRegistro::kAntiguosPrimero),
               (std::vector<std::string>{"1/A", "2/A", "3/B", "14/C", "15/C", "5%_"}));
+    EXPECT_EQ(Numeros({"", "", "", "", 2}, OrdenRegistro::kAntiguosPrimero),
+              (std::vector<std::string>{"1/A", "2/A"}));
 }
 
 TEST_F(RegistroTest, LatestWithANumberInAYear) {

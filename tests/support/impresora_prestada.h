@@ -1,4 +1,5 @@
-// A printer as the print dialog hands it over; what it recorded stays with the test.
+// A printer as the print dialog hands it over: it records like any recording device, and what
+// it recorded is copied to the test's device when the program releases it.
 #pragma once
 
 #include "platform/recording_device.h"

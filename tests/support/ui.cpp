@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTest>
 #include <stdexcept>
 
@@ -51,6 +52,27 @@ QPoint ClickPoint(QWidget* widget) {
         return IndicatorCentre(box, QStyle::SE_CheckBoxIndicator);
     }
     return widget->rect().center();
+}
+
+QTableWidget* Table(const CDialog& dlg, int id) {
+    auto* table = qobject_cast<QTableWidget*>(Control(dlg, id));
+    if (table == nullptr) {
+        ADD_FAILURE() << "control " << id << " is not a table";
+        throw std::runtime_error("not a table");
+    }
+    return table;
+}
+
+// Where a click on the row's first cell lands, in the table's viewport; the row is scrolled
+// into view first, as a user would scroll to it.
+QPoint RowPoint(QTableWidget* table, int row) {
+    const QModelIndex index = table->model()->index(row, 0);
+    if (!index.isValid()) {
+        ADD_FAILURE() << "the table has no row " << row;
+        throw std::runtime_error("no such row");
+    }
+    table->scrollTo(index);
+    return table->visualRect(index).center();
 }
 
 }  // namespace
@@ -135,6 +157,39 @@ void Key(CDialog& dlg, int key) {
     MakeActive(window);
     QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
     QTest::keyClick(target, static_cast<Qt::Key>(key));
+}
+
+void SelectRow(CDialog& dlg, int id, int row) {
+    QTableWidget* table = Table(dlg, id);
+    if (!table->isVisible()) {
+        return;
+    }
+    GiveFocus(table);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(table, row));
+}
+
+void ActivateRow(CDialog& dlg, int id, int row) {
+    QTableWidget* table = Table(dlg, id);
+    if (!table->isVisible()) {
+        return;
+    }
+    GiveFocus(table);
+    const QPoint point = RowPoint(table, row);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+}
+
+std::vector<std::vector<QString>> Rows(const CDialog& dlg, int id) {
+    const QTableWidget* table = Table(dlg, id);
+    std::vector<std::vector<QString>> rows(static_cast<std::size_t>(table->rowCount()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            rows[static_cast<std::size_t>(row)].push_back(item != nullptr ? item->text()
+                                                                          : QString());
+        }
+    }
+    return rows;
 }
 
 void ProcessEvents() {

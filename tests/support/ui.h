@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "platform/dialog.h"
 
@@ -16,6 +17,10 @@ void Type(CDialog& dlg, int id, const QString& text);  // focus, select all, key
 void Click(CDialog& dlg, int id);                      // focus and mouse click
 void Leave(CDialog& dlg, int id);                      // move the focus to the next control
 void Key(CDialog& dlg, int key);                       // a key press on the focused control
+// Tables: a click on the row's first cell selects it, a double click activates it.
+void SelectRow(CDialog& dlg, int id, int row);
+void ActivateRow(CDialog& dlg, int id, int row);
+std::vector<std::vector<QString>> Rows(const CDialog& dlg, int id);  // the cells as shown
 void ProcessEvents();
 
 }  // namespace ui
