@@ -402,7 +402,7 @@ TEST_F(EmitidosTest, TheFormsContextMenuOpensTheReceiptsIssued) {
             for (const QAction* a : menu->actions()) {
                 ofrecidos << a->text();
             }
-            menu->setActiveAction(menu->actions().value(1));
+            menu->setActiveAction(menu->actions().value(2));
             QTest::keyClick(menu, Qt::Key_Return);
         }
     });
@@ -411,6 +411,7 @@ TEST_F(EmitidosTest, TheFormsContextMenuOpensTheReceiptsIssued) {
                            fondo->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(fondo, &clic);
     EXPECT_EQ(ofrecidos, QStringList({QStringLiteral("&Acerca de Ovalcade..."),
+                                      QStringLiteral("Imprimir lote..."),
                                       QStringLiteral("Recibos emitidos...")}));
     EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{240});
 }
