@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "form/texto1252.h"
+
 // Limits that keep a hostile file from taking the machine's memory or time.
 inline constexpr std::size_t kMaxBytesLote = std::size_t{64} << 20;
 inline constexpr std::size_t kMaxBytesCampo = 4096;
@@ -38,13 +40,6 @@ std::string TextoErrorLote(const std::string& sFichero, const ErrorLote& error);
 
 // The whole file, refused when it cannot be read or is larger than kMaxBytesLote.
 std::string LeerFicheroLote(const std::string& sRuta);
-
-// Windows-1252 to UTF-8. The five bytes Windows-1252 leaves undefined become the C1 controls
-// of the same value.
-std::string Utf8De1252(std::string_view sTexto);
-
-// UTF-8 to Windows-1252; a character without a byte there becomes cSustituto.
-std::string Cp1252DeUtf8(std::string_view sTexto, char cSustituto);
 
 enum class CodificacionLote { kUtf8, kWindows1252 };
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "form/recibodata.h"
+#include "form/texto1252.h"
 #include "money/regional.h"
 
 struct sqlite3;
@@ -95,9 +96,3 @@ class CRegistro {
     sqlite3* m_db = nullptr;
     ResultadoRegistro m_apertura;
 };
-
-// Windows-1252 and UTF-8. Every byte survives the round trip (the five bytes Windows-1252
-// leaves undefined are the C1 controls of the same value); a character without a byte, or a
-// malformed sequence, becomes '?'.
-std::string Utf8De1252(const std::string& s);
-std::string Cp1252DeUtf8(const std::string& s);
