@@ -1,5 +1,6 @@
 // The form's "Imprimir lote..." item: the CSV file asked for, its first receipt previewed with
-// the count in the title, all of it printed as one job, the number series carried on.
+// the count in the title, all of it printed and registered as one job, the number series
+// carried on.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "form/campos.h"
+#include "form/registro.h"
 #include "output/vistalotedlg.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
@@ -70,6 +72,16 @@ class LoteFormularioTest : public FormularioAbiertoTest {
             [this] { return std::make_unique<ImpresoraPrestada>(m_impreso); });
     }
 
+    // The first payer line of each registered receipt, oldest first.
+    static std::vector<std::string> Registrados() {
+        std::vector<std::string> pagadores;
+        CRegistro registro;
+        registro.Recorrer({}, OrdenRegistro::kAntiguosPrimero, [&](const ReciboRegistrado& r) {
+            pagadores.push_back(r.recibo.sPagador1);
+        });
+        return pagadores;
+    }
+
     std::string NumeroGuardado() const {
         return LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "(none)");
     }
@@ -98,9 +110,11 @@ TEST_F(LoteFormularioTest, PreviewsTheFirstAndPrintsAllAsOneJob) {
     EXPECT_EQ(m_impreso.CallsOf(CallKind::StartPage).size(), 3u);
     EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "R-11");
     EXPECT_EQ(NumeroGuardado(), "R-11");
+    EXPECT_EQ(Registrados(), (std::vector<std::string>{"Ana", "Luis", "Eva"}));
 }
 
-// Cancel in the preview, or in the print dialog, prints nothing and keeps the number.
+// Cancel in the preview, or in the print dialog, prints and registers nothing and keeps the
+// number.
 TEST_F(LoteFormularioTest, CancelPrintsNothingAndKeepsTheNumber) {
     for (const bool bEnLaVista : {true, false}) {
         Fichero("PAGADOR_1\nAna\nLuis\n");
@@ -109,6 +123,7 @@ TEST_F(LoteFormularioTest, CancelPrintsNothingAndKeepsTheNumber) {
         EXPECT_TRUE(m_impreso.Calls().empty());
         EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "R-8");
         EXPECT_EQ(NumeroGuardado(), "(none)");
+        EXPECT_TRUE(Registrados().empty());
     }
     EXPECT_EQ(m_servicios.printAsked, 1);
     EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{225, 225}));
