@@ -127,11 +127,16 @@ void CRegistro::Cerrar() {
     m_db = nullptr;
 }
 
+// The opening runs under a lock beside the file: another process that is creating, converting
+// or migrating the same register meanwhile would otherwise show this one a file half written,
+// to be taken for damaged, or a journal mode that cannot change yet. Without a lock file (a
+// folder that cannot be written) the opening goes on: it can only read.
 void CRegistro::Abrir() {
     if (!CreateFolders(FolderOf(m_sRuta))) {
         m_apertura = Fallo(std::string("cannot create the folder: ") + std::strerror(errno));
         return;
     }
+    const FileLock bloqueo(m_sRuta);
     if (CabeceraDanada(m_sRuta)) {
         ApartarYEmpezar();
         return;
