@@ -1,5 +1,5 @@
 // Text to amounts: the lenient reading of an amount field.
-#include "money/globalcurrency.h"
+#include "money/analisis.h"
 
 namespace {
 
@@ -41,18 +41,21 @@ class DigitosImporte {
 
 }  // namespace
 
+namespace moneda {
+
 // Digits before the first decimal separator are whole units, every digit after it a decimal;
 // '-' or '(' anywhere makes the amount negative; everything else is skipped. Units beyond
 // what 64 bits of ten-thousandths hold give the largest amount of the sign.
-bool CGlobalCurrency::AsignarTexto(std::string sTexto) {
-    const std::int64_t nTope = kImporteMaximo / 10000;
+CGlobalCurrency ImporteDeTexto(const std::string& sTexto, const AjustesMoneda& a) {
+    constexpr std::int64_t kMaximo = CGlobalCurrency::kImporteMaximo;
+    constexpr std::int64_t nTope = kMaximo / 10000;
     DigitosImporte digitos(nTope);
     bool bNegativo = false;
-    const bool bHaySeparador = !s_sSeparadorDecimal.empty();
+    const bool bHaySeparador = !a.sSeparadorDecimal.empty();
     for (char c : sTexto) {
         if (c >= '0' && c <= '9') {
             digitos.Anadir(c);
-        } else if (bHaySeparador && c == s_sSeparadorDecimal[0]) {
+        } else if (bHaySeparador && c == a.sSeparadorDecimal[0]) {
             digitos.EmpiezanDecimales();
         } else if (c == '-' || c == '(') {
             bNegativo = true;
@@ -61,8 +64,16 @@ bool CGlobalCurrency::AsignarTexto(std::string sTexto) {
     const std::int64_t nUnidades = digitos.Unidades();
     const std::int32_t nFraccion = digitos.Fraccion();
     const bool bFueraDeRango =
-        nUnidades > nTope || (nUnidades == nTope && nFraccion > kImporteMaximo % 10000);
-    const std::int64_t nMagnitud = bFueraDeRango ? kImporteMaximo : nUnidades * 10000 + nFraccion;
-    m_nValor = bNegativo ? -nMagnitud : nMagnitud;
+        nUnidades > nTope || (nUnidades == nTope && nFraccion > kMaximo % 10000);
+    const std::int64_t nMagnitud = bFueraDeRango ? kMaximo : nUnidades * 10000 + nFraccion;
+    CGlobalCurrency cu;
+    cu.SetValor(bNegativo ? -nMagnitud : nMagnitud);
+    return cu;
+}
+
+}  // namespace moneda
+
+bool CGlobalCurrency::AsignarTexto(std::string sTexto) {
+    *this = moneda::ImporteDeTexto(sTexto, AjustesEnVigor());
     return true;
 }

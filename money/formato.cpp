@@ -1,8 +1,8 @@
 // Amounts to text: the form text and the receipt pattern of every display mode.
+#include "money/formato.h"
+
 #include <array>
 #include <string_view>
-
-#include "money/globalcurrency.h"
 
 namespace {
 
@@ -17,11 +17,18 @@ std::string_view Patron(const std::array<std::string_view, N>& patrones, std::in
     return nModo >= 0 && static_cast<std::size_t>(nModo) < N ? patrones[nModo] : patrones[0];
 }
 
-std::string Rellenar(std::string_view patron, const std::string& sNumero) {
+std::string_view PatronDelModo(bool bNegativo, std::int32_t nModo) {
+    return bNegativo ? Patron(kPatronesNegativos, nModo) : Patron(kPatronesPositivos, nModo);
+}
+
+std::string Rellenar(std::string_view patron, const std::string& sNumero,
+                     const std::string& sSigno) {
     std::string s;
-    for (char c : patron) {
+    for (const char c : patron) {
         if (c == 'N') {
             s += sNumero;
+        } else if (c == '|') {
+            s += sSigno;
         } else {
             s += c;
         }
@@ -47,10 +54,10 @@ std::uint64_t Magnitud(std::int64_t n) {
 }
 
 // Two decimals show the decimal part; any other count shows the integer part alone.
-std::string TextoNumero(const CGlobalCurrency& cu) {
-    std::string s = cu.TextoEnteros();
-    if (CGlobalCurrency::GetDecimales() == 2) {
-        s += CGlobalCurrency::GetSeparadorDecimal();
+std::string TextoNumero(const CGlobalCurrency& cu, const AjustesMoneda& a) {
+    std::string s = moneda::TextoEnteros(cu, a);
+    if (a.nDecimales == 2) {
+        s += a.sSeparadorDecimal;
         s += cu.TextoDecimales();
     }
     return s;
@@ -58,29 +65,80 @@ std::string TextoNumero(const CGlobalCurrency& cu) {
 
 }  // namespace
 
-std::string CGlobalCurrency::AgruparDigitos(std::int64_t n) {
-    std::uint64_t a = Magnitud(n);
+namespace moneda {
+
+bool SimboloEstandar(const std::string& sSimbolo) {
+    return !sSimbolo.empty() && sSimbolo[0] == '|';
+}
+
+std::string AgruparDigitos(std::int64_t n, const AjustesMoneda& a) {
+    std::uint64_t m = Magnitud(n);
     char sDigitos[20];  // right to left
     int nDigitos = 0;
     do {
-        sDigitos[nDigitos++] = static_cast<char>('0' + a % 10);
-        a /= 10;
-    } while (a != 0);
+        sDigitos[nDigitos++] = static_cast<char>('0' + m % 10);
+        m /= 10;
+    } while (m != 0);
     std::string s;
-    s.reserve(nDigitos + (nDigitos - 1) / 3 * s_sSeparadorMiles.size());
+    s.reserve(nDigitos + (nDigitos - 1) / 3 * a.sSeparadorMiles.size());
     for (int i = nDigitos - 1; i >= 0; --i) {
         s += sDigitos[i];
         if (i > 0 && i % 3 == 0) {
-            s += s_sSeparadorMiles;
+            s += a.sSeparadorMiles;
         }
     }
     return s;
 }
 
+std::uint64_t UnidadesRedondeadas(const CGlobalCurrency& cu, const AjustesMoneda& a) {
+    const std::uint64_t m = Magnitud(cu.Valor());
+    const std::uint64_t nUmbral = a.nDecimales == 0 ? 5000 : 9950;
+    return m / 10000 + (m % 10000 >= nUmbral ? 1 : 0);
+}
+
+std::string TextoEnteros(const CGlobalCurrency& cu, const AjustesMoneda& a) {
+    return AgruparDigitos(static_cast<std::int64_t>(UnidadesRedondeadas(cu, a)), a);
+}
+
+std::string PatronRecibo(const CGlobalCurrency& cu, const AjustesMoneda& a) {
+    const bool bNegativo = cu.Valor() < 0;
+    return MuestraModo(bNegativo, bNegativo ? a.nModoNegativo : a.nModoPositivo, TextoNumero(cu, a),
+                       "|");
+}
+
+std::string TextoFormulario(const CGlobalCurrency& cu, const AjustesMoneda& a) {
+    if (cu.Valor() >= 0) {
+        return TextoNumero(cu, a);
+    }
+    return Rellenar(PatronFormulario(PatronDelModo(true, a.nModoNegativo)), TextoNumero(cu, a), "");
+}
+
+std::string TextoRecibo(const CGlobalCurrency& cu, const AjustesMoneda& a) {
+    std::string s = PatronRecibo(cu, a);
+    const auto nMarca = s.find('|');
+    if (nMarca == std::string::npos) {
+        return s;
+    }
+    return s.replace(nMarca, 1, SimboloEstandar(a.sSimbolo) ? std::string() : a.sSimbolo);
+}
+
+std::string MuestraModo(bool bNegativo, std::int32_t nModo, const std::string& sNumero,
+                        const std::string& sSigno) {
+    return Rellenar(PatronDelModo(bNegativo, nModo), sNumero, sSigno);
+}
+
+}  // namespace moneda
+
+bool CGlobalCurrency::SimboloEstandar() {
+    return moneda::SimboloEstandar(s_sSimbolo);
+}
+
+std::string CGlobalCurrency::AgruparDigitos(std::int64_t n) {
+    return moneda::AgruparDigitos(n, AjustesEnVigor());
+}
+
 std::uint64_t CGlobalCurrency::UnidadesRedondeadas() const {
-    const std::uint64_t a = Magnitud(m_nValor);
-    const std::uint64_t nUmbral = s_nDecimales == 0 ? 5000 : 9950;
-    return a / 10000 + (a % 10000 >= nUmbral ? 1 : 0);
+    return moneda::UnidadesRedondeadas(*this, AjustesEnVigor());
 }
 
 int CGlobalCurrency::CentesimasRedondeadas() const {
@@ -89,7 +147,7 @@ int CGlobalCurrency::CentesimasRedondeadas() const {
 }
 
 std::string CGlobalCurrency::TextoEnteros() const {
-    return AgruparDigitos(static_cast<std::int64_t>(UnidadesRedondeadas()));
+    return moneda::TextoEnteros(*this, AjustesEnVigor());
 }
 
 std::string CGlobalCurrency::TextoDecimales() const {
@@ -98,35 +156,18 @@ std::string CGlobalCurrency::TextoDecimales() const {
 }
 
 std::string CGlobalCurrency::PatronRecibo() const {
-    const std::string_view patron = m_nValor >= 0 ? Patron(kPatronesPositivos, s_nModoPositivo)
-                                                  : Patron(kPatronesNegativos, s_nModoNegativo);
-    return Rellenar(patron, TextoNumero(*this));
+    return moneda::PatronRecibo(*this, AjustesEnVigor());
 }
 
 std::string CGlobalCurrency::TextoFormulario() const {
-    if (m_nValor >= 0) {
-        return TextoNumero(*this);
-    }
-    return Rellenar(PatronFormulario(Patron(kPatronesNegativos, s_nModoNegativo)),
-                    TextoNumero(*this));
+    return moneda::TextoFormulario(*this, AjustesEnVigor());
 }
 
 std::string CGlobalCurrency::TextoRecibo() const {
-    std::string s = PatronRecibo();
-    const auto nMarca = s.find('|');
-    if (nMarca == std::string::npos) {
-        return s;
-    }
-    return s.replace(nMarca, 1, SimboloEstandar() ? std::string() : s_sSimbolo);
+    return moneda::TextoRecibo(*this, AjustesEnVigor());
 }
 
 std::string CGlobalCurrency::MuestraModo(bool bNegativo, std::int32_t nModo,
                                          const std::string& sNumero, const std::string& sSigno) {
-    const std::string_view patron =
-        bNegativo ? Patron(kPatronesNegativos, nModo) : Patron(kPatronesPositivos, nModo);
-    std::string s;
-    for (const char c : patron) {
-        s += c == '|' ? sSigno : c == 'N' ? sNumero : std::string(1, c);
-    }
-    return s;
+    return moneda::MuestraModo(bNegativo, nModo, sNumero, sSigno);
 }

@@ -21,7 +21,7 @@ class CGlobalCurrency {
     bool EsCero() const { return m_nValor == 0; }
     friend bool operator==(const CGlobalCurrency&, const CGlobalCurrency&) = default;
 
-    // Formatting under the current settings.
+    // Formatting under the settings in force (money/formato.h formats under any).
     std::string TextoFormulario() const;
     std::string PatronRecibo() const;
     std::string TextoRecibo() const;
@@ -37,7 +37,8 @@ class CGlobalCurrency {
     static std::string MuestraModo(bool bNegativo, std::int32_t nModo, const std::string& sNumero,
                                    const std::string& sSigno);
 
-    // Parsing under the current settings; always succeeds.
+    // Parsing under the settings in force (money/analisis.h parses under any); always
+    // succeeds.
     bool AsignarTexto(std::string sTexto);
 
     // Glyph drawing (money/glyphs): 17 cells of 22 x 39 logical units from (x, y).
@@ -72,16 +73,16 @@ class CGlobalCurrency {
     static std::int32_t GetRelleno() { return s_nRelleno; }
 
     // Whether the sign is a standard sign ('|' followed by a letter), drawn from a glyph.
-    static bool SimboloEstandar() { return !s_sSimbolo.empty() && s_sSimbolo[0] == '|'; }
+    static bool SimboloEstandar();
 
     // Where the currency's name comes from on the first start (the platform sets it; empty
     // name until then).
     static void SetProveedorNombreMoneda(std::function<std::string()> proveedor);
 
-  private:
     // The largest amount of either sign: parsing clamps to it and totals stop at it.
     static constexpr std::int64_t kImporteMaximo = INT64_MAX;
 
+  private:
     std::int64_t m_nValor = 0;
 
     static std::string s_sNombreMoneda;

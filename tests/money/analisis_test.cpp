@@ -12,7 +12,6 @@ namespace {
 constexpr std::int64_t kMax = INT64_MAX;
 
 TEST(Analisis, EjemplosCasosLimiteYEl64Bits) {
-    CarpetaTemporal carpeta;
     // Decimal separator, text, value.
     // clang-format off
     const std::tuple<std::string, std::string, std::int64_t> casos[] = {
@@ -36,21 +35,15 @@ TEST(Analisis, EjemplosCasosLimiteYEl64Bits) {
         {",", "(922.337.203.685.477,58)", -kMax + 7}};
     // clang-format on
     for (const auto& [sDecimal, sTexto, nValor] : casos) {
-        Aplicar({sDecimal});
-        CGlobalCurrency cu = Importe(777);  // every text sets the whole value
-        EXPECT_TRUE(cu.AsignarTexto(sTexto));
-        EXPECT_EQ(cu.Valor(), nValor) << sTexto;
+        EXPECT_EQ(moneda::ImporteDeTexto(sTexto, Ajustes({sDecimal})).Valor(), nValor) << sTexto;
     }
 }
 
 TEST(Analisis, LaSumaDeSeisImportesLeidosNoCambiaDeSigno) {
-    CarpetaTemporal carpeta;
-    Aplicar({","});
+    const AjustesMoneda a = Ajustes({","});
     CGlobalCurrency cuTotal;
     for (int i = 0; i < 6; ++i) {
-        CGlobalCurrency cu;
-        cu.AsignarTexto("900000000000000");
-        cuTotal += cu;
+        cuTotal += moneda::ImporteDeTexto("900000000000000", a);
     }
     EXPECT_EQ(cuTotal.Valor(), kMax);
 }

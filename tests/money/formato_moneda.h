@@ -1,10 +1,13 @@
-// Currency settings for a test, stored in the settings file of the test's own folder.
+// Currency settings for a test: as a value, or stored in the settings file of the test's own
+// folder.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <tuple>
 
+#include "money/analisis.h"
+#include "money/formato.h"
 #include "money/globalcurrency.h"
 #include "settings/ficherostxt.h"
 #include "tests/settings/carpeta_temporal.h"
@@ -17,6 +20,13 @@ struct FormatoMoneda {
     std::int32_t nNegativo = 0;
     std::string sSimbolo = "$";
 };
+
+// The nine settings as loading the stored ones below gives them.
+inline AjustesMoneda Ajustes(const FormatoMoneda& f) {
+    return {"",          f.sSimbolo,  f.nDecimales,
+            f.sDecimal,  f.sMiles,    3,
+            f.nPositivo, f.nNegativo, RellenoPorDefecto(f.nPositivo)};
+}
 
 // Stored in one write and loaded, as a later start would find them.
 inline void Aplicar(const FormatoMoneda& f) {

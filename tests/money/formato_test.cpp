@@ -15,19 +15,19 @@ constexpr std::int64_t kMax = INT64_MAX;
 // place, a standard sign ("|A") leaves nothing.
 void Comprobar(const FormatoMoneda& f, std::int64_t nValor, const std::string& sFormulario,
                const std::string& sPatron) {
-    Aplicar(f);
+    const AjustesMoneda a = Ajustes(f);
     const CGlobalCurrency cu = Importe(nValor);
     std::string sRecibo = sPatron;
     if (const auto n = sRecibo.find('|'); n != std::string::npos) {
         sRecibo.replace(n, 1, f.sSimbolo[0] == '|' ? "" : f.sSimbolo);
     }
     EXPECT_EQ(std::tie(sFormulario, sPatron, sRecibo),
-              std::make_tuple(cu.TextoFormulario(), cu.PatronRecibo(), cu.TextoRecibo()))
+              std::make_tuple(moneda::TextoFormulario(cu, a), moneda::PatronRecibo(cu, a),
+                              moneda::TextoRecibo(cu, a)))
         << nValor << " modes " << f.nPositivo << "/" << f.nNegativo;
 }
 
 TEST(Formato, TextosDelImporte) {
-    CarpetaTemporal carpeta;
     const FormatoMoneda es{",", ".", 2, 3, 8, "\x80"}, us{".", ",", 2, 0, 1, "$"};
     const FormatoMoneda us0{".", ",", 0, 0, 1, "$"};
     // clang-format off
@@ -71,7 +71,6 @@ TEST(Formato, TextosDelImporte) {
 }
 
 TEST(Formato, LosDieciseisModosNegativos) {
-    CarpetaTemporal carpeta;
     // clang-format off
     const std::pair<const char*, const char*> modos[] = {
         {"(|1.10)", "(1.10)"}, {"-|1.10", "-1.10"}, {"|-1.10", "-1.10"}, {"|1.10-", "1.10-"},
@@ -85,8 +84,7 @@ TEST(Formato, LosDieciseisModosNegativos) {
 }
 
 TEST(Formato, AgruparDigitosYPartesPorSeparado) {
-    CarpetaTemporal carpeta;
-    Aplicar({".", ",", 2});
+    const AjustesMoneda a = Ajustes({".", ",", 2});
     const std::pair<std::int64_t, const char*> casos[] = {{0, "0"},
                                                           {999, "999"},
                                                           {1000, "1,000"},
@@ -95,13 +93,15 @@ TEST(Formato, AgruparDigitosYPartesPorSeparado) {
                                                           {1234567890123, "1,234,567,890,123"},
                                                           {kMax, "9,223,372,036,854,775,807"}};
     for (const auto& [n, s] : casos) {
-        EXPECT_EQ(CGlobalCurrency::AgruparDigitos(n), s) << n;
+        EXPECT_EQ(moneda::AgruparDigitos(n, a), s) << n;
     }
-    EXPECT_EQ(Importe(99950).TextoEnteros() + "|" + Importe(99950).TextoDecimales(), "10|00");
-    EXPECT_EQ(Importe(-9949).TextoEnteros() + "|" + Importe(-9949).TextoDecimales(), "0|99");
+    for (const auto& [nValor, sPartes] :
+         {std::pair<std::int64_t, const char*>{99950, "10|00"}, {-9949, "0|99"}}) {
+        const CGlobalCurrency cu = Importe(nValor);
+        EXPECT_EQ(moneda::TextoEnteros(cu, a) + "|" + cu.TextoDecimales(), sPartes) << nValor;
+    }
     EXPECT_EQ(Importe(10700).TextoDecimales(), "07");
-    Aplicar({".", ",", 0});
-    EXPECT_EQ(Importe(9949).TextoEnteros(), "1");
+    EXPECT_EQ(moneda::TextoEnteros(Importe(9949), Ajustes({".", ",", 0})), "1");
 }
 
 }  // namespace

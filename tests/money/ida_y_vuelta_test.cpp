@@ -33,7 +33,6 @@ std::vector<std::int64_t> Magnitudes() {
 // (the formatting tests pin each of the sixteen modes to its shape); modes 0, 1 and 3 give
 // one each.
 TEST(IdaYVuelta, CadaTextoDeFormularioSeLeeComoSuValor) {
-    CarpetaTemporal carpeta;
     const std::pair<const char*, const char*> separadores[] = {
         {",", "."}, {".", ","},    {".", "'"},  {",", " "},
         {",", ""},  {",", "\xA0"}, {",.", "."}, {".", "\x92"}};
@@ -41,16 +40,14 @@ TEST(IdaYVuelta, CadaTextoDeFormularioSeLeeComoSuValor) {
     for (const auto& [sDecimal, sMiles] : separadores) {
         for (const std::int32_t nDecimales : {0, 2}) {
             for (const std::int32_t nNegativo : {0, 1, 3}) {
-                Aplicar({sDecimal, sMiles, nDecimales, 0, nNegativo});
+                const AjustesMoneda a = Ajustes({sDecimal, sMiles, nDecimales, 0, nNegativo});
                 // Whole units only where no decimals are shown.
                 const std::int64_t nPaso = nDecimales == 0 ? 10000 : 100;
                 for (const std::int64_t nMagnitud : magnitudes) {
                     for (const std::int64_t nValor :
                          {nMagnitud - nMagnitud % nPaso, -(nMagnitud - nMagnitud % nPaso)}) {
-                        const std::string sTexto = Importe(nValor).TextoFormulario();
-                        CGlobalCurrency cu;
-                        cu.AsignarTexto(sTexto);
-                        ASSERT_EQ(cu.Valor(), nValor)
+                        const std::string sTexto = moneda::TextoFormulario(Importe(nValor), a);
+                        ASSERT_EQ(moneda::ImporteDeTexto(sTexto, a).Valor(), nValor)
                             << sTexto << " '" << sDecimal << "' '" << sMiles << "' " << nDecimales
                             << " " << nNegativo;
                     }
