@@ -14,9 +14,6 @@
 #include "platform/device.h"
 #include "platform/dialog_template.h"
 
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-
 // SelectionChanged: a table's selected row changed (by the user or by code). Activated: a row
 // of a table was double-clicked, or Enter was pressed on its selected row.
 enum class Notify { Clicked, Changed, FocusLost, SelectionChanged, Activated };
