@@ -81,6 +81,8 @@ class CDialog {
     void Create();
 
     int TemplateId() const { return templateId_; }
+    // The controls the command table has a handler for, each once.
+    std::vector<int> HandledControls() const;
     bool HasWindow() const { return window_ != nullptr; }
     DialogWindow& Window() const;
 
