@@ -1,13 +1,9 @@
 #include "app/aboutdlg.h"
 
 #include "platform/services.h"
+#include "res/identificadores.h"
 
 namespace {
-
-constexpr int kPlantillaAcercaDe = 100;
-constexpr int IDC_PAGINA_OFICIAL = 1127;
-constexpr int IDC_DISTRIBUIDOR = 1128;
-constexpr int IDC_CORREO = 1129;
 
 constexpr const char* kPaginaOficial = "https://brixamo.example.org/";
 
@@ -15,7 +11,7 @@ constexpr const char* kPaginaOficial = "https://brixamo.example.org/";
 
 // The mail and distributor buttons show their own targets, so their captions are opened as
 // they read; the box stays open after each.
-CAboutDlg::CAboutDlg() : CDialog(kPlantillaAcercaDe) {
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {
     On(IDC_PAGINA_OFICIAL, Notify::Clicked, [] { Servicios().ShellOpen(kPaginaOficial); });
     On(IDC_CORREO, Notify::Clicked,
        [this] { Servicios().ShellOpen("mailto:" + GetDlgItemText(IDC_CORREO)); });

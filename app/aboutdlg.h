@@ -1,4 +1,4 @@
-// The About box (template 100).
+// The About box (IDD_ABOUTBOX).
 #pragma once
 
 #include "platform/dialog.h"
@@ -8,6 +8,5 @@ class CAboutDlg : public CDialog {
     CAboutDlg();
 };
 
-// Text of the About item in the form's menu.
+// Text of the About item (IDM_ABOUTBOX) in the form's menu.
 inline constexpr const char* kTextoAcercaDe = "&Acerca de Ovalcade...";
-inline constexpr int IDM_ABOUTBOX = 16;

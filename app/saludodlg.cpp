@@ -1,15 +1,12 @@
 #include "app/saludodlg.h"
 
-namespace {
-constexpr int kPlantillaSaludo = 214;
-constexpr int IDC_EDIT_TEXTO = 1126;
-}  // namespace
+#include "res/identificadores.h"
 
 const char* const CSaludoDlg::kTextoBienvenida =
     "Bienvenido, el programa Brixamo, le permitir\xE1 confeccionar facturas y recibos, "
     "esperamos que sea de su agrado.";
 
-CSaludoDlg::CSaludoDlg() : CDialog(kPlantillaSaludo), m_sTexto(kTextoBienvenida) {}
+CSaludoDlg::CSaludoDlg() : CDialog(IDD_SALUDO), m_sTexto(kTextoBienvenida) {}
 
 void CSaludoDlg::PonerTexto(const std::string& sTexto) {
     m_sTexto = sTexto;

@@ -1,4 +1,4 @@
-// The message box: a read-only multi-line text with "Aceptar" and "Cancelar" (template 214).
+// The message box: a read-only multi-line text with "Aceptar" and "Cancelar" (IDD_SALUDO).
 // Serves as the welcome box at the first start and as the program's general message box.
 #pragma once
 

@@ -17,17 +17,17 @@
 #include "output/recibosemitidosdlg.h"
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 
 namespace {
 
-constexpr int kPlantillaRecibo = 102;
 constexpr const char* kPreguntaGuardar = "\xBFGuardar los cambios del recibo?";
 
 // The control that Tab would reach from nActual: the next tab stop in template order that is
 // visible and enabled, wrapping round; 0 when there is none.
 int SiguienteTabulacion(const DialogWindow& w, int nActual) {
-    const std::vector<ControlTemplate>& controles = BuscarPlantilla(kPlantillaRecibo)->controls;
+    const std::vector<ControlTemplate>& controles = BuscarPlantilla(IDD_RECIBO_DIALOG)->controls;
     std::size_t inicio = 0;
     for (std::size_t i = 0; i < controles.size(); ++i) {
         if (controles[i].id == nActual) {
@@ -54,7 +54,7 @@ bool EsPrimerInicio() {
 
 }  // namespace
 
-CReciboDlg::CReciboDlg() : CDialog(kPlantillaRecibo) {
+CReciboDlg::CReciboDlg() : CDialog(IDD_RECIBO_DIALOG) {
     RegistrarComandos();
 }
 

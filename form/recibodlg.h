@@ -1,4 +1,4 @@
-// The receipt form (template 102): the program's one window. It keeps no receipt of its own:
+// The receipt form (IDD_RECIBO_DIALOG): the program's one window. It keeps no receipt of its own:
 // the receipt lives in its fields and, once saved, in the settings file.
 #pragma once
 
@@ -8,9 +8,6 @@
 #include "form/recibodata.h"
 #include "money/globalcurrency.h"
 #include "platform/dialog.h"
-
-// The context menu's "Imprimir lote..." command.
-inline constexpr int IDM_IMPRIMIR_LOTE = 32;
 
 class CReciboDlg : public CDialog {
   public:

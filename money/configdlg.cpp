@@ -8,6 +8,7 @@
 #include "lang/idiomas.h"
 #include "money/globalcurrency.h"
 #include "platform/services.h"
+#include "res/identificadores.h"
 
 namespace {
 
@@ -21,34 +22,35 @@ struct BotonSigno {
 
 // In the dialog's reading order. The "#" button records sign 8, the glyph it shows.
 constexpr std::array<BotonSigno, 23> kBotonesSigno = {{
-    {1051, 175, 182, 2},  {1056, 157, 177, 3},  {1057, 155, 178, 11}, {1058, 172, 179, 12},
-    {1060, 165, 180, 21}, {1061, 158, 181, 2},  {1062, 168, 183, 25}, {1063, 148, 184, 1},
-    {1064, 154, 185, 5},  {1069, 153, 186, 8},  {1070, 173, 187, 7},  {1071, 162, 188, 13},
-    {1072, 164, 189, 23}, {1075, 161, 190, 4},  {1076, 163, 191, 15}, {1077, 167, 192, 16},
-    {1078, 159, 193, 27}, {1088, 169, 194, 26}, {1098, 160, 195, 20}, {1099, 170, 196, 24},
-    {1100, 166, 197, 19}, {1101, 156, 198, 6},  {1102, 176, 199, 39},
+    {IDC_BUTTON_SIGNO_1, 175, 182, 2},      {IDC_BUTTON_SIGNO_2, 157, 177, 3},
+    {IDC_BUTTON_SIGNO_3, 155, 178, 11},     {IDC_BUTTON_SIGNO_4, 172, 179, 12},
+    {IDC_BUTTON_SIGNO_5, 165, 180, 21},     {IDC_BUTTON_SIGNO_6, 158, 181, 2},
+    {IDC_BUTTON_SIGNO_7, 168, 183, 25},     {IDC_BUTTON_SIGNO_8, 148, 184, 1},
+    {IDC_BUTTON_SIGNO_9, 154, 185, 5},      {IDC_BUTTON_SIGNO_10, 153, 186, 8},
+    {IDC_BUTTON_SIGNO_11, 173, 187, 7},     {IDC_BUTTON_SIGNO_12, 162, 188, 13},
+    {IDC_BUTTON_SIGNO_13, 164, 189, 23},    {IDC_BUTTON_SIGNO_14, 161, 190, 4},
+    {IDC_BUTTON_SIGNO_15, 163, 191, 15},    {IDC_BUTTON_SIGNO_16, 167, 192, 16},
+    {IDC_BUTTON_SIGNO_17, 159, 193, 27},    {IDC_BUTTON_SIGNO_18, 169, 194, 26},
+    {IDC_BUTTON_SIGNO_19, 160, 195, 20},    {IDC_BUTTON_SIGNO_20, 170, 196, 24},
+    {IDC_BUTTON_SIGNO_21, 166, 197, 19},    {IDC_BUTTON_SIGNO_22, 156, 198, 6},
+    {IDC_BUTTON_SIGNO_VACIO, 176, 199, 39},
 }};
-
-constexpr int kBotonSignoVacio = 1102;
-constexpr int kEditSigno = 1096;
-constexpr int kEditNombre = 1113;
-
-// Radio groups, each in the order of the choice it stands for.
-constexpr std::array<int, 2> kRadiosTipoSigno = {1074, 1089};  // custom, standard
-constexpr std::array<int, 2> kRadiosEstilo = {1110, 1111};     // "1.000,00", "1,000.00"
-constexpr std::array<int, 2> kRadiosDecimales = {1052, 1053};  // 2, 0
-constexpr std::array<int, 4> kRadiosPositivo = {1065, 1066, 1067, 1068};
-constexpr std::array<int, 16> kRadiosNegativo = {1095, 1059, 1079, 1080, 1081, 1082, 1083, 1084,
-                                                 1085, 1086, 1087, 1090, 1091, 1092, 1093, 1094};
-constexpr std::array<int, 4> kRadiosMiles = {1124, 1125, 1126, 1127};
-constexpr std::array<int, 4> kRadiosRelleno = {1128, 1129, 1130, 1131};
 
 constexpr std::array<const char*, 4> kSeparadoresMiles = {",", ".", "'", " "};
 constexpr std::array<int, 4> kRellenos = {'#', '*', 'X', ' '};
 
 // The controls that show the texts of language group 1, by index.
-constexpr std::array<int, 11> kEtiquetas = {1114, 1115, 1116, 1118, 1112, 1117,
-                                            1120, 1119, 1074, 1089, 1121};
+constexpr std::array<int, 11> kEtiquetas = {IDC_EDIT_DEF_SEPARADOR_DECIMAL,
+                                            IDC_EDIT_DEF_POSITIVOS,
+                                            IDC_EDIT_DEF_DECIMALES,
+                                            IDC_EDIT_DEF_NEGATIVOS,
+                                            IDC_EDIT_DEF_NOMBRE_MONEDA,
+                                            IDC_EDIT_DEF_SIMBOLO,
+                                            IDC_EDIT_DEF_MILES,
+                                            IDC_EDIT_DEF_MUESTRA,
+                                            IDC_RADIO_SIGNO_PERSONALIZADO,
+                                            IDC_RADIO_SIGNOS_STANDARD,
+                                            IDC_EDIT_DEF_RELLENO};
 
 enum EstiloDecimal { kComaDecimal = 0, kPuntoDecimal = 1 };
 enum SeparadorMiles { kMilesComa = 0, kMilesPunto = 1 };
@@ -117,7 +119,7 @@ struct CConfigDlg::Estado {
     std::array<BitmapPtr, kBotonesSigno.size()> resaltadas;
 };
 
-CConfigDlg::CConfigDlg() : CDialog(137), m_estado(std::make_unique<Estado>()) {
+CConfigDlg::CConfigDlg() : CDialog(IDD_CONFIG), m_estado(std::make_unique<Estado>()) {
     LeerIdioma();
     CGlobalCurrency::CargarConfiguracion();
 
@@ -161,10 +163,10 @@ void CConfigDlg::RegistrarComandos() {
             PasoBotonesSigno();
         });
     }
-    On(kEditSigno, Notify::Changed, [this] { OnSignoPersonalizado(); });
-    On(kEditNombre, Notify::Changed, [this] {
+    On(IDC_EDIT_SIGNO, Notify::Changed, [this] { OnSignoPersonalizado(); });
+    On(IDC_EDIT_NOMBRE_MONEDA, Notify::Changed, [this] {
         LeerRadios();
-        CGlobalCurrency::SetNombreMoneda(GetDlgItemText(kEditNombre));
+        CGlobalCurrency::SetNombreMoneda(GetDlgItemText(IDC_EDIT_NOMBRE_MONEDA));
     });
 }
 
@@ -178,9 +180,9 @@ bool CConfigDlg::OnInitDialog() {
     PonerTextos();
     EscribirRadios();
     if (e.bEstandar == 0) {
-        SetDlgItemText(kEditSigno, CGlobalCurrency::GetSimbolo());
+        SetDlgItemText(IDC_EDIT_SIGNO, CGlobalCurrency::GetSimbolo());
     }
-    SetDlgItemText(kEditNombre, CGlobalCurrency::GetNombreMoneda());
+    SetDlgItemText(IDC_EDIT_NOMBRE_MONEDA, CGlobalCurrency::GetNombreMoneda());
     return true;
 }
 
@@ -260,9 +262,9 @@ void CConfigDlg::OnSeparadorMiles() {
 
 void CConfigDlg::OnTipoSigno() {
     if (m_estado->bEstandar == 1) {
-        Window().SetFocus(kBotonSignoVacio);
+        Window().SetFocus(IDC_BUTTON_SIGNO_VACIO);
     } else {
-        CGlobalCurrency::SetSimbolo(GetDlgItemText(kEditSigno));
+        CGlobalCurrency::SetSimbolo(GetDlgItemText(IDC_EDIT_SIGNO));
     }
     PasoBotonesSigno();
 }
@@ -289,7 +291,7 @@ void CConfigDlg::PasoBotonesSigno() {
 
 void CConfigDlg::OnSignoPersonalizado() {
     LeerRadios();
-    CGlobalCurrency::SetSimbolo(GetDlgItemText(kEditSigno));
+    CGlobalCurrency::SetSimbolo(GetDlgItemText(IDC_EDIT_SIGNO));
     m_estado->bEstandar = 0;
     EscribirRadios();
     Redibujar();

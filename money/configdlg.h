@@ -1,4 +1,4 @@
-// The currency options dialog (template 137).
+// The currency options dialog (IDD_CONFIG).
 #pragma once
 
 #include <memory>

@@ -1,18 +1,13 @@
 #include "options/calendariodlg.h"
 
 #include "platform/services.h"
-
-namespace {
-
-constexpr int kCalendario = 1123;
-
-}  // namespace
+#include "res/identificadores.h"
 
 // The calendar opens on today's date, its own default; the form's text is not passed in.
-CCalendarioDlg::CCalendarioDlg() : CDialog(223) {}
+CCalendarioDlg::CCalendarioDlg() : CDialog(IDD_CALENDARIO) {}
 
 void CCalendarioDlg::OnOK() {
-    if (const auto fecha = Window().GetCalendarSelection(kCalendario)) {
+    if (const auto fecha = Window().GetCalendarSelection(IDC_MONTHCALENDAR)) {
         m_fecha = *fecha;
     }
     EndDialog(IDOK);

@@ -1,4 +1,4 @@
-// The calendar date picker (template 223) and the date's text.
+// The calendar date picker (IDD_CALENDARIO) and the date's text.
 #pragma once
 
 #include <optional>

@@ -5,22 +5,20 @@
 #include "lang/idiomas.h"
 #include "options/colorrecibo.h"
 #include "platform/services.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 
 namespace {
 
 constexpr const char* kSeccionTextos = "Recibo";
 constexpr std::array<const char*, 3> kClavesTextos = {"Texto1", "Texto2", "Texto3"};
-constexpr std::array<int, 3> kEditsTextos = {1119, 1120, 1121};
+constexpr std::array<int, 3> kEditsTextos = {IDC_EDIT_TEXTO_1, IDC_EDIT_TEXTO_2, IDC_EDIT_TEXTO_3};
 constexpr const char* kClaveImporteEnLetra = "ImporteEnLetra";
-constexpr int kCasillaImporteEnLetra = 1140;
 
 // Controls captioned from language group 7, by index.
-constexpr std::array<int, 6> kCaptions = {1116, 1117, 1118, IDOK, IDCANCEL, 1041};
-
-constexpr int kBotonColor = 1041;
-constexpr int kBotonSolido = 1042;
-constexpr int kBotonRayado = 1043;
+constexpr std::array<int, 6> kCaptions = {IDC_EDIT_DEF_COLOR, IDC_EDIT_DEF_FONDO,
+                                          IDC_EDIT_DEF_TEXTO, IDOK,
+                                          IDCANCEL,           IDC_BUTTON_SELECT_COLOR};
 
 // Pattern images: the plain and the red-framed (selected) picture of each pattern.
 constexpr int kSolidoNormal = 218;
@@ -32,22 +30,22 @@ enum Fondo { kFondoSolido = 0, kFondoRayado = 1 };
 
 }  // namespace
 
-CDisenoReciboDlg::CDisenoReciboDlg() : CDialog(216) {
+CDisenoReciboDlg::CDisenoReciboDlg() : CDialog(IDD_DISENO_RECIBO) {
     m_sTexto1 = LeerValor(kSeccionTextos, kClavesTextos[0], "");
     m_sTexto2 = LeerValor(kSeccionTextos, kClavesTextos[1], "");
     m_sTexto3 = LeerValor(kSeccionTextos, kClavesTextos[2], "");
     m_bImporteEnLetra = LeerValorEntero(kSeccionTextos, kClaveImporteEnLetra, 0) == 1;
 
-    On(kBotonColor, Notify::Clicked, [] { ElegirColorRecibo(); });
-    On(kBotonSolido, Notify::Clicked, [this] { ElegirFondo(kFondoSolido); });
-    On(kBotonRayado, Notify::Clicked, [this] { ElegirFondo(kFondoRayado); });
+    On(IDC_BUTTON_SELECT_COLOR, Notify::Clicked, [] { ElegirColorRecibo(); });
+    On(IDC_BUTTON_LISO, Notify::Clicked, [this] { ElegirFondo(kFondoSolido); });
+    On(IDC_BUTTON_RAYADO, Notify::Clicked, [this] { ElegirFondo(kFondoRayado); });
 }
 
 bool CDisenoReciboDlg::OnInitDialog() {
     SetDlgItemText(kEditsTextos[0], m_sTexto1);
     SetDlgItemText(kEditsTextos[1], m_sTexto2);
     SetDlgItemText(kEditsTextos[2], m_sTexto3);
-    Window().SetCheck(kCasillaImporteEnLetra, m_bImporteEnLetra);
+    Window().SetCheck(IDC_CHECK_IMPORTE_LETRA, m_bImporteEnLetra);
     for (std::size_t i = 0; i < kCaptions.size(); ++i) {
         SetDlgItemText(kCaptions[i], TextoIdioma7(static_cast<int>(i)));
     }
@@ -56,16 +54,16 @@ bool CDisenoReciboDlg::OnInitDialog() {
     m_rayadoNormal = Servicios().LoadResourceBitmap(kRayadoNormal);
     m_rayadoElegido = Servicios().LoadResourceBitmap(kRayadoElegido);
     // Neither pattern shows as chosen on opening, whatever is stored.
-    Window().SetImage(kBotonSolido, m_solidoNormal);
-    Window().SetImage(kBotonRayado, m_rayadoNormal);
+    Window().SetImage(IDC_BUTTON_LISO, m_solidoNormal);
+    Window().SetImage(IDC_BUTTON_RAYADO, m_rayadoNormal);
     return true;
 }
 
 // The pattern is stored the moment it is chosen; Cancel does not undo it.
 void CDisenoReciboDlg::ElegirFondo(int nFondo) {
     const bool bRayado = nFondo == kFondoRayado;
-    Window().SetImage(kBotonSolido, bRayado ? m_solidoNormal : m_solidoElegido);
-    Window().SetImage(kBotonRayado, bRayado ? m_rayadoElegido : m_rayadoNormal);
+    Window().SetImage(IDC_BUTTON_LISO, bRayado ? m_solidoNormal : m_solidoElegido);
+    Window().SetImage(IDC_BUTTON_RAYADO, bRayado ? m_rayadoElegido : m_rayadoNormal);
     EscribirValorEntero("Recibos color", "fondo", nFondo);
 }
 
@@ -76,7 +74,7 @@ void CDisenoReciboDlg::OnOK() {
     EscribirValor(kSeccionTextos, kClavesTextos[0], m_sTexto1);
     EscribirValor(kSeccionTextos, kClavesTextos[1], m_sTexto2);
     EscribirValor(kSeccionTextos, kClavesTextos[2], m_sTexto3);
-    m_bImporteEnLetra = Window().GetCheck(kCasillaImporteEnLetra);
+    m_bImporteEnLetra = Window().GetCheck(IDC_CHECK_IMPORTE_LETRA);
     EscribirValorEntero(kSeccionTextos, kClaveImporteEnLetra, m_bImporteEnLetra ? 1 : 0);
     EndDialog(IDOK);
 }

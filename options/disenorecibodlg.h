@@ -1,4 +1,4 @@
-// The receipt texts and colours dialog (template 216).
+// The receipt texts and colours dialog (IDD_DISENO_RECIBO).
 #pragma once
 
 #include <string>

@@ -6,28 +6,22 @@
 
 #include "app/saludodlg.h"
 #include "platform/services.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 
 namespace {
-
-constexpr int kBotonElegir = 1119;
-constexpr int kBotonVer = 1118;
-constexpr int kBotonEditar = 1121;
-constexpr int kBotonQuitar = 1120;
-constexpr int kBotonAyuda = 1122;
-constexpr int kBotonCerrar = 1117;
 
 struct ImagenBoton {
     int nBitmap;
     int id;
 };
 constexpr std::array<ImagenBoton, 6> kImagenes = {{
-    {230, kBotonEditar},
-    {227, kBotonElegir},
-    {228, kBotonVer},
-    {229, kBotonQuitar},
-    {231, kBotonCerrar},
-    {234, kBotonAyuda},
+    {230, IDC_BUTTON_LOGO_EDITAR},
+    {227, IDC_BUTTON_LOGO_ELEGIR},
+    {228, IDC_BUTTON_LOGO_VER},
+    {229, IDC_BUTTON_LOGO_QUITAR},
+    {231, IDC_BUTTON_LOGO_SALIR},
+    {234, IDC_BUTTON_LOGO_AYUDA},
 }};
 
 // The logo's frame on the receipt, in tenths of a millimetre: at most 300 x 750 pixels of the
@@ -58,22 +52,22 @@ std::string LeerLogo() {
 
 }  // namespace
 
-CLogotipoDlg::CLogotipoDlg() : CDialog(215) {
-    On(kBotonElegir, Notify::Clicked, [this] { OnElegir(); });
-    On(kBotonQuitar, Notify::Clicked, [this] { OnQuitar(); });
-    On(kBotonVer, Notify::Clicked, [this] {
+CLogotipoDlg::CLogotipoDlg() : CDialog(IDD_LOGOTIPO) {
+    On(IDC_BUTTON_LOGO_ELEGIR, Notify::Clicked, [this] { OnElegir(); });
+    On(IDC_BUTTON_LOGO_QUITAR, Notify::Clicked, [this] { OnQuitar(); });
+    On(IDC_BUTTON_LOGO_VER, Notify::Clicked, [this] {
         // A file the desktop cannot open is not reported.
         OnAbrirLogo([](const std::string& sRuta) { Servicios().ShellOpen(sRuta); });
     });
-    On(kBotonEditar, Notify::Clicked, [this] {
+    On(IDC_BUTTON_LOGO_EDITAR, Notify::Clicked, [this] {
         OnAbrirLogo([](const std::string& sRuta) {
             if (!Servicios().OpenInImageEditor(sRuta)) {
                 Servicios().MessageBox(kMensajeSinEditor);
             }
         });
     });
-    On(kBotonAyuda, Notify::Clicked, [this] { OnAyuda(); });
-    On(kBotonCerrar, Notify::Clicked, [this] { EndDialog(IDOK); });
+    On(IDC_BUTTON_LOGO_AYUDA, Notify::Clicked, [this] { OnAyuda(); });
+    On(IDC_BUTTON_LOGO_SALIR, Notify::Clicked, [this] { EndDialog(IDOK); });
 }
 
 bool CLogotipoDlg::OnInitDialog() {

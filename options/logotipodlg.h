@@ -1,4 +1,4 @@
-// The logo dialog (template 215).
+// The logo dialog (IDD_LOGOTIPO).
 #pragma once
 
 #include <functional>

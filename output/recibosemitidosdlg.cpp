@@ -8,10 +8,9 @@
 
 #include "output/registro_impresion.h"
 #include "output/vistapreviadlg.h"
+#include "res/identificadores.h"
 
 namespace {
-
-constexpr int kPlantillaEmitidos = 240;
 
 // The rows found, newest first, by the register's id.
 using Encontrados = std::map<std::int64_t, std::vector<std::string>, std::greater<>>;
@@ -77,7 +76,7 @@ std::string Estado(const ResultadoRegistro& r, const std::string& sBuscado, std:
 
 }  // namespace
 
-CRecibosEmitidosDlg::CRecibosEmitidosDlg() : CDialog(kPlantillaEmitidos) {
+CRecibosEmitidosDlg::CRecibosEmitidosDlg() : CDialog(IDD_RECIBOS_EMITIDOS) {
     On(IDC_EDIT_BUSCAR, Notify::Changed, [this] { Buscar(); });
     On(IDC_TABLA_EMITIDOS, Notify::SelectionChanged, [this] { ActivarBotones(); });
     On(IDC_TABLA_EMITIDOS, Notify::Activated, [this] { OnVistaPrevia(); });

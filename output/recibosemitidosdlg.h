@@ -1,5 +1,6 @@
-// The receipts issued (template 240): the register as a table, newest first, searched by payer
-// or number as typed; the selected receipt can be previewed, reprinted or loaded into the form.
+// The receipts issued (IDD_RECIBOS_EMITIDOS): the register as a table, newest first, searched by
+// payer or number as typed; the selected receipt can be previewed, reprinted or loaded into the
+// form.
 #pragma once
 
 #include <cstdint>
@@ -11,18 +12,8 @@
 #include "form/registro.h"
 #include "platform/dialog.h"
 
-// The form's context-menu item that opens the dialog.
+// The form's context-menu item (IDM_RECIBOS_EMITIDOS) that opens the dialog.
 inline constexpr const char* kTextoRecibosEmitidos = "Recibos emitidos...";
-inline constexpr int IDM_RECIBOS_EMITIDOS = 0x50;
-
-enum IdControlEmitidos : int {
-    IDC_EDIT_BUSCAR = 1201,
-    IDC_TABLA_EMITIDOS = 1202,
-    IDC_TEXTO_ESTADO = 1203,  // what the table shows, or why it shows nothing
-    IDC_BUTTON_VER_EMITIDO = 1204,
-    IDC_BUTTON_REIMPRIMIR = 1205,
-    IDC_BUTTON_CARGAR_EMITIDO = 1206,
-};
 
 class CRecibosEmitidosDlg : public CDialog {
   public:

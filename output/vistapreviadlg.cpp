@@ -4,15 +4,15 @@
 #include "lang/idiomas.h"
 #include "output/registro_impresion.h"
 #include "platform/services.h"
+#include "res/identificadores.h"
 
 namespace {
-constexpr int kPlantillaVistaPrevia = 225;
 constexpr int kBitmapImprimir = 210;
 constexpr int kBitmapCancelar = 211;
 }  // namespace
 
 CVistaPreviaDlg::CVistaPreviaDlg()
-    : CDialog(kPlantillaVistaPrevia),
+    : CDialog(IDD_VISTA_PREVIA),
       m_bmpImprimir(Servicios().LoadResourceBitmap(kBitmapImprimir)),
       m_bmpCancelar(Servicios().LoadResourceBitmap(kBitmapCancelar)) {}
 

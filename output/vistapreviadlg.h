@@ -1,4 +1,4 @@
-// The print preview window (template 225): the receipt at the display's physical size.
+// The print preview window (IDD_VISTA_PREVIA): the receipt at the display's physical size.
 #pragma once
 
 #include <optional>

@@ -45,6 +45,17 @@ void CDialog::On(int id, Notify what, std::function<void()> handler) {
     commands_[{id, what}] = std::move(handler);
 }
 
+std::vector<int> CDialog::HandledControls() const {
+    std::vector<int> ids;
+    for (const auto& command : commands_) {
+        const int id = command.first.first;
+        if (ids.empty() || ids.back() != id) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
 void CDialog::Notificar(int id, Notify what) {
     const auto it = commands_.find({id, what});
     if (it != commands_.end()) {

@@ -14,9 +14,6 @@
 #include "platform/device.h"
 #include "platform/dialog_template.h"
 
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-
 // SelectionChanged: a table's selected row changed (by the user or by code). Activated: a row
 // of a table was double-clicked, or Enter was pressed on its selected row.
 enum class Notify { Clicked, Changed, FocusLost, SelectionChanged, Activated };
@@ -84,6 +81,8 @@ class CDialog {
     void Create();
 
     int TemplateId() const { return templateId_; }
+    // The controls the command table has a handler for, each once.
+    std::vector<int> HandledControls() const;
     bool HasWindow() const { return window_ != nullptr; }
     DialogWindow& Window() const;
 

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+// The ids of the OK and Cancel buttons, the same in every template.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
 enum class ControlKind {
     Edit,           // single-line edit (multi-line with kMultiLine)
     Button,         // push button with a caption

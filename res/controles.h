@@ -44,14 +44,14 @@ inline ControlTemplate Tabla(int id, int x, int y, int cx, int cy, const char* h
 }
 
 // The tables, one per window.
-DialogTemplate PlantillaAcerca();           // 100
-DialogTemplate PlantillaRecibo();           // 102
-DialogTemplate PlantillaMoneda();           // 137
-DialogTemplate PlantillaSaludo();           // 214
-DialogTemplate PlantillaLogotipo();         // 215
-DialogTemplate PlantillaDisenoRecibo();     // 216
-DialogTemplate PlantillaCalendario();       // 223
-DialogTemplate PlantillaVistaPrevia();      // 225
-DialogTemplate PlantillaRecibosEmitidos();  // 240
+DialogTemplate PlantillaAcerca();           // IDD_ABOUTBOX
+DialogTemplate PlantillaRecibo();           // IDD_RECIBO_DIALOG
+DialogTemplate PlantillaMoneda();           // IDD_CONFIG
+DialogTemplate PlantillaSaludo();           // IDD_SALUDO
+DialogTemplate PlantillaLogotipo();         // IDD_LOGOTIPO
+DialogTemplate PlantillaDisenoRecibo();     // IDD_DISENO_RECIBO
+DialogTemplate PlantillaCalendario();       // IDD_CALENDARIO
+DialogTemplate PlantillaVistaPrevia();      // IDD_VISTA_PREVIA
+DialogTemplate PlantillaRecibosEmitidos();  // IDD_RECIBOS_EMITIDOS
 
 }  // namespace plantillas

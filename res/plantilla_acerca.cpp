@@ -1,10 +1,11 @@
-// The About box (100) and the message box (214).
+// The About box and the message box.
 #include "res/controles.h"
+#include "res/identificadores.h"
 
 namespace plantillas {
 
 DialogTemplate PlantillaAcerca() {
-    DialogTemplate t{100, 273, 103, "", kDlgModalFrame, {}};
+    DialogTemplate t{IDD_ABOUTBOX, 273, 103, "", kDlgModalFrame, {}};
     auto& c = t.controls;
     c.push_back({-1, ControlKind::Icon, 11, 17, 21, 20, "", 0});
     c.push_back(Texto(11, 0, 14, 8, "Salir"));
@@ -18,19 +19,19 @@ DialogTemplate PlantillaAcerca() {
                       "Respuesta en dos d\xED"
                       "as laborables"));
     c.push_back(Texto(7, 72, 120, 8, "Distribuci\xF3n y venta:"));
-    c.push_back(Boton(1, 200, 7, 66, 16, "Aceptar", kDefault));
-    c.push_back(Boton(1127, 130, 35, 136, 14, "P\xE1gina Oficial"));
-    c.push_back(Boton(1129, 130, 51, 136, 14, "soporte@brixamo.example.org"));
-    c.push_back(Boton(1128, 130, 83, 136, 14, "https://distribuidor.example.org"));
+    c.push_back(Boton(IDOK, 200, 7, 66, 16, "Aceptar", kDefault));
+    c.push_back(Boton(IDC_PAGINA_OFICIAL, 130, 35, 136, 14, "P\xE1gina Oficial"));
+    c.push_back(Boton(IDC_CORREO, 130, 51, 136, 14, "soporte@brixamo.example.org"));
+    c.push_back(Boton(IDC_DISTRIBUIDOR, 130, 83, 136, 14, "https://distribuidor.example.org"));
     return t;
 }
 
 DialogTemplate PlantillaSaludo() {
-    DialogTemplate t{214, 221, 134, "", kDlgModalFrame, {}};
+    DialogTemplate t{IDD_SALUDO, 221, 134, "", kDlgModalFrame, {}};
     t.controls = {
-        Edit(1126, 7, 7, 207, 103, kReadOnly | kMultiLine | kBorder | kTabStop),
-        Boton(1, 47, 113, 50, 14, "Aceptar", kDefault),
-        Boton(2, 124, 113, 50, 14, "Cancelar"),
+        Edit(IDC_EDIT_TEXTO, 7, 7, 207, 103, kReadOnly | kMultiLine | kBorder | kTabStop),
+        Boton(IDOK, 47, 113, 50, 14, "Aceptar", kDefault),
+        Boton(IDCANCEL, 124, 113, 50, 14, "Cancelar"),
     };
     return t;
 }

@@ -8,16 +8,13 @@
 #include "app/reciboapp.h"
 #include "form/campos.h"
 #include "form/recibodlg.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
 
 namespace {
-
-constexpr int kPlantillaRecibo = 102;
-constexpr int kPlantillaAcercaDe = 100;
-constexpr int kPlantillaSaludo = 214;
 
 class AplicacionTest : public ::testing::Test {
   protected:
@@ -43,7 +40,7 @@ class AplicacionTest : public ::testing::Test {
 
 TEST_F(AplicacionTest, ElFormularioEsLaVentanaDelPrograma) {
     Ejecutar([](CReciboDlg& dlg) { EXPECT_TRUE(ui::Window(dlg)->isVisible()); });
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{kPlantillaRecibo});
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBO_DIALOG});
 }
 
 TEST_F(AplicacionTest, EscapeTerminaSinEscribirLosAjustes) {
@@ -77,7 +74,7 @@ TEST_F(AplicacionTest, LaBienvenidaSaleAntesDeMostrarseElFormulario) {
     });
     Ejecutar([](CReciboDlg&) {});
     EXPECT_EQ(nVentanasVisibles, 1);  // the welcome box alone
-    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{kPlantillaRecibo, kPlantillaSaludo}));
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{IDD_RECIBO_DIALOG, IDD_SALUDO}));
 }
 
 // The About box from the system menu or F1: its buttons open their targets, the box stays.
@@ -85,7 +82,7 @@ TEST_F(AplicacionTest, AcercaDeAbreSusEnlaces) {
     bool bSigueAbierto = false;
     Ejecutar([&](CReciboDlg& dlg) {
         m_servicios.QueueModal([&](CDialog& dlgAbout) {
-            for (const int id : {1127, 1128, 1129}) {
+            for (const int id : {IDC_PAGINA_OFICIAL, IDC_DISTRIBUIDOR, IDC_CORREO}) {
                 ui::Click(dlgAbout, id);
             }
             bSigueAbierto = !dlgAbout.Window().IsEnded();
@@ -95,7 +92,7 @@ TEST_F(AplicacionTest, AcercaDeAbreSusEnlaces) {
     });
     EXPECT_TRUE(bSigueAbierto);
     EXPECT_EQ(m_servicios.modalRuns,
-              (std::vector<int>{kPlantillaRecibo, kPlantillaAcercaDe, kPlantillaAcercaDe}));
+              (std::vector<int>{IDD_RECIBO_DIALOG, IDD_ABOUTBOX, IDD_ABOUTBOX}));
     ASSERT_EQ(m_servicios.shellOpened.size(), 3u);
     EXPECT_TRUE(m_servicios.shellOpened[0].starts_with("https://"));
     EXPECT_EQ(m_servicios.shellOpened[1], "https://distribuidor.example.org");

@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "app/saludodlg.h"
+#include "res/identificadores.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
 
 namespace {
-
-constexpr int IDC_EDIT_TEXTO = 1126;
 
 QString TextoMostrado(CSaludoDlg& dlg) {
     ScriptedServices servicios;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form/campos.h"
+#include "res/identificadores.h"
 
 namespace {
 
@@ -25,16 +26,24 @@ std::vector<IdClave> SinPrefijo(const Tabla& tabla) {
 TEST(Campos, StoredFieldsInSaveOrderAndLabelsInLanguageTableOrder) {
     // clang-format off
     EXPECT_EQ(SinPrefijo(kCamposRecibo), (std::vector<IdClave>{
-        {1020, "NUMERO"}, {1005, "CONCEPTO_1"}, {1006, "CONCEPTO_2"}, {1007, "CONCEPTO_3"},
-        {1008, "CONCEPTO_4"}, {1009, "CONCEPTO_5"}, {1010, "CONCEPTO_6"}, {1026, "LOCALIDAD"},
-        {1028, "VENCIMIENTO"}, {1034, "PAGADOR_1"}, {1035, "PAGADOR_2"}, {1036, "PAGADOR_3"},
-        {1038, "COBRADOR_1"}, {1039, "COBRADOR_2"}, {1040, "COBRADOR_3"}, {1031, "DOMICILIO"},
-        {1029, "FECHA"}, {1013, "IMPORTE_1"}, {1014, "IMPORTE_2"}, {1015, "IMPORTE_3"},
-        {1016, "IMPORTE_4"}, {1017, "IMPORTE_5"}, {1018, "IMPORTE_6"}}));
+        {IDC_EDIT_NUMERO, "NUMERO"}, {IDC_EDIT_CONCEPTO_1, "CONCEPTO_1"},
+        {IDC_EDIT_CONCEPTO_2, "CONCEPTO_2"}, {IDC_EDIT_CONCEPTO_3, "CONCEPTO_3"},
+        {IDC_EDIT_CONCEPTO_4, "CONCEPTO_4"}, {IDC_EDIT_CONCEPTO_5, "CONCEPTO_5"},
+        {IDC_EDIT_CONCEPTO_6, "CONCEPTO_6"}, {IDC_EDIT_LOCALIDAD, "LOCALIDAD"},
+        {IDC_EDIT_VENCIMIENTO, "VENCIMIENTO"}, {IDC_EDIT_PAGADOR_1, "PAGADOR_1"},
+        {IDC_EDIT_PAGADOR_2, "PAGADOR_2"}, {IDC_EDIT_PAGADOR_3, "PAGADOR_3"},
+        {IDC_EDIT_COBRADOR_1, "COBRADOR_1"}, {IDC_EDIT_COBRADOR_2, "COBRADOR_2"},
+        {IDC_EDIT_COBRADOR_3, "COBRADOR_3"}, {IDC_EDIT_DOMICILIO, "DOMICILIO"},
+        {IDC_EDIT_FECHA, "FECHA"}, {IDC_EDIT_IMPORTE_1, "IMPORTE_1"},
+        {IDC_EDIT_IMPORTE_2, "IMPORTE_2"}, {IDC_EDIT_IMPORTE_3, "IMPORTE_3"},
+        {IDC_EDIT_IMPORTE_4, "IMPORTE_4"}, {IDC_EDIT_IMPORTE_5, "IMPORTE_5"},
+        {IDC_EDIT_IMPORTE_6, "IMPORTE_6"}}));
     EXPECT_EQ(SinPrefijo(kEtiquetas), (std::vector<IdClave>{
-        {1019, "DEF_NUMERO"}, {1021, "DEF_LOCALIDAD"}, {1027, "DEF_IMPORTE"}, {1023, "DEF_FECHA"},
-        {1030, "DEF_VENCIMIENTO"}, {1012, "DEF_IMPORTES"}, {1004, "DEF_CONCEPTOS"},
-        {1032, "DEF_PAGADOR"}, {1037, "DEF_COBRADOR"}, {1025, "DEF_DOMICILIO"}}));
+        {IDC_EDIT_DEF_NUMERO, "DEF_NUMERO"}, {IDC_EDIT_DEF_LOCALIDAD, "DEF_LOCALIDAD"},
+        {IDC_EDIT_DEF_IMPORTE, "DEF_IMPORTE"}, {IDC_EDIT_DEF_FECHA, "DEF_FECHA"},
+        {IDC_EDIT_DEF_VENCIMIENTO, "DEF_VENCIMIENTO"}, {IDC_EDIT_IMPORTES, "DEF_IMPORTES"},
+        {IDC_EDIT_CONCEPTOS, "DEF_CONCEPTOS"}, {IDC_EDIT_DEF_PAGADOR, "DEF_PAGADOR"},
+        {IDC_EDIT_DEF_COBRADOR, "DEF_COBRADOR"}, {IDC_EDIT_DEF_DOMICILIO, "DEF_DOMICILIO"}}));
     // clang-format on
 }
 
@@ -59,11 +68,21 @@ TEST(Campos, RecordMembersInRecordOrderWithTheirControls) {
         r.sConcepto3, r.sConcepto4, r.sConcepto5, r.sConcepto6, r.sDomicilio, r.sDPagador,
         r.sPagador1, r.sPagador2, r.sPagador3, r.sDCobrador, r.sCobrador1, r.sCobrador2,
         r.sCobrador3, I(r.cuI1), I(r.cuI2), I(r.cuI3), I(r.cuI4), I(r.cuI5), I(r.cuI6)};
-    const std::vector<std::string> esperado = {
-        "1019", "1021", "1027", "1023", "1030", "1025", "1020", "1026", "1029", "1028", "1005",
-        "1006", "1007", "1008", "1009", "1010", "1031", "1032", "1034", "1035", "1036", "1037",
-        "1038", "1039", "1040", "1013", "1014", "1015", "1016", "1017", "1018"};
     // clang-format on
+    std::vector<std::string> esperado;
+    for (const int id : {IDC_EDIT_DEF_NUMERO,   IDC_EDIT_DEF_LOCALIDAD,   IDC_EDIT_DEF_IMPORTE,
+                         IDC_EDIT_DEF_FECHA,    IDC_EDIT_DEF_VENCIMIENTO, IDC_EDIT_DEF_DOMICILIO,
+                         IDC_EDIT_NUMERO,       IDC_EDIT_LOCALIDAD,       IDC_EDIT_FECHA,
+                         IDC_EDIT_VENCIMIENTO,  IDC_EDIT_CONCEPTO_1,      IDC_EDIT_CONCEPTO_2,
+                         IDC_EDIT_CONCEPTO_3,   IDC_EDIT_CONCEPTO_4,      IDC_EDIT_CONCEPTO_5,
+                         IDC_EDIT_CONCEPTO_6,   IDC_EDIT_DOMICILIO,       IDC_EDIT_DEF_PAGADOR,
+                         IDC_EDIT_PAGADOR_1,    IDC_EDIT_PAGADOR_2,       IDC_EDIT_PAGADOR_3,
+                         IDC_EDIT_DEF_COBRADOR, IDC_EDIT_COBRADOR_1,      IDC_EDIT_COBRADOR_2,
+                         IDC_EDIT_COBRADOR_3,   IDC_EDIT_IMPORTE_1,       IDC_EDIT_IMPORTE_2,
+                         IDC_EDIT_IMPORTE_3,    IDC_EDIT_IMPORTE_4,       IDC_EDIT_IMPORTE_5,
+                         IDC_EDIT_IMPORTE_6}) {
+        esperado.push_back(std::to_string(id));
+    }
     EXPECT_EQ(controles, esperado);
     EXPECT_EQ(miembros, esperado);
     EXPECT_TRUE(r.cuImporte.EsCero());  // the total has no control of its own

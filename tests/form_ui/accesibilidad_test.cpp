@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/campos.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
@@ -44,10 +45,16 @@ std::vector<std::pair<int, std::string>> NombresEsperados(const std::vector<Rotu
 }
 
 const std::vector<Rotulo> kRotulos = {
-    {1019, 1020, 1, "numero"},    {1021, 1026, 1, "localidad"},   {1027, 1022, 1, "importe"},
-    {1023, 1029, 1, "fecha"},     {1030, 1028, 1, "vencimiento"}, {1012, 1013, 6, "importes"},
-    {1004, 1005, 6, "conceptos"}, {1032, 1034, 3, "pagador"},     {1037, 1038, 3, "cobrador"},
-    {1025, 1031, 1, "domicilio"},
+    {IDC_EDIT_DEF_NUMERO, IDC_EDIT_NUMERO, 1, "numero"},
+    {IDC_EDIT_DEF_LOCALIDAD, IDC_EDIT_LOCALIDAD, 1, "localidad"},
+    {IDC_EDIT_DEF_IMPORTE, IDC_EDIT_IMPORTE, 1, "importe"},
+    {IDC_EDIT_DEF_FECHA, IDC_EDIT_FECHA, 1, "fecha"},
+    {IDC_EDIT_DEF_VENCIMIENTO, IDC_EDIT_VENCIMIENTO, 1, "vencimiento"},
+    {IDC_EDIT_IMPORTES, IDC_EDIT_IMPORTE_1, 6, "importes"},
+    {IDC_EDIT_CONCEPTOS, IDC_EDIT_CONCEPTO_1, 6, "conceptos"},
+    {IDC_EDIT_DEF_PAGADOR, IDC_EDIT_PAGADOR_1, 3, "pagador"},
+    {IDC_EDIT_DEF_COBRADOR, IDC_EDIT_COBRADOR_1, 3, "cobrador"},
+    {IDC_EDIT_DEF_DOMICILIO, IDC_EDIT_DOMICILIO, 1, "domicilio"},
 };
 
 void ComprobarNombres(const CDialog& dlg, const std::vector<Rotulo>& rotulos) {

@@ -6,17 +6,15 @@
 
 #include "app/aboutdlg.h"
 #include "form/campos.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
 
 namespace {
 
-constexpr int kPlantillaSaludo = 214;
-constexpr int kPlantillaAcercaDe = 100;
-
 TEST_F(FormularioTest, PrimerInicioMuestraLaBienvenidaYGuardaLaMonedaRegional) {
     Abrir();
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{kPlantillaSaludo});
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_SALUDO});
     const std::vector<std::string> lista = Claves();
     const std::set<std::string> claves(lista.begin(), lista.end());
     for (const char* sClave :
@@ -67,7 +65,7 @@ TEST_F(FormularioAbiertoTest, ElComandoDelSistema16AbreAcercaDe) {
     Dlg().OnSysCommand(0xF060);
     EXPECT_TRUE(m_servicios.modalRuns.empty());
     Dlg().OnSysCommand(IDM_ABOUTBOX | 0x3);
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{kPlantillaAcercaDe});
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_ABOUTBOX});
     EXPECT_FALSE(Dlg().Window().IsEnded());
 }
 

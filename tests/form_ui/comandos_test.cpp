@@ -1,8 +1,18 @@
 // The form's buttons reach the windows and boxes they stand for.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "app/aboutdlg.h"
 #include "form/campos.h"
+#include "money/configdlg.h"
+#include "options/disenorecibodlg.h"
+#include "options/logotipodlg.h"
+#include "output/recibosemitidosdlg.h"
 #include "output/vistapreviadlg.h"
+#include "res/identificadores.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 
@@ -23,11 +33,11 @@ TEST_P(BotonDeVentana, AbreSuVentanaYElFormularioSigue) {
     EXPECT_FALSE(Dlg().Window().IsEnded());
 }
 
-const CasoVentana kVentanas[] = {{IDC_BUTTON_VISTA, 225},
-                                 {IDC_BUTTON_FONDO, 216},
-                                 {IDC_BUTTON_LOGOTIPO, 215},
-                                 {IDC_BUTTON_MONEDA, 137},
-                                 {IDC_BUTTON_CALENDARIO, 223}};
+const CasoVentana kVentanas[] = {{IDC_BUTTON_VISTA, IDD_VISTA_PREVIA},
+                                 {IDC_BUTTON_FONDO, IDD_DISENO_RECIBO},
+                                 {IDC_BUTTON_LOGOTIPO, IDD_LOGOTIPO},
+                                 {IDC_BUTTON_MONEDA, IDD_CONFIG},
+                                 {IDC_BUTTON_CALENDARIO, IDD_CALENDARIO}};
 INSTANTIATE_TEST_SUITE_P(Botones, BotonDeVentana, ::testing::ValuesIn(kVentanas));
 
 // The two print buttons ask for the printer and Color for a colour, with no window of their own.
@@ -53,6 +63,32 @@ TEST_F(ComandosTest, LaVistaPreviaRecibeElReciboDelFormulario) {
     EXPECT_EQ(recibido, esperado);
     EXPECT_EQ(recibido.sLocalidad, "Lugo");
     EXPECT_EQ(recibido.cuImporte.Valor(), 125000);
+}
+
+// Every control a window's command table handles is a control of its own template: a handler
+// for an id the template lacks, or that belongs to another window, would never run.
+TEST_F(ComandosTest, CadaVentanaAtiendeSoloControlesDeSuPlantilla) {
+    const std::function<std::unique_ptr<CDialog>()> ventanas[] = {
+        [] { return std::make_unique<CReciboDlg>(); },
+        [] { return std::make_unique<CAboutDlg>(); },
+        [] { return std::make_unique<CConfigDlg>(); },
+        [] { return std::make_unique<CLogotipoDlg>(); },
+        [] { return std::make_unique<CDisenoReciboDlg>(); },
+        [] { return std::make_unique<CRecibosEmitidosDlg>(); },
+    };
+    for (const auto& crear : ventanas) {
+        const std::unique_ptr<CDialog> dlg = crear();
+        SCOPED_TRACE(dlg->TemplateId());
+        std::set<int> controles;
+        for (const ControlTemplate& c : BuscarPlantilla(dlg->TemplateId())->controls) {
+            controles.insert(c.id);
+        }
+        const std::vector<int> atendidos = dlg->HandledControls();
+        EXPECT_FALSE(atendidos.empty());
+        for (const int id : atendidos) {
+            EXPECT_TRUE(controles.contains(id)) << id;
+        }
+    }
 }
 
 }  // namespace

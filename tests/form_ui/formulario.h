@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "form/recibodlg.h"
+#include "res/identificadores.h"
 #include "tests/options/moneda_ajustes.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"

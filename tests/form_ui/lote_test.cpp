@@ -13,6 +13,7 @@
 #include "form/campos.h"
 #include "form/registro.h"
 #include "output/vistalotedlg.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/impresora_prestada.h"
@@ -126,7 +127,7 @@ TEST_F(LoteFormularioTest, CancelPrintsNothingAndKeepsTheNumber) {
         EXPECT_TRUE(Registrados().empty());
     }
     EXPECT_EQ(m_servicios.printAsked, 1);
-    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{225, 225}));
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{IDD_VISTA_PREVIA, IDD_VISTA_PREVIA}));
 }
 
 // A faulty file is named in a message box, with its row and column; nothing opens.

@@ -4,15 +4,18 @@
 #include <set>
 
 #include "form/campos.h"
+#include "res/identificadores.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 
 namespace {
 
-const std::set<int> kComandos = {1117, 1116, 1115, 1118, 1050, 1053,
-                                 1047, 1043, 1044, 1041, 1046, 1048};
-const std::set<int> kPequenos = {1122, 1125};
-const std::set<int> kModo = {1049, 1051};
+const std::set<int> kComandos = {IDC_BUTTON_SALIR,  IDC_BUTTON_GUARDAR,  IDC_BUTTON_IMPRIMIR_IMG,
+                                 IDC_BUTTON_CARGAR, IDC_BUTTON_IMPRIMIR, IDC_BUTTON_VISTA,
+                                 IDC_BUTTON_FONDO,  IDC_BUTTON_COLOR,    IDC_BUTTON_LOGOTIPO,
+                                 IDC_BUTTON_MONEDA, IDC_BUTTON_DEFECTO,  IDC_BUTTON_EDITAR};
+const std::set<int> kPequenos = {IDC_BUTTON_CALENDARIO, IDC_BUTTON_MAS};
+const std::set<int> kModo = {IDC_BUTTON_ACEPTAR, IDC_BUTTON_CANCELAR};
 
 struct Estado {
     bool bVisible;

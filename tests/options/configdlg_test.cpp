@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/options/filas_glifos.h"
@@ -15,17 +16,16 @@
 
 namespace {
 
-constexpr int kCustom = 1074;
-constexpr int kStandard = 1089;
-constexpr int kEditSigno = 1096;
-constexpr int kEditNombre = 1113;
-
 // Every sign button with its normal picture.
 const std::vector<std::pair<int, int>> kNormales = {
-    {1051, 175}, {1056, 157}, {1057, 155}, {1058, 172}, {1060, 165}, {1061, 158},
-    {1062, 168}, {1063, 148}, {1064, 154}, {1069, 153}, {1070, 173}, {1071, 162},
-    {1072, 164}, {1075, 161}, {1076, 163}, {1077, 167}, {1078, 159}, {1088, 169},
-    {1098, 160}, {1099, 170}, {1100, 166}, {1101, 156}, {1102, 176}};
+    {IDC_BUTTON_SIGNO_1, 175},  {IDC_BUTTON_SIGNO_2, 157},    {IDC_BUTTON_SIGNO_3, 155},
+    {IDC_BUTTON_SIGNO_4, 172},  {IDC_BUTTON_SIGNO_5, 165},    {IDC_BUTTON_SIGNO_6, 158},
+    {IDC_BUTTON_SIGNO_7, 168},  {IDC_BUTTON_SIGNO_8, 148},    {IDC_BUTTON_SIGNO_9, 154},
+    {IDC_BUTTON_SIGNO_10, 153}, {IDC_BUTTON_SIGNO_11, 173},   {IDC_BUTTON_SIGNO_12, 162},
+    {IDC_BUTTON_SIGNO_13, 164}, {IDC_BUTTON_SIGNO_14, 161},   {IDC_BUTTON_SIGNO_15, 163},
+    {IDC_BUTTON_SIGNO_16, 167}, {IDC_BUTTON_SIGNO_17, 159},   {IDC_BUTTON_SIGNO_18, 169},
+    {IDC_BUTTON_SIGNO_19, 160}, {IDC_BUTTON_SIGNO_20, 170},   {IDC_BUTTON_SIGNO_21, 166},
+    {IDC_BUTTON_SIGNO_22, 156}, {IDC_BUTTON_SIGNO_VACIO, 176}};
 
 class ConfigDlgTest : public OpcionesTest {
   protected:
@@ -58,27 +58,34 @@ class ConfigDlgTest : public OpcionesTest {
 TEST_F(ConfigDlgTest, OpeningShowsTheStoredSettingsAndComputedCaptions) {
     CConfigDlg& dlg = Abrir({",", "'", 0, 2, 9, '*', "EUR", "Euro"});
 
-    for (int id : {1110, 1053, 1067, 1086, 1126, 1129, kCustom}) {
+    for (int id : {IDC_RADIO_COMA_DECIMAL, IDC_RADIO_SIN_DECIMALES, IDC_RADIO_POSITIVO_2,
+                   IDC_RADIO_NEGATIVO_9, IDC_RADIO_MILES_APOSTROFO, IDC_RADIO_RELLENO_ASTERISCO,
+                   IDC_RADIO_SIGNO_PERSONALIZADO}) {
         EXPECT_TRUE(Marcado(id)) << id;
     }
-    for (int id : {1111, 1052, 1065, 1095, 1124, 1128, kStandard}) {
+    for (int id : {IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_DOS_DECIMALES, IDC_RADIO_POSITIVO_0,
+                   IDC_RADIO_NEGATIVO_0, IDC_RADIO_MILES_COMA, IDC_RADIO_RELLENO_ALMOHADILLA,
+                   IDC_RADIO_SIGNOS_STANDARD}) {
         EXPECT_FALSE(Marcado(id)) << id;
     }
-    EXPECT_EQ(dlg.GetDlgItemText(kEditSigno), "EUR");
-    EXPECT_EQ(dlg.GetDlgItemText(kEditNombre), "Euro");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_SIGNO), "EUR");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_NOMBRE_MONEDA), "Euro");
 
     const std::pair<int, const char*> muestras[] = {
-        {1065, "$1.1"},   {1066, "1.1$"},   {1067, "$ 1.1"},   {1068, "1.1 $"},
-        {1095, "($1.1)"}, {1059, "-$1.1"},  {1081, "(1.1$)"},  {1084, "1.1$-"},
-        {1087, "1.1 $-"}, {1092, "1.1- $"}, {1093, "($ 1.1)"}, {1094, "(1.1 $)"}};
+        {IDC_RADIO_POSITIVO_0, "$1.1"},     {IDC_RADIO_POSITIVO_1, "1.1$"},
+        {IDC_RADIO_POSITIVO_2, "$ 1.1"},    {IDC_RADIO_POSITIVO_3, "1.1 $"},
+        {IDC_RADIO_NEGATIVO_0, "($1.1)"},   {IDC_RADIO_NEGATIVO_1, "-$1.1"},
+        {IDC_RADIO_NEGATIVO_4, "(1.1$)"},   {IDC_RADIO_NEGATIVO_7, "1.1$-"},
+        {IDC_RADIO_NEGATIVO_10, "1.1 $-"},  {IDC_RADIO_NEGATIVO_13, "1.1- $"},
+        {IDC_RADIO_NEGATIVO_14, "($ 1.1)"}, {IDC_RADIO_NEGATIVO_15, "(1.1 $)"}};
     for (const auto& [id, sTexto] : muestras) {
         EXPECT_EQ(dlg.GetDlgItemText(id), sTexto) << id;
     }
-    EXPECT_EQ(dlg.GetDlgItemText(1114), "Separador Decimales");
-    EXPECT_EQ(dlg.GetDlgItemText(1115), "Representaci\xF3n Positivos");
-    EXPECT_EQ(dlg.GetDlgItemText(kCustom), "Signo Personalizado");
-    EXPECT_EQ(dlg.GetDlgItemText(kStandard), "Signos Standard");
-    EXPECT_EQ(dlg.GetDlgItemText(1121), "Relleno");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_DEF_SEPARADOR_DECIMAL), "Separador Decimales");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_DEF_POSITIVOS), "Representaci\xF3n Positivos");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_RADIO_SIGNO_PERSONALIZADO), "Signo Personalizado");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_RADIO_SIGNOS_STANDARD), "Signos Standard");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_DEF_RELLENO), "Relleno");
     EXPECT_EQ(BotonesResaltados(), 0);
 }
 
@@ -101,7 +108,8 @@ TEST_P(SeparadoresTest, TheOtherSeparatorGivesWayWhenTheyWouldClash) {
     ui::Click(dlg, c.idPulsado);
     EXPECT_EQ(Ajuste("decimal separator"), c.sDecimalGuardado);
     EXPECT_EQ(Ajuste("saparator between groups"), c.sMilesGuardado);
-    for (int id : {1110, 1111, 1124, 1125, 1126, 1127}) {
+    for (int id : {IDC_RADIO_COMA_DECIMAL, IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA,
+                   IDC_RADIO_MILES_PUNTO, IDC_RADIO_MILES_APOSTROFO, IDC_RADIO_MILES_ESPACIO}) {
         EXPECT_EQ(Marcado(id), id == c.idEstilo || id == c.idMiles) << id;
     }
 }
@@ -109,18 +117,25 @@ TEST_P(SeparadoresTest, TheOtherSeparatorGivesWayWhenTheyWouldClash) {
 INSTANTIATE_TEST_SUITE_P(Parejas, SeparadoresTest,
                          ::testing::Values(
                              // "1.000,00" while the groups use ',': the groups switch to '.'.
-                             Emparejamiento{".", ",", 1110, ",", ".", 1110, 1125},
+                             Emparejamiento{".", ",", IDC_RADIO_COMA_DECIMAL, ",", ".",
+                                            IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_PUNTO},
                              // "1,000.00" while the groups use '.': the groups switch to ','.
-                             Emparejamiento{",", ".", 1111, ".", ",", 1111, 1124},
+                             Emparejamiento{",", ".", IDC_RADIO_PUNTO_DECIMAL, ".", ",",
+                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA},
                              // Group '.' while the decimals use '.': the decimals switch to ','.
-                             Emparejamiento{".", ",", 1125, ",", ".", 1110, 1125},
+                             Emparejamiento{".", ",", IDC_RADIO_MILES_PUNTO, ",", ".",
+                                            IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_PUNTO},
                              // Group ',' while the decimals use ',': the decimals switch to '.'.
-                             Emparejamiento{",", ".", 1124, ".", ",", 1111, 1124},
+                             Emparejamiento{",", ".", IDC_RADIO_MILES_COMA, ".", ",",
+                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA},
                              // "'" and " " never touch the decimal separator.
-                             Emparejamiento{".", ",", 1126, ".", "'", 1111, 1126},
-                             Emparejamiento{",", ".", 1127, ",", " ", 1110, 1127},
+                             Emparejamiento{".", ",", IDC_RADIO_MILES_APOSTROFO, ".", "'",
+                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_APOSTROFO},
+                             Emparejamiento{",", ".", IDC_RADIO_MILES_ESPACIO, ",", " ",
+                                            IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_ESPACIO},
                              // No clash: only the decimal separator changes.
-                             Emparejamiento{",", "'", 1111, ".", "'", 1111, 1126}));
+                             Emparejamiento{",", "'", IDC_RADIO_PUNTO_DECIMAL, ".", "'",
+                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_APOSTROFO}));
 
 struct EleccionRadio {
     int id;
@@ -140,10 +155,15 @@ TEST_P(RadiosTest, AChoiceIsStoredAtOnce) {
 
 constexpr const char* kPositivo = "Positive currency mode";
 constexpr const char* kNegativo = "Negative currency mode";
-const EleccionRadio kRadios[] = {
-    {1081, kNegativo, "4"},  {1094, kNegativo, "15"}, {1059, kNegativo, "1"},
-    {1067, kPositivo, "2"},  {1068, kPositivo, "3"},  {1053, "Number of fractional digits", "0"},
-    {1129, "Relleno", "42"}, {1130, "Relleno", "88"}, {1131, "Relleno", "32"}};
+const EleccionRadio kRadios[] = {{IDC_RADIO_NEGATIVO_4, kNegativo, "4"},
+                                 {IDC_RADIO_NEGATIVO_15, kNegativo, "15"},
+                                 {IDC_RADIO_NEGATIVO_1, kNegativo, "1"},
+                                 {IDC_RADIO_POSITIVO_2, kPositivo, "2"},
+                                 {IDC_RADIO_POSITIVO_3, kPositivo, "3"},
+                                 {IDC_RADIO_SIN_DECIMALES, "Number of fractional digits", "0"},
+                                 {IDC_RADIO_RELLENO_ASTERISCO, "Relleno", "42"},
+                                 {IDC_RADIO_RELLENO_X, "Relleno", "88"},
+                                 {IDC_RADIO_RELLENO_ESPACIO, "Relleno", "32"}};
 INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest, ::testing::ValuesIn(kRadios));
 
 struct BotonSigno {
@@ -158,32 +178,33 @@ class BotonesSignoTest : public ConfigDlgTest, public ::testing::WithParamInterf
 TEST_P(BotonesSignoTest, TheFocusedButtonIsTheSignTakenAndShowsHighlighted) {
     const BotonSigno& c = GetParam();
     CConfigDlg& dlg = Abrir({.sSimbolo = "|B"});
-    ui::Click(dlg, kStandard);
+    ui::Click(dlg, IDC_RADIO_SIGNOS_STANDARD);
     ui::Click(dlg, c.id);
     EXPECT_EQ(dlg.Window().GetFocusId(), c.id);
     EXPECT_EQ(Ajuste("monetary symbol"), c.sSigno);
     EXPECT_TRUE(MuestraImagen(dlg, c.id, c.nResaltado));
     EXPECT_EQ(BotonesResaltados(), 1);
-    EXPECT_TRUE(Marcado(kStandard));
+    EXPECT_TRUE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
 }
 
-// 1069 shows '#', sign 8.
-const BotonSigno kSignos[] = {{1051, "|B", 182}, {1063, "|A", 184}, {1069, "|H", 186},
-                              {1101, "|F", 198}, {1078, "|[", 193}, {1102, "|g", 199},
-                              {1075, "|D", 190}};
+// IDC_BUTTON_SIGNO_10 shows '#', sign 8.
+const BotonSigno kSignos[] = {{IDC_BUTTON_SIGNO_1, "|B", 182},  {IDC_BUTTON_SIGNO_8, "|A", 184},
+                              {IDC_BUTTON_SIGNO_10, "|H", 186}, {IDC_BUTTON_SIGNO_22, "|F", 198},
+                              {IDC_BUTTON_SIGNO_17, "|[", 193}, {IDC_BUTTON_SIGNO_VACIO, "|g", 199},
+                              {IDC_BUTTON_SIGNO_14, "|D", 190}};
 INSTANTIATE_TEST_SUITE_P(Signos, BotonesSignoTest, ::testing::ValuesIn(kSignos));
 
 TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     CConfigDlg& dlg = Abrir(Moneda{});
-    ui::Click(dlg, kStandard);
-    EXPECT_EQ(dlg.Window().GetFocusId(), 1102);
+    ui::Click(dlg, IDC_RADIO_SIGNOS_STANDARD);
+    EXPECT_EQ(dlg.Window().GetFocusId(), IDC_BUTTON_SIGNO_VACIO);
     EXPECT_EQ(Ajuste("monetary symbol"), "|g");
-    EXPECT_TRUE(MuestraImagen(dlg, 1102, 199));
-    EXPECT_TRUE(Marcado(kStandard));
-    EXPECT_FALSE(Marcado(kCustom));
+    EXPECT_TRUE(MuestraImagen(dlg, IDC_BUTTON_SIGNO_VACIO, 199));
+    EXPECT_TRUE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
+    EXPECT_FALSE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
     EXPECT_EQ(FilaPintada(300), "#######<39>12,345.67");
     // Back to the custom radio: the typed sign is stored again.
-    ui::Click(dlg, kCustom);
+    ui::Click(dlg, IDC_RADIO_SIGNO_PERSONALIZADO);
     EXPECT_EQ(Ajuste("monetary symbol"), "$");
     EXPECT_EQ(BotonesResaltados(), 0);
 }
@@ -191,15 +212,15 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
 // Opened again on that standard sign: the standard radio, no highlight and an empty box.
 TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
     CConfigDlg& dlg = Abrir(Moneda{});
-    ui::Click(dlg, 1063);
+    ui::Click(dlg, IDC_BUTTON_SIGNO_8);
     EXPECT_EQ(Ajuste("monetary symbol"), "|A");
-    EXPECT_TRUE(Marcado(kCustom));
-    EXPECT_FALSE(Marcado(kStandard));
+    EXPECT_TRUE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
+    EXPECT_FALSE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
 
     Reabrir();
-    EXPECT_TRUE(Marcado(kStandard));
-    EXPECT_FALSE(Marcado(kCustom));
-    EXPECT_EQ(m_dlg->GetDlgItemText(kEditSigno), "");
+    EXPECT_TRUE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
+    EXPECT_FALSE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
+    EXPECT_EQ(m_dlg->GetDlgItemText(IDC_EDIT_SIGNO), "");
     EXPECT_EQ(BotonesResaltados(), 0);
     EXPECT_EQ(Ajuste("monetary symbol"), "|A");
 }
@@ -207,13 +228,13 @@ TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
 TEST_F(ConfigDlgTest, TypingTheSignOrTheNameStoresEachKeystroke) {
     CConfigDlg& dlg = Abrir({.sSimbolo = "|A"});
     for (const char* sTecleado : {"E", "EU", "EUR"}) {
-        ui::Type(dlg, kEditSigno, sTecleado);
+        ui::Type(dlg, IDC_EDIT_SIGNO, sTecleado);
         EXPECT_EQ(Ajuste("monetary symbol"), sTecleado);
-        EXPECT_TRUE(Marcado(kCustom));
-        EXPECT_FALSE(Marcado(kStandard));
+        EXPECT_TRUE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
+        EXPECT_FALSE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
     }
     EXPECT_EQ(FilaPintada(300), "#####EUR12,345.67");
-    ui::Type(dlg, kEditNombre, "Peso");
+    ui::Type(dlg, IDC_EDIT_NOMBRE_MONEDA, "Peso");
     EXPECT_EQ(Ajuste("monetary name"), "Peso");
 }
 

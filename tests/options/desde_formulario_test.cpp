@@ -5,6 +5,7 @@
 
 #include "form/campos.h"
 #include "form/recibodlg.h"
+#include "res/identificadores.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"
 
@@ -26,11 +27,11 @@ TEST_F(DesdeFormularioTest, ChangingTheSeparatorsKeepsTheAmountsAndRewritesThem)
     ui::Type(*m_form, IDC_EDIT_IMPORTE_1 + 1, "0,5");
     ui::Leave(*m_form, IDC_EDIT_IMPORTE_1 + 1);
     m_servicios.QueueModal([](CDialog& dlg) {
-        ui::Click(dlg, 1111);  // "1,000.00"
+        ui::Click(dlg, IDC_RADIO_PUNTO_DECIMAL);  // "1,000.00"
         ui::Click(dlg, IDOK);
     });
-    ui::Click(*m_form, 1041);
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{137});
+    ui::Click(*m_form, IDC_BUTTON_MONEDA);
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_CONFIG});
     EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_IMPORTE_1), "1,234.50");
     EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_IMPORTE_1 + 1), "0.50");
     EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_IMPORTE), "1,235.00");
@@ -45,7 +46,7 @@ TEST_F(DesdeFormularioTest, TheCalendarWritesTheDateOnOkOnly) {
     m_servicios.QueueModal([](CDialog& dlg) { ui::Click(dlg, IDOK); });
     ui::Click(*m_form, IDC_BUTTON_CALENDARIO);
     EXPECT_EQ(m_form->GetDlgItemText(IDC_EDIT_FECHA), m_servicios.ShortDateText(HoyDelSistema()));
-    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{223, 223}));
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{IDD_CALENDARIO, IDD_CALENDARIO}));
 }
 
 }  // namespace

@@ -9,14 +9,12 @@
 
 #include "lang/idiomas.h"
 #include "options/colorrecibo.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"
 
 namespace {
-
-constexpr int kSolido = 1042;
-constexpr int kRayado = 1043;
 
 class DisenoReciboTest : public OpcionesTest {
   protected:
@@ -32,8 +30,8 @@ class DisenoReciboTest : public OpcionesTest {
     static int Fondo() { return LeerValorEntero("Recibos color", "fondo", -1); }
     // The pictures the solid and hatched buttons show.
     void Patrones(int nSolido, int nRayado) const {
-        EXPECT_TRUE(MuestraImagen(*m_dlg, kSolido, nSolido)) << nSolido;
-        EXPECT_TRUE(MuestraImagen(*m_dlg, kRayado, nRayado)) << nRayado;
+        EXPECT_TRUE(MuestraImagen(*m_dlg, IDC_BUTTON_LISO, nSolido)) << nSolido;
+        EXPECT_TRUE(MuestraImagen(*m_dlg, IDC_BUTTON_RAYADO, nRayado)) << nRayado;
     }
 
     std::unique_ptr<CDisenoReciboDlg> m_dlg;
@@ -42,23 +40,23 @@ class DisenoReciboTest : public OpcionesTest {
 TEST_F(DisenoReciboTest, OpensWithTheStoredTextsAndNeitherPatternChosen) {
     EscribirValorEntero("Recibos color", "fondo", 1);
     CDisenoReciboDlg& dlg = Abrir();
-    EXPECT_EQ(dlg.GetDlgItemText(1119), "Primero");
-    EXPECT_EQ(dlg.GetDlgItemText(1120), "Segundo");
-    EXPECT_EQ(dlg.GetDlgItemText(1121), "Tercero");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_TEXTO_1), "Primero");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_TEXTO_2), "Segundo");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_TEXTO_3), "Tercero");
     Patrones(218, 219);
 }
 
 // The pattern buttons act as a pair and store at once; Cancel keeps the pattern, not the texts.
 TEST_F(DisenoReciboTest, PatternsAreStoredAtOnceAndCancelDropsOnlyTheTexts) {
     CDisenoReciboDlg& dlg = Abrir();
-    ui::Type(dlg, 1119, "Cambiado");
-    ui::Click(dlg, kRayado);
+    ui::Type(dlg, IDC_EDIT_TEXTO_1, "Cambiado");
+    ui::Click(dlg, IDC_BUTTON_RAYADO);
     EXPECT_EQ(Fondo(), 1);
     Patrones(218, 220);
-    ui::Click(dlg, kSolido);
+    ui::Click(dlg, IDC_BUTTON_LISO);
     EXPECT_EQ(Fondo(), 0);
     Patrones(221, 219);
-    ui::Click(dlg, kRayado);
+    ui::Click(dlg, IDC_BUTTON_RAYADO);
     EXPECT_EQ(Fondo(), 1);
     Patrones(218, 220);
     ui::Click(dlg, IDCANCEL);
@@ -70,8 +68,8 @@ TEST_F(DisenoReciboTest, PatternsAreStoredAtOnceAndCancelDropsOnlyTheTexts) {
 
 TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
     CDisenoReciboDlg& dlg = Abrir();
-    dlg.SetDlgItemText(1119, "");
-    ui::Type(dlg, 1120, "  con espacios  ");
+    dlg.SetDlgItemText(IDC_EDIT_TEXTO_1, "");
+    ui::Type(dlg, IDC_EDIT_TEXTO_2, "  con espacios  ");
     ui::Click(dlg, IDOK);
     ASSERT_TRUE(dlg.Window().IsEnded());
     EXPECT_EQ(dlg.Window().Result(), IDOK);
@@ -80,8 +78,6 @@ TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
     EXPECT_EQ(Texto("Texto3"), "Tercero");
     EXPECT_EQ(dlg.m_sTexto2, "  con espacios  ");
 }
-
-constexpr int kEnLetra = 1140;
 
 struct CasoEnLetra {
     const char* sGuardado;  // nullptr: not stored
@@ -103,10 +99,10 @@ TEST_P(EnLetraTest, AmountInWordsIsShownCheckedWhenStoredAndWrittenOnOk) {
         EscribirValor("Recibo", "ImporteEnLetra", c.sGuardado);
     }
     CDisenoReciboDlg& dlg = Abrir();
-    EXPECT_EQ(dlg.Window().GetCheck(kEnLetra), c.bMarcada);
-    EXPECT_EQ(dlg.GetDlgItemText(kEnLetra), "Importe en letra");
+    EXPECT_EQ(dlg.Window().GetCheck(IDC_CHECK_IMPORTE_LETRA), c.bMarcada);
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_CHECK_IMPORTE_LETRA), "Importe en letra");
     for (int i = 0; i < c.nClics; ++i) {
-        ui::Click(dlg, kEnLetra);
+        ui::Click(dlg, IDC_CHECK_IMPORTE_LETRA);
     }
     EXPECT_EQ(LeerValor("Recibo", "ImporteEnLetra", "<ninguno>"),
               c.sGuardado != nullptr ? c.sGuardado : "<ninguno>");
@@ -120,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(Casilla, EnLetraTest, ::testing::ValuesIn(kCasosEnLetra
 
 TEST_F(DisenoReciboTest, CancelLeavesTheAmountInWordsAsStored) {
     CDisenoReciboDlg& dlg = Abrir();
-    ui::Click(dlg, kEnLetra);
-    EXPECT_TRUE(dlg.Window().GetCheck(kEnLetra));
+    ui::Click(dlg, IDC_CHECK_IMPORTE_LETRA);
+    EXPECT_TRUE(dlg.Window().GetCheck(IDC_CHECK_IMPORTE_LETRA));
     ui::Click(dlg, IDCANCEL);
     ASSERT_TRUE(dlg.Window().IsEnded());
     EXPECT_EQ(LeerValor("Recibo", "ImporteEnLetra", "<ninguno>"), "<ninguno>");
@@ -130,7 +126,7 @@ TEST_F(DisenoReciboTest, CancelLeavesTheAmountInWordsAsStored) {
 TEST_F(DisenoReciboTest, TheColourButtonRunsTheChooser) {
     m_servicios.colorAnswers.push_back(RGB(10, 20, 30));
     CDisenoReciboDlg& dlg = Abrir();
-    ui::Click(dlg, 1041);
+    ui::Click(dlg, IDC_BUTTON_SELECT_COLOR);
     EXPECT_EQ(m_servicios.colorAsked, 1);
     EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 20);
     EXPECT_FALSE(dlg.Window().IsEnded());
@@ -142,9 +138,10 @@ class CaptionsTest : public DisenoReciboTest, public ::testing::WithParamInterfa
 TEST_P(CaptionsTest, CaptionsComeFromTheLanguageTable) {
     g_nIdioma = GetParam();
     CDisenoReciboDlg& dlg = Abrir();
-    const std::pair<int, const char*> captions[] = {{1116, "Color"},      {1117, "Fondo"},
-                                                    {1118, "Texto"},      {IDOK, "Ok"},
-                                                    {IDCANCEL, "Cancel"}, {1041, "SelectColor"}};
+    const std::pair<int, const char*> captions[] = {
+        {IDC_EDIT_DEF_COLOR, "Color"}, {IDC_EDIT_DEF_FONDO, "Fondo"},
+        {IDC_EDIT_DEF_TEXTO, "Texto"}, {IDOK, "Ok"},
+        {IDCANCEL, "Cancel"},          {IDC_BUTTON_SELECT_COLOR, "SelectColor"}};
     for (const auto& [id, sTexto] : captions) {
         EXPECT_EQ(dlg.GetDlgItemText(id), sTexto) << id;
     }

@@ -11,18 +11,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/recording_device.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"
 
 namespace {
-
-constexpr int kElegir = 1119;
-constexpr int kVer = 1118;
-constexpr int kEditar = 1121;
-constexpr int kQuitar = 1120;
-constexpr int kAyuda = 1122;
-constexpr int kCerrar = 1117;
 
 const char* const kSinLogo = "Primero debe seleccionar un logotipo";
 
@@ -109,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, SinLogoTest,
 
 TEST_F(LogotipoTest, ChoosingWithoutALogoProposesNoNameAndOffersBitmapsFirst) {
     CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kElegir);
+    ui::Click(dlg, IDC_BUTTON_LOGO_ELEGIR);
     ASSERT_EQ(m_servicios.openFileCalls.size(), 1u);
     const auto& llamada = m_servicios.openFileCalls[0];
     EXPECT_EQ(llamada.defaultExtension, "bmp");
@@ -125,7 +119,7 @@ TEST_F(LogotipoTest, ChoosingWithoutALogoProposesNoNameAndOffersBitmapsFirst) {
     EXPECT_EQ(Logo(), "<ninguno>");
     // Confirmed: the choice is stored untested and the dialog closes with Ok.
     m_servicios.openFileAnswers.push_back("/fotos/mi logo.png");
-    ui::Click(dlg, kElegir);
+    ui::Click(dlg, IDC_BUTTON_LOGO_ELEGIR);
     ASSERT_FALSE(Abierto());
     EXPECT_EQ(dlg.Window().Result(), IDOK);
     EXPECT_EQ(Logo(), "/fotos/mi logo.png");
@@ -133,10 +127,11 @@ TEST_F(LogotipoTest, ChoosingWithoutALogoProposesNoNameAndOffersBitmapsFirst) {
 
 TEST_F(LogotipoTest, HelpShowsTheInstructionsInTheMessageBox) {
     std::string sMostrado;
-    m_servicios.QueueModal([&sMostrado](CDialog& box) { sMostrado = box.GetDlgItemText(1126); });
+    m_servicios.QueueModal(
+        [&sMostrado](CDialog& box) { sMostrado = box.GetDlgItemText(IDC_EDIT_TEXTO); });
     CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kAyuda);
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{214});
+    ui::Click(dlg, IDC_BUTTON_LOGO_AYUDA);
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_SALUDO});
     EXPECT_EQ(sMostrado,
               "Para insertar un logotipo en los recibos debe selecionar un archivo bmp de ancho "
               "300, alto 750 pixeles).\r\n"
@@ -165,8 +160,8 @@ TEST_F(LogotipoTest, ALogoInAnAccentedFolderIsShown) {
     const auto copias = Pintar(dlg).CallsOf(CallKind::BitBlt);
     ASSERT_EQ(copias.size(), 1u);
     EXPECT_EQ(copias[0].rect, (Rect{20, 30, 120, 130}));
-    ui::Click(dlg, kVer);
-    ui::Click(dlg, kEditar);
+    ui::Click(dlg, IDC_BUTTON_LOGO_VER);
+    ui::Click(dlg, IDC_BUTTON_LOGO_EDITAR);
     EXPECT_EQ(m_servicios.shellOpened, std::vector<std::string>{sRuta});
     EXPECT_EQ(m_servicios.editorOpened, std::vector<std::string>{sRuta});
 }
@@ -174,18 +169,19 @@ TEST_F(LogotipoTest, ALogoInAnAccentedFolderIsShown) {
 // Without a logo, view and edit ask for one first; the close button ends with Ok.
 TEST_F(LogotipoTest, WithoutALogoViewAndEditAskForOneAndCloseEndsWithOk) {
     CLogotipoDlg& dlg = Abrir();
-    const std::pair<int, int> imagenes[] = {{kElegir, 227}, {kVer, 228},   {kEditar, 230},
-                                            {kQuitar, 229}, {kAyuda, 234}, {kCerrar, 231}};
+    const std::pair<int, int> imagenes[] = {
+        {IDC_BUTTON_LOGO_ELEGIR, 227}, {IDC_BUTTON_LOGO_VER, 228},   {IDC_BUTTON_LOGO_EDITAR, 230},
+        {IDC_BUTTON_LOGO_QUITAR, 229}, {IDC_BUTTON_LOGO_AYUDA, 234}, {IDC_BUTTON_LOGO_SALIR, 231}};
     for (const auto& [id, nBitmap] : imagenes) {
         EXPECT_TRUE(MuestraImagen(dlg, id, nBitmap)) << id;
     }
-    ui::Click(dlg, kVer);
-    ui::Click(dlg, kEditar);
+    ui::Click(dlg, IDC_BUTTON_LOGO_VER);
+    ui::Click(dlg, IDC_BUTTON_LOGO_EDITAR);
     EXPECT_EQ(m_servicios.messages, (std::vector<std::string>{kSinLogo, kSinLogo}));
     EXPECT_TRUE(m_servicios.shellOpened.empty());
     EXPECT_TRUE(m_servicios.editorOpened.empty());
     ASSERT_TRUE(Abierto());
-    ui::Click(dlg, kCerrar);
+    ui::Click(dlg, IDC_BUTTON_LOGO_SALIR);
     ASSERT_FALSE(Abierto());
     EXPECT_EQ(dlg.Window().Result(), IDOK);
 }
@@ -195,22 +191,22 @@ TEST_F(LogotipoTest, WithoutALogoViewAndEditAskForOneAndCloseEndsWithOk) {
 TEST_F(LogotipoTest, WithALogoViewEditChooseAndRemove) {
     const std::string sRuta = PonerLogo(10, 10, "mi logo con espacios.bmp");
     CLogotipoDlg& dlg = Abrir();
-    ui::Click(dlg, kVer);
-    ui::Click(dlg, kEditar);
+    ui::Click(dlg, IDC_BUTTON_LOGO_VER);
+    ui::Click(dlg, IDC_BUTTON_LOGO_EDITAR);
     EXPECT_EQ(m_servicios.shellOpened, std::vector<std::string>{sRuta});
     EXPECT_EQ(m_servicios.editorOpened, std::vector<std::string>{sRuta});
     EXPECT_TRUE(m_servicios.messages.empty());
     m_servicios.editorAvailable = false;
-    ui::Click(dlg, kEditar);
+    ui::Click(dlg, IDC_BUTTON_LOGO_EDITAR);
     EXPECT_EQ(m_servicios.messages,
               std::vector<std::string>{
                   "No se encontr\xF3 ning\xFAn programa de dibujo para abrir el logotipo"});
-    ui::Click(dlg, kElegir);
+    ui::Click(dlg, IDC_BUTTON_LOGO_ELEGIR);
     ASSERT_EQ(m_servicios.openFileCalls.size(), 1u);
     EXPECT_EQ(m_servicios.openFileCalls[0].proposedName, "/home/usuario/*.bmp");
     ASSERT_TRUE(Abierto());
     EXPECT_EQ(Logo(), sRuta);
-    ui::Click(dlg, kQuitar);
+    ui::Click(dlg, IDC_BUTTON_LOGO_QUITAR);
     ASSERT_FALSE(Abierto());
     EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
     EXPECT_EQ(Logo(), "");

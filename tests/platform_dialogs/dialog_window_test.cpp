@@ -22,6 +22,7 @@
 
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/qt_dialog_window.h"
+#include "res/identificadores.h"
 #include "tests/platform_dialogs/dialogo_prueba.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
@@ -75,10 +76,10 @@ std::vector<int> TabChain(QWidget* window) {
 }
 
 TEST_F(DialogWindowTest, FormTemplateBuildsEveryControlAtItsPlaceInTabOrder) {
-    DialogoPrueba& dlg = Open(102);
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
     const DialogUnits units(ui::Window(dlg)->font());
     std::vector<int> tabStops;
-    for (const ControlTemplate& c : BuscarPlantilla(102)->controls) {
+    for (const ControlTemplate& c : BuscarPlantilla(IDD_RECIBO_DIALOG)->controls) {
         SCOPED_TRACE(c.id);
         QWidget* w = ui::Control(dlg, c.id);
         EXPECT_STREQ(KindName(w), kBuiltAs[static_cast<int>(c.kind)]);
@@ -89,18 +90,21 @@ TEST_F(DialogWindowTest, FormTemplateBuildsEveryControlAtItsPlaceInTabOrder) {
     }
     EXPECT_EQ(TabChain(ui::Window(dlg)), tabStops);
     // Fields that touch in the template touch on screen: no gaps, no overlaps.
-    for (const auto& [left, right] :
-         {std::pair{1125, 1026}, {1026, 1022}, {1005, 1013}, {1010, 1018}, {1036, 1040}}) {
+    for (const auto& [left, right] : {std::pair{IDC_BUTTON_MAS, IDC_EDIT_LOCALIDAD},
+                                      {IDC_EDIT_LOCALIDAD, IDC_EDIT_IMPORTE},
+                                      {IDC_EDIT_CONCEPTO_1, IDC_EDIT_IMPORTE_1},
+                                      {IDC_EDIT_CONCEPTO_6, IDC_EDIT_IMPORTE_6},
+                                      {IDC_EDIT_PAGADOR_3, IDC_EDIT_COBRADOR_3}}) {
         EXPECT_EQ(ui::Control(dlg, left)->geometry().right() + 1,
                   ui::Control(dlg, right)->geometry().left())
             << left << " " << right;
     }
     EXPECT_EQ(ui::Window(dlg)->windowTitle(), QStringLiteral("Brixamo"));
     // The number field, first in the table, takes the focus when the form opens.
-    EXPECT_EQ(dlg.Window().GetFocusId(), 1020);
-    // 1049 starts hidden under 1050, which shows.
-    EXPECT_FALSE(dlg.Window().IsVisible(1049));
-    EXPECT_TRUE(dlg.Window().IsVisible(1050));
+    EXPECT_EQ(dlg.Window().GetFocusId(), IDC_EDIT_NUMERO);
+    // IDC_BUTTON_ACEPTAR starts hidden under IDC_BUTTON_IMPRIMIR, which shows.
+    EXPECT_FALSE(dlg.Window().IsVisible(IDC_BUTTON_ACEPTAR));
+    EXPECT_TRUE(dlg.Window().IsVisible(IDC_BUTTON_IMPRIMIR));
     // The form has no default button, and none takes that look.
     for (const QPushButton* b : ui::Window(dlg)->findChildren<QPushButton*>()) {
         EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
@@ -110,28 +114,29 @@ TEST_F(DialogWindowTest, FormTemplateBuildsEveryControlAtItsPlaceInTabOrder) {
 // Text set by code (even the same text again) or typed raises the change notification; leaving
 // the field raises its focus loss and moves to the next in the tab order, which loses nothing.
 TEST_F(DialogWindowTest, EditNotifiesChangesAndTheLossOfFocusWhenLeft) {
-    DialogoPrueba& dlg = Open(102);
-    dlg.Escuchar(1013);
-    dlg.Escuchar(1006);
-    dlg.SetDlgItemText(1013, "12,50");
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
+    dlg.Escuchar(IDC_EDIT_IMPORTE_1);
+    dlg.Escuchar(IDC_EDIT_CONCEPTO_2);
+    dlg.SetDlgItemText(IDC_EDIT_IMPORTE_1, "12,50");
     EXPECT_EQ(dlg.avisos.size(), 1u);
-    dlg.SetDlgItemText(1013, "12,50");
-    ui::Type(dlg, 1013, "7,5");  // select-all then three keys: the first replaces the selection
-    EXPECT_EQ(dlg.GetDlgItemText(1013), "7,5");
-    ui::Leave(dlg, 1013);
-    std::vector<Aviso> expected(5, {1013, Notify::Changed});
-    expected.emplace_back(1013, Notify::FocusLost);
+    dlg.SetDlgItemText(IDC_EDIT_IMPORTE_1, "12,50");
+    // Select-all then three keys: the first replaces the selection.
+    ui::Type(dlg, IDC_EDIT_IMPORTE_1, "7,5");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_IMPORTE_1), "7,5");
+    ui::Leave(dlg, IDC_EDIT_IMPORTE_1);
+    std::vector<Aviso> expected(5, {IDC_EDIT_IMPORTE_1, Notify::Changed});
+    expected.emplace_back(IDC_EDIT_IMPORTE_1, Notify::FocusLost);
     EXPECT_EQ(dlg.avisos, expected);
-    EXPECT_EQ(dlg.Window().GetFocusId(), 1006);
+    EXPECT_EQ(dlg.Window().GetFocusId(), IDC_EDIT_CONCEPTO_2);
 }
 
 // Enter and Escape end the dialog unless it handles them; buttons and the close box reach OK
 // and Cancel; Enter on a focused button clicks that button.
 TEST_F(DialogWindowTest, KeysButtonsAndTheCloseBoxEndTheDialog) {
-    // Typing into the edit 1119 first, or focusing a control, then pressing the key.
+    // Typing into the edit IDC_EDIT_TEXTO_1 first, or focusing a control, then pressing the key.
     auto press = [](int id, int key) {
         return [id, key](DialogoPrueba& d) {
-            if (id == 1119) {
+            if (id == IDC_EDIT_TEXTO_1) {
                 ui::Type(d, id, "texto");
             } else {
                 d.Window().SetFocus(id);
@@ -146,14 +151,14 @@ TEST_F(DialogWindowTest, KeysButtonsAndTheCloseBoxEndTheDialog) {
         int result;  // 0: the dialog stays open
     };
     const Ending endings[] = {
-        {216, false, press(1119, Qt::Key_Return), IDOK},
-        {216, false, press(1119, Qt::Key_Enter), IDOK},
-        {216, false, press(1119, Qt::Key_Escape), IDCANCEL},
-        {216, true, press(1119, Qt::Key_Return), 0},
-        {216, true, press(1119, Qt::Key_Escape), IDCANCEL},
-        {214, false, press(2, Qt::Key_Return), IDCANCEL},
-        {223, false, [](DialogoPrueba& d) { ui::Click(d, 1); }, IDOK},
-        {214, false, [](DialogoPrueba& d) { ui::Window(d)->close(); }, IDCANCEL},
+        {IDD_DISENO_RECIBO, false, press(IDC_EDIT_TEXTO_1, Qt::Key_Return), IDOK},
+        {IDD_DISENO_RECIBO, false, press(IDC_EDIT_TEXTO_1, Qt::Key_Enter), IDOK},
+        {IDD_DISENO_RECIBO, false, press(IDC_EDIT_TEXTO_1, Qt::Key_Escape), IDCANCEL},
+        {IDD_DISENO_RECIBO, true, press(IDC_EDIT_TEXTO_1, Qt::Key_Return), 0},
+        {IDD_DISENO_RECIBO, true, press(IDC_EDIT_TEXTO_1, Qt::Key_Escape), IDCANCEL},
+        {IDD_SALUDO, false, press(IDCANCEL, Qt::Key_Return), IDCANCEL},
+        {IDD_CALENDARIO, false, [](DialogoPrueba& d) { ui::Click(d, IDOK); }, IDOK},
+        {IDD_SALUDO, false, [](DialogoPrueba& d) { ui::Window(d)->close(); }, IDCANCEL},
     };
     for (const Ending& e : endings) {
         SCOPED_TRACE(&e - endings);
@@ -170,128 +175,134 @@ TEST_F(DialogWindowTest, KeysButtonsAndTheCloseBoxEndTheDialog) {
 }
 
 TEST_F(DialogWindowTest, ReadOnlyEditRefusesTypingButKeepsTextAndFocus) {
-    DialogoPrueba& dlg = Open(102);
-    dlg.SetDlgItemText(1022, "100,00");
-    dlg.Window().SetReadOnly(1022, true);
-    ui::Type(dlg, 1022, "9");
-    EXPECT_EQ(dlg.GetDlgItemText(1022), "100,00");
-    EXPECT_EQ(dlg.Window().GetFocusId(), 1022);
-    dlg.Window().SetReadOnly(1022, false);
-    ui::Type(dlg, 1022, "9");
-    EXPECT_EQ(dlg.GetDlgItemText(1022), "9");
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
+    dlg.SetDlgItemText(IDC_EDIT_IMPORTE, "100,00");
+    dlg.Window().SetReadOnly(IDC_EDIT_IMPORTE, true);
+    ui::Type(dlg, IDC_EDIT_IMPORTE, "9");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_IMPORTE), "100,00");
+    EXPECT_EQ(dlg.Window().GetFocusId(), IDC_EDIT_IMPORTE);
+    dlg.Window().SetReadOnly(IDC_EDIT_IMPORTE, false);
+    ui::Type(dlg, IDC_EDIT_IMPORTE, "9");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_IMPORTE), "9");
 }
 
 // Typed or pasted, an edit keeps what the program can store and drops the rest.
 TEST_F(DialogWindowTest, EditsTakeOnlyCharactersTheProgramCanStore) {
-    DialogoPrueba& dlg = Open(102);
-    ui::Type(dlg, 1026, QString::fromUtf8("Peña é € \u2603\u4E2D!"));
-    EXPECT_EQ(dlg.GetDlgItemText(1026),
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
+    ui::Type(dlg, IDC_EDIT_LOCALIDAD, QString::fromUtf8("Peña é € \u2603\u4E2D!"));
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_LOCALIDAD),
               "Pe\xF1"
               "a \xE9 \x80 !");
-    EXPECT_EQ(ui::Text(dlg, 1026), QString::fromUtf8("Peña é € !"));
-    qobject_cast<QLineEdit*>(ui::Control(dlg, 1031))
+    EXPECT_EQ(ui::Text(dlg, IDC_EDIT_LOCALIDAD), QString::fromUtf8("Peña é € !"));
+    qobject_cast<QLineEdit*>(ui::Control(dlg, IDC_EDIT_DOMICILIO))
         ->insert(QString::fromUtf8("Calle \u0416 Mayor"));
-    EXPECT_EQ(dlg.GetDlgItemText(1031), "Calle  Mayor");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_DOMICILIO), "Calle  Mayor");
 }
 
 TEST_F(DialogWindowTest, MultiLineEditShowsLinesAndTabs) {
-    DialogoPrueba& dlg = Open(214);
-    dlg.SetDlgItemText(1126, "uno\r\n\tdos\r\n");
-    auto* edit = qobject_cast<QPlainTextEdit*>(ui::Control(dlg, 1126));
+    DialogoPrueba& dlg = Open(IDD_SALUDO);
+    dlg.SetDlgItemText(IDC_EDIT_TEXTO, "uno\r\n\tdos\r\n");
+    auto* edit = qobject_cast<QPlainTextEdit*>(ui::Control(dlg, IDC_EDIT_TEXTO));
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->document()->blockCount(), 3);
     EXPECT_EQ(edit->document()->findBlockByNumber(1).text(), QStringLiteral("\tdos"));
-    EXPECT_EQ(dlg.GetDlgItemText(1126), "uno\r\n\tdos\r\n");
-    EXPECT_TRUE(dlg.Window().IsReadOnly(1126));
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_TEXTO), "uno\r\n\tdos\r\n");
+    EXPECT_TRUE(dlg.Window().IsReadOnly(IDC_EDIT_TEXTO));
 }
 
 // Radio groups are exclusive; a clicked radio or button notifies and takes the focus.
 TEST_F(DialogWindowTest, RadioGroupsAreExclusiveAndClicksNotify) {
-    DialogoPrueba& dlg = Open(137);
-    dlg.Escuchar(1125);
-    dlg.Escuchar(1060);
+    DialogoPrueba& dlg = Open(IDD_CONFIG);
+    dlg.Escuchar(IDC_RADIO_MILES_PUNTO);
+    dlg.Escuchar(IDC_BUTTON_SIGNO_5);
     DialogWindow& w = dlg.Window();
-    w.SetCheck(1124, true);
-    w.SetCheck(1128, true);  // another group: 1124 stays checked
-    EXPECT_TRUE(w.GetCheck(1124));
-    ui::Click(dlg, 1125);
-    EXPECT_TRUE(w.GetCheck(1125));
-    EXPECT_FALSE(w.GetCheck(1124));
-    EXPECT_TRUE(w.GetCheck(1128));
-    w.SetCheck(1125, false);  // the last checked radio of a group can be cleared by code
-    EXPECT_FALSE(w.GetCheck(1125));
-    ui::Click(dlg, 1060);
-    EXPECT_EQ(w.GetFocusId(), 1060);
-    EXPECT_EQ(dlg.avisos, (std::vector<Aviso>{{1125, Notify::Clicked}, {1060, Notify::Clicked}}));
+    w.SetCheck(IDC_RADIO_MILES_COMA, true);
+    w.SetCheck(IDC_RADIO_RELLENO_ALMOHADILLA, true);  // another group: the comma stays checked
+    EXPECT_TRUE(w.GetCheck(IDC_RADIO_MILES_COMA));
+    ui::Click(dlg, IDC_RADIO_MILES_PUNTO);
+    EXPECT_TRUE(w.GetCheck(IDC_RADIO_MILES_PUNTO));
+    EXPECT_FALSE(w.GetCheck(IDC_RADIO_MILES_COMA));
+    EXPECT_TRUE(w.GetCheck(IDC_RADIO_RELLENO_ALMOHADILLA));
+    // The last checked radio of a group can be cleared by code.
+    w.SetCheck(IDC_RADIO_MILES_PUNTO, false);
+    EXPECT_FALSE(w.GetCheck(IDC_RADIO_MILES_PUNTO));
+    ui::Click(dlg, IDC_BUTTON_SIGNO_5);
+    EXPECT_EQ(w.GetFocusId(), IDC_BUTTON_SIGNO_5);
+    EXPECT_EQ(dlg.avisos, (std::vector<Aviso>{{IDC_RADIO_MILES_PUNTO, Notify::Clicked},
+                                              {IDC_BUTTON_SIGNO_5, Notify::Clicked}}));
 }
 
 // A check box toggles on each click and notifies it; code sets it without notifying.
 TEST_F(DialogWindowTest, CheckBoxesToggleOnClicksAndNotify) {
-    DialogoPrueba& dlg = Open(216);
-    dlg.Escuchar(1140);
+    DialogoPrueba& dlg = Open(IDD_DISENO_RECIBO);
+    dlg.Escuchar(IDC_CHECK_IMPORTE_LETRA);
     DialogWindow& w = dlg.Window();
-    ASSERT_NE(qobject_cast<QCheckBox*>(ui::Control(dlg, 1140)), nullptr);
-    EXPECT_EQ(dlg.GetDlgItemText(1140), "Importe en letra");
-    EXPECT_FALSE(w.GetCheck(1140));
-    w.SetCheck(1140, true);
-    EXPECT_TRUE(w.GetCheck(1140));
+    ASSERT_NE(qobject_cast<QCheckBox*>(ui::Control(dlg, IDC_CHECK_IMPORTE_LETRA)), nullptr);
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_CHECK_IMPORTE_LETRA), "Importe en letra");
+    EXPECT_FALSE(w.GetCheck(IDC_CHECK_IMPORTE_LETRA));
+    w.SetCheck(IDC_CHECK_IMPORTE_LETRA, true);
+    EXPECT_TRUE(w.GetCheck(IDC_CHECK_IMPORTE_LETRA));
     EXPECT_TRUE(dlg.avisos.empty());
-    ui::Click(dlg, 1140);
-    EXPECT_FALSE(w.GetCheck(1140));
-    ui::Click(dlg, 1140);
-    EXPECT_TRUE(w.GetCheck(1140));
-    EXPECT_EQ(w.GetFocusId(), 1140);
-    EXPECT_EQ(dlg.avisos, (std::vector<Aviso>{{1140, Notify::Clicked}, {1140, Notify::Clicked}}));
+    ui::Click(dlg, IDC_CHECK_IMPORTE_LETRA);
+    EXPECT_FALSE(w.GetCheck(IDC_CHECK_IMPORTE_LETRA));
+    ui::Click(dlg, IDC_CHECK_IMPORTE_LETRA);
+    EXPECT_TRUE(w.GetCheck(IDC_CHECK_IMPORTE_LETRA));
+    EXPECT_EQ(w.GetFocusId(), IDC_CHECK_IMPORTE_LETRA);
+    EXPECT_EQ(dlg.avisos, (std::vector<Aviso>{{IDC_CHECK_IMPORTE_LETRA, Notify::Clicked},
+                                              {IDC_CHECK_IMPORTE_LETRA, Notify::Clicked}}));
 }
 
 TEST_F(DialogWindowTest, HiddenOrDisabledControlsTakeNoClicksOrKeys) {
-    DialogoPrueba& dlg = Open(102);
-    for (int id : {1049, 1048, 1031}) {
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
+    for (int id : {IDC_BUTTON_ACEPTAR, IDC_BUTTON_EDITAR, IDC_EDIT_DOMICILIO}) {
         dlg.Escuchar(id);
     }
-    ui::Click(dlg, 1049);  // hidden, under 1050
-    dlg.Window().Enable(1048, false);
-    ui::Click(dlg, 1048);
-    dlg.Window().Show(1031, false);
-    ui::Type(dlg, 1031, "x");
+    ui::Click(dlg, IDC_BUTTON_ACEPTAR);  // hidden, under IDC_BUTTON_IMPRIMIR
+    dlg.Window().Enable(IDC_BUTTON_EDITAR, false);
+    ui::Click(dlg, IDC_BUTTON_EDITAR);
+    dlg.Window().Show(IDC_EDIT_DOMICILIO, false);
+    ui::Type(dlg, IDC_EDIT_DOMICILIO, "x");
     EXPECT_TRUE(dlg.avisos.empty());
-    EXPECT_EQ(dlg.GetDlgItemText(1031), "");
-    EXPECT_FALSE(dlg.Window().IsEnabled(1048));
-    EXPECT_FALSE(dlg.Window().IsVisible(1031));
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_DOMICILIO), "");
+    EXPECT_FALSE(dlg.Window().IsEnabled(IDC_BUTTON_EDITAR));
+    EXPECT_FALSE(dlg.Window().IsVisible(IDC_EDIT_DOMICILIO));
 }
 
 // A caption button given a picture shows only the picture, and keeps its caption for the code.
 TEST_F(DialogWindowTest, ImageButtonShowsOnlyItsPicture) {
-    DialogoPrueba& dlg = Open(102);
-    dlg.Window().SetImage(1050, std::make_shared<Bitmap>(Bitmap{
-                                    4, 3, 24, 0, {}, std::vector<std::uint32_t>(12, 0xFF0000)}));
-    auto* button = qobject_cast<QPushButton*>(ui::Control(dlg, 1050));
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
+    dlg.Window().SetImage(IDC_BUTTON_IMPRIMIR,
+                          std::make_shared<Bitmap>(
+                              Bitmap{4, 3, 24, 0, {}, std::vector<std::uint32_t>(12, 0xFF0000)}));
+    auto* button = qobject_cast<QPushButton*>(ui::Control(dlg, IDC_BUTTON_IMPRIMIR));
     EXPECT_FALSE(button->icon().isNull());
     EXPECT_TRUE(button->text().isEmpty());
     EXPECT_EQ(button->iconSize(), QSize(4, 3));
-    EXPECT_EQ(dlg.GetDlgItemText(1050), "Imprimir");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_BUTTON_IMPRIMIR), "Imprimir");
 }
 
 // A tooltip and an accessible name set by the dialog reach the toolkit, Windows-1252 letters
 // included; the name is what assistive technologies read.
 TEST_F(DialogWindowTest, ToolTipsAndNamesReachTheToolkit) {
-    DialogoPrueba& dlg = Open(102);
-    dlg.Window().SetToolTip(1118, "Cargar recibo guardado \xF1");
-    dlg.Window().SetAccessibleName(1020, "n\xFAmero");
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
+    dlg.Window().SetToolTip(IDC_BUTTON_CARGAR, "Cargar recibo guardado \xF1");
+    dlg.Window().SetAccessibleName(IDC_EDIT_NUMERO, "n\xFAmero");
     dlg.Window().SetToolTip(4711, "nadie");  // no such control: nothing happens
     dlg.Window().SetAccessibleName(4711, "nadie");
-    EXPECT_EQ(ui::Control(dlg, 1118)->toolTip(), QString::fromUtf8("Cargar recibo guardado ñ"));
-    QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(ui::Control(dlg, 1020));
+    EXPECT_EQ(ui::Control(dlg, IDC_BUTTON_CARGAR)->toolTip(),
+              QString::fromUtf8("Cargar recibo guardado ñ"));
+    QAccessibleInterface* edit =
+        QAccessible::queryAccessibleInterface(ui::Control(dlg, IDC_EDIT_NUMERO));
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->text(QAccessible::Name), QString::fromUtf8("número"));
 }
 
 // F1, and the item offered by a right click on the background, run the system command.
 TEST_F(DialogWindowTest, MenuItemAndF1RunTheSystemCommand) {
-    DialogoPrueba& dlg = Open(102);
-    dlg.Window().AddMenuItem("&Acerca de Ovalcade...", 16);
+    DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
+    dlg.Window().AddMenuItem("&Acerca de Ovalcade...", IDM_ABOUTBOX);
     ui::Key(dlg, Qt::Key_F1);
-    EXPECT_EQ(dlg.comandos, std::vector<int>{16});
+    EXPECT_EQ(dlg.comandos, std::vector<int>{IDM_ABOUTBOX});
     EXPECT_FALSE(dlg.Window().IsEnded());
     QString shown;
     QTimer::singleShot(0, [&shown] {
@@ -301,16 +312,16 @@ TEST_F(DialogWindowTest, MenuItemAndF1RunTheSystemCommand) {
             QTest::keyClick(menu, Qt::Key_Return);
         }
     });
-    QWidget* background = ui::Control(dlg, 1020)->parentWidget();
+    QWidget* background = ui::Control(dlg, IDC_EDIT_NUMERO)->parentWidget();
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
                             background->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(background, &click);
     EXPECT_EQ(shown, QStringLiteral("&Acerca de Ovalcade..."));  // "&" marks the mnemonic
-    EXPECT_EQ(dlg.comandos, (std::vector<int>{16, 16}));
+    EXPECT_EQ(dlg.comandos, (std::vector<int>{IDM_ABOUTBOX, IDM_ABOUTBOX}));
 }
 
 TEST_F(DialogWindowTest, PaintGivesTheOwnerADeviceOnTheClientArea) {
-    DialogoPrueba& dlg = Open(215);
+    DialogoPrueba& dlg = Open(IDD_LOGOTIPO);
     ui::Window(dlg)->grab();
     EXPECT_GT(dlg.pinturas, 0);
     EXPECT_EQ(dlg.anchoPintado, ui::Window(dlg)->width());
@@ -319,7 +330,7 @@ TEST_F(DialogWindowTest, PaintGivesTheOwnerADeviceOnTheClientArea) {
 
 class Maximised : public DialogoPrueba {
   public:
-    Maximised() : DialogoPrueba(225) {}
+    Maximised() : DialogoPrueba(IDD_VISTA_PREVIA) {}
     bool OnInitDialog() override {
         Window().ShowMaximised();
         return true;
@@ -330,28 +341,30 @@ TEST_F(DialogWindowTest, WindowAskedMaximisedInItsInitialisationOpensMaximised) 
     Maximised dlg;
     dlg.Create();
     EXPECT_TRUE(ui::Window(dlg)->isMaximized());
-    EXPECT_EQ(dlg.Window().GetFocusId(), 1);  // the default button, first tab stop
+    EXPECT_EQ(dlg.Window().GetFocusId(), IDOK);  // the default button, first tab stop
 }
 
 TEST_F(DialogWindowTest, CalendarReportsItsSelection) {
-    DialogoPrueba& dlg = Open(223);
-    auto* calendar = qobject_cast<QCalendarWidget*>(ui::Control(dlg, 1123));
+    DialogoPrueba& dlg = Open(IDD_CALENDARIO);
+    auto* calendar = qobject_cast<QCalendarWidget*>(ui::Control(dlg, IDC_MONTHCALENDAR));
     ASSERT_NE(calendar, nullptr);
     calendar->setSelectedDate(QDate(2027, 2, 28));
-    EXPECT_EQ(dlg.Window().GetCalendarSelection(1123), (Date{2027, 2, 28}));
-    EXPECT_EQ(dlg.Window().GetCalendarSelection(1), std::nullopt);
+    EXPECT_EQ(dlg.Window().GetCalendarSelection(IDC_MONTHCALENDAR), (Date{2027, 2, 28}));
+    EXPECT_EQ(dlg.Window().GetCalendarSelection(IDOK), std::nullopt);
     // The calendar has the focus when the box opens; Enter there is the dialog's OK.
-    EXPECT_EQ(dlg.Window().GetFocusId(), 1123);
+    EXPECT_EQ(dlg.Window().GetFocusId(), IDC_MONTHCALENDAR);
     ui::Key(dlg, Qt::Key_Return);
     EXPECT_EQ(dlg.Window().Result(), IDOK);
 }
 
-// The receipts-issued template (240) holds a table: its headings come from the template text.
+// The receipts-issued template holds a table: its headings come from the template text.
 class TableTest : public DialogWindowTest {
   protected:
-    static constexpr int kTable = 1202;
+    static constexpr int kTable = IDC_TABLA_EMITIDOS;
 
-    TableTest() : dlg(Open(240)), table(qobject_cast<QTableWidget*>(ui::Control(dlg, kTable))) {
+    TableTest()
+        : dlg(Open(IDD_RECIBOS_EMITIDOS)),
+          table(qobject_cast<QTableWidget*>(ui::Control(dlg, kTable))) {
         dlg.Escuchar(kTable);
         dlg.Window().SetRows(kTable, {{"1", "uno",
                                        "Pe\xF1"

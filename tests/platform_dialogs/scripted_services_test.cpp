@@ -1,20 +1,21 @@
 // The scripted services answer modal runs and boxes from their queues.
 #include <gtest/gtest.h>
 
+#include "res/identificadores.h"
 #include "tests/platform_dialogs/dialogo_prueba.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
 
 namespace {
 
-// A box whose button 1041 opens the calendar and keeps its result.
+// A box whose colour button opens the calendar and keeps its result.
 class Abridor : public DialogoPrueba {
   public:
-    Abridor() : DialogoPrueba(216) {
-        On(1041, Notify::Clicked, [this] {
-            DialogoPrueba calendario(223);
+    Abridor() : DialogoPrueba(IDD_DISENO_RECIBO) {
+        On(IDC_BUTTON_SELECT_COLOR, Notify::Clicked, [this] {
+            DialogoPrueba calendario(IDD_CALENDARIO);
             resultadoInterior = calendario.DoModal();
-            fecha = calendario.Window().GetCalendarSelection(1123);
+            fecha = calendario.Window().GetCalendarSelection(IDC_MONTHCALENDAR);
         });
     }
     int resultadoInterior = 0;
@@ -24,17 +25,18 @@ class Abridor : public DialogoPrueba {
 TEST(ScriptedServices, NestedModalRunsFollowTheQueue) {
     ScriptedServices services;
     services.QueueModal([](CDialog& outer) {
-        ui::Type(outer, 1119, "hola");
-        ui::Click(outer, 1041);  // opens the calendar: the next handler answers it
-        ui::Click(outer, 1);
+        ui::Type(outer, IDC_EDIT_TEXTO_1, "hola");
+        // Opens the calendar: the next handler answers it.
+        ui::Click(outer, IDC_BUTTON_SELECT_COLOR);
+        ui::Click(outer, IDOK);
     });
-    services.QueueModal([](CDialog& inner) { ui::Click(inner, 1); });
+    services.QueueModal([](CDialog& inner) { ui::Click(inner, IDOK); });
     Abridor dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(services.modalRuns, (std::vector<int>{216, 223}));
+    EXPECT_EQ(services.modalRuns, (std::vector<int>{IDD_DISENO_RECIBO, IDD_CALENDARIO}));
     EXPECT_EQ(dlg.resultadoInterior, IDOK);
     EXPECT_TRUE(dlg.fecha.has_value());
-    EXPECT_EQ(dlg.GetDlgItemText(1119), "hola");
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_TEXTO_1), "hola");
 }
 
 // A run without a handler, or whose handler leaves the box open, ends with Cancel.
@@ -42,9 +44,9 @@ TEST(ScriptedServices, RunLeftOpenEndsWithCancel) {
     ScriptedServices services;
     services.QueueModal([](CDialog&) {});
     for (int run = 0; run < 2; ++run) {
-        EXPECT_EQ(DialogoPrueba(214).DoModal(), IDCANCEL) << run;
+        EXPECT_EQ(DialogoPrueba(IDD_SALUDO).DoModal(), IDCANCEL) << run;
     }
-    EXPECT_EQ(services.modalRuns, (std::vector<int>{214, 214}));
+    EXPECT_EQ(services.modalRuns, (std::vector<int>{IDD_SALUDO, IDD_SALUDO}));
 }
 
 TEST(ScriptedServices, BoxesAnswerInOrderThenCancel) {

@@ -2,15 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/dialog_template.h"
+#include "res/identificadores.h"
 
 namespace {
 
 TEST(Templates, EachFitsItsClientAreaWithUniqueIds) {
-    for (const int id : {100, 102, 137, 214, 215, 216, 223, 225, 240}) {
+    for (const int id :
+         {IDD_ABOUTBOX, IDD_RECIBO_DIALOG, IDD_CONFIG, IDD_SALUDO, IDD_LOGOTIPO, IDD_DISENO_RECIBO,
+          IDD_CALENDARIO, IDD_VISTA_PREVIA, IDD_RECIBOS_EMITIDOS}) {
         SCOPED_TRACE(id);
         const DialogTemplate* t = BuscarPlantilla(id);
         ASSERT_NE(t, nullptr);
@@ -21,9 +25,10 @@ TEST(Templates, EachFitsItsClientAreaWithUniqueIds) {
             EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.cx <= t->cx && c.y + c.cy <= t->cy) << c.id;
         }
     }
-    EXPECT_EQ((std::vector{BuscarPlantilla(102)->cx, BuscarPlantilla(102)->cy,
-                           BuscarPlantilla(225)->cx, BuscarPlantilla(225)->cy}),
-              (std::vector{350, 212, 472, 246}));
+    EXPECT_EQ(
+        (std::vector{BuscarPlantilla(IDD_RECIBO_DIALOG)->cx, BuscarPlantilla(IDD_RECIBO_DIALOG)->cy,
+                     BuscarPlantilla(IDD_VISTA_PREVIA)->cx, BuscarPlantilla(IDD_VISTA_PREVIA)->cy}),
+        (std::vector{350, 212, 472, 246}));
     EXPECT_EQ(BuscarPlantilla(101), nullptr);
 }
 
@@ -46,41 +51,67 @@ std::vector<bool> Have(const DialogTemplate& t, std::initializer_list<int> ids, 
 }
 
 TEST(Templates, FormLabelsAreNotTabStopsAndFieldsAre) {
-    const DialogTemplate& t = *BuscarPlantilla(102);
-    const auto labels = {1019, 1021, 1027, 1023, 1030, 1004, 1012, 1025, 1032, 1037};
+    const DialogTemplate& t = *BuscarPlantilla(IDD_RECIBO_DIALOG);
+    const auto labels = {IDC_EDIT_DEF_NUMERO,  IDC_EDIT_DEF_LOCALIDAD,   IDC_EDIT_DEF_IMPORTE,
+                         IDC_EDIT_DEF_FECHA,   IDC_EDIT_DEF_VENCIMIENTO, IDC_EDIT_CONCEPTOS,
+                         IDC_EDIT_IMPORTES,    IDC_EDIT_DEF_DOMICILIO,   IDC_EDIT_DEF_PAGADOR,
+                         IDC_EDIT_DEF_COBRADOR};
     for (const int label : labels) {
         EXPECT_EQ(Find(t, label).kind, ControlKind::Edit) << label;
     }
     EXPECT_EQ(Have(t, labels, kTabStop), std::vector<bool>(10, false));
-    const auto fields = {1020, 1026, 1022, 1029, 1028, 1005, 1013, 1031, 1034, 1040};
+    const auto fields = {IDC_EDIT_NUMERO,    IDC_EDIT_LOCALIDAD,   IDC_EDIT_IMPORTE,
+                         IDC_EDIT_FECHA,     IDC_EDIT_VENCIMIENTO, IDC_EDIT_CONCEPTO_1,
+                         IDC_EDIT_IMPORTE_1, IDC_EDIT_DOMICILIO,   IDC_EDIT_PAGADOR_1,
+                         IDC_EDIT_COBRADOR_3};
     EXPECT_EQ(Have(t, fields, kTabStop), std::vector<bool>(10, true));
     EXPECT_EQ(Have(t, fields, kBorder), std::vector<bool>(10, true));
-    for (const int image : {1117, 1116, 1115, 1118, 1122}) {
+    for (const int image : {IDC_BUTTON_SALIR, IDC_BUTTON_GUARDAR, IDC_BUTTON_IMPRIMIR_IMG,
+                            IDC_BUTTON_CARGAR, IDC_BUTTON_CALENDARIO}) {
         EXPECT_EQ(Find(t, image).kind, ControlKind::ImageButton) << image;
     }
-    EXPECT_NE(Find(t, 1122).style & kImageCentre, 0u);
+    EXPECT_NE(Find(t, IDC_BUTTON_CALENDARIO).style & kImageCentre, 0u);
     EXPECT_NE(t.style & kDlgTaskbar, 0u);
 }
 
 // Client pixels 10,290 to 500,390, where the currency samples are drawn, at the largest
 // dialog units a desktop font gives (2 pixels per unit).
 TEST(Templates, CurrencySamplesHaveTheirStripFree) {
-    for (const ControlTemplate& c : BuscarPlantilla(137)->controls) {
+    for (const ControlTemplate& c : BuscarPlantilla(IDD_CONFIG)->controls) {
         const bool apart = c.x + c.cx <= 5 || c.x >= 250 || c.y + c.cy <= 145 || c.y >= 195;
         EXPECT_TRUE(apart || (c.style & kHidden) != 0) << c.id;
     }
 }
 
-// Radio groups start with the group style and their other members lack it; 1103 to 1109 start
-// hidden.
-TEST(Templates, CurrencyRadioGroupsStartWithTheGroupStyle) {
-    const DialogTemplate& t = *BuscarPlantilla(137);
-    EXPECT_EQ(Have(t, {1110, 1065, 1052, 1124, 1128, 1095, 1074}, kGroup),
-              std::vector<bool>(7, true));
-    EXPECT_EQ(Have(t, {1111, 1066, 1053, 1127, 1131, 1094, 1089}, kGroup),
-              std::vector<bool>(7, false));
-    EXPECT_EQ(Have(t, {1103, 1104, 1105, 1106, 1107, 1108, 1109}, kHidden),
-              std::vector<bool>(7, true));
+// The template's radio groups, each from a radio with the group style to the next one, in
+// template order.
+std::vector<std::vector<int>> RadioGroups(const DialogTemplate& t) {
+    std::vector<std::vector<int>> groups;
+    for (const ControlTemplate& c : t.controls) {
+        if (c.kind == ControlKind::Radio) {
+            if ((c.style & kGroup) != 0 || groups.empty()) {
+                groups.emplace_back();
+            }
+            groups.back().push_back(c.id);
+        }
+    }
+    return groups;
+}
+
+// The radios group as the currency dialog reads its choices, in the order of the choices; the
+// seven cells after the signs start hidden.
+TEST(Templates, CurrencyRadioGroupsAreTheOnesTheDialogReads) {
+    const DialogTemplate& t = *BuscarPlantilla(IDD_CONFIG);
+    const auto ids = [](std::span<const int> group) {
+        return std::vector(group.begin(), group.end());
+    };
+    EXPECT_EQ(RadioGroups(t),
+              (std::vector{ids(kRadiosEstilo), ids(kRadiosPositivo), ids(kRadiosDecimales),
+                           ids(kRadiosMiles), ids(kRadiosRelleno), ids(kRadiosNegativo),
+                           ids(kRadiosTipoSigno)}));
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_NE(Find(t, IDC_BUTTON_OCULTO_1 + i).style & kHidden, 0u) << i;
+    }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "output/registro_impresion.h"
 #include "platform/qt/text_1252.h"
 #include "platform/recording_device.h"
+#include "res/identificadores.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/impresora_prestada.h"
@@ -169,7 +170,7 @@ TEST_F(EmitidosTest, TableShowsTheRegisteredReceiptsNewestFirstWithTheirPrintedT
         bVisto = true;
     });
     EXPECT_TRUE(bVisto);
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{240});
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBOS_EMITIDOS});
 }
 
 // Each key typed searches again, in the payer lines (either case) and in the number.
@@ -222,7 +223,7 @@ TEST_F(EmitidosTest, PreviewDrawsTheReceiptAsRegisteredWhateverChangedSince) {
         });
         ui::Click(d, IDC_BUTTON_VER_EMITIDO);
     });
-    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{240, 225}));
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{IDD_RECIBOS_EMITIDOS, IDD_VISTA_PREVIA}));
     EXPECT_TRUE(Contiene(textos, r.sImportes[0])) << r.sImportes[0];
     EXPECT_TRUE(Contiene(textos, "1.234,50"));
     EXPECT_FALSE(Contiene(textos, "1,234.50"));
@@ -243,19 +244,21 @@ TEST_F(EmitidosTest, ReprintHandsOnePageToThePrinterAndRegistersNothing) {
         std::vector<int> modales;
     };
     const Camino caminos[] = {
-        {"button", [](CRecibosEmitidosDlg& d) { ui::Click(d, IDC_BUTTON_REIMPRIMIR); }, {240}},
+        {"button",
+         [](CRecibosEmitidosDlg& d) { ui::Click(d, IDC_BUTTON_REIMPRIMIR); },
+         {IDD_RECIBOS_EMITIDOS}},
         {"preview's OK",
          [this](CRecibosEmitidosDlg& d) {
              m_servicios.QueueModal([](CDialog& vista) { ui::Click(vista, IDOK); });
              ui::ActivateRow(d, IDC_TABLA_EMITIDOS, 0);
          },
-         {240, 225}},
+         {IDD_RECIBOS_EMITIDOS, IDD_VISTA_PREVIA}},
         {"Enter",
          [this](CRecibosEmitidosDlg& d) {
              m_servicios.QueueModal([](CDialog& vista) { ui::Key(vista, Qt::Key_Return); });
              ui::Key(d, Qt::Key_Return);
          },
-         {240, 225}},
+         {IDD_RECIBOS_EMITIDOS, IDD_VISTA_PREVIA}},
     };
     for (const Camino& c : caminos) {
         SCOPED_TRACE(c.sNombre);
@@ -347,7 +350,7 @@ TEST_P(EmitidosSinRecibosTest, SaysSoAndOffersNothing) {
         EXPECT_FALSE(d.Window().IsEnded());
     });
     EXPECT_EQ(sEstado.rfind(GetParam().estado(), 0), 0u) << sEstado;
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{240});
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBOS_EMITIDOS});
     EXPECT_EQ(m_servicios.printAsked, 0);
     EXPECT_TRUE(m_servicios.messages.empty());
 }
@@ -413,7 +416,7 @@ TEST_F(EmitidosTest, TheFormsContextMenuOpensTheReceiptsIssued) {
     EXPECT_EQ(ofrecidos, QStringList({QStringLiteral("&Acerca de Ovalcade..."),
                                       QStringLiteral("Imprimir lote..."),
                                       QStringLiteral("Recibos emitidos...")}));
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{240});
+    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBOS_EMITIDOS});
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "form/registro.h"
 #include "output/registro_impresion.h"
 #include "platform/recording_device.h"
+#include "res/identificadores.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 
