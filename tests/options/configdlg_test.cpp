@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/options/filas_glifos.h"
 #include "tests/support/ui.h"
@@ -40,9 +40,7 @@ class ConfigDlgTest : public OpcionesTest {
         m_dlg->OnPaint(dc);
         return FilaDibujada(dc, y);
     }
-    static std::string Ajuste(const char* sClave) {
-        return LeerValor("Aplicacion Recibos", sClave, "<ninguno>");
-    }
+    static std::string Ajuste(const AjusteTexto& ajuste) { return ajuste.Leer("<ninguno>"); }
     bool Marcado(int id) const { return m_dlg->Window().GetCheck(id); }
     int BotonesResaltados() const {
         int n = 0;
@@ -99,8 +97,8 @@ TEST_P(SeparadoresTest, TheOtherSeparatorGivesWayWhenTheyWouldClash) {
     const Emparejamiento& c = GetParam();
     CConfigDlg& dlg = Abrir({.sDecimal = c.sDecimal, .sMiles = c.sMiles});
     ui::Click(dlg, c.idPulsado);
-    EXPECT_EQ(Ajuste("decimal separator"), c.sDecimalGuardado);
-    EXPECT_EQ(Ajuste("saparator between groups"), c.sMilesGuardado);
+    EXPECT_EQ(Ajuste(ajustes::kSeparadorDecimal), c.sDecimalGuardado);
+    EXPECT_EQ(Ajuste(ajustes::kSeparadorMiles), c.sMilesGuardado);
     for (int id : {1110, 1111, 1124, 1125, 1126, 1127}) {
         EXPECT_EQ(Marcado(id), id == c.idEstilo || id == c.idMiles) << id;
     }
@@ -124,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Parejas, SeparadoresTest,
 
 struct EleccionRadio {
     int id;
-    const char* sClave;
+    AjusteTexto ajuste;
     const char* sValor;
 };
 
@@ -134,16 +132,18 @@ TEST_P(RadiosTest, AChoiceIsStoredAtOnce) {
     const EleccionRadio& c = GetParam();
     CConfigDlg& dlg = Abrir(Moneda{});
     ui::Click(dlg, c.id);
-    EXPECT_EQ(Ajuste(c.sClave), c.sValor);
+    EXPECT_EQ(Ajuste(c.ajuste), c.sValor);
     EXPECT_TRUE(Marcado(c.id));
 }
 
-constexpr const char* kPositivo = "Positive currency mode";
-constexpr const char* kNegativo = "Negative currency mode";
+constexpr AjusteTexto kPositivo = ajustes::kModoPositivo.ComoTexto();
+constexpr AjusteTexto kNegativo = ajustes::kModoNegativo.ComoTexto();
+constexpr AjusteTexto kDecimales = ajustes::kDecimales.ComoTexto();
+constexpr AjusteTexto kRelleno = ajustes::kRelleno.ComoTexto();
 const EleccionRadio kRadios[] = {
-    {1081, kNegativo, "4"},  {1094, kNegativo, "15"}, {1059, kNegativo, "1"},
-    {1067, kPositivo, "2"},  {1068, kPositivo, "3"},  {1053, "Number of fractional digits", "0"},
-    {1129, "Relleno", "42"}, {1130, "Relleno", "88"}, {1131, "Relleno", "32"}};
+    {1081, kNegativo, "4"}, {1094, kNegativo, "15"}, {1059, kNegativo, "1"},
+    {1067, kPositivo, "2"}, {1068, kPositivo, "3"},  {1053, kDecimales, "0"},
+    {1129, kRelleno, "42"}, {1130, kRelleno, "88"},  {1131, kRelleno, "32"}};
 INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest, ::testing::ValuesIn(kRadios));
 
 struct BotonSigno {
@@ -161,7 +161,7 @@ TEST_P(BotonesSignoTest, TheFocusedButtonIsTheSignTakenAndShowsHighlighted) {
     ui::Click(dlg, kStandard);
     ui::Click(dlg, c.id);
     EXPECT_EQ(dlg.Window().GetFocusId(), c.id);
-    EXPECT_EQ(Ajuste("monetary symbol"), c.sSigno);
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), c.sSigno);
     EXPECT_TRUE(MuestraImagen(dlg, c.id, c.nResaltado));
     EXPECT_EQ(BotonesResaltados(), 1);
     EXPECT_TRUE(Marcado(kStandard));
@@ -177,14 +177,14 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     CConfigDlg& dlg = Abrir(Moneda{});
     ui::Click(dlg, kStandard);
     EXPECT_EQ(dlg.Window().GetFocusId(), 1102);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|g");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|g");
     EXPECT_TRUE(MuestraImagen(dlg, 1102, 199));
     EXPECT_TRUE(Marcado(kStandard));
     EXPECT_FALSE(Marcado(kCustom));
     EXPECT_EQ(FilaPintada(300), "#######<39>12,345.67");
     // Back to the custom radio: the typed sign is stored again.
     ui::Click(dlg, kCustom);
-    EXPECT_EQ(Ajuste("monetary symbol"), "$");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "$");
     EXPECT_EQ(BotonesResaltados(), 0);
 }
 
@@ -192,7 +192,7 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
 TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
     CConfigDlg& dlg = Abrir(Moneda{});
     ui::Click(dlg, 1063);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|A");
     EXPECT_TRUE(Marcado(kCustom));
     EXPECT_FALSE(Marcado(kStandard));
 
@@ -201,20 +201,20 @@ TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
     EXPECT_FALSE(Marcado(kCustom));
     EXPECT_EQ(m_dlg->GetDlgItemText(kEditSigno), "");
     EXPECT_EQ(BotonesResaltados(), 0);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|A");
 }
 
 TEST_F(ConfigDlgTest, TypingTheSignOrTheNameStoresEachKeystroke) {
     CConfigDlg& dlg = Abrir({.sSimbolo = "|A"});
     for (const char* sTecleado : {"E", "EU", "EUR"}) {
         ui::Type(dlg, kEditSigno, sTecleado);
-        EXPECT_EQ(Ajuste("monetary symbol"), sTecleado);
+        EXPECT_EQ(Ajuste(ajustes::kSimbolo), sTecleado);
         EXPECT_TRUE(Marcado(kCustom));
         EXPECT_FALSE(Marcado(kStandard));
     }
     EXPECT_EQ(FilaPintada(300), "#####EUR12,345.67");
     ui::Type(dlg, kEditNombre, "Peso");
-    EXPECT_EQ(Ajuste("monetary name"), "Peso");
+    EXPECT_EQ(Ajuste(ajustes::kNombreMoneda), "Peso");
 }
 
 struct Muestras {
