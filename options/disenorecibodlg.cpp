@@ -5,14 +5,13 @@
 #include "lang/idiomas.h"
 #include "options/colorrecibo.h"
 #include "platform/services.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 namespace {
 
-constexpr const char* kSeccionTextos = "Recibo";
-constexpr std::array<const char*, 3> kClavesTextos = {"Texto1", "Texto2", "Texto3"};
+constexpr std::array<AjusteTexto, 3> kTextos = {ajustes::kTexto1, ajustes::kTexto2,
+                                                ajustes::kTexto3};
 constexpr std::array<int, 3> kEditsTextos = {1119, 1120, 1121};
-constexpr const char* kClaveImporteEnLetra = "ImporteEnLetra";
 constexpr int kCasillaImporteEnLetra = 1140;
 
 // Controls captioned from language group 7, by index.
@@ -33,10 +32,10 @@ enum Fondo { kFondoSolido = 0, kFondoRayado = 1 };
 }  // namespace
 
 CDisenoReciboDlg::CDisenoReciboDlg() : CDialog(216) {
-    m_sTexto1 = LeerValor(kSeccionTextos, kClavesTextos[0], "");
-    m_sTexto2 = LeerValor(kSeccionTextos, kClavesTextos[1], "");
-    m_sTexto3 = LeerValor(kSeccionTextos, kClavesTextos[2], "");
-    m_bImporteEnLetra = LeerValorEntero(kSeccionTextos, kClaveImporteEnLetra, 0) == 1;
+    m_sTexto1 = kTextos[0].Leer();
+    m_sTexto2 = kTextos[1].Leer();
+    m_sTexto3 = kTextos[2].Leer();
+    m_bImporteEnLetra = ajustes::kImporteEnLetra.Leer() == 1;
 
     On(kBotonColor, Notify::Clicked, [] { ElegirColorRecibo(); });
     On(kBotonSolido, Notify::Clicked, [this] { ElegirFondo(kFondoSolido); });
@@ -66,17 +65,17 @@ void CDisenoReciboDlg::ElegirFondo(int nFondo) {
     const bool bRayado = nFondo == kFondoRayado;
     Window().SetImage(kBotonSolido, bRayado ? m_solidoNormal : m_solidoElegido);
     Window().SetImage(kBotonRayado, bRayado ? m_rayadoElegido : m_rayadoNormal);
-    EscribirValorEntero("Recibos color", "fondo", nFondo);
+    ajustes::kFondo.Escribir(nFondo);
 }
 
 void CDisenoReciboDlg::OnOK() {
     m_sTexto1 = GetDlgItemText(kEditsTextos[0]);
     m_sTexto2 = GetDlgItemText(kEditsTextos[1]);
     m_sTexto3 = GetDlgItemText(kEditsTextos[2]);
-    EscribirValor(kSeccionTextos, kClavesTextos[0], m_sTexto1);
-    EscribirValor(kSeccionTextos, kClavesTextos[1], m_sTexto2);
-    EscribirValor(kSeccionTextos, kClavesTextos[2], m_sTexto3);
+    kTextos[0].Escribir(m_sTexto1);
+    kTextos[1].Escribir(m_sTexto2);
+    kTextos[2].Escribir(m_sTexto3);
     m_bImporteEnLetra = Window().GetCheck(kCasillaImporteEnLetra);
-    EscribirValorEntero(kSeccionTextos, kClaveImporteEnLetra, m_bImporteEnLetra ? 1 : 0);
+    ajustes::kImporteEnLetra.Escribir(m_bImporteEnLetra ? 1 : 0);
     EndDialog(IDOK);
 }
