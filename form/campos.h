@@ -6,8 +6,7 @@
 #include <string>
 
 #include "form/recibodata.h"
-
-inline constexpr const char* kSeccionConceptos = "Recibos conceptos";
+#include "settings/esquema.h"
 
 // Controls of the form (template 102).
 enum IdControlRecibo : int {
@@ -49,18 +48,18 @@ enum IdControlRecibo : int {
     IDC_BUTTON_MAS = 1125,
 };
 
-// A receipt field that is stored: its edit control and its key, in save and load order.
+// A receipt field that is stored: its edit control and its setting, in save and load order.
 struct CampoGuardado {
     int nControl;
-    const char* sClave;
+    AjusteTexto ajuste;
 };
 extern const std::array<CampoGuardado, 23> kCamposRecibo;
 
-// A label: its edit control and key, and the run of fields it names (nCampos controls from
+// A label: its edit control and setting, and the run of fields it names (nCampos controls from
 // nCampo on); its position is the language table's group-9 index.
 struct CampoEtiqueta {
     int nControl;
-    const char* sClave;
+    AjusteTexto ajuste;
     int nCampo;
     int nCampos;
 };
