@@ -8,6 +8,7 @@
 #include "form/campos.h"
 #include "output/registro_impresion.h"
 #include "platform/qt/qt_devices.h"
+#include "settings/esquema.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ std::vector<int> ControlesExportados() {
 std::string NombreColumna(int nControl) {
     for (const CampoGuardado& c : kCamposRecibo) {
         if (c.nControl == nControl) {
-            return std::string(c.sClave).substr(std::string("IDC_EDIT_").size());
+            return std::string(ajustes::NombreCampo(c.ajuste));
         }
     }
     return {};

@@ -7,21 +7,20 @@
 
 #include "form/recibodata.h"
 #include "res/identificadores.h"
+#include "settings/esquema.h"
 
-inline constexpr const char* kSeccionConceptos = "Recibos conceptos";
-
-// A receipt field that is stored: its edit control and its key, in save and load order.
+// A receipt field that is stored: its edit control and its setting, in save and load order.
 struct CampoGuardado {
     int nControl;
-    const char* sClave;
+    AjusteTexto ajuste;
 };
 extern const std::array<CampoGuardado, 23> kCamposRecibo;
 
-// A label: its edit control and key, and the run of fields it names (nCampos controls from
+// A label: its edit control and setting, and the run of fields it names (nCampos controls from
 // nCampo on); its position is the language table's group-9 index.
 struct CampoEtiqueta {
     int nControl;
-    const char* sClave;
+    AjusteTexto ajuste;
     int nCampo;
     int nCampos;
 };

@@ -18,7 +18,7 @@
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 namespace {
 
@@ -45,11 +45,11 @@ int SiguienteTabulacion(const DialogWindow& w, int nActual) {
 }
 
 // The first start is the one that finds no currency settings stored: CargarConfiguracion then
-// stores the regional values together with the marker "GetProfileString ok" = 1, and that
+// stores the regional values together with the marker ajustes::kInicializado = 1, and that
 // marker is the record of the first start. Reading it before the load therefore tells the
 // first start without adding a key of our own to the settings file, whose room is limited.
 bool EsPrimerInicio() {
-    return LeerValorEntero("Aplicacion Recibos", "GetProfileString ok", 0) == 0;
+    return ajustes::kInicializado.Leer() == 0;
 }
 
 }  // namespace

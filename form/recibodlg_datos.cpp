@@ -1,38 +1,26 @@
 // The form's fields and the settings file: saving and loading the receipt and the labels,
 // the running total, the receipt number and gathering the record for printing.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "form/campos.h"
 #include "form/numero.h"
 #include "form/recibodlg.h"
 #include "lang/idiomas.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 namespace {
-
-using Pares = std::vector<std::pair<std::string, std::string>>;
 
 // All texts are read before the first write, then written in one rewrite that leaves the
 // file as writing them one by one in table order would.
 template <class Tabla>
 void GuardarCampos(const CReciboDlg& dlg, const Tabla& tabla) {
-    Pares pares;
-    pares.reserve(tabla.size());
+    std::vector<ValorAjuste> valores;
+    valores.reserve(tabla.size());
     for (const auto& campo : tabla) {
-        pares.emplace_back(campo.sClave, dlg.GetDlgItemText(campo.nControl));
+        valores.emplace_back(campo.ajuste, dlg.GetDlgItemText(campo.nControl));
     }
-    EscribirValores(kSeccionConceptos, pares);
-}
-
-const char* ClaveDe(int nControl) {
-    for (const CampoGuardado& campo : kCamposRecibo) {
-        if (campo.nControl == nControl) {
-            return campo.sClave;
-        }
-    }
-    return nullptr;
+    EscribirAjustes(valores);
 }
 
 CGlobalCurrency ImporteDe(const std::string& sTexto) {
@@ -59,7 +47,7 @@ std::string TextoAlArrancar(int nControl, const std::string& sTexto) {
 // The label CargarEtiquetas shows: the stored one, or the current language's text when none
 // is stored.
 std::string EtiquetaGuardada(std::size_t i) {
-    return LeerValor(kSeccionConceptos, kEtiquetas[i].sClave, TextoIdioma9(static_cast<int>(i)));
+    return kEtiquetas[i].ajuste.Leer(TextoIdioma9(static_cast<int>(i)));
 }
 
 CGlobalCurrency Sumar(const std::array<CGlobalCurrency, 6>& importes) {
@@ -79,7 +67,7 @@ void CReciboDlg::GuardarRecibo() {
 // Setting an amount raises its change notification, so the total follows each one.
 void CReciboDlg::CargarRecibo() {
     for (const CampoGuardado& campo : kCamposRecibo) {
-        SetDlgItemText(campo.nControl, LeerValor(kSeccionConceptos, campo.sClave, ""));
+        SetDlgItemText(campo.nControl, campo.ajuste.Leer());
     }
 }
 
@@ -96,7 +84,7 @@ void CReciboDlg::CargarEtiquetas() {
 
 bool CReciboDlg::ReciboCambiado() const {
     for (const CampoGuardado& campo : kCamposRecibo) {
-        const std::string sGuardado = LeerValor(kSeccionConceptos, campo.sClave, "");
+        const std::string sGuardado = campo.ajuste.Leer();
         if (TextoAlArrancar(campo.nControl, GetDlgItemText(campo.nControl)) !=
             TextoAlArrancar(campo.nControl, sGuardado)) {
             return true;
@@ -142,7 +130,7 @@ void CReciboDlg::NormalizarImportes() {
 void CReciboDlg::IncrementarNumero() {
     const std::string sNumero = SiguienteNumero(GetDlgItemText(IDC_EDIT_NUMERO));
     SetDlgItemText(IDC_EDIT_NUMERO, sNumero);
-    EscribirValor(kSeccionConceptos, ClaveDe(IDC_EDIT_NUMERO), sNumero);
+    ajustes::kNumero.Escribir(sNumero);
 }
 
 void CReciboDlg::RellenarRecibo(ReciboData& recibo) const {

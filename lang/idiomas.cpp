@@ -2,7 +2,7 @@
 
 #include "lang/idioma_usuario.h"
 #include "lang/tabla.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 std::int32_t g_nIdioma = 2;
 
@@ -60,7 +60,7 @@ std::string TextoIdiomaO(int nGrupo, int nIndice, const std::string& sDefecto) {
 }
 
 bool LeerIdioma() {
-    g_nIdioma = LeerValorEntero("Aplicacion Recibos", "Idioma", 0);
+    g_nIdioma = ajustes::kIdioma.Leer();
     if (g_nIdioma == 0) {
         DetectarIdioma();
         return false;
@@ -70,5 +70,5 @@ bool LeerIdioma() {
 
 void DetectarIdioma() {
     g_nIdioma = NumeroDeIdioma(IdiomaPrimarioDeLocale(LocaleDeMensajes()));
-    EscribirValorEntero("Aplicacion Recibos", "Idioma", g_nIdioma);
+    ajustes::kIdioma.Escribir(g_nIdioma);
 }

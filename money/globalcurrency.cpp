@@ -2,23 +2,7 @@
 #include "money/globalcurrency.h"
 
 #include "money/regional.h"
-#include "settings/ficherostxt.h"
-
-namespace {
-
-const char* const kSeccion = "Aplicacion Recibos";
-const char* const kNombre = "monetary name";
-const char* const kSimbolo = "monetary symbol";
-const char* const kDecimales = "Number of fractional digits";
-const char* const kSeparadorDecimal = "decimal separator";
-const char* const kSeparadorMiles = "saparator between groups";
-const char* const kTamanoGrupo = "Sizes of each group";
-const char* const kModoPositivo = "Positive currency mode";
-const char* const kModoNegativo = "Negative currency mode";
-const char* const kRelleno = "Relleno";
-const char* const kInicializado = "GetProfileString ok";
-
-}  // namespace
+#include "settings/esquema.h"
 
 std::string CGlobalCurrency::s_sNombreMoneda;
 std::string CGlobalCurrency::s_sSimbolo;
@@ -47,73 +31,73 @@ CGlobalCurrency& CGlobalCurrency::operator+=(const CGlobalCurrency& cu) {
 
 void CGlobalCurrency::SetNombreMoneda(const std::string& s) {
     s_sNombreMoneda = s;
-    EscribirValor(kSeccion, kNombre, s);
+    ajustes::kNombreMoneda.Escribir(s);
 }
 
 void CGlobalCurrency::SetSimbolo(const std::string& s) {
     s_sSimbolo = s;
-    EscribirValor(kSeccion, kSimbolo, s);
+    ajustes::kSimbolo.Escribir(s);
 }
 
 void CGlobalCurrency::SetDecimales(std::int32_t n) {
     s_nDecimales = n;
-    EscribirValorEntero(kSeccion, kDecimales, n);
+    ajustes::kDecimales.Escribir(n);
 }
 
 void CGlobalCurrency::SetSeparadorDecimal(const std::string& s) {
     s_sSeparadorDecimal = s;
-    EscribirValor(kSeccion, kSeparadorDecimal, s);
+    ajustes::kSeparadorDecimal.Escribir(s);
 }
 
 void CGlobalCurrency::SetSeparadorMiles(const std::string& s) {
     s_sSeparadorMiles = s;
-    EscribirValor(kSeccion, kSeparadorMiles, s);
+    ajustes::kSeparadorMiles.Escribir(s);
 }
 
 void CGlobalCurrency::SetModoPositivo(std::int32_t n) {
     s_nModoPositivo = n;
-    EscribirValorEntero(kSeccion, kModoPositivo, n);
+    ajustes::kModoPositivo.Escribir(n);
 }
 
 void CGlobalCurrency::SetModoNegativo(std::int32_t n) {
     s_nModoNegativo = n;
-    EscribirValorEntero(kSeccion, kModoNegativo, n);
+    ajustes::kModoNegativo.Escribir(n);
 }
 
 void CGlobalCurrency::SetRelleno(std::int32_t n) {
     s_nRelleno = n;
-    EscribirValorEntero(kSeccion, kRelleno, n);
+    ajustes::kRelleno.Escribir(n);
 }
 
 void CGlobalCurrency::CargarConfiguracion() {
-    s_sNombreMoneda = LeerValor(kSeccion, kNombre, "");
-    s_sSimbolo = LeerValor(kSeccion, kSimbolo, "$");
-    s_nDecimales = LeerValorEntero(kSeccion, kDecimales, 2);
-    s_sSeparadorDecimal = LeerValor(kSeccion, kSeparadorDecimal, ".");
-    s_sSeparadorMiles = LeerValor(kSeccion, kSeparadorMiles, ",");
-    s_nTamanoGrupo = LeerValorEntero(kSeccion, kTamanoGrupo, 3);
-    s_nModoPositivo = LeerValorEntero(kSeccion, kModoPositivo, 0);
-    s_nModoNegativo = LeerValorEntero(kSeccion, kModoNegativo, 0);
-    s_nRelleno = LeerValorEntero(kSeccion, kRelleno, RellenoPorDefecto(s_nModoPositivo));
-    if (LeerValorEntero(kSeccion, kInicializado, 0) != 0) {
+    s_sNombreMoneda = ajustes::kNombreMoneda.Leer();
+    s_sSimbolo = ajustes::kSimbolo.Leer();
+    s_nDecimales = ajustes::kDecimales.Leer();
+    s_sSeparadorDecimal = ajustes::kSeparadorDecimal.Leer();
+    s_sSeparadorMiles = ajustes::kSeparadorMiles.Leer();
+    s_nTamanoGrupo = ajustes::kTamanoGrupo.Leer();
+    s_nModoPositivo = ajustes::kModoPositivo.Leer();
+    s_nModoNegativo = ajustes::kModoNegativo.Leer();
+    s_nRelleno = ajustes::kRelleno.Leer(RellenoPorDefecto(s_nModoPositivo));
+    if (ajustes::kInicializado.Leer() != 0) {
         return;
     }
     ValoresRegionales();
-    EscribirValorEntero(kSeccion, kInicializado, 1);
+    ajustes::kInicializado.Escribir(1);
 }
 
 void CGlobalCurrency::ValoresRegionales() {
     const AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
     PonerEnVigor(a);
-    EscribirValores(kSeccion, {{kNombre, a.sNombreMoneda},
-                               {kSimbolo, a.sSimbolo},
-                               {kDecimales, std::to_string(a.nDecimales)},
-                               {kSeparadorDecimal, a.sSeparadorDecimal},
-                               {kSeparadorMiles, a.sSeparadorMiles},
-                               {kTamanoGrupo, std::to_string(a.nTamanoGrupo)},
-                               {kModoPositivo, std::to_string(a.nModoPositivo)},
-                               {kModoNegativo, std::to_string(a.nModoNegativo)},
-                               {kRelleno, std::to_string(a.nRelleno)}});
+    EscribirAjustes({{ajustes::kNombreMoneda, a.sNombreMoneda},
+                     {ajustes::kSimbolo, a.sSimbolo},
+                     {ajustes::kDecimales, a.nDecimales},
+                     {ajustes::kSeparadorDecimal, a.sSeparadorDecimal},
+                     {ajustes::kSeparadorMiles, a.sSeparadorMiles},
+                     {ajustes::kTamanoGrupo, a.nTamanoGrupo},
+                     {ajustes::kModoPositivo, a.nModoPositivo},
+                     {ajustes::kModoNegativo, a.nModoNegativo},
+                     {ajustes::kRelleno, a.nRelleno}});
 }
 
 AjustesMoneda CGlobalCurrency::AjustesEnVigor() {

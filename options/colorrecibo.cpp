@@ -2,7 +2,7 @@
 
 #include "platform/gdi_types.h"
 #include "platform/services.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 // The chooser opens on its basic palette: the stored colour is not offered as a start. Each
 // component is its own write, red first.
@@ -11,7 +11,7 @@ void ElegirColorRecibo() {
     if (!color) {
         return;
     }
-    EscribirValorEntero("Recibos color", "R", GetRValue(*color));
-    EscribirValorEntero("Recibos color", "G", GetGValue(*color));
-    EscribirValorEntero("Recibos color", "B", GetBValue(*color));
+    ajustes::kColorR.Escribir(GetRValue(*color));
+    ajustes::kColorG.Escribir(GetGValue(*color));
+    ajustes::kColorB.Escribir(GetBValue(*color));
 }

@@ -6,14 +6,13 @@
 #include "options/colorrecibo.h"
 #include "platform/services.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 namespace {
 
-constexpr const char* kSeccionTextos = "Recibo";
-constexpr std::array<const char*, 3> kClavesTextos = {"Texto1", "Texto2", "Texto3"};
+constexpr std::array<AjusteTexto, 3> kTextos = {ajustes::kTexto1, ajustes::kTexto2,
+                                                ajustes::kTexto3};
 constexpr std::array<int, 3> kEditsTextos = {IDC_EDIT_TEXTO_1, IDC_EDIT_TEXTO_2, IDC_EDIT_TEXTO_3};
-constexpr const char* kClaveImporteEnLetra = "ImporteEnLetra";
 
 // Controls captioned from language group 7, by index.
 constexpr std::array<int, 6> kCaptions = {IDC_EDIT_DEF_COLOR, IDC_EDIT_DEF_FONDO,
@@ -31,10 +30,10 @@ enum Fondo { kFondoSolido = 0, kFondoRayado = 1 };
 }  // namespace
 
 CDisenoReciboDlg::CDisenoReciboDlg() : CDialog(IDD_DISENO_RECIBO) {
-    m_sTexto1 = LeerValor(kSeccionTextos, kClavesTextos[0], "");
-    m_sTexto2 = LeerValor(kSeccionTextos, kClavesTextos[1], "");
-    m_sTexto3 = LeerValor(kSeccionTextos, kClavesTextos[2], "");
-    m_bImporteEnLetra = LeerValorEntero(kSeccionTextos, kClaveImporteEnLetra, 0) == 1;
+    m_sTexto1 = kTextos[0].Leer();
+    m_sTexto2 = kTextos[1].Leer();
+    m_sTexto3 = kTextos[2].Leer();
+    m_bImporteEnLetra = ajustes::kImporteEnLetra.Leer() == 1;
 
     On(IDC_BUTTON_SELECT_COLOR, Notify::Clicked, [] { ElegirColorRecibo(); });
     On(IDC_BUTTON_LISO, Notify::Clicked, [this] { ElegirFondo(kFondoSolido); });
@@ -64,17 +63,17 @@ void CDisenoReciboDlg::ElegirFondo(int nFondo) {
     const bool bRayado = nFondo == kFondoRayado;
     Window().SetImage(IDC_BUTTON_LISO, bRayado ? m_solidoNormal : m_solidoElegido);
     Window().SetImage(IDC_BUTTON_RAYADO, bRayado ? m_rayadoElegido : m_rayadoNormal);
-    EscribirValorEntero("Recibos color", "fondo", nFondo);
+    ajustes::kFondo.Escribir(nFondo);
 }
 
 void CDisenoReciboDlg::OnOK() {
     m_sTexto1 = GetDlgItemText(kEditsTextos[0]);
     m_sTexto2 = GetDlgItemText(kEditsTextos[1]);
     m_sTexto3 = GetDlgItemText(kEditsTextos[2]);
-    EscribirValor(kSeccionTextos, kClavesTextos[0], m_sTexto1);
-    EscribirValor(kSeccionTextos, kClavesTextos[1], m_sTexto2);
-    EscribirValor(kSeccionTextos, kClavesTextos[2], m_sTexto3);
+    kTextos[0].Escribir(m_sTexto1);
+    kTextos[1].Escribir(m_sTexto2);
+    kTextos[2].Escribir(m_sTexto3);
     m_bImporteEnLetra = Window().GetCheck(IDC_CHECK_IMPORTE_LETRA);
-    EscribirValorEntero(kSeccionTextos, kClaveImporteEnLetra, m_bImporteEnLetra ? 1 : 0);
+    ajustes::kImporteEnLetra.Escribir(m_bImporteEnLetra ? 1 : 0);
     EndDialog(IDOK);
 }

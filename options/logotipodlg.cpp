@@ -7,7 +7,7 @@
 #include "app/saludodlg.h"
 #include "platform/services.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ const char* const kTextoAyuda =
     "\t4.- Archivo->Guardar Como->Mapa de Bits (*.bmp)\t\r\n";
 
 std::string LeerLogo() {
-    return LeerValor("Recibo", "FileLogo", "");
+    return ajustes::kFileLogo.Leer();
 }
 
 }  // namespace
@@ -110,12 +110,12 @@ void CLogotipoDlg::OnElegir() {
     if (!sElegido) {
         return;
     }
-    EscribirValor("Recibo", "FileLogo", *sElegido);
+    ajustes::kFileLogo.Escribir(*sElegido);
     EndDialog(IDOK);
 }
 
 void CLogotipoDlg::OnQuitar() {
-    EscribirValor("Recibo", "FileLogo", "");
+    ajustes::kFileLogo.Escribir("");
     EndDialog(IDCANCEL);
 }
 

@@ -9,7 +9,7 @@
 #include "output/espacios.h"
 #include "output/logo_recibo.h"
 #include "platform/device.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 namespace {
 
@@ -32,10 +32,10 @@ void PrepararDispositivo(Device& dc) {
 
 // The frame's fill: the receipt colour (low byte of each component), solid or cross-hatched.
 Brush PincelMarco() {
-    const int nFondo = LeerValorEntero(kSeccionColor, "fondo", 0);
-    const int r = LeerValorEntero(kSeccionColor, "R", 200);
-    const int g = LeerValorEntero(kSeccionColor, "G", 255);
-    const int b = LeerValorEntero(kSeccionColor, "B", 255);
+    const int nFondo = ajustes::kFondo.Leer();
+    const int r = ajustes::kColorR.Leer();
+    const int g = ajustes::kColorG.Leer();
+    const int b = ajustes::kColorB.Leer();
     const BrushStyle estilo =
         nFondo == kFondoRayado ? BrushStyle::DiagonalCrossHatch : BrushStyle::Solid;
     return Brush{estilo, RGB(r, g, b)};
@@ -129,7 +129,7 @@ void DibujarImporteEnLetra(Device& dc, const CGlobalCurrency& cuImporte) {
 }
 
 void DibujarConceptos(Device& dc, const ReciboData& recibo) {
-    if (LeerValorEntero(kSeccionRecibo, kClaveImporteEnLetra, 0) != 1) {
+    if (ajustes::kImporteEnLetra.Leer() != 1) {
         DibujarLineasConcepto(dc, recibo, kPrimeraLineaY, kPasoLinea);
         return;
     }
@@ -177,9 +177,9 @@ void ReciboData::DibujarRecibo(Device& dc) const {
 
     std::array<std::string, kTextosLibres.size()> textosLibres;
     for (std::size_t i = 0; i < kTextosLibres.size(); ++i) {
-        textosLibres[i] = LeerValor(kSeccionRecibo, kTextosLibres[i].sClave, "");
+        textosLibres[i] = kTextosLibres[i].ajuste.Leer();
     }
-    DibujarLogo(dc, LeerValor(kSeccionRecibo, kClaveLogo, ""));
+    DibujarLogo(dc, ajustes::kFileLogo.Leer());
     DibujarTextosLibres(dc, textosLibres);
 
     dc.SetBkMode(nModoAnterior);

@@ -7,6 +7,7 @@
 
 #include "form/recibodata.h"
 #include "platform/gdi_types.h"
+#include "settings/esquema.h"
 
 namespace disposicion {
 
@@ -28,9 +29,8 @@ inline constexpr std::array<Rect, 8> kCajas{{
 
 inline constexpr Pen kPenMarco{1, RGB(200, 200, 200)};
 
-// Colour and pattern of the frame: section, keys and defaults.
-inline constexpr const char* kSeccionColor = "Recibos color";
-inline constexpr int kFondoRayado = 1;  // "fondo" value of the diagonal cross-hatch
+// The frame's pattern (ajustes::kFondo) that draws the diagonal cross-hatch.
+inline constexpr int kFondoRayado = 1;
 
 inline constexpr const char* kCaraLetra = "Times New Roman";
 inline constexpr int kAltoPequena = 30;
@@ -98,12 +98,11 @@ inline constexpr int kConceptoDerecha = 1640;
 inline constexpr int kImporteLineaIzquierda = 1650;
 inline constexpr int kImporteLineaDerecha = 1930;
 
-// The total in words, "Recibo" - "ImporteEnLetra" 1 (0 or absent: not drawn). The six lines
+// The total in words, ajustes::kImporteEnLetra 1 (0 or absent: not drawn). The six lines
 // fill the concepts box, which has no room for a seventh line of 40 units: with the words the
 // six lines close up to 35 units apart (their ink still clear of each other), and the words
 // follow across both columns, on a cell of 36 units whose ink, descenders included, stays
 // between the sixth line's descenders and the box's bottom edge.
-inline constexpr const char* kClaveImporteEnLetra = "ImporteEnLetra";
 inline constexpr const char* kPrefijoImporteEnLetra = "Son: ";
 inline constexpr int kPrimeraLineaConLetraY = 221;
 inline constexpr int kPasoLineaConLetra = 35;
@@ -128,22 +127,20 @@ inline constexpr std::array<TextoFijo, 9> kTextosPie{{
     {&ReciboData::sCobrador3, {1220, 705, 1940, 745}, DT_LEFT},
 }};
 
-// Free texts and logo, section "Recibo".
-inline constexpr const char* kSeccionRecibo = "Recibo";
-inline constexpr const char* kClaveLogo = "FileLogo";
+// Free texts and logo.
 inline constexpr int kLogoX = 70;
 inline constexpr int kLogoY = 50;
 inline constexpr int kLogoAnchoMaximo = 300;  // pixels, one per logical unit
 inline constexpr int kLogoAltoMaximo = 750;
 
 struct TextoLibre {
-    const char* sClave;
+    AjusteTexto ajuste;
     Rect columna;
 };
 inline constexpr std::array<TextoLibre, 3> kTextosLibres{{
-    {"Texto1", {100, 40, 250, 770}},
-    {"Texto2", {180, 40, 330, 770}},
-    {"Texto3", {260, 40, 410, 770}},
+    {ajustes::kTexto1, {100, 40, 250, 770}},
+    {ajustes::kTexto2, {180, 40, 330, 770}},
+    {ajustes::kTexto3, {260, 40, 410, 770}},
 }};
 
 }  // namespace disposicion

@@ -10,11 +10,10 @@
 #include "output/imprimirrecibo.h"
 #include "output/recibo_guardado.h"
 #include "output/registro_impresion.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 namespace {
 
-constexpr std::string_view kPrefijoCampo = "IDC_EDIT_";
 constexpr std::size_t kMaxCifrasEnteras = 15;
 
 // A cursor over an amount cell.
@@ -134,14 +133,12 @@ CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base)
     const std::vector<std::string>& cabecera = m_lector.Cabecera();
     for (std::size_t i = 0; i < cabecera.size(); ++i) {
         const auto campo = std::find_if(kCamposRecibo.begin(), kCamposRecibo.end(), [&](auto& c) {
-            return MismoNombre(std::string_view(c.sClave).substr(kPrefijoCampo.size()),
-                               cabecera[i]);
+            return MismoNombre(ajustes::NombreCampo(c.ajuste), cabecera[i]);
         });
         if (campo == kCamposRecibo.end()) {
             throw ErrorLote(m_lector.Linea(), cabecera[i], "columna desconocida");
         }
-        const std::string_view sNombre =
-            std::string_view(campo->sClave).substr(kPrefijoCampo.size());
+        const std::string_view sNombre = ajustes::NombreCampo(campo->ajuste);
         for (std::size_t j = 0; j < i; ++j) {
             if (MismoNombre(cabecera[j], sNombre)) {
                 throw ErrorLote(m_lector.Linea(), std::string(sNombre), "columna repetida");
@@ -242,6 +239,6 @@ void CLoteRecibos::Registrar() {
 
 void GuardarNumeroSiguiente(const ResumenLote& resumen) {
     if (resumen.bNumeroTomado) {
-        EscribirValor(kSeccionConceptos, "IDC_EDIT_NUMERO", resumen.sNumeroSiguiente);
+        ajustes::kNumero.Escribir(resumen.sNumeroSiguiente);
     }
 }

@@ -5,12 +5,11 @@
 #include <utility>
 
 #include "money/glyphs.h"
-#include "output/disposicion_recibo.h"
 #include "output/logo_recibo.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 std::future<void> PrecargarImagenesRecibo() {
-    std::string sRutaLogo = LeerValor(disposicion::kSeccionRecibo, disposicion::kClaveLogo, "");
+    std::string sRutaLogo = ajustes::kFileLogo.Leer();
     try {
         return std::async(std::launch::async, [sRutaLogo = std::move(sRutaLogo)] {
             HojaGlifos();

@@ -7,7 +7,6 @@
 #include "form/campos.h"
 #include "lang/idiomas.h"
 #include "money/globalcurrency.h"
-#include "settings/ficherostxt.h"
 
 namespace {
 
@@ -20,12 +19,11 @@ std::string TextoGuardado(int nControl) {
                      [&](const CampoEtiqueta& e) { return e.nControl == nControl; });
     if (etiqueta != kEtiquetas.end()) {
         const int nIndice = static_cast<int>(etiqueta - kEtiquetas.begin());
-        return LeerValor(kSeccionConceptos, etiqueta->sClave,
-                         TextoIdioma(kGrupoEtiquetas, nIndice));
+        return etiqueta->ajuste.Leer(TextoIdioma(kGrupoEtiquetas, nIndice));
     }
     const auto campo = std::find_if(kCamposRecibo.begin(), kCamposRecibo.end(),
                                     [&](const CampoGuardado& c) { return c.nControl == nControl; });
-    return campo != kCamposRecibo.end() ? LeerValor(kSeccionConceptos, campo->sClave, "") : "";
+    return campo != kCamposRecibo.end() ? campo->ajuste.Leer() : "";
 }
 
 }  // namespace

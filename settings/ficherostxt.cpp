@@ -26,10 +26,6 @@ std::string SinSaltos(const std::string& sTexto) {
     return sLimpio;
 }
 
-std::string LineaClave(const std::string& sSeccion, const std::string& sClave) {
-    return SinSaltos(sSeccion) + " - " + SinSaltos(sClave);
-}
-
 // One read-modify-write of the settings file under its lock. A file that is there but cannot
 // be read is left alone: rewriting it from nothing would lose what it holds.
 void ModificarConfiguracion(const std::function<void(CLineasConfiguracion&)>& cambio) {
@@ -51,6 +47,10 @@ void ModificarConfiguracion(const std::function<void(CLineasConfiguracion&)>& ca
 }
 
 }  // namespace
+
+std::string LineaClave(const std::string& sSeccion, const std::string& sClave) {
+    return SinSaltos(sSeccion) + " - " + SinSaltos(sClave);
+}
 
 bool LeerFicheroTxt(const std::string& sNombre, std::string& sTexto) {
     if (ReadWholeFile(sNombre, sTexto) != ReadOutcome::kRead) {

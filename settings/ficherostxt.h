@@ -15,6 +15,9 @@ std::string RutaFicheroConfiguracion();
 bool LeerFicheroTxt(const std::string& sNombre, std::string& sTexto);
 bool EscribirFicheroTxt(const std::string& sNombre, const std::string& sTexto);
 
+// The key line that names a setting in the file: section, " - ", key.
+std::string LineaClave(const std::string& sSeccion, const std::string& sClave);
+
 std::string LeerValor(const std::string& sSeccion, const std::string& sClave,
                       const std::string& sDefecto);
 void EscribirValor(const std::string& sSeccion, const std::string& sClave,

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/esquema.h"
 #include "settings/ficherostxt.h"
 
 namespace {
@@ -45,7 +46,8 @@ bool Informar(const char* sCaso, const Medida& m, double dObjetivo) {
     return bCumple;
 }
 
-const char* const kSeccion = "Recibos conceptos";
+// The form's section, with made-up keys that fill the file.
+const char* const kSeccion = ajustes::kSeccionConceptos;
 
 std::string Clave(int n) {
     return "IDC_EDIT_CLAVE_" + std::to_string(n);

@@ -10,7 +10,7 @@
 #include "form/campos.h"
 #include "form/recibodlg.h"
 #include "platform/qt/qt_platform.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 int main(int argc, char** argv) {
     const std::string sCarpeta =
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(sCarpeta);
     setenv("BRIXAMO_HOME", sCarpeta.c_str(), 1);
     QtPlatform plataforma(argc, argv);
-    EscribirValorEntero("Aplicacion Recibos", "GetProfileString ok", 1);
+    ajustes::kInicializado.Escribir(1);
 
     CReciboDlg dlg;
     dlg.Create();

@@ -9,7 +9,7 @@
 #include "form/campos.h"
 #include "form/recibodlg.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
@@ -19,7 +19,7 @@ namespace {
 class AplicacionTest : public ::testing::Test {
   protected:
     // A settings folder past its first start.
-    void SetUp() override { EscribirValorEntero("Aplicacion Recibos", "GetProfileString ok", 1); }
+    void SetUp() override { ajustes::kInicializado.Escribir(1); }
 
     // Runs the program with the user's actions on the form; true when it ended.
     bool Ejecutar(std::function<void(CReciboDlg&)> acciones) {
@@ -65,7 +65,7 @@ TEST_F(AplicacionTest, SalirTerminaElProgramaEIntroNo) {
 }
 
 TEST_F(AplicacionTest, LaBienvenidaSaleAntesDeMostrarseElFormulario) {
-    EscribirValorEntero("Aplicacion Recibos", "GetProfileString ok", 0);
+    ajustes::kInicializado.Escribir(0);
     int nVentanasVisibles = 0;
     m_servicios.QueueModal([&](CDialog&) {
         for (const QWidget* w : QApplication::topLevelWidgets()) {

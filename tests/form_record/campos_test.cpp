@@ -12,13 +12,16 @@ namespace {
 
 using IdClave = std::pair<int, std::string>;
 
-// The table's (control, key) pairs, with the keys' common "IDC_EDIT_" prefix taken off.
+// The table's (control, key) pairs, all of the form's section, with the keys' common "IDC_EDIT_"
+// prefix taken off.
 template <typename Tabla>
 std::vector<IdClave> SinPrefijo(const Tabla& tabla) {
     std::vector<IdClave> v;
     for (const auto& c : tabla) {
-        v.emplace_back(c.nControl, std::string(c.sClave).substr(std::string("IDC_EDIT_").size()));
-        EXPECT_EQ(std::string(c.sClave).rfind("IDC_EDIT_", 0), 0u) << c.sClave;
+        const std::string sClave = c.ajuste.sClave;
+        v.emplace_back(c.nControl, sClave.substr(std::string("IDC_EDIT_").size()));
+        EXPECT_EQ(sClave.rfind("IDC_EDIT_", 0), 0u) << sClave;
+        EXPECT_STREQ(c.ajuste.sSeccion, ajustes::kSeccionConceptos) << sClave;
     }
     return v;
 }

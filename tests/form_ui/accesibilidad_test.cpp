@@ -10,7 +10,7 @@
 
 #include "form/campos.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 
@@ -113,7 +113,7 @@ TEST_F(AccesibilidadTest, LosNombresSiguenALasEtiquetas) {
     ui::Click(Dlg(), IDC_BUTTON_CANCELAR);
     ComprobarNombres(Dlg(), kRotulos);
 
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_DOMICILIO", "direcci\xF3n");
+    ajustes::kDefDomicilio.Escribir("direcci\xF3n");
     ui::Click(Dlg(), IDC_BUTTON_DEFECTO);
     rotulos = kRotulos;
     rotulos[9].sNombre = "direcci\xC3\xB3n";  // read back as UTF-8

@@ -7,6 +7,7 @@
 #include "app/aboutdlg.h"
 #include "form/campos.h"
 #include "res/identificadores.h"
+#include "settings/esquema.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
 
@@ -17,17 +18,18 @@ TEST_F(FormularioTest, PrimerInicioMuestraLaBienvenidaYGuardaLaMonedaRegional) {
     EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_SALUDO});
     const std::vector<std::string> lista = Claves();
     const std::set<std::string> claves(lista.begin(), lista.end());
-    for (const char* sClave :
-         {"monetary name", "monetary symbol", "Number of fractional digits", "decimal separator",
-          "saparator between groups", "Sizes of each group", "Positive currency mode",
-          "Negative currency mode", "Relleno", "GetProfileString ok"}) {
-        EXPECT_TRUE(claves.contains(std::string("Aplicacion Recibos - ") + sClave)) << sClave;
+    using namespace ajustes;
+    for (const AjusteTexto& a :
+         {kNombreMoneda, kSimbolo, kDecimales.ComoTexto(), kSeparadorDecimal, kSeparadorMiles,
+          kTamanoGrupo.ComoTexto(), kModoPositivo.ComoTexto(), kModoNegativo.ComoTexto(),
+          kRelleno.ComoTexto(), kInicializado.ComoTexto()}) {
+        EXPECT_TRUE(claves.contains(LineaClave(a.sSeccion, a.sClave))) << a.sClave;
     }
     // The first start adds no key of its own for the welcome box.
     for (const std::string& sClave : claves) {
-        EXPECT_TRUE(sClave.starts_with("Aplicacion Recibos - ")) << sClave;
+        EXPECT_TRUE(sClave.starts_with(LineaClave(kSeccionAplicacion, ""))) << sClave;
     }
-    EXPECT_EQ(LeerValorEntero("Aplicacion Recibos", "GetProfileString ok", 0), 1);
+    EXPECT_EQ(ajustes::kInicializado.Leer(0), 1);
 }
 
 TEST_F(FormularioTest, SegundoInicioNoMuestraLaBienvenida) {
@@ -51,9 +53,9 @@ TEST_F(FormularioTest, SinNadaGuardadoHayCerosEnLosImportesYElFocoEnElNumero) {
 
 TEST_F(FormularioTest, ElReciboGuardadoSeMuestraConSuTotalYSusImportesNormalizados) {
     GuardarMonedaEspanola();
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_IMPORTE_1", "1.234,5");
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_IMPORTE_4", "(4)");
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "0015");
+    ajustes::kImporte1.Escribir("1.234,5");
+    ajustes::kImporte4.Escribir("(4)");
+    ajustes::kNumero.Escribir("0015");
     Abrir();
     EXPECT_EQ(Textos({IDC_EDIT_NUMERO, IDC_EDIT_IMPORTE_1, IDC_EDIT_IMPORTE_1 + 1,
                       IDC_EDIT_IMPORTE_1 + 3, IDC_EDIT_IMPORTE}),

@@ -3,7 +3,7 @@
 
 #include "form/campos.h"
 #include "lang/idiomas.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 
 namespace {
@@ -33,11 +33,11 @@ TEST_P(IdiomaTest, BotonesYEtiquetasTomanLosTextosDelIdioma) {
         GuardarMonedaEspanola();
     }
     if (caso.nGuardado != 0) {
-        EscribirValorEntero("Aplicacion Recibos", "Idioma", caso.nGuardado);
+        ajustes::kIdioma.Escribir(caso.nGuardado);
     }
     Abrir();
     EXPECT_EQ(g_nIdioma, caso.nIdioma);
-    EXPECT_EQ(LeerValorEntero("Aplicacion Recibos", "Idioma", 0), caso.nIdioma);
+    EXPECT_EQ(ajustes::kIdioma.Leer(0), caso.nIdioma);
     for (const auto& [id, sTexto] : kBotones) {
         EXPECT_EQ(Texto(id), sTexto) << id;
     }
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Idiomas, IdiomaTest,
 
 TEST_F(FormularioTest, UnIdiomaFueraDeRangoMuestraError) {
     GuardarMonedaEspanola();
-    EscribirValorEntero("Aplicacion Recibos", "Idioma", 10);
+    ajustes::kIdioma.Escribir(10);
     Abrir();
     for (const auto& [id, sTexto] : kBotones) {
         EXPECT_EQ(Texto(id), "ERROR") << id;
@@ -65,7 +65,7 @@ TEST_F(FormularioTest, UnIdiomaFueraDeRangoMuestraError) {
         EXPECT_EQ(Texto(etiqueta.nControl), "ERROR") << etiqueta.nControl;
     }
     EXPECT_EQ(Texto(IDC_BUTTON_VISTA), "Vista Previa");
-    EXPECT_EQ(LeerValorEntero("Aplicacion Recibos", "Idioma", 0), 10);
+    EXPECT_EQ(ajustes::kIdioma.Leer(0), 10);
 }
 
 }  // namespace

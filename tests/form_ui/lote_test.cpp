@@ -14,7 +14,7 @@
 #include "form/registro.h"
 #include "output/vistalotedlg.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/impresora_prestada.h"
 #include "tests/support/ui.h"
@@ -83,9 +83,7 @@ class LoteFormularioTest : public FormularioAbiertoTest {
         return pagadores;
     }
 
-    std::string NumeroGuardado() const {
-        return LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "(none)");
-    }
+    std::string NumeroGuardado() const { return ajustes::kNumero.Leer("(none)"); }
 
     ReciboData m_primero;
     QString m_sTitulo;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "form/campos.h"
+#include "settings/esquema.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
@@ -44,32 +45,33 @@ TEST_F(PersistenciaTest, ElFicheroGuardaLasClavesEnElOrdenDeLaPrimeraEscritura) 
     ASSERT_GE(claves.size(), kCamposRecibo.size());
     for (std::size_t i = 0; i < kCamposRecibo.size(); ++i) {
         EXPECT_EQ(claves[claves.size() - kCamposRecibo.size() + i],
-                  std::string("Recibos conceptos - ") + kCamposRecibo[i].sClave);
+                  LineaClave(kCamposRecibo[i].ajuste.sSeccion, kCamposRecibo[i].ajuste.sClave));
     }
 }
 
 // A key stored earlier keeps its place; the save updates it in place.
 TEST_F(PersistenciaTest, GuardarActualizaLasClavesExistentesEnSuSitio) {
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_FECHA", "antes");
+    ajustes::kFecha.Escribir("antes");
     Dlg().SetDlgItemText(IDC_EDIT_FECHA, "1/2/2026");
     ui::Click(Dlg(), IDC_BUTTON_GUARDAR);
     const std::vector<std::string> claves = Claves();
-    EXPECT_EQ(claves[claves.size() - 23], "Recibos conceptos - IDC_EDIT_FECHA");
-    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_FECHA", ""), "1/2/2026");
+    EXPECT_EQ(claves[claves.size() - 23],
+              LineaClave(ajustes::kFecha.sSeccion, ajustes::kFecha.sClave));
+    EXPECT_EQ(ajustes::kFecha.Leer(""), "1/2/2026");
 }
 
 TEST_F(PersistenciaTest, AceptarGuardaLasDiezEtiquetas) {
     ui::Click(Dlg(), IDC_BUTTON_EDITAR);
     ui::Type(Dlg(), IDC_EDIT_DEF_NUMERO, QString::fromUtf8("Núm."));
     ui::Click(Dlg(), IDC_BUTTON_ACEPTAR);
-    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_DEF_NUMERO", "?"), "N\xFAm.");
+    EXPECT_EQ(ajustes::kDefNumero.Leer("?"), "N\xFAm.");
     for (std::size_t i = 1; i < kEtiquetas.size(); ++i) {
-        EXPECT_EQ(LeerValor(kSeccionConceptos, kEtiquetas[i].sClave, "?"), kEtiquetasPorDefecto[i]);
+        EXPECT_EQ(kEtiquetas[i].ajuste.Leer("?"), kEtiquetasPorDefecto[i]);
     }
 }
 
 TEST_F(PersistenciaTest, CancelarRestauraSinGuardar) {
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_LOCALIDAD", "lugar");
+    ajustes::kDefLocalidad.Escribir("lugar");
     ui::Click(Dlg(), IDC_BUTTON_DEFECTO);
     const std::string sAntes = Fichero();
     ui::Click(Dlg(), IDC_BUTTON_EDITAR);
@@ -96,8 +98,8 @@ TEST_F(PersistenciaTest, ValoresPorDefectoMuestraLasEtiquetasGuardadas) {
 }
 
 TEST_F(PersistenciaTest, LasEtiquetasGuardadasSeMuestranAlArrancar) {
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_IMPORTES", "euros");
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_PAGADOR", "");
+    ajustes::kDefImportes.Escribir("euros");
+    ajustes::kDefPagador.Escribir("");
     Abrir();
     EXPECT_EQ(Textos({IDC_EDIT_IMPORTES, IDC_EDIT_DEF_PAGADOR, IDC_EDIT_DEF_COBRADOR}),
               (std::vector<std::string>{"euros", "", "cobrador"}));
@@ -116,8 +118,8 @@ TEST_P(NumeroTest, MasIncrementaYGuardaElNumero) {
     Dlg().SetDlgItemText(IDC_EDIT_LOCALIDAD, "no se guarda");
     ui::Click(Dlg(), IDC_BUTTON_MAS);
     EXPECT_EQ(Texto(IDC_EDIT_NUMERO), GetParam().sDespues);
-    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "?"), GetParam().sDespues);
-    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_LOCALIDAD", "?"), "?");
+    EXPECT_EQ(ajustes::kNumero.Leer("?"), GetParam().sDespues);
+    EXPECT_EQ(ajustes::kLocalidad.Leer("?"), "?");
 }
 
 const CasoNumero kNumeros[] = {{"", "1"},

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "form/campos.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 
@@ -54,11 +54,11 @@ class SalidaTest : public FormularioTest {
     // language already detected, so that only the form writes to the file.
     void SetUp() override {
         GuardarMonedaEspanola();
-        EscribirValorEntero("Aplicacion Recibos", "Idioma", 1);
-        EscribirValores(kSeccionConceptos, {{"IDC_EDIT_LOCALIDAD", "Lugo"},
-                                            {"IDC_EDIT_IMPORTE_1", "4,5"},
-                                            {"IDC_EDIT_IMPORTE_2", "1000"},
-                                            {"IDC_EDIT_IMPORTE_3", ""}});
+        ajustes::kIdioma.Escribir(1);
+        EscribirAjustes({{ajustes::kLocalidad, "Lugo"},
+                         {ajustes::kImporte1, "4,5"},
+                         {ajustes::kImporte2, "1000"},
+                         {ajustes::kImporte3, ""}});
         m_sInicial = Fichero();
     }
 

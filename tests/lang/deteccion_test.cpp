@@ -7,7 +7,7 @@
 
 #include "lang/idioma_usuario.h"
 #include "lang/idiomas.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/settings/carpeta_temporal.h"
 
 namespace {
@@ -38,7 +38,7 @@ TEST(Deteccion, StoresTheNumberOfTheUsersLanguage) {
         g_nIdioma = 0;
         DetectarIdioma();
         EXPECT_EQ(g_nIdioma, nIdioma) << sLanguage.value_or("-") << " " << sLang.value_or("-");
-        EXPECT_EQ(LeerValor("Aplicacion Recibos", "Idioma", ""), std::to_string(nIdioma));
+        EXPECT_EQ(ajustes::kIdioma.ComoTexto().Leer(""), std::to_string(nIdioma));
     }
 }
 
@@ -87,20 +87,20 @@ TEST_F(LeerIdiomaTest, FirstStartOfAFrenchUserStoresThreeAndShowsCaptions) {
 
 TEST_F(LeerIdiomaTest, StoredNumberIsUsedAsItIs) {
     for (const int n : {10, 8}) {
-        EscribirValorEntero("Aplicacion Recibos", "Idioma", n);
+        ajustes::kIdioma.Escribir(n);
         EXPECT_TRUE(LeerIdioma());
         EXPECT_EQ(g_nIdioma, n);
-        EXPECT_EQ(LeerValor("Aplicacion Recibos", "Idioma", ""), std::to_string(n));
+        EXPECT_EQ(ajustes::kIdioma.ComoTexto().Leer(""), std::to_string(n));
         EXPECT_EQ(TextoIdioma2(10), n == 10 ? "ERROR" : "Imprimir");
     }
 }
 
 TEST_F(LeerIdiomaTest, ValueReadingAsZeroCountsAsUnset) {
     for (const char* sGuardado : {"0", "abc", ""}) {
-        EscribirValor("Aplicacion Recibos", "Idioma", sGuardado);
+        ajustes::kIdioma.ComoTexto().Escribir(sGuardado);
         EXPECT_FALSE(LeerIdioma()) << sGuardado;
         EXPECT_EQ(g_nIdioma, 3);
-        EXPECT_EQ(LeerValor("Aplicacion Recibos", "Idioma", ""), "3");
+        EXPECT_EQ(ajustes::kIdioma.ComoTexto().Leer(""), "3");
     }
 }
 

@@ -7,12 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "settings/esquema.h"
 #include "tests/money/entorno_locale.h"
 #include "tests/money/formato_moneda.h"
 
 namespace {
 
-const char* const kSeccion = "Aplicacion Recibos";
+// The file's bytes are checked against the key lines as written out here, so that a key
+// renamed by mistake shows.
+const char* const kSeccionEnFichero = "Aplicacion Recibos";
 
 class Ajustes : public ::testing::Test {
   protected:
@@ -36,7 +39,7 @@ TEST_F(Ajustes, PrimerArranqueTomaElLocaleYGuardaLasDiezClavesEnOrden) {
              {"Positive currency mode", "3"}, {"Negative currency mode", "8"},
              {"Relleno", "35"}, {"GetProfileString ok", "1"}}) {
         // clang-format on
-        sEsperado += std::string(kSeccion) + " - " + sClave + "\n" + sValor + "\n";
+        sEsperado += std::string(kSeccionEnFichero) + " - " + sClave + "\n" + sValor + "\n";
     }
     EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sEsperado + '\0');
     EXPECT_EQ(Actuales(), Nueve("euro", "\x80", 2, ",", ".", 30, 3, 8, '#'));
@@ -50,7 +53,7 @@ TEST_F(Ajustes, SinProveedorElNombreQuedaVacioYElLocaleMonetarioSeRestaura) {
     CGlobalCurrency::SetNombreMoneda("anterior");
     CGlobalCurrency::ValoresRegionales();
     EXPECT_EQ(CGlobalCurrency::GetNombreMoneda(), "");
-    EXPECT_EQ(LeerValor(kSeccion, "monetary name", "?"), "");
+    EXPECT_EQ(ajustes::kNombreMoneda.Leer("?"), "");
     EXPECT_EQ(setlocale(LC_MONETARY, nullptr), sAntes);
 }
 
@@ -70,13 +73,17 @@ TEST_F(Ajustes, YaInicializadoUsaLosValoresPorDefectoSinEscribir) {
 }
 
 TEST_F(Ajustes, CargaLoGuardadoYLoQueNoEsNumeroDaCero) {
-    // clang-format off
-    EscribirValores(kSeccion, {{"GetProfileString ok", "1"}, {"monetary name", "Peseta"},
-                               {"monetary symbol", "|A"}, {"Number of fractional digits", "abc"},
-                               {"decimal separator", ","}, {"saparator between groups", ""},
-                               {"Sizes of each group", "30"}, {"Positive currency mode", "1"},
-                               {"Negative currency mode", "15"}, {"Relleno", "42"}});
-    // clang-format on
+    using namespace ajustes;
+    EscribirAjustes({{kInicializado, 1},
+                     {kNombreMoneda, "Peseta"},
+                     {kSimbolo, "|A"},
+                     {kDecimales.ComoTexto(), "abc"},
+                     {kSeparadorDecimal, ","},
+                     {kSeparadorMiles, ""},
+                     {kTamanoGrupo, 30},
+                     {kModoPositivo, 1},
+                     {kModoNegativo, 15},
+                     {kRelleno, 42}});
     CGlobalCurrency::CargarConfiguracion();
     EXPECT_EQ(Actuales(), Nueve("Peseta", "|A", 0, ",", "", 30, 1, 15, '*'));
     EXPECT_TRUE(CGlobalCurrency::SimboloEstandar());
@@ -84,21 +91,22 @@ TEST_F(Ajustes, CargaLoGuardadoYLoQueNoEsNumeroDaCero) {
 
 TEST_F(Ajustes, CadaSetterEscribeSuClaveAunqueNoCambie) {
     using C = CGlobalCurrency;
-    const std::tuple<std::function<void()>, const char*, const char*> casos[] = {
-        {[] { C::SetNombreMoneda("Euro"); }, "monetary name", "Euro"},
-        {[] { C::SetSimbolo("|B"); }, "monetary symbol", "|B"},
-        {[] { C::SetDecimales(0); }, "Number of fractional digits", "0"},
-        {[] { C::SetSeparadorDecimal(","); }, "decimal separator", ","},
-        {[] { C::SetSeparadorMiles("'"); }, "saparator between groups", "'"},
-        {[] { C::SetModoPositivo(3); }, "Positive currency mode", "3"},
-        {[] { C::SetModoNegativo(-1); }, "Negative currency mode", "-1"},
-        {[] { C::SetRelleno('X'); }, "Relleno", "88"}};
-    for (const auto& [poner, sClave, sGuardado] : casos) {
+    using namespace ajustes;
+    const std::tuple<std::function<void()>, AjusteTexto, const char*> casos[] = {
+        {[] { C::SetNombreMoneda("Euro"); }, kNombreMoneda, "Euro"},
+        {[] { C::SetSimbolo("|B"); }, kSimbolo, "|B"},
+        {[] { C::SetDecimales(0); }, kDecimales.ComoTexto(), "0"},
+        {[] { C::SetSeparadorDecimal(","); }, kSeparadorDecimal, ","},
+        {[] { C::SetSeparadorMiles("'"); }, kSeparadorMiles, "'"},
+        {[] { C::SetModoPositivo(3); }, kModoPositivo.ComoTexto(), "3"},
+        {[] { C::SetModoNegativo(-1); }, kModoNegativo.ComoTexto(), "-1"},
+        {[] { C::SetRelleno('X'); }, kRelleno.ComoTexto(), "88"}};
+    for (const auto& [poner, ajuste, sGuardado] : casos) {
         poner();
-        EXPECT_EQ(LeerValor(kSeccion, sClave, "?"), sGuardado);
-        EscribirValor(kSeccion, sClave, "cambiado por otro");
+        EXPECT_EQ(ajuste.Leer("?"), sGuardado);
+        ajuste.Escribir("cambiado por otro");
         poner();  // the same value again
-        EXPECT_EQ(LeerValor(kSeccion, sClave, "?"), sGuardado) << sClave;
+        EXPECT_EQ(ajuste.Leer("?"), sGuardado) << ajuste.sClave;
     }
     EXPECT_EQ(Actuales(), Nueve("Euro", "|B", 0, ",", "'", C::GetTamanoGrupo(), 3, -1, 'X'));
 }

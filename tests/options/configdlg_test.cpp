@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/options/filas_glifos.h"
 #include "tests/support/ui.h"
@@ -40,9 +40,7 @@ class ConfigDlgTest : public OpcionesTest {
         m_dlg->OnPaint(dc);
         return FilaDibujada(dc, y);
     }
-    static std::string Ajuste(const char* sClave) {
-        return LeerValor("Aplicacion Recibos", sClave, "<ninguno>");
-    }
+    static std::string Ajuste(const AjusteTexto& ajuste) { return ajuste.Leer("<ninguno>"); }
     bool Marcado(int id) const { return m_dlg->Window().GetCheck(id); }
     int BotonesResaltados() const {
         int n = 0;
@@ -106,8 +104,8 @@ TEST_P(SeparadoresTest, TheOtherSeparatorGivesWayWhenTheyWouldClash) {
     const Emparejamiento& c = GetParam();
     CConfigDlg& dlg = Abrir({.sDecimal = c.sDecimal, .sMiles = c.sMiles});
     ui::Click(dlg, c.idPulsado);
-    EXPECT_EQ(Ajuste("decimal separator"), c.sDecimalGuardado);
-    EXPECT_EQ(Ajuste("saparator between groups"), c.sMilesGuardado);
+    EXPECT_EQ(Ajuste(ajustes::kSeparadorDecimal), c.sDecimalGuardado);
+    EXPECT_EQ(Ajuste(ajustes::kSeparadorMiles), c.sMilesGuardado);
     for (int id : {IDC_RADIO_COMA_DECIMAL, IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA,
                    IDC_RADIO_MILES_PUNTO, IDC_RADIO_MILES_APOSTROFO, IDC_RADIO_MILES_ESPACIO}) {
         EXPECT_EQ(Marcado(id), id == c.idEstilo || id == c.idMiles) << id;
@@ -139,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Parejas, SeparadoresTest,
 
 struct EleccionRadio {
     int id;
-    const char* sClave;
+    AjusteTexto ajuste;
     const char* sValor;
 };
 
@@ -149,21 +147,20 @@ TEST_P(RadiosTest, AChoiceIsStoredAtOnce) {
     const EleccionRadio& c = GetParam();
     CConfigDlg& dlg = Abrir(Moneda{});
     ui::Click(dlg, c.id);
-    EXPECT_EQ(Ajuste(c.sClave), c.sValor);
+    EXPECT_EQ(Ajuste(c.ajuste), c.sValor);
     EXPECT_TRUE(Marcado(c.id));
 }
 
-constexpr const char* kPositivo = "Positive currency mode";
-constexpr const char* kNegativo = "Negative currency mode";
-const EleccionRadio kRadios[] = {{IDC_RADIO_NEGATIVO_4, kNegativo, "4"},
-                                 {IDC_RADIO_NEGATIVO_15, kNegativo, "15"},
-                                 {IDC_RADIO_NEGATIVO_1, kNegativo, "1"},
-                                 {IDC_RADIO_POSITIVO_2, kPositivo, "2"},
-                                 {IDC_RADIO_POSITIVO_3, kPositivo, "3"},
-                                 {IDC_RADIO_SIN_DECIMALES, "Number of fractional digits", "0"},
-                                 {IDC_RADIO_RELLENO_ASTERISCO, "Relleno", "42"},
-                                 {IDC_RADIO_RELLENO_X, "Relleno", "88"},
-                                 {IDC_RADIO_RELLENO_ESPACIO, "Relleno", "32"}};
+constexpr AjusteTexto kPositivo = ajustes::kModoPositivo.ComoTexto();
+constexpr AjusteTexto kNegativo = ajustes::kModoNegativo.ComoTexto();
+constexpr AjusteTexto kDecimales = ajustes::kDecimales.ComoTexto();
+constexpr AjusteTexto kRelleno = ajustes::kRelleno.ComoTexto();
+const EleccionRadio kRadios[] = {
+    {IDC_RADIO_NEGATIVO_4, kNegativo, "4"},        {IDC_RADIO_NEGATIVO_15, kNegativo, "15"},
+    {IDC_RADIO_NEGATIVO_1, kNegativo, "1"},        {IDC_RADIO_POSITIVO_2, kPositivo, "2"},
+    {IDC_RADIO_POSITIVO_3, kPositivo, "3"},        {IDC_RADIO_SIN_DECIMALES, kDecimales, "0"},
+    {IDC_RADIO_RELLENO_ASTERISCO, kRelleno, "42"}, {IDC_RADIO_RELLENO_X, kRelleno, "88"},
+    {IDC_RADIO_RELLENO_ESPACIO, kRelleno, "32"}};
 INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest, ::testing::ValuesIn(kRadios));
 
 struct BotonSigno {
@@ -181,7 +178,7 @@ TEST_P(BotonesSignoTest, TheFocusedButtonIsTheSignTakenAndShowsHighlighted) {
     ui::Click(dlg, IDC_RADIO_SIGNOS_STANDARD);
     ui::Click(dlg, c.id);
     EXPECT_EQ(dlg.Window().GetFocusId(), c.id);
-    EXPECT_EQ(Ajuste("monetary symbol"), c.sSigno);
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), c.sSigno);
     EXPECT_TRUE(MuestraImagen(dlg, c.id, c.nResaltado));
     EXPECT_EQ(BotonesResaltados(), 1);
     EXPECT_TRUE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
@@ -198,14 +195,14 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
     CConfigDlg& dlg = Abrir(Moneda{});
     ui::Click(dlg, IDC_RADIO_SIGNOS_STANDARD);
     EXPECT_EQ(dlg.Window().GetFocusId(), IDC_BUTTON_SIGNO_VACIO);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|g");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|g");
     EXPECT_TRUE(MuestraImagen(dlg, IDC_BUTTON_SIGNO_VACIO, 199));
     EXPECT_TRUE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
     EXPECT_FALSE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
     EXPECT_EQ(FilaPintada(300), "#######<39>12,345.67");
     // Back to the custom radio: the typed sign is stored again.
     ui::Click(dlg, IDC_RADIO_SIGNO_PERSONALIZADO);
-    EXPECT_EQ(Ajuste("monetary symbol"), "$");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "$");
     EXPECT_EQ(BotonesResaltados(), 0);
 }
 
@@ -213,7 +210,7 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
 TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
     CConfigDlg& dlg = Abrir(Moneda{});
     ui::Click(dlg, IDC_BUTTON_SIGNO_8);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|A");
     EXPECT_TRUE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
     EXPECT_FALSE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
 
@@ -222,20 +219,20 @@ TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
     EXPECT_FALSE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
     EXPECT_EQ(m_dlg->GetDlgItemText(IDC_EDIT_SIGNO), "");
     EXPECT_EQ(BotonesResaltados(), 0);
-    EXPECT_EQ(Ajuste("monetary symbol"), "|A");
+    EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|A");
 }
 
 TEST_F(ConfigDlgTest, TypingTheSignOrTheNameStoresEachKeystroke) {
     CConfigDlg& dlg = Abrir({.sSimbolo = "|A"});
     for (const char* sTecleado : {"E", "EU", "EUR"}) {
         ui::Type(dlg, IDC_EDIT_SIGNO, sTecleado);
-        EXPECT_EQ(Ajuste("monetary symbol"), sTecleado);
+        EXPECT_EQ(Ajuste(ajustes::kSimbolo), sTecleado);
         EXPECT_TRUE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
         EXPECT_FALSE(Marcado(IDC_RADIO_SIGNOS_STANDARD));
     }
     EXPECT_EQ(FilaPintada(300), "#####EUR12,345.67");
     ui::Type(dlg, IDC_EDIT_NOMBRE_MONEDA, "Peso");
-    EXPECT_EQ(Ajuste("monetary name"), "Peso");
+    EXPECT_EQ(Ajuste(ajustes::kNombreMoneda), "Peso");
 }
 
 struct Muestras {

@@ -10,7 +10,7 @@
 #include "lang/idiomas.h"
 #include "options/colorrecibo.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"
 
@@ -19,15 +19,13 @@ namespace {
 class DisenoReciboTest : public OpcionesTest {
   protected:
     DisenoReciboTest() {
-        EscribirValor("Recibo", "Texto1", "Primero");
-        EscribirValor("Recibo", "Texto2", "Segundo");
-        EscribirValor("Recibo", "Texto3", "Tercero");
+        ajustes::kTexto1.Escribir("Primero");
+        ajustes::kTexto2.Escribir("Segundo");
+        ajustes::kTexto3.Escribir("Tercero");
     }
     CDisenoReciboDlg& Abrir() { return AbrirDialogo(m_dlg); }
-    static std::string Texto(const char* sClave) {
-        return LeerValor("Recibo", sClave, "<ninguno>");
-    }
-    static int Fondo() { return LeerValorEntero("Recibos color", "fondo", -1); }
+    static std::string Texto(const AjusteTexto& ajuste) { return ajuste.Leer("<ninguno>"); }
+    static int Fondo() { return ajustes::kFondo.Leer(-1); }
     // The pictures the solid and hatched buttons show.
     void Patrones(int nSolido, int nRayado) const {
         EXPECT_TRUE(MuestraImagen(*m_dlg, IDC_BUTTON_LISO, nSolido)) << nSolido;
@@ -38,7 +36,7 @@ class DisenoReciboTest : public OpcionesTest {
 };
 
 TEST_F(DisenoReciboTest, OpensWithTheStoredTextsAndNeitherPatternChosen) {
-    EscribirValorEntero("Recibos color", "fondo", 1);
+    ajustes::kFondo.Escribir(1);
     CDisenoReciboDlg& dlg = Abrir();
     EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_TEXTO_1), "Primero");
     EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_TEXTO_2), "Segundo");
@@ -63,7 +61,7 @@ TEST_F(DisenoReciboTest, PatternsAreStoredAtOnceAndCancelDropsOnlyTheTexts) {
     ASSERT_TRUE(dlg.Window().IsEnded());
     EXPECT_EQ(dlg.Window().Result(), IDCANCEL);
     EXPECT_EQ(Fondo(), 1);
-    EXPECT_EQ(Texto("Texto1"), "Primero");
+    EXPECT_EQ(Texto(ajustes::kTexto1), "Primero");
 }
 
 TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
@@ -73,9 +71,9 @@ TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
     ui::Click(dlg, IDOK);
     ASSERT_TRUE(dlg.Window().IsEnded());
     EXPECT_EQ(dlg.Window().Result(), IDOK);
-    EXPECT_EQ(Texto("Texto1"), "");
-    EXPECT_EQ(Texto("Texto2"), "  con espacios  ");
-    EXPECT_EQ(Texto("Texto3"), "Tercero");
+    EXPECT_EQ(Texto(ajustes::kTexto1), "");
+    EXPECT_EQ(Texto(ajustes::kTexto2), "  con espacios  ");
+    EXPECT_EQ(Texto(ajustes::kTexto3), "Tercero");
     EXPECT_EQ(dlg.m_sTexto2, "  con espacios  ");
 }
 
@@ -96,7 +94,7 @@ class EnLetraTest : public DisenoReciboTest, public ::testing::WithParamInterfac
 TEST_P(EnLetraTest, AmountInWordsIsShownCheckedWhenStoredAndWrittenOnOk) {
     const CasoEnLetra& c = GetParam();
     if (c.sGuardado != nullptr) {
-        EscribirValor("Recibo", "ImporteEnLetra", c.sGuardado);
+        ajustes::kImporteEnLetra.ComoTexto().Escribir(c.sGuardado);
     }
     CDisenoReciboDlg& dlg = Abrir();
     EXPECT_EQ(dlg.Window().GetCheck(IDC_CHECK_IMPORTE_LETRA), c.bMarcada);
@@ -104,11 +102,11 @@ TEST_P(EnLetraTest, AmountInWordsIsShownCheckedWhenStoredAndWrittenOnOk) {
     for (int i = 0; i < c.nClics; ++i) {
         ui::Click(dlg, IDC_CHECK_IMPORTE_LETRA);
     }
-    EXPECT_EQ(LeerValor("Recibo", "ImporteEnLetra", "<ninguno>"),
+    EXPECT_EQ(ajustes::kImporteEnLetra.ComoTexto().Leer("<ninguno>"),
               c.sGuardado != nullptr ? c.sGuardado : "<ninguno>");
     ui::Click(dlg, IDOK);
     ASSERT_TRUE(dlg.Window().IsEnded());
-    EXPECT_EQ(LeerValorEntero("Recibo", "ImporteEnLetra", -1), c.nEscrito);
+    EXPECT_EQ(ajustes::kImporteEnLetra.Leer(-1), c.nEscrito);
     EXPECT_EQ(dlg.m_bImporteEnLetra, c.nEscrito == 1);
 }
 
@@ -120,7 +118,7 @@ TEST_F(DisenoReciboTest, CancelLeavesTheAmountInWordsAsStored) {
     EXPECT_TRUE(dlg.Window().GetCheck(IDC_CHECK_IMPORTE_LETRA));
     ui::Click(dlg, IDCANCEL);
     ASSERT_TRUE(dlg.Window().IsEnded());
-    EXPECT_EQ(LeerValor("Recibo", "ImporteEnLetra", "<ninguno>"), "<ninguno>");
+    EXPECT_EQ(ajustes::kImporteEnLetra.ComoTexto().Leer("<ninguno>"), "<ninguno>");
 }
 
 TEST_F(DisenoReciboTest, TheColourButtonRunsTheChooser) {
@@ -128,7 +126,7 @@ TEST_F(DisenoReciboTest, TheColourButtonRunsTheChooser) {
     CDisenoReciboDlg& dlg = Abrir();
     ui::Click(dlg, IDC_BUTTON_SELECT_COLOR);
     EXPECT_EQ(m_servicios.colorAsked, 1);
-    EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 20);
+    EXPECT_EQ(ajustes::kColorG.Leer(-1), 20);
     EXPECT_FALSE(dlg.Window().IsEnded());
 }
 
@@ -161,13 +159,16 @@ TEST_F(ColorReciboTest, EachChoiceWritesItsComponentsRedGreenBlue) {
     ElegirColorRecibo();
     ElegirColorRecibo();
     EXPECT_EQ(m_servicios.colorAsked, 3);
-    EXPECT_EQ(LeerValorEntero("Recibos color", "R", -1), 255);
-    EXPECT_EQ(LeerValorEntero("Recibos color", "G", -1), 0);
-    EXPECT_EQ(LeerValorEntero("Recibos color", "B", -1), 0);
+    EXPECT_EQ(ajustes::kColorR.Leer(-1), 255);
+    EXPECT_EQ(ajustes::kColorG.Leer(-1), 0);
+    EXPECT_EQ(ajustes::kColorB.Leer(-1), 0);
     const std::string sFichero = BytesDe(m_carpeta.Fichero());
-    const auto r = sFichero.find("Recibos color - R\n");
-    const auto g = sFichero.find("Recibos color - G\n");
-    const auto b = sFichero.find("Recibos color - B\n");
+    const auto Posicion = [&](const AjusteEntero& a) {
+        return sFichero.find(std::string(a.sSeccion) + " - " + a.sClave + "\n");
+    };
+    const auto r = Posicion(ajustes::kColorR);
+    const auto g = Posicion(ajustes::kColorG);
+    const auto b = Posicion(ajustes::kColorB);
     ASSERT_NE(b, std::string::npos);
     EXPECT_LT(r, g);
     EXPECT_LT(g, b);

@@ -7,11 +7,11 @@
 
 #include "lang/idiomas.h"
 #include "platform/qt/dialog_controls.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/support/ui.h"
 
 OpcionesTest::OpcionesTest() {
-    EscribirValorEntero("Aplicacion Recibos", "Idioma", 1);
+    ajustes::kIdioma.Escribir(1);
     g_nIdioma = 1;
 }
 

@@ -12,7 +12,7 @@
 
 #include "platform/recording_device.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"
 
@@ -28,11 +28,11 @@ class LogotipoTest : public OpcionesTest {
         QImage imagen(nAncho, nAlto, QImage::Format_RGB32);
         imagen.fill(Qt::darkBlue);
         EXPECT_TRUE(imagen.save(QString::fromStdString(sRuta), "BMP"));
-        EscribirValor("Recibo", "FileLogo", sRuta);
+        ajustes::kFileLogo.Escribir(sRuta);
         return sRuta;
     }
     CLogotipoDlg& Abrir() { return AbrirDialogo(m_dlg); }
-    static std::string Logo() { return LeerValor("Recibo", "FileLogo", "<ninguno>"); }
+    static std::string Logo() { return ajustes::kFileLogo.Leer("<ninguno>"); }
     bool Abierto() const { return !m_dlg->Window().IsEnded(); }
 
     std::unique_ptr<CLogotipoDlg> m_dlg;
@@ -85,7 +85,7 @@ class SinLogoTest : public LogotipoTest, public ::testing::WithParamInterface<co
 TEST_P(SinLogoTest, AnEmptyFrameAndNoMessage) {
     std::ofstream(m_carpeta.Ruta() + "/texto.bmp") << "esto no es un mapa de bits\n";
     if (GetParam() != nullptr) {
-        EscribirValor("Recibo", "FileLogo", m_carpeta.Ruta() + "/" + GetParam());
+        ajustes::kFileLogo.Escribir(m_carpeta.Ruta() + "/" + GetParam());
     }
     CLogotipoDlg& dlg = Abrir();
     EXPECT_FALSE(dlg.m_hLogo);
@@ -154,7 +154,7 @@ TEST_F(LogotipoTest, ALogoInAnAccentedFolderIsShown) {
     imagen.fill(Qt::darkBlue);
     ASSERT_TRUE(imagen.save(QString::fromStdString(sCarpeta + "/logo.bmp"), "BMP"));
     const std::string sRuta = m_carpeta.Ruta() + "/Im\xE1genes/logo.bmp";
-    EscribirValor("Recibo", "FileLogo", sRuta);
+    ajustes::kFileLogo.Escribir(sRuta);
     CLogotipoDlg& dlg = Abrir();
     ASSERT_TRUE(dlg.m_hLogo);
     const auto copias = Pintar(dlg).CallsOf(CallKind::BitBlt);

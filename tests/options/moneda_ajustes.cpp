@@ -1,17 +1,16 @@
 #include "tests/options/moneda_ajustes.h"
 
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 void GuardarMoneda(const Moneda& m) {
-    const char* const sSeccion = "Aplicacion Recibos";
-    EscribirValor(sSeccion, "monetary name", m.sNombre);
-    EscribirValor(sSeccion, "monetary symbol", m.sSimbolo);
-    EscribirValorEntero(sSeccion, "Number of fractional digits", m.nDecimales);
-    EscribirValor(sSeccion, "decimal separator", m.sDecimal);
-    EscribirValor(sSeccion, "saparator between groups", m.sMiles);
-    EscribirValorEntero(sSeccion, "Sizes of each group", 3);
-    EscribirValorEntero(sSeccion, "Positive currency mode", m.nPositivo);
-    EscribirValorEntero(sSeccion, "Negative currency mode", m.nNegativo);
-    EscribirValorEntero(sSeccion, "Relleno", m.nRelleno);
-    EscribirValorEntero(sSeccion, "GetProfileString ok", 1);
+    ajustes::kNombreMoneda.Escribir(m.sNombre);
+    ajustes::kSimbolo.Escribir(m.sSimbolo);
+    ajustes::kDecimales.Escribir(m.nDecimales);
+    ajustes::kSeparadorDecimal.Escribir(m.sDecimal);
+    ajustes::kSeparadorMiles.Escribir(m.sMiles);
+    ajustes::kTamanoGrupo.Escribir(3);
+    ajustes::kModoPositivo.Escribir(m.nPositivo);
+    ajustes::kModoNegativo.Escribir(m.nNegativo);
+    ajustes::kRelleno.Escribir(m.nRelleno);
+    ajustes::kInicializado.Escribir(1);
 }

@@ -10,7 +10,7 @@
 
 #include "money/globalcurrency.h"
 #include "output/precarga_recibo.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 
 namespace {
@@ -109,9 +109,10 @@ TEST_F(DibujarReciboTest, MappingFollowsTheReportedSurface) {
     EXPECT_EQ(dc.ViewportExt(), (Rect{0, 0, 4800, 6400}));
 }
 
-// The receipt colour takes the low byte of each stored component; only "fondo" 1 hatches.
+// The receipt colour takes the low byte of each stored component; only the pattern 1 hatches.
 TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheSettings) {
-    const char* claves[] = {"fondo", "R", "G", "B"};
+    const AjusteEntero ajustesMarco[] = {ajustes::kFondo, ajustes::kColorR, ajustes::kColorG,
+                                         ajustes::kColorB};
     struct Caso {
         int valores[4];
         Brush brocha;
@@ -124,7 +125,7 @@ TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheSettings) {
     };
     for (const Caso& c : casos) {
         for (int k = 0; k < 4; ++k) {
-            EscribirValorEntero("Recibos color", claves[k], c.valores[k]);
+            ajustesMarco[k].Escribir(c.valores[k]);
         }
         const RecordedCall marco = Dibujado().CallsOf(CallKind::Rectangle).front();
         EXPECT_EQ(marco.brush, c.brocha) << "fondo " << c.valores[0];
@@ -186,12 +187,13 @@ TEST_F(DibujarReciboTest, EmptyReceiptTotalIsPaddedOrCutToSixteenCharacters) {
 // Each free text upward (format 0x29, 90 degrees), transparent, in its own column, when set.
 TEST_F(DibujarReciboTest, FreeTextsAreDrawnUpwardInTheirOwnColumnsOnlyWhenSet) {
     const char* columnas[] = {"[100,40,250,770]", "[180,40,330,770]", "[260,40,410,770]"};
+    const AjusteTexto libres[] = {ajustes::kTexto1, ajustes::kTexto2, ajustes::kTexto3};
     const std::array<std::string, 3> casos[] = {
         {"", "Solo el segundo", ""}, {"Uno", "", "Tres"}, {"Uno", "Dos", "Tres"}};
     for (const auto& textos : casos) {
         std::vector<std::string> esperadas;
         for (std::size_t k = 0; k < 3; ++k) {
-            EscribirValor("Recibo", "Texto" + std::to_string(k + 1), textos[k]);
+            libres[k].Escribir(textos[k]);
             if (!textos[k].empty()) {
                 esperadas.push_back(Texto(textos[k], columnas[k], 0x29, 35, 900));
             }
@@ -211,7 +213,7 @@ TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
     dc.SelectBrush(brush);
     dc.SelectFont(font);
     dc.SetBkMode(OPAQUE);
-    EscribirValor("Recibo", "Texto1", "Libre");
+    ajustes::kTexto1.Escribir("Libre");
     ReciboCompleto().DibujarRecibo(dc);
     EXPECT_EQ(dc.CurrentPen(), pen);
     EXPECT_EQ(dc.CurrentBrush(), brush);
@@ -234,7 +236,7 @@ class LogoTest : public SalidaTest {
         return sRuta;
     }
     std::vector<RecordedCall> Logo(const std::string& sRuta) {
-        EscribirValor("Recibo", "FileLogo", sRuta);
+        ajustes::kFileLogo.Escribir(sRuta);
         return Dibujado().CallsOf(CallKind::BitBlt);
     }
 };
@@ -312,8 +314,7 @@ TEST_F(LogoTest, LogoDecodedAheadIsDrawnWithoutDecodingItAgain) {
         "bitblt [70,50,220,150] from [0,0,150,100] of 150x100"};
     for (const bool bEsperar : {true, false}) {
         ServiciosQueCuentan servicios;
-        EscribirValor("Recibo", "FileLogo",
-                      Guardar(150, 100, bEsperar ? "antes.png" : "a-la-vez.png"));
+        ajustes::kFileLogo.Escribir(Guardar(150, 100, bEsperar ? "antes.png" : "a-la-vez.png"));
         std::vector<RecordedCall> copias;
         {
             const auto precarga = PrecargarImagenesRecibo();

@@ -1,4 +1,4 @@
-// The total in words on the receipt: drawn only when "Recibo" - "ImporteEnLetra" is 1, on the
+// The total in words on the receipt: drawn only when ajustes::kImporteEnLetra is 1, on the
 // last line of the concepts box, in the concepts' font, shrunk to fit its line.
 #include <QFont>
 #include <QFontMetricsF>
@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "money/globalcurrency.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 
 namespace {
 
-constexpr const char* kSeccion = "Recibo";
-constexpr const char* kClave = "ImporteEnLetra";
+// Stored as text, so that values that are no number can be tried too.
+constexpr AjusteTexto kEnLetra = ajustes::kImporteEnLetra.ComoTexto();
 constexpr Rect kCajaConceptos{400, 220, 1950, 470};
 
 std::string Linea(const std::string& sTexto, const Rect& r, int nFormato, int nAlto = 40) {
@@ -54,7 +54,7 @@ TEST_F(ImporteEnLetraReciboTest, AnyValueButOneLeavesTheReceiptAsItWas) {
     const ReciboData recibo = ReciboCompleto();
     const std::vector<std::string> sinClave = Llamadas(recibo);
     for (const char* sValor : {"0", "", "2", "-1", "x", "no"}) {
-        EscribirValor(kSeccion, kClave, sValor);
+        kEnLetra.Escribir(sValor);
         EXPECT_EQ(Llamadas(recibo), sinClave) << "'" << sValor << "'";
     }
     EXPECT_FALSE(Palabras(Dibujado(recibo)).has_value());
@@ -65,7 +65,7 @@ TEST_F(ImporteEnLetraReciboTest, AnyValueButOneLeavesTheReceiptAsItWas) {
 TEST_F(ImporteEnLetraReciboTest, OneDrawsTheWordsBelowTheSixthLineInTheConceptsFont) {
     const ReciboData recibo = ReciboCompleto();
     std::vector<std::string> esperadas = Llamadas(recibo);
-    EscribirValor(kSeccion, kClave, "1");
+    kEnLetra.Escribir("1");
     const auto primera = std::find(esperadas.begin(), esperadas.end(),
                                    Linea("Cuota de diciembre", {420, 225, 1640, 265}, 0));
     ASSERT_NE(primera, esperadas.end());
@@ -106,7 +106,7 @@ Medidas Medir(const std::string& sTexto, int nAlto) {
 
 // The words' ink lies inside the concepts box, below the ink of a sixth line with descenders.
 TEST_F(ImporteEnLetraReciboTest, TheWordsInkStaysInsideTheBoxAndClearOfTheSixthLine) {
-    EscribirValor(kSeccion, kClave, "1");
+    kEnLetra.Escribir("1");
     ReciboData recibo = ReciboCompleto();
     recibo.sConcepto6 = "Gastos, pagos y cuotas: jq";
     recibo.cuImporte = Importe(-1999.99);
@@ -134,7 +134,7 @@ TEST_F(ImporteEnLetraReciboTest, TheWordsInkStaysInsideTheBoxAndClearOfTheSixthL
 
 // Long totals take a smaller cell, just small enough for the line; short ones the medium one.
 TEST_F(ImporteEnLetraReciboTest, LongTotalsShrinkToFitTheLine) {
-    EscribirValor(kSeccion, kClave, "1");
+    kEnLetra.Escribir("1");
     const struct {
         const char* sMoneda;
         std::int64_t nValor;
@@ -170,7 +170,7 @@ TEST_F(ImporteEnLetraReciboTest, LongTotalsShrinkToFitTheLine) {
 
 // The glyph-drawn total under a standard sign has its words all the same.
 TEST_F(ImporteEnLetraReciboTest, WordsAreDrawnUnderAStandardSignToo) {
-    EscribirValor(kSeccion, kClave, "1");
+    kEnLetra.Escribir("1");
     CGlobalCurrency::SetSimbolo("|A");
     CGlobalCurrency::SetNombreMoneda("");
     ReciboData recibo;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "brixamo_version.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/moneda_guardada.h"
 #include "tests/output/programa.h"
 #include "tests/settings/carpeta_temporal.h"
@@ -68,16 +68,16 @@ class PdfTest : public LineaComandosTest {
   protected:
     PdfTest() {
         GuardarIdiomaYMoneda({.nRelleno = '*'});
-        const std::pair<const char*, const char*> campos[] = {
-            {"DEF_NUMERO", "Recibo"},          {"NUMERO", "A-0017"},
-            {"LOCALIDAD", "Pontevedra"},       {"VENCIMIENTO", "31/12/2026"},
-            {"CONCEPTO_1", "Cuota mensual"},   {"IMPORTE_1", "1,234.5"},
-            {"CONCEPTO_3", "Fianza & gastos"}, {"IMPORTE_3", "20"},
-            {"COBRADOR_2", "Comunidad Norte"}};
-        for (const auto& [sCampo, sValor] : campos) {
-            EscribirValor("Recibos conceptos", std::string("IDC_EDIT_") + sCampo, sValor);
+        const std::pair<AjusteTexto, const char*> campos[] = {
+            {ajustes::kDefNumero, "Recibo"},          {ajustes::kNumero, "A-0017"},
+            {ajustes::kLocalidad, "Pontevedra"},      {ajustes::kVencimiento, "31/12/2026"},
+            {ajustes::kConcepto1, "Cuota mensual"},   {ajustes::kImporte1, "1,234.5"},
+            {ajustes::kConcepto3, "Fianza & gastos"}, {ajustes::kImporte3, "20"},
+            {ajustes::kCobrador2, "Comunidad Norte"}};
+        for (const auto& [ajuste, sValor] : campos) {
+            ajuste.Escribir(sValor);
         }
-        EscribirValor("Recibo", "Texto2", "Gracias");
+        ajustes::kTexto2.Escribir("Gracias");
     }
 
     std::string Pdf() {
@@ -151,17 +151,17 @@ TEST_F(PdfTest, AmountInWordsAbsentOrZeroWritesTheSamePdf) {
     };
     const std::string sAusente = sinFecha(Pdf());
     ASSERT_NE(sAusente.find("%PDF"), std::string::npos);
-    EscribirValor("Recibo", "ImporteEnLetra", "0");
+    ajustes::kImporteEnLetra.ComoTexto().Escribir("0");
     EXPECT_EQ(sinFecha(Pdf()), sAusente);
-    EscribirValor("Recibo", "ImporteEnLetra", "1");
+    ajustes::kImporteEnLetra.ComoTexto().Escribir("1");
     EXPECT_NE(sinFecha(Pdf()), sAusente);
 }
 
 // With 1 the words lie on the last line of the concepts box (22 to 47 mm), the concept lines
 // 3.5 mm apart from 22.1 mm.
 TEST_F(PdfTest, AmountInWordsLiesOnTheLastLineOfTheConceptsBox) {
-    EscribirValor("Recibo", "ImporteEnLetra", "1");
-    EscribirValor("Aplicacion Recibos", "monetary name", "Euros");
+    ajustes::kImporteEnLetra.ComoTexto().Escribir("1");
+    ajustes::kNombreMoneda.Escribir("Euros");
     const Salida bbox = Ejecutar("pdftotext -bbox '" + Pdf() + "' -");
     ASSERT_EQ(bbox.nEstado, 0) << bbox.sErrores;
     const std::vector<Palabra> palabras = Palabras(bbox.sSalida);
@@ -219,7 +219,7 @@ TEST_F(PdfTest, FullColourLogoIsEmbeddedPixelForPixel) {
     const QString sLogo = sCarpeta + "/logo.bmp";
     ASSERT_TRUE(logo.save(sLogo, "BMP"));
     ASSERT_EQ(BytesDe(sLogo.toStdString())[28], 24);  // bits per pixel
-    EscribirValor("Recibo", "FileLogo", sLogo.toStdString());
+    ajustes::kFileLogo.Escribir(sLogo.toStdString());
     const std::string sPdf = Pdf();
     ASSERT_EQ(Ejecutar("pdfimages -png '" + sPdf + "' '" + m_carpeta.Ruta() + "/imagen'").nEstado,
               0);

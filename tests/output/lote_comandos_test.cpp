@@ -8,13 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/moneda_guardada.h"
 #include "tests/output/programa.h"
 
 namespace {
-
-constexpr const char* kSeccion = "Recibos conceptos";
 
 // Three payers over the stored receipt; the second keeps a number of its own.
 constexpr const char* kPagos =
@@ -27,18 +25,19 @@ class LoteComandosTest : public LineaComandosTest {
   protected:
     LoteComandosTest() {
         GuardarIdiomaYMoneda({.nRelleno = '*'});
-        const std::pair<const char*, const char*> campos[] = {
-            {"NUMERO", "A-0017"},        {"LOCALIDAD", "Pontevedra"},  {"CONCEPTO_1", "Cuota"},
-            {"IMPORTE_1", "1"},          {"CONCEPTO_3", "Fianza"},     {"IMPORTE_3", "20"},
-            {"COBRADOR_2", "Comunidad"}, {"VENCIMIENTO", "31/12/2026"}};
-        for (const auto& [sCampo, sValor] : campos) {
-            EscribirValor(kSeccion, std::string("IDC_EDIT_") + sCampo, sValor);
+        const std::pair<AjusteTexto, const char*> campos[] = {
+            {ajustes::kNumero, "A-0017"},       {ajustes::kLocalidad, "Pontevedra"},
+            {ajustes::kConcepto1, "Cuota"},     {ajustes::kImporte1, "1"},
+            {ajustes::kConcepto3, "Fianza"},    {ajustes::kImporte3, "20"},
+            {ajustes::kCobrador2, "Comunidad"}, {ajustes::kVencimiento, "31/12/2026"}};
+        for (const auto& [ajuste, sValor] : campos) {
+            ajuste.Escribir(sValor);
         }
         PonerBytes(Ruta("pagos.csv"), kPagos);
     }
 
     std::string Ruta(const std::string& sNombre) const { return m_carpeta.Ruta() + "/" + sNombre; }
-    static std::string NumeroGuardado() { return LeerValor(kSeccion, "IDC_EDIT_NUMERO", ""); }
+    static std::string NumeroGuardado() { return ajustes::kNumero.Leer(); }
 
     // The files of the folder besides the settings, the register and the test's own.
     std::vector<std::string> Ficheros() const {
@@ -75,23 +74,23 @@ TEST_F(LoteComandosTest, EachPageIsTheSingleReceiptOfItsRow) {
     EXPECT_NE(info.sSalida.find("Pages:           3\n"), std::string::npos) << info.sSalida;
     EXPECT_NE(info.sSalida.find("Title:           Imprimiento Recibo\n"), std::string::npos);
 
-    const std::vector<std::vector<std::pair<const char*, const char*>>> filas = {
-        {{"NUMERO", "A-0017"},
-         {"PAGADOR_1", "Ana"},
-         {"IMPORTE_1", "1,234.5"},
-         {"CONCEPTO_2", "Agua"}},
-        {{"NUMERO", "B-2"},
-         {"PAGADOR_1", "Luis \"el\" Pardo, hijo"},
-         {"IMPORTE_1", "7"},
-         {"CONCEPTO_2", ""}},
-        {{"NUMERO", "A-0018"},
-         {"PAGADOR_1", "Eva"},
-         {"IMPORTE_1", "-3"},
-         {"CONCEPTO_2", "Luz & gas"}},
+    const std::vector<std::vector<std::pair<AjusteTexto, const char*>>> filas = {
+        {{ajustes::kNumero, "A-0017"},
+         {ajustes::kPagador1, "Ana"},
+         {ajustes::kImporte1, "1,234.5"},
+         {ajustes::kConcepto2, "Agua"}},
+        {{ajustes::kNumero, "B-2"},
+         {ajustes::kPagador1, "Luis \"el\" Pardo, hijo"},
+         {ajustes::kImporte1, "7"},
+         {ajustes::kConcepto2, ""}},
+        {{ajustes::kNumero, "A-0018"},
+         {ajustes::kPagador1, "Eva"},
+         {ajustes::kImporte1, "-3"},
+         {ajustes::kConcepto2, "Luz & gas"}},
     };
     for (std::size_t i = 0; i < filas.size(); ++i) {
-        for (const auto& [sCampo, sValor] : filas[i]) {
-            EscribirValor(kSeccion, std::string("IDC_EDIT_") + sCampo, sValor);
+        for (const auto& [ajuste, sValor] : filas[i]) {
+            ajuste.Escribir(sValor);
         }
         ASSERT_EQ(Brixamo("--pdf uno.pdf").nEstado, 0);
         const std::vector<Palabra> solo = PalabrasDe(Ruta("uno.pdf"), 1);

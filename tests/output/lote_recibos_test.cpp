@@ -9,7 +9,7 @@
 #include "money/globalcurrency.h"
 #include "output/lote_recibos.h"
 #include "output/recibo_guardado.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 
 namespace {
@@ -266,11 +266,11 @@ TEST_F(LoteTest, ADocumentThatCannotStartPrintsNothing) {
 
 // The stored number moves only when the batch took numbers from it.
 TEST_F(LoteTest, TheNextNumberIsStoredOnlyWhenTaken) {
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_NUMERO", "7");
+    ajustes::kNumero.Escribir("7");
     GuardarNumeroSiguiente({1, {}, "9", false});
-    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", ""), "7");
+    EXPECT_EQ(ajustes::kNumero.Leer(""), "7");
     GuardarNumeroSiguiente({1, {}, "9", true});
-    EXPECT_EQ(LeerValor(kSeccionConceptos, "IDC_EDIT_NUMERO", ""), "9");
+    EXPECT_EQ(ajustes::kNumero.Leer(""), "9");
 }
 
 }  // namespace

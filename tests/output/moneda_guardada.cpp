@@ -1,16 +1,15 @@
 #include "tests/output/moneda_guardada.h"
 
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 
 void GuardarIdiomaYMoneda(const MonedaGuardada& m) {
-    const char* s = "Aplicacion Recibos";
-    EscribirValorEntero(s, "Idioma", 1);
-    EscribirValor(s, "monetary symbol", m.sSimbolo);
-    EscribirValorEntero(s, "Number of fractional digits", 2);
-    EscribirValor(s, "decimal separator", m.sDecimal);
-    EscribirValor(s, "saparator between groups", m.sMiles);
-    EscribirValorEntero(s, "Positive currency mode", m.nPositivo);
-    EscribirValorEntero(s, "Negative currency mode", m.nNegativo);
-    EscribirValorEntero(s, "Relleno", m.nRelleno);
-    EscribirValorEntero(s, "GetProfileString ok", 1);
+    ajustes::kIdioma.Escribir(1);
+    ajustes::kSimbolo.Escribir(m.sSimbolo);
+    ajustes::kDecimales.Escribir(2);
+    ajustes::kSeparadorDecimal.Escribir(m.sDecimal);
+    ajustes::kSeparadorMiles.Escribir(m.sMiles);
+    ajustes::kModoPositivo.Escribir(m.nPositivo);
+    ajustes::kModoNegativo.Escribir(m.nNegativo);
+    ajustes::kRelleno.Escribir(m.nRelleno);
+    ajustes::kInicializado.Escribir(1);
 }

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "lang/idiomas.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 #include "tests/output/moneda_guardada.h"
 
@@ -45,19 +45,26 @@ TEST_F(ReciboGuardadoTest, NothingStoredGivesTheLanguageLabelsAndZeroAmounts) {
 }
 
 TEST_F(ReciboGuardadoTest, StoredFieldsLabelsAndAmountsAreGatheredAsTheFormPrintsThem) {
-    const std::pair<const char*, const char*> guardados[] = {
-        {"IDC_EDIT_DEF_NUMERO", "N\xBA"},        {"IDC_EDIT_DEF_DOMICILIO", ""},  // stored empty
-        {"IDC_EDIT_NUMERO", "  0042 "},          {"IDC_EDIT_LOCALIDAD", "Ourense"},
-        {"IDC_EDIT_FECHA", "1 de enero"},        {"IDC_EDIT_VENCIMIENTO", "2 de enero"},
-        {"IDC_EDIT_CONCEPTO_1", "Alquiler"},     {"IDC_EDIT_CONCEPTO_6", "Fianza & gastos"},
-        {"IDC_EDIT_DOMICILIO", "Praza Maior 1"}, {"IDC_EDIT_PAGADOR_2", "Ana"},
-        {"IDC_EDIT_COBRADOR_3", "Xoan"},         {"IDC_EDIT_IMPORTE_1", "1.212,5"},
-        {"IDC_EDIT_IMPORTE_2", "0,005"},  // shown as 0,01 after start-up
-        {"IDC_EDIT_IMPORTE_3", "(3)"},           {"IDC_EDIT_IMPORTE_4", "abc"},
-        {"IDC_EDIT_IMPORTE_6", "-0,5"},
+    const std::pair<AjusteTexto, const char*> guardados[] = {
+        {ajustes::kDefNumero, "N\xBA"},
+        {ajustes::kDefDomicilio, ""},  // stored empty
+        {ajustes::kNumero, "  0042 "},
+        {ajustes::kLocalidad, "Ourense"},
+        {ajustes::kFecha, "1 de enero"},
+        {ajustes::kVencimiento, "2 de enero"},
+        {ajustes::kConcepto1, "Alquiler"},
+        {ajustes::kConcepto6, "Fianza & gastos"},
+        {ajustes::kDomicilio, "Praza Maior 1"},
+        {ajustes::kPagador2, "Ana"},
+        {ajustes::kCobrador3, "Xoan"},
+        {ajustes::kImporte1, "1.212,5"},
+        {ajustes::kImporte2, "0,005"},  // shown as 0,01 after start-up
+        {ajustes::kImporte3, "(3)"},
+        {ajustes::kImporte4, "abc"},
+        {ajustes::kImporte6, "-0,5"},
     };
-    for (const auto& [sClave, sValor] : guardados) {
-        EscribirValor("Recibos conceptos", sClave, sValor);
+    for (const auto& [ajuste, sValor] : guardados) {
+        ajuste.Escribir(sValor);
     }
     const ReciboData r = LeerReciboGuardado();
 

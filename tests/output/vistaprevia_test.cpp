@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "output/vistapreviadlg.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 #include "tests/support/impresora_prestada.h"
 #include "tests/support/ui.h"
@@ -20,12 +20,12 @@ namespace {
 class ImpresionTest : public SalidaTest {
   protected:
     ImpresionTest() {
-        EscribirValor("Recibo", "Texto2", "Gracias");
+        ajustes::kTexto2.Escribir("Gracias");
         QImage logo(40, 30, QImage::Format_RGB32);
         logo.fill(Qt::red);
         const std::string sLogo = m_carpeta.Ruta() + "/logo.png";
         logo.save(QString::fromStdString(sLogo));
-        EscribirValor("Recibo", "FileLogo", sLogo);
+        ajustes::kFileLogo.Escribir(sLogo);
     }
     // The next print dialog chooses a printer that records into `dc`.
     void ElegirImpresora(RecordingDevice& dc, int nStartDoc = 1) {

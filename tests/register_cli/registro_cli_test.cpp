@@ -12,7 +12,7 @@
 #include <sqlite3.h>
 
 #include "form/registro.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/output/moneda_guardada.h"
 #include "tests/settings/carpeta_temporal.h"
 
@@ -37,10 +37,10 @@ class RegistroCliTest : public ::testing::Test {
     // The stored receipt the next --pdf prints.
     static void Recibo(const std::string& sNumero, const std::string& sPagador,
                        const std::string& sImporte) {
-        EscribirValor("Recibos conceptos", "IDC_EDIT_NUMERO", sNumero);
-        EscribirValor("Recibos conceptos", "IDC_EDIT_PAGADOR_1", sPagador);
-        EscribirValor("Recibos conceptos", "IDC_EDIT_CONCEPTO_1", "Cuota; \"enero\"");
-        EscribirValor("Recibos conceptos", "IDC_EDIT_IMPORTE_1", sImporte);
+        ajustes::kNumero.Escribir(sNumero);
+        ajustes::kPagador1.Escribir(sPagador);
+        ajustes::kConcepto1.Escribir("Cuota; \"enero\"");
+        ajustes::kImporte1.Escribir(sImporte);
     }
 
     Resultado Brixamo(const std::string& sArgumentos) const {
@@ -237,10 +237,10 @@ TEST_F(RegistroCliTest, ABatchIsOneJobAndTheExportIsABatchAgain) {
 // The reprint draws the registered receipt under the currency settings and labels it was
 // printed with, whatever the settings file says now.
 TEST_F(RegistroCliTest, AReprintIsThePageOfTheOriginal) {
-    EscribirValor("Recibos conceptos", "IDC_EDIT_DEF_NUMERO", "Recibo n\xBA");
+    ajustes::kDefNumero.Escribir("Recibo n\xBA");
     Pdf("original.pdf");
     GuardarIdiomaYMoneda({.sSimbolo = "$", .sDecimal = ".", .sMiles = ",", .nPositivo = 3});
-    EscribirValor("Recibos conceptos", "IDC_EDIT_DEF_NUMERO", "Otro");
+    ajustes::kDefNumero.Escribir("Otro");
     Recibo("Z-9", "Nadie", "99");
     Pdf("ahora.pdf");
 

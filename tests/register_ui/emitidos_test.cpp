@@ -22,7 +22,7 @@
 #include "platform/qt/text_1252.h"
 #include "platform/recording_device.h"
 #include "res/identificadores.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/impresora_prestada.h"
 #include "tests/support/ui.h"
@@ -210,7 +210,7 @@ TEST_F(EmitidosTest, TypingInTheSearchNarrowsTheTableByPayerOrNumber) {
 // draws the receipt as it was printed, and the settings in force come back after the drawing.
 TEST_F(EmitidosTest, PreviewDrawsTheReceiptAsRegisteredWhateverChangedSince) {
     const ReciboRegistrado r = Registrar("R-101", "Ana", 1234.5, 1);
-    EscribirValor(kSeccionConceptos, "IDC_EDIT_DEF_PAGADOR", "Inquilino");
+    ajustes::kDefPagador.Escribir("Inquilino");
     Dlg().CargarEtiquetas();
     CGlobalCurrency::PonerEnVigor(kDolares);
     std::vector<std::string> textos;
