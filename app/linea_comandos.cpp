@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/plataforma_app.h"
 #include "app/registro_comandos.h"
 #include "brixamo_version.h"
 #include "output/imprimirrecibo.h"
@@ -21,7 +22,6 @@
 #include "output/recibo_guardado.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
-#include "platform/qt/qt_platform.h"
 
 namespace {
 
@@ -115,11 +115,11 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
 // where there is a display to use it on.
-std::unique_ptr<QtPlatform> ArrancarSinVentana(int& argc, char** argv) {
+std::unique_ptr<CPlataformaApp> ArrancarSinVentana(int& argc, char** argv) {
     const bool bSinPantalla =
         std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr;
     setenv("QT_QPA_PLATFORM", "offscreen", bSinPantalla ? 1 : 0);
-    return std::make_unique<QtPlatform>(argc, argv, QtPlatform::Use::kHeadless);
+    return std::make_unique<CPlataformaApp>(argc, argv, QtPlatform::Use::kHeadless);
 }
 
 int NoSePuedeEscribir(const std::string& sFichero) {

@@ -1,13 +1,13 @@
 // The entry point: the command line first, then the form.
 #include "app/linea_comandos.h"
+#include "app/plataforma_app.h"
 #include "app/reciboapp.h"
-#include "platform/qt/qt_platform.h"
 
 int main(int argc, char** argv) {
     if (auto rc = EjecutarLineaComandos(argc, argv)) {
         return *rc;
     }
-    QtPlatform plataforma(argc, argv);
+    CPlataformaApp plataforma(argc, argv);
     CReciboApp app;
     app.InitInstance();
     return 0;

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "form/texto1252.h"
+#include "settings/texto1252.h"
 
 // Limits that keep a hostile file from taking the machine's memory or time.
 inline constexpr std::size_t kMaxBytesLote = std::size_t{64} << 20;

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "form/recibodata.h"
-#include "form/texto1252.h"
 #include "money/regional.h"
+#include "settings/texto1252.h"
 
 struct sqlite3;
 namespace registro {

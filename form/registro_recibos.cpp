@@ -4,6 +4,7 @@
 
 #include "form/registro.h"
 #include "form/registro_sql.h"
+#include "settings/texto1252.h"
 
 using namespace registro;
 
@@ -129,8 +130,8 @@ void PonerRecibo(Sentencia& st, int n, const ReciboRegistrado& r) {
     }
     st.Entero(n++, r.recibo.cuImporte.Valor());
     st.Texto(n++, r.sTotal);
-    st.Texto(
-        n, Minusculas(r.recibo.sPagador1 + "\n" + r.recibo.sPagador2 + "\n" + r.recibo.sPagador3));
+    st.Texto(n, Minusculas1252(r.recibo.sPagador1 + "\n" + r.recibo.sPagador2 + "\n" +
+                               r.recibo.sPagador3));
 }
 
 ReciboRegistrado LeerFila(const Sentencia& st) {
@@ -230,7 +231,7 @@ ResultadoRegistro CRegistro::Recorrer(const FiltroRegistro& filtro, OrdenRegistr
                                " LIMIT ?5");
         st.Texto(1, filtro.sDesde);
         st.Texto(2, filtro.sHasta);
-        st.Texto(3, Minusculas(filtro.sPagador));
+        st.Texto(3, Minusculas1252(filtro.sPagador));
         st.Texto(4, Contiene(filtro.sNumero));
         st.Entero(5, filtro.nMaximo);
         while (st.Paso()) {

@@ -44,10 +44,6 @@ class Sentencia {
     sqlite3_stmt* m_st = nullptr;
 };
 
-// The text with its capital letters (those of Windows-1252, accented ones included) made
-// small, for searching in either case.
-std::string Minusculas(std::string s);
-
 // The columns that hold a receipt's texts, with their record members.
 struct ColumnaTexto {
     const char* sColumna;

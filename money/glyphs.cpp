@@ -5,9 +5,9 @@
 #include <mutex>
 #include <string>
 
+#include "money/espacios.h"
 #include "money/globalcurrency.h"
-#include "output/bitmaputilitis.h"
-#include "output/espacios.h"
+#include "platform/bitmaputilitis.h"
 #include "platform/device.h"
 #include "platform/services.h"
 

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string_view>
 
+#include "settings/texto1252.h"
+
 namespace {
 
 enum class Genero { Masculino, Femenino, Ninguno };
@@ -117,23 +119,12 @@ std::optional<icu::UnicodeString> PalabrasSegun(std::uint64_t n, Genero genero) 
 }
 
 std::string AWindows1252(const icu::UnicodeString& s) {
-    std::string sTexto(static_cast<std::size_t>(s.length()) * 2 + 1, '\0');
-    const int32_t nLargo = s.extract(0, s.length(), sTexto.data(),
-                                     static_cast<uint32_t>(sTexto.size()), "windows-1252");
-    sTexto.resize(static_cast<std::size_t>(nLargo));
-    return sTexto;
-}
-
-unsigned char Minuscula(unsigned char c) {
-    const bool bMayuscula = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-    return bMayuscula ? static_cast<unsigned char>(c + 0x20) : c;
+    std::string sUtf8;
+    return Cp1252DeUtf8(s.toUTF8String(sUtf8));
 }
 
 const Moneda* MonedaDeNombre(const std::string& sNombre) {
-    std::string sPrimera;
-    for (const char c : sNombre.substr(0, sNombre.find(' '))) {
-        sPrimera += static_cast<char>(Minuscula(static_cast<unsigned char>(c)));
-    }
+    const std::string sPrimera = Minusculas1252(sNombre.substr(0, sNombre.find(' ')));
     for (const Moneda& moneda : kMonedas) {
         for (const std::string_view nombre : moneda.nombres) {
             if (!nombre.empty() && nombre == sPrimera) {

@@ -6,10 +6,12 @@
 
 #include <array>
 #include <climits>
+#include <optional>
 #include <utility>
 
 #include "money/globalcurrency.h"
 #include "settings/ficherostxt.h"  // CadenaAEntero
+#include "settings/texto1252.h"
 
 namespace {
 
@@ -17,12 +19,6 @@ std::function<std::string()>& ProveedorNombreMoneda() {
     static std::function<std::string()> proveedor;
     return proveedor;
 }
-
-// Windows-1252 codes 0x80 to 0x9F; 0 where the code page leaves the code undefined.
-constexpr std::array<char32_t, 32> kZona80 = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // The eight places where ISO-8859-15 differs from ISO-8859-1.
 constexpr std::array<std::pair<unsigned char, char32_t>, 8> kLatin9 = {{{0xA4, 0x20AC},
@@ -44,23 +40,18 @@ std::string NombreCodificacion(const std::string& sCodificacion) {
     return s;
 }
 
+// The C1 controls, which no locale text holds; Windows-1252 leaves five of its bytes to them.
+bool EsControlC1(char32_t cp) {
+    return cp >= 0x80 && cp < 0xA0;
+}
+
 bool DecodificarUtf8(const std::string& sTexto, std::u32string& puntos) {
     for (std::size_t i = 0; i < sTexto.size();) {
-        const auto b = static_cast<unsigned char>(sTexto[i]);
-        const int nSeguidos = b < 0x80 ? 0 : b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 ? 1 : -1;
-        if (nSeguidos < 0 || b > 0xF4 || i + nSeguidos + 1 > sTexto.size()) {
+        const std::optional<char32_t> cp = SiguienteUtf8(sTexto, i);
+        if (!cp) {
             return false;
         }
-        char32_t cp = nSeguidos == 0 ? b : b & (0x3F >> nSeguidos);
-        for (int k = 1; k <= nSeguidos; ++k) {
-            const auto s = static_cast<unsigned char>(sTexto[i + k]);
-            if ((s & 0xC0) != 0x80) {
-                return false;
-            }
-            cp = (cp << 6) | (s & 0x3F);
-        }
-        puntos += cp;
-        i += nSeguidos + 1;
+        puntos += *cp;
     }
     return true;
 }
@@ -84,10 +75,10 @@ bool DecodificarByte(const std::string& sTexto, const std::string& sSet, std::u3
         if (b < 0x80) {
             puntos += b;
         } else if (b1252 && b < 0xA0) {
-            if (kZona80[b - 0x80] == 0) {
+            if (EsControlC1(UnicodeDe1252(b))) {
                 return false;
             }
-            puntos += kZona80[b - 0x80];
+            puntos += UnicodeDe1252(b);
         } else if ((bLatin1 || bLatin9 || b1252) && b >= 0xA0) {
             puntos += bLatin9 ? DesdeLatin9(b) : b;
         } else {
@@ -110,17 +101,11 @@ bool EsEspacioUnicode(char32_t cp) {
 }
 
 bool Codificar1252(char32_t cp, std::string& sResultado) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-        sResultado += static_cast<char>(cp);
-        return true;
+    const std::optional<char> c = EsControlC1(cp) ? std::nullopt : ByteDe1252(cp);
+    if (c) {
+        sResultado += *c;
     }
-    for (std::size_t i = 0; i < kZona80.size(); ++i) {
-        if (kZona80[i] != 0 && kZona80[i] == cp) {
-            sResultado += static_cast<char>(0x80 + i);
-            return true;
-        }
-    }
-    return false;
+    return c.has_value();
 }
 
 // Code points to Windows-1252. With bEspacioDuro, a blank the code page lacks becomes the

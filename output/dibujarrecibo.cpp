@@ -4,9 +4,9 @@
 #include <string>
 
 #include "form/recibodata.h"
+#include "money/espacios.h"
 #include "money/importeletra.h"
 #include "output/disposicion_recibo.h"
-#include "output/espacios.h"
 #include "output/logo_recibo.h"
 #include "platform/device.h"
 #include "settings/esquema.h"

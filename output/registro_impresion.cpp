@@ -5,7 +5,7 @@
 #include <ctime>
 #include <utility>
 
-#include "output/espacios.h"
+#include "money/espacios.h"
 #include "output/imprimirrecibo.h"
 #include "platform/services.h"
 

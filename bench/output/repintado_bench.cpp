@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "app/plataforma_app.h"
 #include "output/recibo_guardado.h"
 #include "platform/qt/painter_device.h"
-#include "platform/qt/qt_platform.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ double Repintar(const ReciboData& recibo, QImage& imagen) {
 
 int main(int argc, char** argv) {
     const int nRepintados = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    QtPlatform plataforma(argc, argv);
+    CPlataformaApp plataforma(argc, argv);
     const ReciboData recibo = LeerReciboGuardado();
     QImage imagen(kCliente, QImage::Format_RGB32);
     Repintar(recibo, imagen);  // fonts and the glyph sheet loaded once, as by the first paint

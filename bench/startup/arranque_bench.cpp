@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <set>
 
+#include "app/plataforma_app.h"
 #include "app/reciboapp.h"
-#include "platform/qt/qt_platform.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ QWidget* VentanaVisible() {
 
 int main(int argc, char** argv) {
     const auto inicio = std::chrono::steady_clock::now();
-    QtPlatform plataforma(argc, argv);
+    CPlataformaApp plataforma(argc, argv);
     VigilaPintado pintado;
     qApp->installEventFilter(&pintado);
     double dMs = 0;

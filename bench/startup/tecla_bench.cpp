@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
+#include "app/plataforma_app.h"
 #include "form/campos.h"
 #include "form/recibodlg.h"
-#include "platform/qt/qt_platform.h"
 #include "settings/esquema.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         (std::filesystem::temp_directory_path() / "brixamo-bench-tecla").string();
     std::filesystem::create_directories(sCarpeta);
     setenv("BRIXAMO_HOME", sCarpeta.c_str(), 1);
-    QtPlatform plataforma(argc, argv);
+    CPlataformaApp plataforma(argc, argv);
     ajustes::kInicializado.Escribir(1);
 
     CReciboDlg dlg;

@@ -7,18 +7,9 @@
 #include <QTranslator>
 
 #include "lang/idioma_usuario.h"
-#include "money/globalcurrency.h"
 #include "platform/qt/app_icon.h"
-#include "platform/qt/text_1252.h"
 
 namespace {
-
-// The currency's name in the user's language ("euro"); empty when the program could not
-// store it.
-std::string NombreMonedaDelSistema() {
-    return ToCp1252Exact(QLocale::system().currencySymbol(QLocale::CurrencyDisplayName))
-        .value_or(std::string());
-}
 
 QLocale MessagesLocale() {
     const std::string name = LocaleDeMensajes();
@@ -63,10 +54,8 @@ QtPlatform::QtPlatform(int& argc, char** argv, Use use)
         QApplication::setWindowIcon(AppIcon());
     }
     SetServicios(&impl_->services);
-    CGlobalCurrency::SetProveedorNombreMoneda(NombreMonedaDelSistema);
 }
 
 QtPlatform::~QtPlatform() {
-    CGlobalCurrency::SetProveedorNombreMoneda(nullptr);
     SetServicios(nullptr);
 }

@@ -36,9 +36,8 @@ class QtServices : public Services {
 // before; false, and Qt's English, when Qt has no translation for it. Needs the application.
 bool LoadToolkitTranslations();
 
-// Starts the toolkit (a QApplication) with its own texts in the user's language, installs
-// QtServices as the process's services and the currency-name provider; undoes both when
-// destroyed.
+// Starts the toolkit (a QApplication) with its own texts in the user's language and installs
+// QtServices as the process's services; undoes that when destroyed.
 class QtPlatform {
   public:
     // Headless runs show no window, so the window icon is not even loaded.

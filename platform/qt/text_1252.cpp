@@ -2,29 +2,17 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <array>
 #include <filesystem>
 #include <system_error>
 
+#include "settings/texto1252.h"
+
 namespace {
 
-// Unicode of the bytes 0x80 to 0x9F; the rest of the code page is Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
+// A UTF-16 unit that is half of a pair has no byte, as no character outside the Basic
+// Multilingual Plane has one.
 std::optional<char> ByteOf(QChar c) {
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-        return static_cast<char>(u);
-    }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == u) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return std::nullopt;
+    return ByteDe1252(c.unicode());
 }
 
 }  // namespace
@@ -33,9 +21,8 @@ QString FromCp1252(const std::string& text) {
     QString result;
     result.reserve(static_cast<qsizetype>(text.size()));
     for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        result.append(byte >= 0x80 && byte < 0xA0 ? QChar(kHighControls[byte - 0x80])
-                                                  : QChar(static_cast<char16_t>(byte)));
+        // Every character of the code page lies in the Basic Multilingual Plane.
+        result.append(QChar(static_cast<char16_t>(UnicodeDe1252(static_cast<unsigned char>(ch)))));
     }
     return result;
 }

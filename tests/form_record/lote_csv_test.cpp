@@ -208,21 +208,6 @@ TEST(LectorCsv, ErrorTextNamesFileLineAndColumn) {
     EXPECT_EQ(TextoErrorLote("p.csv", ErrorLote(3, "A\xD1O", "x")), "p.csv:3: A\xC3\x91O: x");
 }
 
-// Every byte with a character goes to UTF-8 and back unchanged.
-TEST(LectorCsv, Windows1252RoundTripsThroughUtf8) {
-    std::string sTodos;
-    for (int c = 1; c < 256; ++c) {
-        sTodos += static_cast<char>(c);
-    }
-    const std::string sUtf8 = Utf8De1252(sTodos);
-    EXPECT_EQ(Cp1252DeUtf8(sUtf8, '?'), sTodos);
-    EXPECT_EQ(Utf8De1252("\x80\x9F\xFF"), "\xE2\x82\xAC\xC5\xB8\xC3\xBF");
-    EXPECT_EQ(Cp1252DeUtf8("a\xE4\xB8\xAD"
-                           "b\xFF",
-                           '?'),
-              "a?b?");
-}
-
 class FicheroLote : public ::testing::Test {
   protected:
     FicheroLote() {

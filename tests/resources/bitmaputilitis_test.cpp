@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "output/bitmaputilitis.h"
+#include "platform/bitmaputilitis.h"
 #include "tests/support/scripted_services.h"
 
 namespace {

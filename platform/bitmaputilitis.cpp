@@ -1,4 +1,4 @@
-#include "output/bitmaputilitis.h"
+#include "platform/bitmaputilitis.h"
 
 #include <algorithm>
 #include <cstddef>

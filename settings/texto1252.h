@@ -1,5 +1,5 @@
-// Windows-1252, the program's own character set, and UTF-8, the one of files and terminals:
-// one conversion for every text that crosses between them.
+// Windows-1252, the program's own character set (and the settings file's), and Unicode: one
+// conversion for every text that crosses between them, and the set's capital and small letters.
 #pragma once
 
 #include <cstddef>
@@ -31,3 +31,7 @@ std::string Utf8De1252(std::string_view sTexto);
 // UTF-8 to Windows-1252; a character without a byte there, or a malformed sequence, becomes
 // cSustituto.
 std::string Cp1252DeUtf8(std::string_view sTexto, char cSustituto = '?');
+
+// The text with its capital letters (accented ones included) made small, for comparing in
+// either case.
+std::string Minusculas1252(std::string s);

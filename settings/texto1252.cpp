@@ -1,5 +1,5 @@
-// Windows-1252, the program's own character set, and UTF-8, the one of files and terminals.
-#include "form/texto1252.h"
+// Windows-1252, the program's own character set, and Unicode.
+#include "settings/texto1252.h"
 
 #include <algorithm>
 #include <array>
@@ -103,6 +103,20 @@ std::string Cp1252DeUtf8(std::string_view sTexto, char cSustituto) {
         const std::optional<char> c = u ? ByteDe1252(*u) : std::nullopt;
         s += c.value_or(cSustituto);
         i += u ? 0 : 1;
+    }
+    return s;
+}
+
+std::string Minusculas1252(std::string s) {
+    for (char& c : s) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+            c = static_cast<char>(b + 0x20);
+        } else if (b == 0x8A || b == 0x8C || b == 0x8E) {
+            c = static_cast<char>(b + 0x10);
+        } else if (b == 0x9F) {
+            c = static_cast<char>(0xFF);
+        }
     }
     return s;
 }
