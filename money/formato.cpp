@@ -130,7 +130,7 @@ std::string MuestraModo(bool bNegativo, std::int32_t nModo, const std::string& s
 }  // namespace moneda
 
 bool CGlobalCurrency::SimboloEstandar() {
-    return moneda::SimboloEstandar(s_sSimbolo);
+    return moneda::SimboloEstandar(s_ajustes.sSimbolo);
 }
 
 std::string CGlobalCurrency::AgruparDigitos(std::int64_t n) {

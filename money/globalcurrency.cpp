@@ -4,15 +4,7 @@
 #include "money/regional.h"
 #include "settings/esquema.h"
 
-std::string CGlobalCurrency::s_sNombreMoneda;
-std::string CGlobalCurrency::s_sSimbolo;
-std::int32_t CGlobalCurrency::s_nDecimales = 0;
-std::string CGlobalCurrency::s_sSeparadorDecimal;
-std::string CGlobalCurrency::s_sSeparadorMiles;
-std::int32_t CGlobalCurrency::s_nTamanoGrupo = 0;
-std::int32_t CGlobalCurrency::s_nModoPositivo = 0;
-std::int32_t CGlobalCurrency::s_nModoNegativo = 0;
-std::int32_t CGlobalCurrency::s_nRelleno = 0;
+AjustesMoneda CGlobalCurrency::s_ajustes;
 
 void CGlobalCurrency::SetImporte(std::int32_t nUnidades, std::int32_t nDiezMilesimas) {
     m_nValor = static_cast<std::int64_t>(nUnidades) * 10000 + nDiezMilesimas;
@@ -30,55 +22,55 @@ CGlobalCurrency& CGlobalCurrency::operator+=(const CGlobalCurrency& cu) {
 }
 
 void CGlobalCurrency::SetNombreMoneda(const std::string& s) {
-    s_sNombreMoneda = s;
+    s_ajustes.sNombreMoneda = s;
     ajustes::kNombreMoneda.Escribir(s);
 }
 
 void CGlobalCurrency::SetSimbolo(const std::string& s) {
-    s_sSimbolo = s;
+    s_ajustes.sSimbolo = s;
     ajustes::kSimbolo.Escribir(s);
 }
 
 void CGlobalCurrency::SetDecimales(std::int32_t n) {
-    s_nDecimales = n;
+    s_ajustes.nDecimales = n;
     ajustes::kDecimales.Escribir(n);
 }
 
 void CGlobalCurrency::SetSeparadorDecimal(const std::string& s) {
-    s_sSeparadorDecimal = s;
+    s_ajustes.sSeparadorDecimal = s;
     ajustes::kSeparadorDecimal.Escribir(s);
 }
 
 void CGlobalCurrency::SetSeparadorMiles(const std::string& s) {
-    s_sSeparadorMiles = s;
+    s_ajustes.sSeparadorMiles = s;
     ajustes::kSeparadorMiles.Escribir(s);
 }
 
 void CGlobalCurrency::SetModoPositivo(std::int32_t n) {
-    s_nModoPositivo = n;
+    s_ajustes.nModoPositivo = n;
     ajustes::kModoPositivo.Escribir(n);
 }
 
 void CGlobalCurrency::SetModoNegativo(std::int32_t n) {
-    s_nModoNegativo = n;
+    s_ajustes.nModoNegativo = n;
     ajustes::kModoNegativo.Escribir(n);
 }
 
 void CGlobalCurrency::SetRelleno(std::int32_t n) {
-    s_nRelleno = n;
+    s_ajustes.nRelleno = n;
     ajustes::kRelleno.Escribir(n);
 }
 
 void CGlobalCurrency::CargarConfiguracion() {
-    s_sNombreMoneda = ajustes::kNombreMoneda.Leer();
-    s_sSimbolo = ajustes::kSimbolo.Leer();
-    s_nDecimales = ajustes::kDecimales.Leer();
-    s_sSeparadorDecimal = ajustes::kSeparadorDecimal.Leer();
-    s_sSeparadorMiles = ajustes::kSeparadorMiles.Leer();
-    s_nTamanoGrupo = ajustes::kTamanoGrupo.Leer();
-    s_nModoPositivo = ajustes::kModoPositivo.Leer();
-    s_nModoNegativo = ajustes::kModoNegativo.Leer();
-    s_nRelleno = ajustes::kRelleno.Leer(RellenoPorDefecto(s_nModoPositivo));
+    s_ajustes.sNombreMoneda = ajustes::kNombreMoneda.Leer();
+    s_ajustes.sSimbolo = ajustes::kSimbolo.Leer();
+    s_ajustes.nDecimales = ajustes::kDecimales.Leer();
+    s_ajustes.sSeparadorDecimal = ajustes::kSeparadorDecimal.Leer();
+    s_ajustes.sSeparadorMiles = ajustes::kSeparadorMiles.Leer();
+    s_ajustes.nTamanoGrupo = ajustes::kTamanoGrupo.Leer();
+    s_ajustes.nModoPositivo = ajustes::kModoPositivo.Leer();
+    s_ajustes.nModoNegativo = ajustes::kModoNegativo.Leer();
+    s_ajustes.nRelleno = ajustes::kRelleno.Leer(RellenoPorDefecto(s_ajustes.nModoPositivo));
     if (ajustes::kInicializado.Leer() != 0) {
         return;
     }
@@ -100,20 +92,6 @@ void CGlobalCurrency::ValoresRegionales() {
                      {ajustes::kRelleno, a.nRelleno}});
 }
 
-AjustesMoneda CGlobalCurrency::AjustesEnVigor() {
-    return {s_sNombreMoneda,     s_sSimbolo,        s_nDecimales,
-            s_sSeparadorDecimal, s_sSeparadorMiles, s_nTamanoGrupo,
-            s_nModoPositivo,     s_nModoNegativo,   s_nRelleno};
-}
-
 void CGlobalCurrency::PonerEnVigor(const AjustesMoneda& a) {
-    s_sNombreMoneda = a.sNombreMoneda;
-    s_sSimbolo = a.sSimbolo;
-    s_nDecimales = a.nDecimales;
-    s_sSeparadorDecimal = a.sSeparadorDecimal;
-    s_sSeparadorMiles = a.sSeparadorMiles;
-    s_nTamanoGrupo = a.nTamanoGrupo;
-    s_nModoPositivo = a.nModoPositivo;
-    s_nModoNegativo = a.nModoNegativo;
-    s_nRelleno = a.nRelleno;
+    s_ajustes = a;
 }

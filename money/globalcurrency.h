@@ -6,8 +6,9 @@
 #include <functional>
 #include <string>
 
+#include "money/regional.h"
+
 class Device;
-struct AjustesMoneda;
 
 class CGlobalCurrency {
   public:
@@ -50,7 +51,7 @@ class CGlobalCurrency {
     static void ValoresRegionales();
     // The nine settings in force, and putting a set in force for this process only (a
     // registered receipt is reprinted under its own); the settings file is not touched.
-    static AjustesMoneda AjustesEnVigor();
+    static const AjustesMoneda& AjustesEnVigor() { return s_ajustes; }
     static void PonerEnVigor(const AjustesMoneda& a);
 
     static void SetNombreMoneda(const std::string& s);
@@ -62,15 +63,15 @@ class CGlobalCurrency {
     static void SetModoNegativo(std::int32_t n);
     static void SetRelleno(std::int32_t n);
 
-    static std::string GetNombreMoneda() { return s_sNombreMoneda; }
-    static std::string GetSimbolo() { return s_sSimbolo; }
-    static std::int32_t GetDecimales() { return s_nDecimales; }
-    static std::string GetSeparadorDecimal() { return s_sSeparadorDecimal; }
-    static std::string GetSeparadorMiles() { return s_sSeparadorMiles; }
-    static std::int32_t GetTamanoGrupo() { return s_nTamanoGrupo; }
-    static std::int32_t GetModoPositivo() { return s_nModoPositivo; }
-    static std::int32_t GetModoNegativo() { return s_nModoNegativo; }
-    static std::int32_t GetRelleno() { return s_nRelleno; }
+    static std::string GetNombreMoneda() { return s_ajustes.sNombreMoneda; }
+    static std::string GetSimbolo() { return s_ajustes.sSimbolo; }
+    static std::int32_t GetDecimales() { return s_ajustes.nDecimales; }
+    static std::string GetSeparadorDecimal() { return s_ajustes.sSeparadorDecimal; }
+    static std::string GetSeparadorMiles() { return s_ajustes.sSeparadorMiles; }
+    static std::int32_t GetTamanoGrupo() { return s_ajustes.nTamanoGrupo; }
+    static std::int32_t GetModoPositivo() { return s_ajustes.nModoPositivo; }
+    static std::int32_t GetModoNegativo() { return s_ajustes.nModoNegativo; }
+    static std::int32_t GetRelleno() { return s_ajustes.nRelleno; }
 
     // Whether the sign is a standard sign ('|' followed by a letter), drawn from a glyph.
     static bool SimboloEstandar();
@@ -85,13 +86,5 @@ class CGlobalCurrency {
   private:
     std::int64_t m_nValor = 0;
 
-    static std::string s_sNombreMoneda;
-    static std::string s_sSimbolo;
-    static std::int32_t s_nDecimales;
-    static std::string s_sSeparadorDecimal;
-    static std::string s_sSeparadorMiles;
-    static std::int32_t s_nTamanoGrupo;
-    static std::int32_t s_nModoPositivo;
-    static std::int32_t s_nModoNegativo;
-    static std::int32_t s_nRelleno;
+    static AjustesMoneda s_ajustes;
 };

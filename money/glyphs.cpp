@@ -77,7 +77,7 @@ void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char 
         CopiarCelda(dc, x, y, 0, 0);
         return;
     }
-    const char cLetra = s_sSimbolo.size() > 1 ? s_sSimbolo[1] : '\0';
+    const char cLetra = s_ajustes.sSimbolo.size() > 1 ? s_ajustes.sSimbolo[1] : '\0';
     if (cLetra == kSinSigno) {
         return;
     }
@@ -92,7 +92,7 @@ void CGlobalCurrency::DibujarImporte(Device& dc, int x, int y) const {
     const bool bEstandar = SimboloEstandar();
     std::string sTexto = PatronRecibo();
     if (!bEstandar) {
-        sTexto = SustituirMarcas(sTexto, s_sSimbolo);
+        sTexto = SustituirMarcas(sTexto, s_ajustes.sSimbolo);
     }
     sTexto = QuitarEspaciosExtremos(sTexto);
     const std::size_t n = sTexto.size();

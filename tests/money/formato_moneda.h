@@ -9,7 +9,7 @@
 #include "money/analisis.h"
 #include "money/formato.h"
 #include "money/globalcurrency.h"
-#include "settings/ficherostxt.h"
+#include "settings/esquema.h"
 #include "tests/settings/carpeta_temporal.h"
 
 struct FormatoMoneda {
@@ -30,14 +30,13 @@ inline AjustesMoneda Ajustes(const FormatoMoneda& f) {
 
 // Stored in one write and loaded, as a later start would find them.
 inline void Aplicar(const FormatoMoneda& f) {
-    EscribirValores("Aplicacion Recibos",
-                    {{"GetProfileString ok", "1"},
-                     {"decimal separator", f.sDecimal},
-                     {"saparator between groups", f.sMiles},
-                     {"Number of fractional digits", std::to_string(f.nDecimales)},
-                     {"Positive currency mode", std::to_string(f.nPositivo)},
-                     {"Negative currency mode", std::to_string(f.nNegativo)},
-                     {"monetary symbol", f.sSimbolo}});
+    EscribirAjustes({{ajustes::kInicializado, 1},
+                     {ajustes::kSeparadorDecimal, f.sDecimal},
+                     {ajustes::kSeparadorMiles, f.sMiles},
+                     {ajustes::kDecimales, f.nDecimales},
+                     {ajustes::kModoPositivo, f.nPositivo},
+                     {ajustes::kModoNegativo, f.nNegativo},
+                     {ajustes::kSimbolo, f.sSimbolo}});
     CGlobalCurrency::CargarConfiguracion();
 }
 
