@@ -12,7 +12,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/device.h"
-#include "platform/dialog_template.h"
+#include "res/dialog_template.h"
 
 // SelectionChanged: a table's selected row changed (by the user or by code). Activated: a row
 // of a table was double-clicked, or Enter was pressed on its selected row.

@@ -1,7 +1,7 @@
 // Shorthands for writing the dialog templates as tables.
 #pragma once
 
-#include "platform/dialog_template.h"
+#include "res/dialog_template.h"
 
 namespace plantillas {
 

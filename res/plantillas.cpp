@@ -1,7 +1,7 @@
 #include <map>
 
-#include "platform/dialog_template.h"
 #include "res/controles.h"
+#include "res/dialog_template.h"
 
 namespace {
 

@@ -43,7 +43,7 @@ LAYERS = [
 ]
 
 PROGRAM = ["settings", "lang", "money", "money_letra", "form_record", "form_registro",
-           "platform", "res", "platform_qt", "money_ui", "output", "options", "app_boxes",
+           "res", "platform", "platform_qt", "money_ui", "output", "options", "app_boxes",
            "form_ui", "app"]
 
 # The layers each layer is written over, directly; what those are written over is allowed too.
@@ -56,14 +56,15 @@ EDGES = {
     "money_letra": ["money"],  # and ICU
     "form_record": ["money"],
     "form_registro": ["form_record"],  # and SQLite
-    # the platform API: the drawing device, the dialog framework, the services; the templates
-    "platform": [],
-    "res": ["platform"],
+    # the templates as data; the platform API: the drawing device, the dialog framework that
+    # builds windows from the templates, the services
+    "res": [],
+    "platform": ["res"],
     # the only code that includes Qt
     "platform_qt": ["platform", "lang", "qt"],
     # the windows and the renderer, over the platform API
-    "money_ui": ["money", "lang", "res"],
-    "app_boxes": ["lang", "res"],
+    "money_ui": ["money", "lang", "platform"],
+    "app_boxes": ["lang", "platform"],
     "options": ["money", "app_boxes"],
     "output": ["form_registro", "money_letra", "money_ui"],
     "form_ui": ["output", "options"],

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/bitmap.h"
-#include "platform/dialog_template.h"
 #include "platform/qt/dialog_units.h"
+#include "res/dialog_template.h"
 
 // Builds the control's widget at its place on parent: objectName is the id, the style's
 // alignment, border, read-only, visibility and tab stop are applied.

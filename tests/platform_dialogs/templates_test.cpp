@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/dialog_template.h"
+#include "res/dialog_template.h"
 #include "res/identificadores.h"
 
 namespace {
