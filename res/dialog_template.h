@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-// The ids of the OK and Cancel buttons, the same in every template.
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
+#include "res/identificadores.h"
 
 enum class ControlKind {
     Edit,           // single-line edit (multi-line with kMultiLine)

@@ -1,10 +1,14 @@
 // The program's resource ids: every dialog template, every control of each template and the
 // form's menu commands, grouped by window. Control ids repeat from one window to another, so a
-// name belongs to the window its group says. The OK and Cancel buttons carry the platform's
-// IDOK and IDCANCEL in every window.
+// name belongs to the window its group says; the OK and Cancel buttons are the same in every
+// window.
 #pragma once
 
 #include <array>
+
+// The OK and Cancel buttons of every window.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
 
 // Dialog templates.
 inline constexpr int IDD_ABOUTBOX = 100;
