@@ -23,6 +23,7 @@ CASES = [
     ("output/dibujarrecibo.cpp", "#include <QPainter>", "output -> qt"),
     ("platform/qt/qt_platform.cpp", '#include "money/globalcurrency.h"', "platform_qt -> money"),
     ("platform/dialog.cpp", '#include "platform/qt/qt_devices.h"', "platform -> platform_qt"),
+    ("res/plantillas.cpp", '#include "platform/dialog.h"', "res -> platform"),
     ("output/dibujarrecibo.cpp", '#include "form/recibodlg.h"', "output -> form_ui"),
     ("lang/tabla.cpp", '#include "tests/support/ui.h"', "lang -> tests"),
     ("form/campos.cpp", '#include "sin_carpeta.h"', "form_record -> ?"),
