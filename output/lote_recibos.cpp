@@ -91,6 +91,11 @@ bool MismoNombre(std::string_view a, std::string_view b) {
                       [&](char x, char y) { return mayuscula(x) == mayuscula(y); });
 }
 
+// A number that prints as nothing: empty, or blanks only.
+bool SinNumero(const std::string& sNumero) {
+    return sNumero.find_first_not_of(' ') == std::string::npos;
+}
+
 template <typename Tabla>
 auto Buscar(const Tabla& tabla, int nControl) {
     return std::find_if(tabla.begin(), tabla.end(),
@@ -182,6 +187,9 @@ std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboDa
         ReciboData recibo = m_base;
         Rellenar(campos, recibo);
         if (m_nColumnaNumero == std::string::npos || campos[m_nColumnaNumero].empty()) {
+            if (SinNumero(sSiguiente)) {
+                sSiguiente = SiguienteNumero(sSiguiente);  // a receipt always has a number
+            }
             recibo.sNumero = sSiguiente;
             sSiguiente = SiguienteNumero(sSiguiente);
         }

@@ -169,7 +169,9 @@ const CasoNumeros kNumeros[] = {
     {"NoColumn", "A-0017", "PAGADOR_1\nx\ny\nz\n", {"A-0017", "A-0018", "A-0019"}, "A-0020", true},
     {"SomeCellsEmpty", "A-0099", "NUMERO;PAGADOR_1\n;x\nB-7;y\n;z\n", {"A-0099", "B-7", "A-00100"}, "A-00101", true},
     {"EveryRowHasOne", "7", "NUMERO\n1\n2\n", {"1", "2"}, "7", false},
-    {"StoredIsEmpty", "", "PAGADOR_1\nx\ny\n", {"", "1"}, "2", true},
+    {"StoredIsEmpty", "", "PAGADOR_1\nx\ny\n", {"1", "2"}, "3", true},
+    {"StoredIsBlank", "  ", "NUMERO;PAGADOR_1\n;x\nB-7;y\n;z\n", {"  1", "B-7", "  2"}, "  3", true},
+    {"StoredIsEmptyAndEveryRowHasOne", "", "NUMERO\n4\n", {"4"}, "", false},
     {"YearAfterTheCount", "9/2026", "PAGADOR_1\nx\ny\n", {"9/2026", "10/2026"}, "11/2026", true},
 };
 // clang-format on
