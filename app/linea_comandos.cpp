@@ -16,6 +16,7 @@
 #include "app/plataforma_app.h"
 #include "app/registro_comandos.h"
 #include "brixamo_version.h"
+#include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
 #include "output/precarga_recibo.h"
@@ -244,6 +245,16 @@ bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& 
     return true;
 }
 
+// The total of a dry run, in UTF-8: the sum, or the largest amount it goes beyond.
+std::string TextoTotal(const ResumenLote& resumen) {
+    if (resumen.cuTotal) {
+        return Utf8De1252(resumen.cuTotal->TextoRecibo());
+    }
+    CGlobalCurrency cuMaximo;
+    cuMaximo.SetValor(CGlobalCurrency::kImporteMaximo);
+    return "beyond " + Utf8De1252(cuMaximo.TextoRecibo());
+}
+
 int EjecutarLote(int& argc, char** argv, const Orden& orden) {
     try {
         CLoteRecibos lote(LeerFicheroLote(orden.sLote), LeerReciboGuardado());
@@ -251,7 +262,7 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
         if (orden.bPrueba) {
             std::printf("%zu %s, total %s\n", resumen.nRecibos,
                         resumen.nRecibos == 1 ? "receipt" : "receipts",
-                        Utf8De1252(resumen.cuTotal.TextoRecibo()).c_str());
+                        TextoTotal(resumen).c_str());
             return 0;
         }
         const auto plataforma = ArrancarSinVentana(argc, argv);
@@ -269,6 +280,21 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
         std::fprintf(stderr, "%s\n", TextoErrorLote(orden.sLote, error).c_str());
         return 1;
     }
+}
+
+// The stored receipt, or a batch over it, as the command line asks. Throws ErrorImporte when
+// an amount of the stored receipt would not print as stored.
+std::optional<int> EjecutarOrden(int& argc, char** argv, const Orden& orden) {
+    if (!orden.sLote.empty()) {
+        return EjecutarLote(argc, argv, orden);
+    }
+    if (orden.bImprimir) {
+        return Imprimir(argc, argv, orden.sImpresora);
+    }
+    if (!orden.sPdf.empty()) {
+        return EscribirPdf(argc, argv, orden.sPdf);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -304,14 +330,10 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     const Orden orden{linea.Value("pdf"), linea.Has("print"),
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
                       linea.Value("batch"), linea.Has("dry-run")};
-    if (!orden.sLote.empty()) {
-        return EjecutarLote(argc, argv, orden);
+    try {
+        return EjecutarOrden(argc, argv, orden);
+    } catch (const ErrorImporte& error) {
+        std::fprintf(stderr, "brixamo: the stored receipt cannot be printed: %s\n", error.what());
+        return 1;
     }
-    if (orden.bImprimir) {
-        return Imprimir(argc, argv, orden.sImpresora);
-    }
-    if (!orden.sPdf.empty()) {
-        return EscribirPdf(argc, argv, orden.sPdf);
-    }
-    return std::nullopt;
 }

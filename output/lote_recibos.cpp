@@ -7,6 +7,7 @@
 #include "form/campos.h"
 #include "form/numero.h"
 #include "money/globalcurrency.h"
+#include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/recibo_guardado.h"
 #include "output/registro_impresion.h"
@@ -160,23 +161,30 @@ CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base)
     }
 }
 
+// An amount that would print other than the cell says is a fault of its cell; a total that
+// would, a fault of the row.
 void CLoteRecibos::Rellenar(const std::vector<std::string>& campos, ReciboData& recibo) const {
     for (const Columna& c : m_columnas) {
         const std::string& sCampo = campos[c.nCampo];
         if (c.pTexto) {
             recibo.*c.pTexto = sCampo;
-        } else if (EsTextoImporte(sCampo)) {
-            recibo.*c.pImporte = ImporteComoFormulario(sCampo);
-        } else {
+            continue;
+        }
+        if (!EsTextoImporte(sCampo)) {
             throw ErrorLote(m_lector.Linea(), std::string(c.sNombre),
                             "'" + Utf8De1252(sCampo) + "' no es un importe");
         }
+        try {
+            recibo.*c.pImporte = ImporteImpreso(sCampo);
+        } catch (const ErrorImporte& error) {
+            throw ErrorLote(m_lector.Linea(), std::string(c.sNombre), error.what());
+        }
     }
-    CGlobalCurrency cuTotal;
-    for (const CampoImporte& i : kImportesRecibo) {
-        cuTotal += recibo.*i.pMiembro;
+    try {
+        recibo.cuImporte = TotalImpreso(recibo);
+    } catch (const ErrorImporte& error) {
+        throw ErrorLote(m_lector.Linea(), "", error.what());
     }
-    recibo.cuImporte = cuTotal;
 }
 
 std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboData&)>& f) {
@@ -202,9 +210,12 @@ std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboDa
 
 ResumenLote CLoteRecibos::Comprobar() {
     ResumenLote resumen;
+    resumen.cuTotal.emplace();
     resumen.sNumeroSiguiente = ParaCadaRecibo([&](const ReciboData& recibo) {
         ++resumen.nRecibos;
-        resumen.cuTotal += recibo.cuImporte;
+        if (resumen.cuTotal && !resumen.cuTotal->Sumar(recibo.cuImporte)) {
+            resumen.cuTotal.reset();
+        }
         return true;
     });
     if (resumen.nRecibos == 0) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +23,10 @@ bool EsTextoImporte(const std::string& sTexto);
 // What checking a whole batch found.
 struct ResumenLote {
     std::size_t nRecibos = 0;
-    CGlobalCurrency cuTotal;       // the sum of the receipts' totals
-    std::string sNumeroSiguiente;  // the number that follows the batch's series
-    bool bNumeroTomado = false;    // some receipt took its number from the series
+    std::optional<CGlobalCurrency> cuTotal;  // the sum of the receipts' totals; nothing when
+                                             // it lies beyond the largest amount
+    std::string sNumeroSiguiente;            // the number that follows the batch's series
+    bool bNumeroTomado = false;              // some receipt took its number from the series
 };
 
 class CLoteRecibos {

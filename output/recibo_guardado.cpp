@@ -7,6 +7,7 @@
 #include "form/campos.h"
 #include "lang/idiomas.h"
 #include "money/globalcurrency.h"
+#include "output/importes_impresos.h"
 
 namespace {
 
@@ -28,14 +29,6 @@ std::string TextoGuardado(int nControl) {
 
 }  // namespace
 
-CGlobalCurrency ImporteComoFormulario(const std::string& sTexto) {
-    CGlobalCurrency cuImporte;
-    cuImporte.AsignarTexto(sTexto);
-    const std::string sCanonico = cuImporte.TextoFormulario();
-    cuImporte.AsignarTexto(sCanonico);
-    return cuImporte;
-}
-
 ReciboData LeerReciboGuardado() {
     LeerIdioma();
     CGlobalCurrency::CargarConfiguracion();
@@ -43,11 +36,14 @@ ReciboData LeerReciboGuardado() {
     for (const CampoTexto& t : kTextosRecibo) {
         recibo.*t.pMiembro = TextoGuardado(t.nControl);
     }
-    CGlobalCurrency cuTotal;
-    for (const CampoImporte& i : kImportesRecibo) {
-        recibo.*i.pMiembro = ImporteComoFormulario(TextoGuardado(i.nControl));
-        cuTotal += recibo.*i.pMiembro;
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        try {
+            recibo.*kImportesRecibo[i].pMiembro =
+                ImporteImpreso(TextoGuardado(kImportesRecibo[i].nControl));
+        } catch (const ErrorImporte& error) {
+            throw ErrorImporte(std::string(NombreImporte(i)) + ": " + error.what());
+        }
     }
-    recibo.cuImporte = cuTotal;
+    recibo.cuImporte = TotalImpreso(recibo);
     return recibo;
 }

@@ -7,6 +7,7 @@
 
 #include "form/campos.h"
 #include "money/globalcurrency.h"
+#include "output/importes_impresos.h"
 #include "output/lote_recibos.h"
 #include "output/recibo_guardado.h"
 #include "settings/esquema.h"
@@ -186,6 +187,10 @@ TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     EXPECT_EQ(resumen.cuTotal, Importe((1000 + 1237) + (-2.5 + 1237)));
 }
 
+// A header whose six amounts are all the row's.
+constexpr const char* kSeisImportes =
+    "IMPORTE_1;IMPORTE_2;IMPORTE_3;IMPORTE_4;IMPORTE_5;IMPORTE_6\n";
+
 struct CasoFallo {
     const char* sNombre;
     std::string sCsv;
@@ -216,10 +221,59 @@ const CasoFallo kFallos[] = {
     {"EmptyFile", "", "pagos.csv: el fichero está vacío"},
     {"TextOutsideWindows1252", "NUMERO;PAGADOR_1\n1;Zh\xC5\x8Du\n",
      "pagos.csv:2: PAGADOR_1: '\xC5\x8D' (U+014D) no existe en Windows-1252"},
+    {"AmountBeyondTheLargest", "PAGADOR_1;IMPORTE_2\nAna;1\nEva;999.999.999.999.999\n",
+     "pagos.csv:3: IMPORTE_2: '999.999.999.999.999' supera el importe máximo, 922.337.203.685.477,58"},
+    {"NegativeBeyondTheLargest", "IMPORTE_4\n(922.337.203.685.477,59)\n",
+     "pagos.csv:2: IMPORTE_4: '(922.337.203.685.477,59)' supera el importe máximo, 922.337.203.685.477,58"},
+    {"SumBeyondTheLargest", "IMPORTE_1;IMPORTE_2\n500.000.000.000.000;500.000.000.000.000\n",
+     "pagos.csv:2: la suma de los importes supera el importe máximo, 922.337.203.685.477,58"},
+    {"TotalLongerThanItsCells", std::string(kSeisImportes) + "1.000.000.000;;;;;\n",
+     "pagos.csv:2: el total, \xE2\x82\xAC" "1.000.000.000,00, no cabe en la casilla del importe (16 caracteres)"},
+    {"TotalThatJustFits", std::string(kSeisImportes) + "999.999.999,99;;;;;\n", "accepted"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
                          [](const auto& info) { return std::string(info.param.sNombre); });
+
+// Without decimals a form text may round beyond the largest amount, and a standard sign draws
+// the total in 17 glyph cells.
+TEST_F(LoteTest, WithoutDecimalsAndUnderAStandardSign) {
+    Poner({",", ".", "|E"});
+    CGlobalCurrency::SetDecimales(0);
+    const std::pair<std::string, std::string> casos[] = {
+        {std::string(kSeisImportes) + "922.337.203.685.477,4999;;;;;\n",
+         "pagos.csv:2: el total, 922.337.203.685.477, no cabe en la casilla del importe (17 "
+         "caracteres)"},
+        {"IMPORTE_1\n922.337.203.685.477,5\n",
+         "pagos.csv:2: IMPORTE_1: '922.337.203.685.477,5' supera el importe máximo, "
+         "922.337.203.685.477"},
+        {std::string(kSeisImportes) + "999.999.999.999;;;;;\n", "accepted"},
+        {std::string(kSeisImportes) + "9.999.999.999.999;;;;;\n",
+         "pagos.csv:2: el total, 9.999.999.999.999, no cabe en la casilla del importe (17 "
+         "caracteres)"},
+    };
+    for (const auto& [sCsv, sMensaje] : casos) {
+        EXPECT_EQ(Fallo(sCsv), sMensaje) << sCsv;
+    }
+}
+
+// The sum of a dry run's totals, each of which prints, may still go beyond the largest amount:
+// then there is no sum to show rather than a wrong one.
+TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
+    Poner({",", ".", "|E"});
+    CGlobalCurrency::SetDecimales(0);
+    const auto filas = [](int n) {
+        std::string sCsv = kSeisImportes;
+        for (int i = 0; i < n; ++i) {
+            sCsv += "999.999.999.999;;;;;\n";
+        }
+        return sCsv;
+    };
+    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto()).Comprobar().cuTotal, std::nullopt);
+    CGlobalCurrency cuNovecientos;
+    cuNovecientos.SetValor(std::int64_t{900} * 999999999999 * 10000);
+    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto()).Comprobar().cuTotal, cuNovecientos);
+}
 
 // A fault on the last row is found before anything is printed.
 TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
