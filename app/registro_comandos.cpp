@@ -1,6 +1,8 @@
 // The register of issued receipts from the command line.
 #include "app/registro_comandos.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -144,6 +146,33 @@ int ExportarRegistro(const std::string& sFichero) {
     fichero.close();
     if (!fichero) {
         std::fprintf(stderr, "brixamo: cannot write the CSV file '%s'\n", sFichero.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+// Neither a missing register nor one found damaged (and set aside for a new, empty one) is
+// copied: either would replace what may be the user's only good copy with an empty one.
+int CopiarRegistro(const std::string& sFichero) {
+    const std::string sRegistro = RutaRegistro();
+    if (access(sRegistro.c_str(), F_OK) != 0) {
+        std::fprintf(stderr, "brixamo: there is no register of receipts at '%s'\n",
+                     sRegistro.c_str());
+        return 1;
+    }
+    CRegistro registro;
+    if (registro.Apertura().estado == EstadoRegistro::kFallo) {
+        return FalloRegistro(registro.Apertura());
+    }
+    if (registro.Apertura().estado == EstadoRegistro::kApartado) {
+        AvisarApartadoEnTerminal(registro.Apertura());
+        std::fprintf(stderr, "brixamo: nothing was written to '%s'\n", sFichero.c_str());
+        return 1;
+    }
+    const ResultadoRegistro r = registro.Copiar(sFichero);
+    if (r.estado == EstadoRegistro::kFallo) {
+        std::fprintf(stderr, "brixamo: cannot back up the register to '%s': %s\n", sFichero.c_str(),
+                     r.sError.c_str());
         return 1;
     }
     return 0;

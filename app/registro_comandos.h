@@ -21,6 +21,10 @@ int ListarRegistro(const FiltroRegistro& filtro, bool bCsv);
 // VENCIMIENTO, CONCEPTO_1..6, IMPORTE_1..6 as printed, DOMICILIO, PAGADOR_1..3, COBRADOR_1..3).
 int ExportarRegistro(const std::string& sFichero);
 
+// A consistent copy of the register into sFichero (app/registro_opciones: --backup), safe while
+// other processes print; sFichero is replaced only by a whole copy.
+int CopiarRegistro(const std::string& sFichero);
+
 // Where a reprint goes: a PDF file, or a printer ("" for the default one).
 struct DestinoReimpresion {
     std::optional<std::string> sPdf;
@@ -31,8 +35,8 @@ struct DestinoReimpresion {
 int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino);
 
 // The register's options, for the command line's syntax: --list [--from DATE] [--to DATE]
-// [--payer TEXT] [--number TEXT] [--csv], --export FILE, --reprint ID with --pdf FILE or
-// --print [PRINTER].
+// [--payer TEXT] [--number TEXT] [--csv], --export FILE, --backup FILE, --reprint ID with
+// --pdf FILE or --print [PRINTER].
 std::vector<CommandLineOption> OpcionesRegistro();
 
 // The reason the register's options of the line cannot go together, or a value of theirs is

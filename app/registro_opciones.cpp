@@ -21,7 +21,7 @@ constexpr OpcionLista kOpcionesLista[] = {
 };
 
 // The register's orders; a line names one at most.
-constexpr const char* kOrdenes[] = {"list", "export", "reprint"};
+constexpr const char* kOrdenes[] = {"list", "export", "backup", "reprint"};
 
 bool EsFecha(const std::string& s) {
     if (s.size() != 10 || s[4] != '-' || s[7] != '-') {
@@ -94,8 +94,8 @@ std::string IncoherenciaOrden(const ParsedCommandLine& linea, const std::string&
     if (linea.Has("pdf") || linea.Has("print")) {
         return "--" + sOrden + " cannot go with --pdf or --print";
     }
-    if (sOrden == "export" && linea.Value("export").empty()) {
-        return "--export needs a file name";
+    if (sOrden != "list" && linea.Value(sOrden).empty()) {
+        return "--" + sOrden + " needs a file name";
     }
     return {};
 }
@@ -136,6 +136,9 @@ std::vector<CommandLineOption> OpcionesRegistro() {
          "print the registered receipt ID again exactly as it was, with --pdf or --print",
          "ID"},
         {{"export"}, "write the whole register to FILE as CSV that --batch reads", "FILE"},
+        {{"backup"},
+         "copy the register to FILE, consistently even while receipts are being printed",
+         "FILE"},
     };
 }
 
@@ -158,6 +161,9 @@ std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
     }
     if (linea.Has("export")) {
         return ExportarRegistro(linea.Value("export"));
+    }
+    if (linea.Has("backup")) {
+        return CopiarRegistro(linea.Value("backup"));
     }
     if (linea.Has("reprint")) {
         return Reimprimir(linea, conToolkit);

@@ -92,6 +92,35 @@ TEST_F(DanadoTest, ADamagedFileIsSetAsideAndANewOneStarted) {
     }
 }
 
+// A damaged file whose log still holds jobs goes aside with its log, neither of them written:
+// closing on a damaged file never copies the log into it.
+TEST_F(DanadoTest, ADamagedFileGoesAsideWithItsLogUnwritten) {
+    LlenarRegistro();
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(Ruta().c_str(), &db), SQLITE_OK);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        // The full check is due again; the log holds the change.
+        ASSERT_EQ(sqlite3_exec(db, "UPDATE comprobacion SET dia = '2000-01-01'", nullptr, nullptr,
+                               nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+    }
+    std::string sDanado = BytesDe(Ruta());
+    for (std::size_t i = 4096 * 3; i < sDanado.size() && i < 4096 * 6; ++i) {
+        sDanado[i] = static_cast<char>(i * 7);
+    }
+    PonerBytes(Ruta(), sDanado);
+    const std::string sDiario = BytesDe(Ruta() + "-wal");
+    ASSERT_FALSE(sDiario.empty());
+
+    CRegistro registro(Ruta());
+    ASSERT_EQ(registro.Apertura().estado, EstadoRegistro::kApartado);
+    const std::string sApartado = registro.Apertura().sApartado;
+    EXPECT_TRUE(BytesDe(sApartado) == sDanado);
+    EXPECT_TRUE(BytesDe(sApartado + "-wal") == sDiario);
+}
+
 // Two damaged files within the same second get two names.
 TEST_F(DanadoTest, ASetAsideFileIsNeverOverwritten) {
     std::vector<std::string> contenidos;
