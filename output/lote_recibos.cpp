@@ -10,7 +10,7 @@
 #include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/recibo_guardado.h"
-#include "output/registro_impresion.h"
+#include "register/print/registro_impresion.h"
 #include "settings/esquema.h"
 
 namespace {
