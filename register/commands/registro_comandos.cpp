@@ -201,3 +201,23 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
     }
     return 0;
 }
+
+std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
+                                         const ConToolkit& conToolkit) {
+    const std::optional<PeticionRegistro> peticion = PeticionDeLinea(linea);
+    if (!peticion) {
+        return std::nullopt;
+    }
+    switch (peticion->orden) {
+        case PeticionRegistro::Orden::kListar:
+            return ListarRegistro(peticion->filtro, peticion->bCsv);
+        case PeticionRegistro::Orden::kExportar:
+            return ExportarRegistro(peticion->sFichero);
+        case PeticionRegistro::Orden::kCopiar:
+            return CopiarRegistro(peticion->sFichero);
+        case PeticionRegistro::Orden::kReimprimir:
+            return conToolkit(
+                [&] { return ReimprimirRegistrado(peticion->nId, peticion->destino); });
+    }
+    return std::nullopt;
+}
