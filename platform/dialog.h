@@ -43,6 +43,7 @@ class DialogWindow {
     virtual bool IsEnabled(int id) const = 0;
     virtual void Show(int id, bool show) = 0;
     virtual bool IsVisible(int id) const = 0;  // the control's own visible flag
+    // A read-only edit still takes the focus and shows its text; it looks read-only.
     virtual void SetReadOnly(int id, bool readOnly) = 0;
     virtual bool IsReadOnly(int id) const = 0;
     virtual void SetCheck(int id, bool checked) = 0;

@@ -371,11 +371,8 @@ bool QtDialogWindow::IsVisible(int id) const {
 }
 
 void QtDialogWindow::SetReadOnly(int id, bool readOnly) {
-    QWidget* widget = impl_->Find(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setReadOnly(readOnly);
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
-        text->setReadOnly(readOnly);
+    if (QWidget* widget = impl_->Find(id)) {
+        SetEditReadOnly(*widget, readOnly);
     }
 }
 

@@ -1,10 +1,14 @@
 // The state of every control in normal and label-editing mode.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QPalette>
 #include <set>
+#include <vector>
 
 #include "form/campos.h"
 #include "res/identificadores.h"
+#include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 
@@ -24,15 +28,22 @@ struct Estado {
 
 class ModosTest : public FormularioAbiertoTest {
   protected:
+    // Read-only as the mode says, and looking it: drawn on the window's colour, not the base.
+    void ComprobarSoloLectura(int id, bool bSoloLectura) {
+        EXPECT_EQ(Dlg().Window().IsReadOnly(id), bSoloLectura) << id;
+        const QPalette paleta = ui::Control(Dlg(), id)->palette();
+        EXPECT_EQ(paleta.color(QPalette::Base) == paleta.color(QPalette::Window), bSoloLectura)
+            << id;
+    }
+
     void ComprobarEdiciones(bool bEditando) {
         for (const CampoEtiqueta& etiqueta : kEtiquetas) {
-            EXPECT_EQ(Dlg().Window().IsReadOnly(etiqueta.nControl), !bEditando)
-                << etiqueta.nControl;
+            ComprobarSoloLectura(etiqueta.nControl, !bEditando);
         }
         for (const CampoGuardado& campo : kCamposRecibo) {
-            EXPECT_EQ(Dlg().Window().IsReadOnly(campo.nControl), bEditando) << campo.nControl;
+            ComprobarSoloLectura(campo.nControl, bEditando);
         }
-        EXPECT_TRUE(Dlg().Window().IsReadOnly(IDC_EDIT_IMPORTE));
+        ComprobarSoloLectura(IDC_EDIT_IMPORTE, true);
     }
 
     void ComprobarBotones(const std::set<int>& ids, Estado estado) {
