@@ -103,6 +103,8 @@ void CReciboDlg::ModoNormal() {
     Mostrar(w, kComandosVisibles, true);
     Activar(w, kBotonesEdicion, false);
     Mostrar(w, kBotonesEdicion, false);
+    // The button that was clicked is gone: the focus goes where the receipt is typed.
+    w.SetFocus(IDC_EDIT_NUMERO);
 }
 
 void CReciboDlg::ModoEditarConceptos() {
@@ -114,6 +116,8 @@ void CReciboDlg::ModoEditarConceptos() {
     Activar(w, kBotonesEdicion, true);
     Mostrar(w, kComandosVisibles, false);
     Mostrar(w, kBotonesEdicion, true);
+    // The fields are read-only now: what is typed goes to the first label, replacing it.
+    w.SetFocus(IDC_EDIT_DEF_NUMERO);
 }
 
 // Set once at start-up; "Vista Previa" keeps its template caption.

@@ -53,6 +53,7 @@ class DialogWindow {
     // The name screen readers and other assistive technologies give the control.
     virtual void SetAccessibleName(int id, const std::string& name) = 0;
     virtual int GetFocusId() const = 0;  // 0 when no control of the dialog has the focus
+    // Moves the focus as the dialog's keys do: a single-line edit's text is selected whole.
     virtual void SetFocus(int id) = 0;
     virtual std::optional<Date> GetCalendarSelection(int id) const = 0;
     // Tables: each row holds one cell per column heading (Windows-1252). Setting the rows

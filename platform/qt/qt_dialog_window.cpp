@@ -438,8 +438,14 @@ int QtDialogWindow::GetFocusId() const {
 }
 
 void QtDialogWindow::SetFocus(int id) {
-    if (QWidget* widget = impl_->Find(id)) {
-        widget->setFocus(Qt::OtherFocusReason);
+    QWidget* widget = impl_->Find(id);
+    if (widget == nullptr) {
+        return;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    // As Tab does: the text of a single-line edit is selected, so typing replaces it.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->selectAll();
     }
 }
 

@@ -92,4 +92,38 @@ TEST_F(ModosTest, EditarConceptosNoTocaLosCamposNiElTotal) {
     EXPECT_EQ(Texto(IDC_EDIT_LOCALIDAD), "Lugo");
 }
 
+// The focus follows the mode: the first label when the labels are edited, with its text
+// selected so that typing replaces it; the number field again when the form goes back to
+// normal mode, wherever the focus was before.
+TEST_F(ModosTest, ElFocoSigueAlModo) {
+    struct Caso {
+        const char* sNombre;
+        std::vector<int> clics;
+        int nFoco;
+    };
+    const Caso casos[] = {
+        {"al abrir", {}, IDC_EDIT_NUMERO},
+        {"Editar Conceptos", {IDC_BUTTON_EDITAR}, IDC_EDIT_DEF_NUMERO},
+        {"Aceptar", {IDC_BUTTON_EDITAR, IDC_BUTTON_ACEPTAR}, IDC_EDIT_NUMERO},
+        {"Cancelar", {IDC_BUTTON_EDITAR, IDC_BUTTON_CANCELAR}, IDC_EDIT_NUMERO},
+        {"desde otro campo", {IDC_EDIT_PAGADOR_2, IDC_BUTTON_EDITAR}, IDC_EDIT_DEF_NUMERO},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.sNombre);
+        ajustes::kNumero.Escribir("0007");
+        Abrir();
+        for (const int id : c.clics) {
+            ui::Click(Dlg(), id);
+        }
+        EXPECT_EQ(Dlg().Window().GetFocusId(), c.nFoco);
+        const auto* campo = qobject_cast<QLineEdit*>(ui::Control(Dlg(), c.nFoco));
+        ASSERT_NE(campo, nullptr);
+        EXPECT_FALSE(campo->text().isEmpty());
+        EXPECT_EQ(campo->selectedText().toStdString(), campo->text().toStdString());
+        ui::Key(Dlg(), Qt::Key_A);
+        ui::Key(Dlg(), Qt::Key_B);
+        EXPECT_EQ(Texto(c.nFoco), "ab");
+    }
+}
+
 }  // namespace
