@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "res/dialog_template.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "tests/platform_dialogs/dialogo_prueba.h"
 #include "tests/support/captions.h"
 #include "tests/support/scripted_services.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 // Every template of the program.
 inline constexpr int kPlantillas[] = {IDD_ABOUTBOX,   IDD_RECIBO_DIALOG, IDD_CONFIG,

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "res/dialog_template.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "tests/platform_dialogs/dialogo_prueba.h"
 
 namespace {
