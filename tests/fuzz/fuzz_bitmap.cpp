@@ -40,7 +40,8 @@ bool OnlyTableColours(const Bitmap& bitmap) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The image readers' complaints about each broken file would bury the fuzzer's own report.
+    // Qt's warnings about each broken file would bury the fuzzer's own report (libpng still
+    // prints its errors itself).
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static QGuiApplication application(*argc, *argv);
     static QTemporaryDir carpeta;
