@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "app/plataforma_app.h"
-#include "app/registro_comandos.h"
-#include "brixamo_version.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
 #include "output/precarga_recibo.h"
 #include "output/recibo_guardado.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/registro_comandos.h"
+#include "version/brixamo_version.h"
 
 namespace {
 

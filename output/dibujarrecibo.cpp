@@ -5,7 +5,7 @@
 
 #include "form/recibodata.h"
 #include "money/espacios.h"
-#include "money/importeletra.h"
+#include "money/words/importeletra.h"
 #include "output/disposicion_recibo.h"
 #include "output/logo_recibo.h"
 #include "platform/device.h"

@@ -1,8 +1,8 @@
 // Printing: the print dialog, then one page with the receipt on the chosen printer.
 #include "output/imprimirrecibo.h"
 
-#include "output/registro_impresion.h"
 #include "platform/services.h"
+#include "register/print/registro_impresion.h"
 
 void ImprimirPagina(const ReciboData& recibo, PrintDevice& dc) {
     dc.StartPage();
@@ -37,4 +37,15 @@ void ReciboData::ImprimirRecibo() const {
     if (dc) {
         ImprimirYRegistrar(*this, *dc);
     }
+}
+
+bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
+                             PrintDevice& dc) {
+    const MonedaRegistrada moneda(ajustes);
+    return ImprimirEnDispositivo(recibo, dc);
+}
+
+bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes) {
+    const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
+    return dc && ReimprimirEnDispositivo(recibo, ajustes, *dc);
 }

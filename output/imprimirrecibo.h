@@ -1,7 +1,9 @@
-// Printing a receipt as a one-page document on a device already chosen.
+// Printing a receipt as a one-page document on a device already chosen, and a registered one
+// again under its own currency settings.
 #pragma once
 
 #include "form/recibodata.h"
+#include "money/regional.h"
 #include "platform/device.h"
 
 inline constexpr const char* kNombreDocumento = "Imprimiento Recibo";
@@ -17,3 +19,11 @@ bool ImprimirEnDispositivo(const ReciboData& recibo, PrintDevice& dc);
 
 // The same, and a completed document is appended to the register of issued receipts.
 bool ImprimirYRegistrar(const ReciboData& recibo, PrintDevice& dc);
+
+// Prints a registered receipt again exactly as it was: its record under its own currency
+// settings, which are in force only during the drawing. The register is not written to.
+bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
+                             PrintDevice& dc);
+
+// The same from a window: the print dialog first; cancelled, nothing is printed.
+bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes);

@@ -2,9 +2,10 @@
 #include "output/vistapreviadlg.h"
 
 #include "lang/idiomas.h"
-#include "output/registro_impresion.h"
+#include "output/imprimirrecibo.h"
 #include "platform/services.h"
-#include "res/identificadores.h"
+#include "register/print/registro_impresion.h"
+#include "res/ids/identificadores.h"
 
 namespace {
 constexpr int kBitmapImprimir = 210;
