@@ -179,7 +179,7 @@ bool CRegistro::AbrirFichero() {
     ComprobarVersion(m_db);
     const std::string sHoy = Hoy();
     const bool bComprobar = ComprobacionPendiente(m_db, sHoy);
-    if (bComprobar && Primera(m_db, "PRAGMA quick_check(1)") != "ok") {
+    if ((bComprobar || EscribeAlAbrir(m_db)) && Primera(m_db, "PRAGMA quick_check(1)") != "ok") {
         throw ErrorSql{SQLITE_CORRUPT, "the register fails its check"};
     }
     if (Primera(m_db, "PRAGMA journal_mode = WAL") != "wal") {

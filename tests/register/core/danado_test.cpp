@@ -32,6 +32,14 @@ class DanadoTest : public ::testing::Test {
         ASSERT_EQ(BytesDe(Ruta() + "-wal"), "");
     }
 
+    int Sql(const char* sSql) const {
+        sqlite3* db = nullptr;
+        sqlite3_open(Ruta().c_str(), &db);
+        const int rc = sqlite3_exec(db, sSql, nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return rc;
+    }
+
     std::vector<std::string> Apartados() const {
         std::vector<std::string> nombres;
         DIR* dir = opendir(m_carpeta.Ruta().c_str());
@@ -119,6 +127,37 @@ TEST_F(DanadoTest, ADamagedFileGoesAsideWithItsLogUnwritten) {
     const std::string sApartado = registro.Apertura().sApartado;
     EXPECT_TRUE(BytesDe(sApartado) == sDanado);
     EXPECT_TRUE(BytesDe(sApartado + "-wal") == sDiario);
+}
+
+// Before the opening first writes to a file (the schema of a file that holds no register yet,
+// the switch to WAL mode of one in another mode) the file is checked whole, even when the day's
+// check was already done: a damaged one goes aside unwritten.
+TEST_F(DanadoTest, AFileIsCheckedBeforeTheOpeningFirstWritesToIt) {
+    const auto sinRegistroTodavia = [this] {
+        // Two pages, the schema's cell gone: no table, and a page that nothing uses.
+        EXPECT_EQ(Sql("PRAGMA page_size = 512; CREATE TABLE t (x)"), SQLITE_OK);
+        std::string s = BytesDe(Ruta());
+        s[103] = s[104] = 0;
+        return s;
+    };
+    const auto enOtroModo = [this] {
+        LlenarRegistro();
+        EXPECT_EQ(Sql("PRAGMA journal_mode = DELETE"), SQLITE_OK);
+        std::string s = BytesDe(Ruta());
+        for (std::size_t i = 4096 * 3; i < s.size() && i < 4096 * 6; ++i) {
+            s[i] = static_cast<char>(i * 7);
+        }
+        return s;
+    };
+    const std::function<std::string()> danos[] = {sinRegistroTodavia, enOtroModo};
+    for (const auto& danar : danos) {
+        const std::string sDanado = danar();
+        PonerBytes(Ruta(), sDanado);
+        CRegistro registro(Ruta());
+        ASSERT_EQ(registro.Apertura().estado, EstadoRegistro::kApartado);
+        EXPECT_TRUE(BytesDe(registro.Apertura().sApartado) == sDanado);
+        std::remove(Ruta().c_str());
+    }
 }
 
 // Two damaged files within the same second get two names.
