@@ -267,23 +267,17 @@ TEST_P(MuestrasTest, BothSamplesAreDrawnInTheirFrame) {
 }
 
 // Currency fields in order: decimal, groups, decimals, positive, negative, sign, fill.
-INSTANTIATE_TEST_SUITE_P(Formatos, MuestrasTest,
-                         ::testing::Values(Muestras{"SignAfterFillX",
-                                                    {".", ",", 2, 1, 0, "$", 'X'},
-                                                    "XXXXXXX12,345.67$",
-                                                    "XXXXX($12,345.67)"},
-                                           Muestras{"EurosFillBlank",
-                                                    {",", ".", 2, 3, 8, "EUR", ' '},
-                                                    "    12.345,67 EUR",
-                                                    "   -12.345,67 EUR"},
-                                           Muestras{"Glyph1NoDecimalsFillHash",
-                                                    {".", ",", 0, 0, 15, "|A", '#'},
-                                                    "##########<1>12,346",
-                                                    "#######(12,346 <1>)"},
-                                           Muestras{"Glyph2FillAsterisk",
-                                                    {".", ",", 2, 0, 15, "|B", '*'},
-                                                    "*******<2>12,345.67",
-                                                    "****(12,345.67 <2>)"}),
+// clang-format off
+const Muestras kMuestras[] = {
+    {"FillX", {".", ",", 2, 1, 0, "$", 'X'}, "XXXXXXX12,345.67$", "XXXXX($12,345.67)"},
+    {"FillBlank", {",", ".", 2, 3, 8, "EUR", ' '}, "    12.345,67 EUR", "   -12.345,67 EUR"},
+    {"Glyph1FillHash", {".", ",", 0, 0, 15, "|A", '#'}, "##########<1>12,346",
+     "#######(12,346 <1>)"},
+    {"Glyph2FillAsterisk", {".", ",", 2, 0, 15, "|B", '*'}, "*******<2>12,345.67",
+     "****(12,345.67 <2>)"},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Formatos, MuestrasTest, ::testing::ValuesIn(kMuestras),
                          ::testing::PrintToStringParamName());
 
 }  // namespace
