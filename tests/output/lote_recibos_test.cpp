@@ -11,10 +11,12 @@
 #include "output/recibo_guardado.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/support/fila.h"
 
 namespace {
 
 struct Formato {
+    const char* sNombre;
     const char* sDecimal;
     const char* sMiles;
     const char* sSimbolo;
@@ -27,15 +29,20 @@ void Poner(const Formato& f) {
     CGlobalCurrency::SetDecimales(2);
 }
 
-constexpr Formato kEspanol{",", ".", "\x80"};
-constexpr Formato kIngles{".", ",", "$"};
-constexpr Formato kFrances{",", " ", "\x80"};
+constexpr Formato kEspanol{"Spanish", ",", ".", "\x80"};
+constexpr Formato kIngles{"English", ".", ",", "$"};
+constexpr Formato kFrances{"French", ",", " ", "\x80"};
 
 struct CasoImporte {
     Formato formato;
     const char* sTexto;
     bool bImporte;
 };
+
+// "Spanish_1Point234Comma5" for "1.234,5" in the Spanish format.
+void PrintTo(const CasoImporte& c, std::ostream* os) {
+    *os << c.formato.sNombre << "_" << NombreDeTexto(c.sTexto);
+}
 
 class TextoImporte : public SalidaTest, public ::testing::WithParamInterface<CasoImporte> {};
 
@@ -65,7 +72,8 @@ const CasoImporte kImportes[] = {
     {kFrances, "1 234 5", false}, {kFrances, "12 \x80", true}, {kFrances, "- 1 234,5 \x80", true},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Lote, TextoImporte, ::testing::ValuesIn(kImportes));
+INSTANTIATE_TEST_SUITE_P(Lote, TextoImporte, ::testing::ValuesIn(kImportes),
+                         ::testing::PrintToStringParamName());
 
 // What the program writes in every display mode reads back, to the same amount.
 TEST_F(SalidaTest, EveryFormAndReceiptTextOfEveryModeIsAnAmount) {
@@ -143,8 +151,7 @@ TEST_F(LoteTest, EmptyCellsEmptyTheirFields) {
     EXPECT_EQ(recibos[0].cuImporte, Importe(2.5 + 7 - 1.25));
 }
 
-struct CasoNumeros {
-    const char* sNombre;
+struct CasoNumeros : Fila {
     std::string sNumeroGuardado;
     std::string sCsv;
     std::vector<std::string> numeros;
@@ -174,7 +181,7 @@ const CasoNumeros kNumeros[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, NumerosDelLote, ::testing::ValuesIn(kNumeros),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     const ResumenLote resumen =
@@ -184,8 +191,7 @@ TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     EXPECT_EQ(resumen.cuTotal, Importe((1000 + 1237) + (-2.5 + 1237)));
 }
 
-struct CasoFallo {
-    const char* sNombre;
+struct CasoFallo : Fila {
     std::string sCsv;
     std::string sMensaje;
 };
@@ -217,7 +223,7 @@ const CasoFallo kFallos[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 // A fault on the last row is found before anything is printed.
 TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
