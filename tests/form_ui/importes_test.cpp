@@ -7,13 +7,14 @@
 #include "form/campos.h"
 #include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
 
 using ImportesTest = FormularioAbiertoTest;
 
-struct CasoImporte {
+struct CasoImporte : Fila {
     const char* sTecleado;
     const char* sTotalAlTeclear;
     const char* sAlSalir;
@@ -31,11 +32,15 @@ TEST_P(ImporteTecleado, ElTotalSigueAlTecladoYElCampoSeReescribeAlSalir) {
     EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), caso.sTotalAlTeclear);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, ImporteTecleado,
-    ::testing::Values(CasoImporte{"12,5", "12,50", "12,50"}, CasoImporte{"(3)", "(3,00)", "(3,00)"},
-                      CasoImporte{"-3", "(3,00)", "(3,00)"}, CasoImporte{"abc", "0,00", "0,00"},
-                      CasoImporte{"1234567,891", "1.234.567,89", "1.234.567,89"}));
+INSTANTIATE_TEST_SUITE_P(Casos, ImporteTecleado,
+                         ::testing::Values(CasoImporte{"UnDecimal", "12,5", "12,50", "12,50"},
+                                           CasoImporte{"EntreParentesis", "(3)", "(3,00)",
+                                                       "(3,00)"},
+                                           CasoImporte{"ConMenos", "-3", "(3,00)", "(3,00)"},
+                                           CasoImporte{"Letras", "abc", "0,00", "0,00"},
+                                           CasoImporte{"MilesYTresDecimales", "1234567,891",
+                                                       "1.234.567,89", "1.234.567,89"}),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(ImportesTest, SalirDeLaFechaNormalizaLosImportes) {
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1 + 2, "7");
@@ -89,8 +94,7 @@ TEST_F(ImportesTest, ElReciboReunidoLlevaLosTextosTalCual) {
     EXPECT_EQ(recibo.sDNumero, "numero");
 }
 
-struct CasoImpreso {
-    const char* sNombre;
+struct CasoImpreso : Fila {
     std::vector<std::string> importes;  // typed into the first fields
     std::vector<std::string> finales;   // the same fields after leaving them
     const char* sTotal;                 // the total field after leaving them
@@ -146,7 +150,7 @@ const CasoImpreso kImpresos[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Casos, ImporteImpreso, ::testing::ValuesIn(kImpresos),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 // An amount beyond the largest one keeps its text through a change of the currency settings,
 // and counts as a change of the receipt against any other text stored.

@@ -14,7 +14,7 @@
 #include "register/registro.h"
 #include "tests/fuzz/comprobar.h"
 #include "tests/fuzz/registro_troceado.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 namespace {
 

@@ -34,8 +34,8 @@ struct Caso {
 
 class ImporteEnLetraTest : public ::testing::Test {
   protected:
-    void Comprobar(const FormatoMoneda& formato, const Caso& caso) {
-        Aplicar(formato);
+    void Comprobar(const MonedaDePrueba& formato, const Caso& caso) {
+        AplicarMoneda(formato);
         EXPECT_EQ(ImporteEnLetra(Importe(caso.nDiezMilesimas), Cp1252(caso.sMoneda)),
                   Cp1252(caso.sPalabras))
             << caso.nDiezMilesimas << " " << caso.sMoneda << " decimals " << formato.nDecimales;
@@ -97,7 +97,7 @@ TEST_F(ImporteEnLetraTest, HundredthsFollowWithConAndRoundLikeThePrintedAmount) 
 
 // No decimals: the units round half up and no hundredths are spelled.
 TEST_F(ImporteEnLetraTest, NoDecimalsSpellOnlyTheRoundedUnits) {
-    const FormatoMoneda sinDecimales{".", ",", 0};
+    const MonedaDePrueba sinDecimales{".", ",", 0};
     const Caso casos[] = {
         {"euro", 12345600, "mil doscientos treinta y cinco euros"},
         {"euro", 14999, "un euro"},
@@ -175,7 +175,7 @@ TEST_F(ImporteEnLetraTest, LibrasAgreeInTheFeminine) {
 
 // The largest amounts the total can hold are spelled whole, without ICU's soft hyphens.
 TEST_F(ImporteEnLetraTest, TheLargestAmountsAreSpelledWithoutSoftHyphens) {
-    Aplicar({});
+    AplicarMoneda({});
     const std::string sMaximo = ImporteEnLetra(Importe(INT64_MAX), "euro");
     EXPECT_EQ(sMaximo, Cp1252("novecientos veintidós billones trescientos treinta y siete mil "
                               "doscientos tres millones seiscientos ochenta y cinco mil "

@@ -1,5 +1,5 @@
-// Receipt output tests: a settings folder of their own, the desktop scripted, and a currency
-// format set through the setters.
+// Receipt output tests: a settings folder of their own, the desktop scripted, and the test
+// currency in force.
 #pragma once
 
 #include <string>
@@ -7,16 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "form/recibodata.h"
 #include "platform/recording_device.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/recibo_prueba.h"
 #include "tests/support/scripted_services.h"
-
-// An amount from units and hundredths (negative for a negative amount).
-CGlobalCurrency Importe(double dValor);
-
-// A receipt with every text set and distinct but concept 4, amounts 10, 0, 2.5, 0, 1234.5, -1.25.
-ReciboData ReciboCompleto();
 
 // Each recorded call as a line of text, with what matters for its kind: the rectangle, text,
 // format, pen, brush, font, background mode, source cell and bitmap size, or document name.
@@ -24,7 +18,8 @@ std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls);
 
 class SalidaTest : public ::testing::Test {
   protected:
-    // Decimal ".", groups ",", 2 decimals, modes 0, sign "$", fill '#'.
+    // Stored and in force: the dollars of MonedaDePrueba (decimal ".", groups ",", 2 decimals,
+    // modes 0, sign "$", fill '#').
     SalidaTest();
 
     CarpetaTemporal m_carpeta;

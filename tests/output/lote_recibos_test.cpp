@@ -12,10 +12,12 @@
 #include "output/recibo_guardado.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/support/fila.h"
 
 namespace {
 
 struct Formato {
+    const char* sNombre;
     const char* sDecimal;
     const char* sMiles;
     const char* sSimbolo;
@@ -28,15 +30,20 @@ void Poner(const Formato& f) {
     CGlobalCurrency::SetDecimales(2);
 }
 
-constexpr Formato kEspanol{",", ".", "\x80"};
-constexpr Formato kIngles{".", ",", "$"};
-constexpr Formato kFrances{",", " ", "\x80"};
+constexpr Formato kEspanol{"Spanish", ",", ".", "\x80"};
+constexpr Formato kIngles{"English", ".", ",", "$"};
+constexpr Formato kFrances{"French", ",", " ", "\x80"};
 
 struct CasoImporte {
     Formato formato;
     const char* sTexto;
     bool bImporte;
 };
+
+// "Spanish_1Point234Comma5" for "1.234,5" in the Spanish format.
+void PrintTo(const CasoImporte& c, std::ostream* os) {
+    *os << c.formato.sNombre << "_" << NombreDeTexto(c.sTexto);
+}
 
 class TextoImporte : public SalidaTest, public ::testing::WithParamInterface<CasoImporte> {};
 
@@ -66,7 +73,8 @@ const CasoImporte kImportes[] = {
     {kFrances, "1 234 5", false}, {kFrances, "12 \x80", true}, {kFrances, "- 1 234,5 \x80", true},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Lote, TextoImporte, ::testing::ValuesIn(kImportes));
+INSTANTIATE_TEST_SUITE_P(Lote, TextoImporte, ::testing::ValuesIn(kImportes),
+                         ::testing::PrintToStringParamName());
 
 // What the program writes in every display mode reads back, to the same amount.
 TEST_F(SalidaTest, EveryFormAndReceiptTextOfEveryModeIsAnAmount) {
@@ -144,8 +152,7 @@ TEST_F(LoteTest, EmptyCellsEmptyTheirFields) {
     EXPECT_EQ(recibos[0].cuImporte, Importe(2.5 + 7 - 1.25));
 }
 
-struct CasoNumeros {
-    const char* sNombre;
+struct CasoNumeros : Fila {
     std::string sNumeroGuardado;
     std::string sCsv;
     std::vector<std::string> numeros;
@@ -177,7 +184,7 @@ const CasoNumeros kNumeros[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, NumerosDelLote, ::testing::ValuesIn(kNumeros),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     const ResumenLote resumen =
@@ -191,8 +198,7 @@ TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
 constexpr const char* kSeisImportes =
     "IMPORTE_1;IMPORTE_2;IMPORTE_3;IMPORTE_4;IMPORTE_5;IMPORTE_6\n";
 
-struct CasoFallo {
-    const char* sNombre;
+struct CasoFallo : Fila {
     std::string sCsv;
     std::string sMensaje;
 };
@@ -233,12 +239,14 @@ const CasoFallo kFallos[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
+
+constexpr Formato kSignoEstandar{"StandardSign", ",", ".", "|E"};
 
 // Without decimals a form text may round beyond the largest amount, and a standard sign draws
 // the total in 17 glyph cells.
 TEST_F(LoteTest, WithoutDecimalsAndUnderAStandardSign) {
-    Poner({",", ".", "|E"});
+    Poner(kSignoEstandar);
     CGlobalCurrency::SetDecimales(0);
     const std::pair<std::string, std::string> casos[] = {
         {std::string(kSeisImportes) + "922.337.203.685.477,4999;;;;;\n",
@@ -260,7 +268,7 @@ TEST_F(LoteTest, WithoutDecimalsAndUnderAStandardSign) {
 // The sum of a dry run's totals, each of which prints, may still go beyond the largest amount:
 // then there is no sum to show rather than a wrong one.
 TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
-    Poner({",", ".", "|E"});
+    Poner(kSignoEstandar);
     CGlobalCurrency::SetDecimales(0);
     const auto filas = [](int n) {
         std::string sCsv = kSeisImportes;
