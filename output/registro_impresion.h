@@ -9,13 +9,14 @@
 #include "form/registro.h"
 #include "platform/device.h"
 
-// The receipt as the register keeps it: its record, the amounts as the page shows them and the
-// currency settings in force.
-ReciboRegistrado ComoSeImprime(const ReciboData& recibo);
+// The receipt as the register keeps it: its record, the currency settings it was printed
+// under and the amounts as the page shows them under those.
+ReciboRegistrado ComoSeImprime(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda);
 
-// Appends one completed job to the register. When the register could not take it, or had to
-// be set aside, the notice in force is given once for the whole job.
-void RegistrarImpresos(const std::vector<ReciboData>& recibos);
+// Appends one completed job, printed under the given currency settings, to the register. When
+// the register could not take it, or had to be set aside, the notice in force is given once
+// for the whole job.
+void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda);
 
 // One line on stderr when the result says a damaged register was set aside.
 void AvisarApartadoEnTerminal(const ResultadoRegistro& r);
@@ -39,21 +40,8 @@ class AvisoRegistroEnVentana {
 // print goes on (the number is new, the register cannot say, or the user says yes).
 bool ConfirmarNumeroRepetido(const ReciboData& recibo);
 
-// A registered receipt's currency settings in force while the object lives (one drawing of
-// it); the settings in force before come back afterwards. The settings file is not touched.
-class MonedaRegistrada {
-  public:
-    explicit MonedaRegistrada(const AjustesMoneda& ajustes);
-    ~MonedaRegistrada();
-    MonedaRegistrada(const MonedaRegistrada&) = delete;
-    MonedaRegistrada& operator=(const MonedaRegistrada&) = delete;
-
-  private:
-    AjustesMoneda m_anteriores;
-};
-
-// Prints a registered receipt again exactly as it was: its record under its own currency
-// settings, which are in force only during the drawing. The register is not written to.
+// Prints a registered receipt again as it was: its record under its own currency settings,
+// in the look in force. The register is not written to.
 bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
                              PrintDevice& dc);
 

@@ -28,15 +28,11 @@ inline AjustesMoneda Ajustes(const FormatoMoneda& f) {
             f.nPositivo, f.nNegativo, RellenoPorDefecto(f.nPositivo)};
 }
 
-// Stored in one write and loaded, as a later start would find them.
-inline void Aplicar(const FormatoMoneda& f) {
-    EscribirAjustes({{ajustes::kInicializado, 1},
-                     {ajustes::kSeparadorDecimal, f.sDecimal},
-                     {ajustes::kSeparadorMiles, f.sMiles},
-                     {ajustes::kDecimales, f.nDecimales},
-                     {ajustes::kModoPositivo, f.nPositivo},
-                     {ajustes::kModoNegativo, f.nNegativo},
-                     {ajustes::kSimbolo, f.sSimbolo}});
+// All nine stored with the first-start mark, and loaded: in force exactly, as a later start
+// would find them.
+inline void GuardarYCargar(const AjustesMoneda& a) {
+    moneda::GuardarAjustes(a);
+    ajustes::kInicializado.Escribir(1);
     CGlobalCurrency::CargarConfiguracion();
 }
 

@@ -119,12 +119,14 @@ std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls) {
     return lineas;
 }
 
+const AjustesMoneda kDolares{"", "$", 2, ".", ",", 3, 0, 0, '#'};
+
 SalidaTest::SalidaTest() {
-    CGlobalCurrency::SetSeparadorDecimal(".");
-    CGlobalCurrency::SetSeparadorMiles(",");
-    CGlobalCurrency::SetDecimales(2);
-    CGlobalCurrency::SetModoPositivo(0);
-    CGlobalCurrency::SetModoNegativo(0);
-    CGlobalCurrency::SetSimbolo("$");
-    CGlobalCurrency::SetRelleno('#');
+    CGlobalCurrency::SetSeparadorDecimal(",");
+    CGlobalCurrency::SetSeparadorMiles("'");
+    CGlobalCurrency::SetDecimales(0);
+    CGlobalCurrency::SetModoPositivo(3);
+    CGlobalCurrency::SetModoNegativo(8);
+    CGlobalCurrency::SetSimbolo("EUR");
+    CGlobalCurrency::SetRelleno('X');
 }

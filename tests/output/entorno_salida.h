@@ -1,5 +1,5 @@
-// Receipt output tests: a settings folder of their own, the desktop scripted, and a currency
-// format set through the setters.
+// Receipt output tests: a settings folder of their own, the desktop scripted, the currency
+// settings the receipts are drawn under, and other ones in force.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "form/recibodata.h"
+#include "money/regional.h"
 #include "platform/recording_device.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
@@ -22,9 +23,13 @@ ReciboData ReciboCompleto();
 // format, pen, brush, font, background mode, source cell and bitmap size, or document name.
 std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls);
 
+// Decimal ".", groups ",", 2 decimals, modes 0, sign "$", fill '#'.
+extern const AjustesMoneda kDolares;
+
 class SalidaTest : public ::testing::Test {
   protected:
-    // Decimal ".", groups ",", 2 decimals, modes 0, sign "$", fill '#'.
+    // In force: decimal ",", groups "'", 0 decimals, modes 3 and 8, sign "EUR", fill 'X', so
+    // that output drawn or read under them instead of the settings it was given shows it.
     SalidaTest();
 
     CarpetaTemporal m_carpeta;
