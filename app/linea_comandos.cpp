@@ -15,8 +15,6 @@
 #include <vector>
 
 #include "app/plataforma_app.h"
-#include "app/registro_comandos.h"
-#include "brixamo_version.h"
 #include "money/formato.h"
 #include "output/aspecto_recibo.h"
 #include "output/imprimirrecibo.h"
@@ -25,6 +23,8 @@
 #include "output/recibo_guardado.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/registro_comandos.h"
+#include "version/brixamo_version.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "money/espacios.h"
 #include "money/formato.h"
-#include "money/glyphs.h"
-#include "money/importeletra.h"
+#include "money/ui/glyphs.h"
+#include "money/words/importeletra.h"
 #include "output/disposicion_recibo.h"
 
 namespace {

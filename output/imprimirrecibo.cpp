@@ -2,8 +2,8 @@
 #include "output/imprimirrecibo.h"
 
 #include "output/dibujarrecibo.h"
-#include "output/registro_impresion.h"
 #include "platform/services.h"
+#include "register/print/registro_impresion.h"
 
 void ImprimirPagina(const ReciboData& recibo, const AspectoRecibo& aspecto,
                     const AjustesMoneda& ajustesMoneda, PrintDevice& dc) {
@@ -39,4 +39,14 @@ void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda
     if (dc) {
         ImprimirYRegistrar(recibo, AspectoEnVigor(), ajustesMoneda, *dc);
     }
+}
+
+bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
+                             PrintDevice& dc) {
+    return ImprimirEnDispositivo(recibo, AspectoEnVigor(), ajustes, dc);
+}
+
+bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes) {
+    const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
+    return dc && ReimprimirEnDispositivo(recibo, ajustes, *dc);
 }

@@ -1,4 +1,5 @@
-// Printing a receipt: the print dialog, then one page on the chosen printer.
+// Printing a receipt as a one-page document: on a device already chosen, from a window through
+// the print dialog, and a registered one again under its own currency settings.
 #pragma once
 
 #include "form/recibodata.h"
@@ -28,3 +29,11 @@ bool ImprimirYRegistrar(const ReciboData& recibo, const AspectoRecibo& aspecto,
 // given currency settings and registered. Cancelling the dialog, or a printer that cannot
 // start the document, prints nothing and shows nothing.
 void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda);
+
+// Prints a registered receipt again as it was: its record under its own currency settings,
+// in the look in force. The register is not written to.
+bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
+                             PrintDevice& dc);
+
+// The same from a window: the print dialog first; cancelled, nothing is printed.
+bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes);

@@ -9,7 +9,7 @@
 #include "money/analisis.h"
 #include "output/imprimirrecibo.h"
 #include "output/recibo_guardado.h"
-#include "output/registro_impresion.h"
+#include "register/print/registro_impresion.h"
 #include "settings/esquema.h"
 
 namespace {

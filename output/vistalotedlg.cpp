@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "output/registro_impresion.h"
 #include "platform/services.h"
+#include "register/print/registro_impresion.h"
 
 CVistaLoteDlg::CVistaLoteDlg(CLoteRecibos& lote, const ResumenLote& resumen)
     : CVistaPreviaDlg(lote.Moneda()), m_lote(lote), m_nRecibos(resumen.nRecibos) {

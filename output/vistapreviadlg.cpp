@@ -6,9 +6,9 @@
 #include "lang/idiomas.h"
 #include "output/dibujarrecibo.h"
 #include "output/imprimirrecibo.h"
-#include "output/registro_impresion.h"
 #include "platform/services.h"
-#include "res/identificadores.h"
+#include "register/print/registro_impresion.h"
+#include "res/ids/identificadores.h"
 
 namespace {
 constexpr int kBitmapImprimir = 210;

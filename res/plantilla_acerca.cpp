@@ -1,6 +1,6 @@
 // The About box and the message box.
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
 

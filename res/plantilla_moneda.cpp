@@ -6,7 +6,7 @@
 #include <span>
 
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
 

@@ -1,6 +1,6 @@
 // The receipt form: fields in tab order, then the labels, then the commands.
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
 

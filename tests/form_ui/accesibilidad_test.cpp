@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "form/campos.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"

@@ -5,14 +5,14 @@
 #include <memory>
 #include <set>
 
-#include "app/aboutdlg.h"
+#include "app/boxes/aboutdlg.h"
 #include "form/campos.h"
-#include "money/configdlg.h"
+#include "money/ui/configdlg.h"
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
-#include "output/recibosemitidosdlg.h"
 #include "output/vistapreviadlg.h"
-#include "res/identificadores.h"
+#include "register/ui/recibosemitidosdlg.h"
+#include "res/ids/identificadores.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "form/recibodlg.h"
-#include "res/identificadores.h"
+#include "form/ui/recibodlg.h"
+#include "res/ids/identificadores.h"
 #include "tests/options/moneda_ajustes.h"
 #include "tests/settings/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "form/campos.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 

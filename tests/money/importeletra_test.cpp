@@ -1,6 +1,6 @@
 // The amount in Spanish words: grammar of the numbers before the currency's noun, hundredths,
 // sign, decimals and the currency names that name the units.
-#include "money/importeletra.h"
+#include "money/words/importeletra.h"
 
 #include <gtest/gtest.h>
 

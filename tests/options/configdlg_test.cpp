@@ -1,5 +1,5 @@
 // The currency options dialog driven through its controls.
-#include "money/configdlg.h"
+#include "money/ui/configdlg.h"
 
 #include <memory>
 #include <string>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/options/filas_glifos.h"

@@ -9,7 +9,7 @@
 
 #include "lang/idiomas.h"
 #include "options/colorrecibo.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/recording_device.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "money/glyphs.h"
+#include "money/ui/glyphs.h"
 #include "tests/output/entorno_salida.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "brixamo_version.h"
 #include "settings/esquema.h"
 #include "tests/output/moneda_guardada.h"
 #include "tests/output/programa.h"
 #include "tests/settings/carpeta_temporal.h"
+#include "version/brixamo_version.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/qt_dialog_window.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "tests/platform_dialogs/dialogo_prueba.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "res/dialog_template.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace {
 

@@ -1,0 +1,166 @@
+// The register's options of the command line: their syntax, how they go together, and each
+// option's values checked and handed to the functions of registro_comandos.
+#include <cstdlib>
+
+#include "register/commands/registro_comandos.h"
+
+namespace {
+
+// The options that only go with --list, by name, and the filter's text each one sets.
+struct OpcionLista {
+    const char* sNombre;
+    std::string FiltroRegistro::*pTexto;  // nullptr: --csv
+    bool bFecha;
+};
+constexpr OpcionLista kOpcionesLista[] = {
+    {"from", &FiltroRegistro::sDesde, true},
+    {"to", &FiltroRegistro::sHasta, true},
+    {"payer", &FiltroRegistro::sPagador, false},
+    {"number", &FiltroRegistro::sNumero, false},
+    {"csv", nullptr, false},
+};
+
+// The register's orders; a line names one at most.
+constexpr const char* kOrdenes[] = {"list", "export", "reprint"};
+
+bool EsFecha(const std::string& s) {
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-') {
+        return false;
+    }
+    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (s[i] < '0' || s[i] > '9') {
+            return false;
+        }
+    }
+    const int nMes = std::atoi(s.c_str() + 5);
+    const int nDia = std::atoi(s.c_str() + 8);
+    return nMes >= 1 && nMes <= 12 && nDia >= 1 && nDia <= 31;
+}
+
+std::optional<std::int64_t> Identificador(const std::string& s) {
+    if (s.empty() || s.size() > 18 || s.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const std::int64_t n = std::strtoll(s.c_str(), nullptr, 10);
+    return n > 0 ? std::optional(n) : std::nullopt;
+}
+
+// The register's order the line names, or nullptr; sOtra gets a second one if there is one.
+const char* Orden(const ParsedCommandLine& linea, std::string& sOtra) {
+    const char* sOrden = nullptr;
+    for (const char* s : kOrdenes) {
+        if (!linea.Has(s)) {
+            continue;
+        }
+        if (sOrden != nullptr) {
+            sOtra = s;
+        } else {
+            sOrden = s;
+        }
+    }
+    return sOrden;
+}
+
+std::string IncoherenciaLista(const ParsedCommandLine& linea, const std::string& sOrden) {
+    for (const OpcionLista& opcion : kOpcionesLista) {
+        if (!linea.Has(opcion.sNombre)) {
+            continue;
+        }
+        if (sOrden != "list") {
+            return std::string("--") + opcion.sNombre + " goes with --list";
+        }
+        const std::string sValor = linea.Value(opcion.sNombre);
+        if (opcion.bFecha && !EsFecha(sValor)) {
+            return std::string("--") + opcion.sNombre + " needs a date written YYYY-MM-DD, not '" +
+                   sValor + "'";
+        }
+    }
+    return {};
+}
+
+std::string IncoherenciaOrden(const ParsedCommandLine& linea, const std::string& sOrden) {
+    if (linea.Has("batch")) {
+        return "--" + sOrden + " and --batch cannot go together";
+    }
+    if (sOrden == "reprint") {
+        if (!Identificador(linea.Value("reprint"))) {
+            return "--reprint needs the id of a registered receipt (see --list)";
+        }
+        if (!linea.Has("pdf") && !linea.Has("print")) {
+            return "--reprint ID needs --pdf FILE or --print [PRINTER]";
+        }
+        return {};
+    }
+    if (linea.Has("pdf") || linea.Has("print")) {
+        return "--" + sOrden + " cannot go with --pdf or --print";
+    }
+    if (sOrden == "export" && linea.Value("export").empty()) {
+        return "--export needs a file name";
+    }
+    return {};
+}
+
+int Listar(const ParsedCommandLine& linea) {
+    FiltroRegistro filtro;
+    for (const OpcionLista& opcion : kOpcionesLista) {
+        if (opcion.pTexto != nullptr && linea.Has(opcion.sNombre)) {
+            const std::string sValor = linea.Value(opcion.sNombre);
+            filtro.*opcion.pTexto = opcion.bFecha ? sValor : Cp1252DeUtf8(sValor);
+        }
+    }
+    return ListarRegistro(filtro, linea.Has("csv"));
+}
+
+int Reimprimir(const ParsedCommandLine& linea, const ConToolkit& conToolkit) {
+    DestinoReimpresion destino;
+    if (linea.Has("pdf")) {
+        destino.sPdf = linea.Value("pdf");
+    } else if (!linea.arguments.empty()) {
+        destino.sImpresora = linea.arguments[0];
+    }
+    const std::int64_t nId = *Identificador(linea.Value("reprint"));
+    return conToolkit([&] { return ReimprimirRegistrado(nId, destino); });
+}
+
+}  // namespace
+
+std::vector<CommandLineOption> OpcionesRegistro() {
+    return {
+        {{"list"}, "list the registered receipts, newest first", ""},
+        {{"from"}, "with --list, the receipts registered on DATE (YYYY-MM-DD) or later", "DATE"},
+        {{"to"}, "with --list, the receipts registered on DATE (YYYY-MM-DD) or earlier", "DATE"},
+        {{"payer"}, "with --list, the receipts with TEXT in a payer line, in either case", "TEXT"},
+        {{"number"}, "with --list, the receipts with TEXT in their number", "TEXT"},
+        {{"csv"}, "with --list, write the list as CSV with a heading", ""},
+        {{"reprint"},
+         "print the registered receipt ID again exactly as it was, with --pdf or --print",
+         "ID"},
+        {{"export"}, "write the whole register to FILE as CSV that --batch reads", "FILE"},
+    };
+}
+
+std::string IncoherenciaRegistro(const ParsedCommandLine& linea) {
+    std::string sOtra;
+    const char* sOrden = Orden(linea, sOtra);
+    if (!sOtra.empty()) {
+        return std::string("--") + sOrden + " and --" + sOtra + " cannot go together";
+    }
+    if (const std::string s = IncoherenciaLista(linea, sOrden ? sOrden : ""); !s.empty()) {
+        return s;
+    }
+    return sOrden == nullptr ? std::string() : IncoherenciaOrden(linea, sOrden);
+}
+
+std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
+                                         const ConToolkit& conToolkit) {
+    if (linea.Has("list")) {
+        return Listar(linea);
+    }
+    if (linea.Has("export")) {
+        return ExportarRegistro(linea.Value("export"));
+    }
+    if (linea.Has("reprint")) {
+        return Reimprimir(linea, conToolkit);
+    }
+    return std::nullopt;
+}
