@@ -20,6 +20,7 @@ struct AspectoRecibo {
     // The total in words under the concepts.
     bool bImporteEnLetra = false;
 
+    // Equal looks share the one decoded logo (or have none).
     friend bool operator==(const AspectoRecibo&, const AspectoRecibo&) = default;
 };
 
