@@ -21,11 +21,13 @@ package_packages=(
     dpkg-dev file
 )
 
-# The tests on top: GoogleTest, clang for the fuzzers, the generator's fonts, every locale,
-# poppler for the PDF checks, a CUPS spooler with a PDF queue, a display, package checks.
+# The tests on top: GoogleTest, clang for the fuzzers, valgrind for the logo decoding, the
+# generator's fonts, every locale, poppler for the PDF checks, a CUPS spooler with a PDF queue, a
+# display, package checks.
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
+    valgrind
     fonts-dejavu-core
     locales-all
     poppler-utils

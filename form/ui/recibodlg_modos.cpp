@@ -28,6 +28,9 @@ constexpr std::array kComandosVisibles = {
 // "Aceptar" and "Cancelar" of label editing, in the places of "Imprimir" and "Vista Previa".
 constexpr std::array kBotonesEdicion = {IDC_BUTTON_ACEPTAR, IDC_BUTTON_CANCELAR};
 
+// What a label's accessible name starts with, before the name of its fields.
+constexpr char kPrefijoEtiqueta[] = "Etiqueta: ";
+
 // Captions from the language table, group 2.
 constexpr std::array<std::pair<int, int>, 9> kTextosBotones = {{
     {IDC_BUTTON_FONDO, 1},
@@ -103,6 +106,8 @@ void CReciboDlg::ModoNormal() {
     Mostrar(w, kComandosVisibles, true);
     Activar(w, kBotonesEdicion, false);
     Mostrar(w, kBotonesEdicion, false);
+    // The button that was clicked is gone: the focus goes where the receipt is typed.
+    w.SetFocus(IDC_EDIT_NUMERO);
 }
 
 void CReciboDlg::ModoEditarConceptos() {
@@ -114,6 +119,8 @@ void CReciboDlg::ModoEditarConceptos() {
     Activar(w, kBotonesEdicion, true);
     Mostrar(w, kComandosVisibles, false);
     Mostrar(w, kBotonesEdicion, true);
+    // The fields are read-only now: what is typed goes to the first label, replacing it.
+    w.SetFocus(IDC_EDIT_DEF_NUMERO);
 }
 
 // Set once at start-up; "Vista Previa" keeps its template caption.
@@ -123,8 +130,9 @@ void CReciboDlg::PonerTextosBotones() {
     }
 }
 
-// A label names itself and its fields, numbered where it stands over several lines; a label
-// left empty names them with its built-in text, so no field goes without a name.
+// A label names its fields, numbered where it stands over several lines, and itself as the
+// label of that name, so that a screen reader tells the two apart; a label left empty names
+// them with its built-in text, so no field goes without a name.
 void CReciboDlg::NombrarCampos(std::size_t nEtiqueta) {
     const CampoEtiqueta& etiqueta = kEtiquetas[nEtiqueta];
     std::string sNombre = GetDlgItemText(etiqueta.nControl);
@@ -132,7 +140,7 @@ void CReciboDlg::NombrarCampos(std::size_t nEtiqueta) {
         sNombre = TextoIdioma9(static_cast<int>(nEtiqueta));
     }
     DialogWindow& w = Window();
-    w.SetAccessibleName(etiqueta.nControl, sNombre);
+    w.SetAccessibleName(etiqueta.nControl, kPrefijoEtiqueta + sNombre);
     for (int n = 0; n < etiqueta.nCampos; ++n) {
         w.SetAccessibleName(etiqueta.nCampo + n, etiqueta.nCampos == 1
                                                      ? sNombre

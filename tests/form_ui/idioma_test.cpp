@@ -5,6 +5,8 @@
 #include "lang/idiomas.h"
 #include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/captions.h"
+#include "tests/support/ui.h"
 
 namespace {
 
@@ -47,6 +49,23 @@ TEST_P(IdiomaTest, BotonesYEtiquetasTomanLosTextosDelIdioma) {
     for (std::size_t i = 0; i < kEtiquetas.size(); ++i) {
         EXPECT_EQ(Texto(kEtiquetas[i].nControl), esperadas[i]) << kEtiquetas[i].nControl;
     }
+}
+
+// The captions the language gives the form and the currency options fit their controls.
+TEST_P(IdiomaTest, LosTextosDelIdiomaCabenEnSusControles) {
+    const CasoIdioma& caso = GetParam();
+    IdiomaUsuario idioma(caso.sLang);
+    GuardarMonedaEspanola();
+    if (caso.nGuardado != 0) {
+        ajustes::kIdioma.Escribir(caso.nGuardado);
+    }
+    Abrir();
+    std::vector<std::string> cortadosMoneda = {"(no se abri\xF3)"};
+    m_servicios.QueueModal(
+        [&cortadosMoneda](CDialog& dlg) { cortadosMoneda = ui::CutCaptions(dlg); });
+    ui::Click(Dlg(), IDC_BUTTON_MONEDA);
+    EXPECT_EQ(ui::CutCaptions(Dlg()), std::vector<std::string>{});
+    EXPECT_EQ(cortadosMoneda, std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Idiomas, IdiomaTest,
