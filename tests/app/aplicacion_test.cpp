@@ -10,7 +10,7 @@
 #include "form/ui/recibodlg.h"
 #include "res/ids/identificadores.h"
 #include "settings/esquema.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
 

@@ -3,13 +3,14 @@
 
 #include "form/campos.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
 
 using ImportesTest = FormularioAbiertoTest;
 
-struct CasoImporte {
+struct CasoImporte : Fila {
     const char* sTecleado;
     const char* sTotalAlTeclear;
     const char* sAlSalir;
@@ -27,11 +28,15 @@ TEST_P(ImporteTecleado, ElTotalSigueAlTecladoYElCampoSeReescribeAlSalir) {
     EXPECT_EQ(Texto(IDC_EDIT_IMPORTE), caso.sTotalAlTeclear);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, ImporteTecleado,
-    ::testing::Values(CasoImporte{"12,5", "12,50", "12,50"}, CasoImporte{"(3)", "(3,00)", "(3,00)"},
-                      CasoImporte{"-3", "(3,00)", "(3,00)"}, CasoImporte{"abc", "0,00", "0,00"},
-                      CasoImporte{"1234567,891", "1.234.567,89", "1.234.567,89"}));
+INSTANTIATE_TEST_SUITE_P(Casos, ImporteTecleado,
+                         ::testing::Values(CasoImporte{"UnDecimal", "12,5", "12,50", "12,50"},
+                                           CasoImporte{"EntreParentesis", "(3)", "(3,00)",
+                                                       "(3,00)"},
+                                           CasoImporte{"ConMenos", "-3", "(3,00)", "(3,00)"},
+                                           CasoImporte{"Letras", "abc", "0,00", "0,00"},
+                                           CasoImporte{"MilesYTresDecimales", "1234567,891",
+                                                       "1.234.567,89", "1.234.567,89"}),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(ImportesTest, SalirDeLaFechaNormalizaLosImportes) {
     Dlg().SetDlgItemText(IDC_EDIT_IMPORTE_1 + 2, "7");

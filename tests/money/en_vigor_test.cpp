@@ -16,7 +16,7 @@ constexpr std::int64_t kMax = INT64_MAX;
 // ones in force before come back afterwards.
 class EnVigor : public ::testing::Test {
   protected:
-    void TearDown() override { GuardarYCargar(m_anteriores); }
+    void TearDown() override { AplicarAjustes(m_anteriores); }
     const AjustesMoneda m_anteriores = CGlobalCurrency::AjustesEnVigor();
     CarpetaTemporal m_carpeta;
 };
@@ -59,7 +59,7 @@ TEST_F(EnVigor, LaApiEstaticaDaLoMismoQueLaDeValorEnCadaModo) {
                 const std::int32_t nPositivo = (nNegativo + 1) % 6 - 1;
                 const AjustesMoneda a =
                     Ajustes({sDecimal, sMiles, nDecimales, nPositivo, nNegativo, sSimbolo});
-                GuardarYCargar(a);
+                AplicarAjustes(a);
                 for (const std::int64_t nValor : valores) {
                     ASSERT_EQ(TextosEnVigor(Importe(nValor)), TextosDeValor(Importe(nValor), a))
                         << nValor << " '" << sDecimal << "' '" << sMiles << "' " << sSimbolo << " "
@@ -73,7 +73,7 @@ TEST_F(EnVigor, LaApiEstaticaDaLoMismoQueLaDeValorEnCadaModo) {
 // The same amounts under two conventions at once, while a third is in force.
 TEST_F(EnVigor, DosAjustesSeUsanALaVezSinTocarLosDeEnVigorNiElFichero) {
     const AjustesMoneda us = Ajustes({".", ",", 2, 0, 0, "$"});
-    GuardarYCargar(us);
+    AplicarAjustes(us);
     const std::string sFichero = BytesDe(m_carpeta.Fichero());
     const AjustesMoneda es = Ajustes({",", ".", 2, 3, 8, "\x80"});
     const AjustesMoneda ch = Ajustes({".", "'", 0, 2, 12, "CHF"});

@@ -33,7 +33,7 @@ struct Caso {
 };
 
 // The settings of a format, with a currency name.
-AjustesMoneda Nombrados(const FormatoMoneda& formato, const std::string& sNombre) {
+AjustesMoneda Nombrados(const MonedaDePrueba& formato, const std::string& sNombre) {
     AjustesMoneda a = Ajustes(formato);
     a.sNombreMoneda = sNombre;
     return a;
@@ -41,7 +41,7 @@ AjustesMoneda Nombrados(const FormatoMoneda& formato, const std::string& sNombre
 
 class ImporteEnLetraTest : public ::testing::Test {
   protected:
-    static void Comprobar(const FormatoMoneda& formato, const Caso& caso) {
+    static void Comprobar(const MonedaDePrueba& formato, const Caso& caso) {
         const AjustesMoneda a = Nombrados(formato, Cp1252(caso.sMoneda));
         EXPECT_EQ(ImporteEnLetra(Importe(caso.nDiezMilesimas), a), Cp1252(caso.sPalabras))
             << caso.nDiezMilesimas << " " << caso.sMoneda << " decimals " << formato.nDecimales;
@@ -101,7 +101,7 @@ TEST_F(ImporteEnLetraTest, HundredthsFollowWithConAndRoundLikeThePrintedAmount) 
 
 // No decimals: the units round half up and no hundredths are spelled.
 TEST_F(ImporteEnLetraTest, NoDecimalsSpellOnlyTheRoundedUnits) {
-    const FormatoMoneda sinDecimales{".", ",", 0};
+    const MonedaDePrueba sinDecimales{".", ",", 0};
     const Caso casos[] = {
         {"euro", 12345600, "mil doscientos treinta y cinco euros"},
         {"euro", 14999, "un euro"},

@@ -3,26 +3,40 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "tests/money/formato_moneda.h"
+#include "tests/support/fila.h"
 
 namespace {
 
-const AjustesMoneda kEspanol = Ajustes({",", ".", 2, 0, 0, "\x80"});
-const AjustesMoneda kIngles = Ajustes({".", ",", 2, 0, 0, "$"});
-const AjustesMoneda kFrances = Ajustes({",", " ", 2, 0, 0, "\x80"});
+// A format with the name its rows carry.
+struct Formato {
+    const char* sNombre;
+    AjustesMoneda ajustes;
+};
+
+const Formato kEspanol{"Spanish", Ajustes({",", ".", 2, 0, 0, "\x80"})};
+const Formato kIngles{"English", Ajustes({".", ",", 2, 0, 0, "$"})};
+const Formato kFrances{"French", Ajustes({",", " ", 2, 0, 0, "\x80"})};
 
 struct CasoImporte {
-    const AjustesMoneda& ajustes;
+    const Formato& formato;
     const char* sTexto;
     bool bImporte;
 };
 
+// "Spanish_1Point234Comma5" for "1.234,5" in the Spanish format.
+void PrintTo(const CasoImporte& c, std::ostream* os) {
+    *os << c.formato.sNombre << "_" << NombreDeTexto(c.sTexto);
+}
+
 class TextoImporte : public ::testing::TestWithParam<CasoImporte> {};
 
 TEST_P(TextoImporte, ReadsAsANumberInTheFormatOrNot) {
-    EXPECT_EQ(moneda::EsTextoImporte(GetParam().sTexto, GetParam().ajustes), GetParam().bImporte)
+    EXPECT_EQ(moneda::EsTextoImporte(GetParam().sTexto, GetParam().formato.ajustes),
+              GetParam().bImporte)
         << GetParam().sTexto;
 }
 
@@ -47,7 +61,8 @@ const CasoImporte kTextos[] = {
     {kFrances, "1 234 5", false}, {kFrances, "12 \x80", true}, {kFrances, "- 1 234,5 \x80", true},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Estricto, TextoImporte, ::testing::ValuesIn(kTextos));
+INSTANTIATE_TEST_SUITE_P(Estricto, TextoImporte, ::testing::ValuesIn(kTextos),
+                         ::testing::PrintToStringParamName());
 
 // What the program writes in every display mode passes the check and reads back, to the same
 // amount.

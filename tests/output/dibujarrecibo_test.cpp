@@ -16,6 +16,7 @@
 #include "output/precarga_recibo.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/support/textos_dibujados.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ std::string Texto(const std::string& s, const std::string& rect, int format, int
                   int giro = 0) {
     return "text '" + s + "' " + rect + " format " + std::to_string(format) + " Times New Roman/" +
            std::to_string(alto) + "/" + std::to_string(giro) + " bk1";
-}
-
-// The texts drawn, in order.
-std::vector<std::string> Textos(const RecordingDevice& dc) {
-    std::vector<std::string> textos;
-    for (const RecordedCall& c : dc.CallsOf(CallKind::DrawText)) {
-        textos.push_back(c.text);
-    }
-    return textos;
 }
 
 RecordingDevice Dibujado(const ReciboData& recibo = {}, const AspectoRecibo& aspecto = {},
@@ -175,7 +167,7 @@ TEST_F(DibujarReciboTest, StandardSignDrawsSeventeenGlyphCellsAndNoText) {
         const int x = 1560 + 22 * static_cast<int>(j);
         EXPECT_EQ(celdas[j].rect, (Rect{x, 85, x + 22, 124})) << "cell " << j;
     }
-    EXPECT_EQ(Textos(dc).size(), 28u);  // the 29 texts of the full receipt but the total
+    EXPECT_EQ(TextosDibujados(dc).size(), 28u);  // the 29 texts of the full receipt but the total
     // The fonts are still small, medium, medium again, vertical and the device's own.
     std::vector<int> alturas;
     for (const RecordedCall& c : dc.CallsOf(CallKind::SelectFont)) {
@@ -209,7 +201,7 @@ TEST_F(DibujarReciboTest, EmptyReceiptTotalIsPaddedOrCutToSixteenCharacters) {
         recibo.cuImporte = Importe(c.dTotal);
         const RecordingDevice dc =
             Dibujado(recibo, {}, Dolares(c.sSimbolo, c.nRelleno, c.nModoPositivo));
-        EXPECT_EQ(Textos(dc), std::vector<std::string>{c.sEsperado});
+        EXPECT_EQ(TextosDibujados(dc), std::vector<std::string>{c.sEsperado});
         EXPECT_EQ(dc.CallsOf(CallKind::Rectangle).size(), 9u);
         EXPECT_TRUE(dc.CallsOf(CallKind::BitBlt).empty());
     }

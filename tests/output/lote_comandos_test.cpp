@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "settings/esquema.h"
-#include "tests/output/moneda_guardada.h"
-#include "tests/output/programa.h"
+#include "tests/support/fila.h"
+#include "tests/support/moneda_prueba.h"
+#include "tests/support/programa.h"
 
 namespace {
 
@@ -123,8 +124,7 @@ TEST_F(LoteComandosTest, DryRunCountsAndSumsAndWritesNothing) {
     EXPECT_EQ(Ficheros(), std::vector<std::string>{"pagos.csv"});
 }
 
-struct CasoMalo {
-    const char* sNombre;
+struct CasoMalo : Fila {
     std::string sCsv;  // with "@" standing for nRelleno bytes 'x', made when the test runs
     std::string sMensaje;
     std::size_t nRelleno = 0;
@@ -170,7 +170,7 @@ const CasoMalo kMalos[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, LoteMalo, ::testing::ValuesIn(kMalos),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoteComandosTest, AMissingFileOrFolderFailsAndKeepsTheNumber) {
     const std::pair<std::string, std::string> casos[] = {

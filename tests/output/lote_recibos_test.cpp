@@ -10,6 +10,7 @@
 #include "output/lote_recibos.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/support/fila.h"
 
 namespace {
 
@@ -77,8 +78,7 @@ TEST_F(LoteTest, EmptyCellsEmptyTheirFields) {
     EXPECT_EQ(recibos[0].cuImporte, Importe(2.5 + 7 - 1.25));
 }
 
-struct CasoNumeros {
-    const char* sNombre;
+struct CasoNumeros : Fila {
     std::string sNumeroGuardado;
     std::string sCsv;
     std::vector<std::string> numeros;
@@ -108,7 +108,7 @@ const CasoNumeros kNumeros[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, NumerosDelLote, ::testing::ValuesIn(kNumeros),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     const ResumenLote resumen =
@@ -119,8 +119,7 @@ TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     EXPECT_EQ(resumen.cuTotal, Importe((1000 + 1237) + (-2.5 + 1237)));
 }
 
-struct CasoFallo {
-    const char* sNombre;
+struct CasoFallo : Fila {
     std::string sCsv;
     std::string sMensaje;
 };
@@ -152,7 +151,7 @@ const CasoFallo kFallos[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 // A fault on the last row is found before anything is printed.
 TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {

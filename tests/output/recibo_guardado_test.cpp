@@ -9,7 +9,7 @@
 #include "money/formato.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
-#include "tests/output/moneda_guardada.h"
+#include "tests/support/moneda_prueba.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ class ReciboGuardadoTest : public ::testing::Test {
   protected:
     ReciboGuardadoTest() {
         GuardarIdiomaYMoneda(
-            {.sSimbolo = "EUR", .sDecimal = ",", .sMiles = ".", .nPositivo = 3, .nNegativo = 8});
+            {.sDecimal = ",", .sMiles = ".", .nPositivo = 3, .nNegativo = 8, .sSimbolo = "EUR"});
     }
 
     // The receipt with the language's labels, as nothing stored gives it.

@@ -2,7 +2,6 @@
 // what --export writes, and a reprint whose page is the original's whatever changed since.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <regex>
 #include <sstream>
@@ -13,21 +12,16 @@
 
 #include "register/registro.h"
 #include "settings/esquema.h"
-#include "tests/output/moneda_guardada.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/moneda_prueba.h"
+#include "tests/support/programa.h"
 
 namespace {
 
-struct Resultado {
-    int nEstado = -1;
-    std::string sSalida;
-    std::string sErrores;
-};
-
-class RegistroCliTest : public ::testing::Test {
+class RegistroCliTest : public LineaComandosTest {
   protected:
     RegistroCliTest() {
-        GuardarIdiomaYMoneda({.sSimbolo = "EUR", .sDecimal = ",", .sMiles = ".", .nRelleno = '*'});
+        GuardarIdiomaYMoneda({.sDecimal = ",", .sMiles = ".", .sSimbolo = "EUR", .nRelleno = '*'});
         Recibo("A-1",
                "Ana Garc\xED"
                "a",
@@ -43,23 +37,14 @@ class RegistroCliTest : public ::testing::Test {
         ajustes::kImporte1.Escribir(sImporte);
     }
 
-    Resultado Brixamo(const std::string& sArgumentos) const {
-        const std::string sDir = m_carpeta.Ruta();
-        const std::string sOrden = "cd '" + sDir + "' && '" + BRIXAMO_EXE + "' " + sArgumentos +
-                                   " >salida.txt 2>errores.txt";
-        const int n = std::system(sOrden.c_str());
-        return {WIFEXITED(n) ? WEXITSTATUS(n) : -1, BytesDe(sDir + "/salida.txt"),
-                BytesDe(sDir + "/errores.txt")};
-    }
-
     void Pdf(const std::string& sNombre) const {
-        const Resultado r = Brixamo("--pdf " + sNombre);
+        const Salida r = Brixamo("--pdf " + sNombre);
         ASSERT_EQ(r.nEstado, 0) << r.sErrores;
         ASSERT_EQ(r.sErrores.find("register"), std::string::npos) << r.sErrores;
     }
 
     std::vector<std::string> Lineas(const std::string& sArgumentos) const {
-        const Resultado r = Brixamo(sArgumentos);
+        const Salida r = Brixamo(sArgumentos);
         EXPECT_EQ(r.nEstado, 0) << sArgumentos << ": " << r.sErrores;
         std::vector<std::string> lineas;
         std::istringstream entrada(r.sSalida);
@@ -88,7 +73,7 @@ class RegistroCliTest : public ::testing::Test {
 
     // The words of the page with their boxes, as pdftotext -bbox gives them.
     std::vector<std::string> Palabras(const std::string& sPdf) const {
-        const Resultado r = Brixamo("--version >/dev/null && pdftotext -bbox " + sPdf + " -");
+        const Salida r = Ejecutar("pdftotext -bbox " + sPdf + " -");
         const std::regex palabra("<word [^>]*>[^<]*</word>");
         std::vector<std::string> palabras;
         for (auto it = std::sregex_iterator(r.sSalida.begin(), r.sSalida.end(), palabra);
@@ -99,8 +84,6 @@ class RegistroCliTest : public ::testing::Test {
     }
 
     std::string Ruta(const std::string& sNombre) const { return m_carpeta.Ruta() + "/" + sNombre; }
-
-    CarpetaTemporal m_carpeta;
 };
 
 // Lines of the program's own (the toolkit may add warnings of its own).
@@ -184,7 +167,7 @@ TEST_F(RegistroCliTest, ExportWritesTheFieldsAsCsv) {
     Pdf("a.pdf");
     Recibo("B-2", "Luis", "3");
     Pdf("b.pdf");
-    const Resultado r = Brixamo("--export registro.csv");
+    const Salida r = Brixamo("--export registro.csv");
     ASSERT_EQ(r.nEstado, 0) << r.sErrores;
     const std::string sCsv = BytesDe(Ruta("registro.csv"));
     const std::string sCabecera =
@@ -229,7 +212,7 @@ TEST_F(RegistroCliTest, ABatchIsOneJobAndTheExportIsABatchAgain) {
     EXPECT_EQ(Consulta("SELECT count(*) FROM trabajos"), "1");
 
     ASSERT_EQ(Brixamo("--export registro.csv").nEstado, 0);
-    const Resultado lote = Brixamo("--batch registro.csv --dry-run");
+    const Salida lote = Brixamo("--batch registro.csv --dry-run");
     EXPECT_EQ(lote.nEstado, 0) << lote.sErrores;
     EXPECT_EQ(lote.sSalida, Brixamo("--batch pagos.csv --dry-run").sSalida);
 }
@@ -239,12 +222,12 @@ TEST_F(RegistroCliTest, ABatchIsOneJobAndTheExportIsABatchAgain) {
 TEST_F(RegistroCliTest, AReprintIsThePageOfTheOriginal) {
     ajustes::kDefNumero.Escribir("Recibo n\xBA");
     Pdf("original.pdf");
-    GuardarIdiomaYMoneda({.sSimbolo = "$", .sDecimal = ".", .sMiles = ",", .nPositivo = 3});
+    GuardarIdiomaYMoneda({.sDecimal = ".", .sMiles = ",", .nPositivo = 3, .sSimbolo = "$"});
     ajustes::kDefNumero.Escribir("Otro");
     Recibo("Z-9", "Nadie", "99");
     Pdf("ahora.pdf");
 
-    const Resultado r = Brixamo("--reprint 1 --pdf copia.pdf");
+    const Salida r = Brixamo("--reprint 1 --pdf copia.pdf");
     ASSERT_EQ(r.nEstado, 0) << r.sErrores;
     const std::vector<std::string> original = Palabras("original.pdf");
     ASSERT_GT(original.size(), 5u);
@@ -262,7 +245,7 @@ TEST_F(RegistroCliTest, AFailedPdfIsNotRegistered) {
 // The receipt is printed and the user told in one line; a damaged file is kept aside.
 TEST_F(RegistroCliTest, ARegisterThatFailsNeverStopsThePrint) {
     mkdir(Ruta("registro.sqlite").c_str(), 0755);
-    Resultado r = Brixamo("--pdf a.pdf");
+    Salida r = Brixamo("--pdf a.pdf");
     EXPECT_EQ(r.nEstado, 0);
     EXPECT_FALSE(BytesDe(Ruta("a.pdf")).empty());
     EXPECT_EQ(LineasDe(r.sErrores, "brixamo: "), 1) << r.sErrores;
@@ -285,11 +268,11 @@ TEST_F(RegistroCliTest, UsageErrors) {
          {"--list --from 2026-13-01", "--list --from 1/2/2026", "--list --to", "--list --bogus",
           "--reprint", "--reprint abc --pdf x.pdf", "--reprint 0 --pdf x.pdf", "--reprint 1",
           "--reprint 1 --pdf", "--reprint 1 --print a b", "--export", "--export a b"}) {
-        const Resultado r = Brixamo(sMal);
+        const Salida r = Brixamo(sMal);
         EXPECT_EQ(r.nEstado, 2) << sMal;
         EXPECT_NE(r.sErrores.find("brixamo: "), std::string::npos) << sMal;
     }
-    const Resultado r = Brixamo("--reprint 99 --pdf x.pdf");
+    const Salida r = Brixamo("--reprint 99 --pdf x.pdf");
     EXPECT_EQ(r.nEstado, 1);
     EXPECT_NE(r.sErrores.find("no receipt 99"), std::string::npos) << r.sErrores;
 }

@@ -2,11 +2,10 @@
 // that opens, passes integrity_check, and holds every job it completed, whole, and no part of
 // the job it was in. Two processes registering at once lose nothing.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <random>
@@ -14,7 +13,8 @@
 
 #include "register/registro.h"
 #include "tests/register/core/recibos_prueba.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/procesos.h"
 
 namespace {
 
@@ -37,27 +37,21 @@ struct Hecho {
     std::int32_t bCompleto;
 };
 
-void Contar(int fd, const Hecho& hecho) {
-    if (write(fd, &hecho, sizeof hecho) != sizeof hecho) {
-        _exit(4);
-    }
-}
-
 // The child: registers jobs one after another and tells the parent of each completed one,
 // until it is killed (or, failing that, after a few seconds).
-[[noreturn]] void RegistrarSinFin(const std::string& sRuta, int k, int fdAviso) {
+int RegistrarSinFin(const std::string& sRuta, int k, int fdAviso) {
     CRegistro registro(sRuta);
     const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     for (int j = 0; std::chrono::steady_clock::now() < fin; ++j) {
         std::vector<ReciboRegistrado> trabajo =
             TrabajoDePrueba(j, TamanoTrabajo(k, j), Clave(k, j));
-        Contar(fdAviso, {k, j, 0});
+        Avisar(fdAviso, Hecho{k, j, 0});
         if (registro.Registrar(trabajo).estado != EstadoRegistro::kCorrecto) {
-            _exit(3);
+            return 3;
         }
-        Contar(fdAviso, {k, j, 1});
+        Avisar(fdAviso, Hecho{k, j, 1});
     }
-    _exit(0);
+    return 0;
 }
 
 // Receipts per job key, read straight from the file.
@@ -79,15 +73,6 @@ std::map<std::string, int> RecibosPorTrabajo(const std::string& sRuta) {
     return cuenta;
 }
 
-std::vector<Hecho> LeerHechos(int fd) {
-    std::vector<Hecho> hechos;
-    Hecho h{};
-    while (read(fd, &h, sizeof h) == sizeof h) {
-        hechos.push_back(h);
-    }
-    return hechos;
-}
-
 TEST(MuerteRegistro, KilledAtRandomMomentsTheRegisterHoldsWholeJobsOnly) {
     CarpetaTemporal carpeta;
     const std::string sRuta = carpeta.Ruta() + "/registro.sqlite";
@@ -95,23 +80,13 @@ TEST(MuerteRegistro, KilledAtRandomMomentsTheRegisterHoldsWholeJobsOnly) {
     int nAvisados = 0, nSinAviso = 0, nMuertosAlAbrir = 0, nMuertosEnUnTrabajo = 0;
     std::map<std::string, int> esperados;  // every job the children said they completed
     for (int k = 0; k < kMuertes; ++k) {
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            close(fds[0]);
-            RegistrarSinFin(sRuta, k, fds[1]);
-        }
-        close(fds[1]);
+        ProcesoHijo hijo([&sRuta, k](int fdAviso) { return RegistrarSinFin(sRuta, k, fdAviso); });
+        ASSERT_TRUE(hijo.Iniciado());
         std::this_thread::sleep_for(std::chrono::microseconds(azar() % (kEsperaMaximaMs * 1000)));
-        kill(pid, SIGKILL);
-        int nEstado = 0;
-        waitpid(pid, &nEstado, 0);
+        const int nEstado = hijo.Matar();
         ASSERT_TRUE(WIFSIGNALED(nEstado))
             << "round " << k << " ended by itself: " << WEXITSTATUS(nEstado);
-        const std::vector<Hecho> hechos = LeerHechos(fds[0]);
-        close(fds[0]);
+        const std::vector<Hecho> hechos = hijo.LeerTodo<Hecho>();
         nMuertosAlAbrir += hechos.empty() ? 1 : 0;
         nMuertosEnUnTrabajo += !hechos.empty() && hechos.back().bCompleto == 0 ? 1 : 0;
         for (const Hecho& h : hechos) {
@@ -158,16 +133,8 @@ TEST(MuerteRegistro, TwoProcessesRegisteringAtOnceLoseNothing) {
     CarpetaTemporal carpeta;
     const std::string sRuta = carpeta.Ruta() + "/registro.sqlite";
     constexpr int kTrabajos = 150;
-    int salida[2];
-    ASSERT_EQ(pipe(salida), 0);
-    std::vector<pid_t> hijos;
-    for (const char* sQuien : {"/A", "/B"}) {
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            close(salida[1]);
-            char c;
-            (void)!read(salida[0], &c, 1);  // both start together
+    const auto registrar = [&sRuta](const std::string& sQuien) {
+        return [&sRuta, sQuien] {
             CRegistro registro(sRuta);
             int nFallos = 0;
             for (int j = 0; j < kTrabajos; ++j) {
@@ -175,15 +142,10 @@ TEST(MuerteRegistro, TwoProcessesRegisteringAtOnceLoseNothing) {
                     TrabajoDePrueba(j * 3, 3, sQuien + std::to_string(j));
                 nFallos += registro.Registrar(trabajo).estado == EstadoRegistro::kCorrecto ? 0 : 1;
             }
-            _exit(nFallos > 100 ? 100 : nFallos);
-        }
-        hijos.push_back(pid);
-    }
-    close(salida[0]);
-    close(salida[1]);  // the children's reads return: go
-    for (pid_t pid : hijos) {
-        int nEstado = 0;
-        waitpid(pid, &nEstado, 0);
+            return std::min(nFallos, 100);
+        };
+    };
+    for (const int nEstado : EjecutarALaVez({registrar("/A"), registrar("/B")})) {
         ASSERT_TRUE(WIFEXITED(nEstado));
         EXPECT_EQ(WEXITSTATUS(nEstado), 0) << "failed jobs";
     }

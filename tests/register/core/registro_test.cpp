@@ -7,7 +7,7 @@
 
 #include "register/registro.h"
 #include "tests/register/core/recibos_prueba.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 namespace {
 

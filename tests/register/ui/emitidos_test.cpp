@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
-#include <cmath>
 #include <ctime>
 #include <functional>
 
@@ -24,8 +23,11 @@
 #include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
-#include "tests/options/moneda_ajustes.h"
+#include "tests/support/fila.h"
 #include "tests/support/impresora_prestada.h"
+#include "tests/support/moneda_prueba.h"
+#include "tests/support/recibo_prueba.h"
+#include "tests/support/textos_dibujados.h"
 #include "tests/support/ui.h"
 
 namespace {
@@ -37,12 +39,11 @@ constexpr int kBotones[] = {IDC_BUTTON_VER_EMITIDO, IDC_BUTTON_REIMPRIMIR,
 
 // Dollars as an American user keeps them: what the settings became after the receipts were
 // printed in euros.
-const AjustesMoneda kDolares{"Dolar", "$", 2, ".", ",", 3, 0, 0, '#'};
+const AjustesMoneda kDolares = Ajustes(MonedaDePrueba{});
 
 // The dollars stored and put in force, as the currency dialog leaves them.
 void PonerDolares() {
-    GuardarMoneda({});
-    CGlobalCurrency::CargarConfiguracion();
+    AplicarMoneda({});
     ASSERT_EQ(CGlobalCurrency::AjustesEnVigor(), kDolares);
 }
 
@@ -54,20 +55,6 @@ std::time_t Dia(int nDia) {
     tm.tm_hour = 12;
     tm.tm_isdst = -1;
     return std::mktime(&tm);
-}
-
-CGlobalCurrency Importe(double dValor) {
-    CGlobalCurrency cu;
-    cu.SetValor(std::llround(dValor * 10000));
-    return cu;
-}
-
-std::vector<std::string> TextosDe(const RecordingDevice& dc) {
-    std::vector<std::string> textos;
-    for (const RecordedCall& c : dc.CallsOf(CallKind::DrawText)) {
-        textos.push_back(c.text);
-    }
-    return textos;
 }
 
 bool Contiene(const std::vector<std::string>& textos, const std::string& sParte) {
@@ -222,7 +209,7 @@ TEST_F(EmitidosTest, PreviewDrawsTheReceiptAsRegisteredWhateverChangedSince) {
         m_servicios.QueueModal([&](CDialog& vista) {
             RecordingDevice pintado;
             vista.OnPaint(pintado);
-            textos = TextosDe(pintado);
+            textos = TextosDibujados(pintado);
             EXPECT_EQ(CGlobalCurrency::AjustesEnVigor(), kDolares);
         });
         ui::Click(d, IDC_BUTTON_VER_EMITIDO);
@@ -275,7 +262,7 @@ TEST_F(EmitidosTest, ReprintHandsOnePageToThePrinterAndRegistersNothing) {
         ASSERT_EQ(impreso.CallsOf(CallKind::StartDoc).size(), 1u);
         EXPECT_EQ(impreso.CallsOf(CallKind::StartDoc)[0].text, "Imprimiento Recibo");
         EXPECT_EQ(impreso.CallsOf(CallKind::EndDoc).size(), 1u);
-        EXPECT_TRUE(Contiene(TextosDe(impreso), r.sImportes[0]));
+        EXPECT_TRUE(Contiene(TextosDibujados(impreso), r.sImportes[0]));
         EXPECT_EQ(CGlobalCurrency::AjustesEnVigor(), kDolares);
     }
     EXPECT_EQ(m_servicios.printAsked, 3);
@@ -325,15 +312,10 @@ TEST_F(EmitidosTest, LoadFillsTheFormsFieldsWithTheRegisteredReceipt) {
 
 // Nothing to show: the line says why, the buttons and the search are disabled, and neither
 // clicks nor keys open or print anything.
-struct RegistroSinRecibos {
-    const char* sNombre;
+struct RegistroSinRecibos : Fila {
     std::function<void()> preparar;
     std::function<std::string()> estado;  // how the status line begins
 };
-
-void PrintTo(const RegistroSinRecibos& r, std::ostream* os) {
-    *os << r.sNombre;
-}
 
 class EmitidosSinRecibosTest : public EmitidosTest,
                                public ::testing::WithParamInterface<RegistroSinRecibos> {};
@@ -375,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       "ado: se ha apartado como\n" +
                                       RutaRegistro() + ".danado-";
                            }}),
-    [](const ::testing::TestParamInfo<RegistroSinRecibos>& info) { return info.param.sNombre; });
+    ::testing::PrintToStringParamName());
 
 // A large register shows its newest receipts only, and says how to reach the others.
 TEST_F(EmitidosTest, ALargeRegisterShowsItsNewestReceiptsAndTheSearchFindsTheOthers) {

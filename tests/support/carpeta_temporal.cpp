@@ -1,4 +1,4 @@
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 #include <algorithm>
 #include <filesystem>

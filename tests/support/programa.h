@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 struct Salida {
     int nEstado = -1;
@@ -23,7 +23,7 @@ struct Salida {
 class LineaComandosTest : public ::testing::Test {
   protected:
     // Runs a command line in the test's folder, which is also the program's settings folder.
-    Salida Ejecutar(const std::string& sOrden) {
+    Salida Ejecutar(const std::string& sOrden) const {
         const std::string sDir = m_carpeta.Ruta();
         const std::string sCompleta = "cd '" + sDir + "' && QT_QPA_PLATFORM=offscreen " + sOrden +
                                       " >'" + sDir + "/salida' 2>'" + sDir + "/errores'";
@@ -31,7 +31,7 @@ class LineaComandosTest : public ::testing::Test {
         return {WIFEXITED(nEstado) ? WEXITSTATUS(nEstado) : -1, BytesDe(sDir + "/salida"),
                 BytesDe(sDir + "/errores")};
     }
-    Salida Brixamo(const std::string& sArgumentos) {
+    Salida Brixamo(const std::string& sArgumentos) const {
         return Ejecutar(std::string("'") + BRIXAMO_EXE + "' " + sArgumentos);
     }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tests/settings/entorno.h"
+#include "tests/support/entorno.h"
 
 class CarpetaTemporal {
   public:
