@@ -6,7 +6,8 @@
 
 #include "form/campos.h"
 #include "lang/idiomas.h"
-#include "money/globalcurrency.h"
+#include "money/analisis.h"
+#include "money/formato.h"
 
 namespace {
 
@@ -28,26 +29,23 @@ std::string TextoGuardado(int nControl) {
 
 }  // namespace
 
-CGlobalCurrency ImporteComoFormulario(const std::string& sTexto) {
-    CGlobalCurrency cuImporte;
-    cuImporte.AsignarTexto(sTexto);
-    const std::string sCanonico = cuImporte.TextoFormulario();
-    cuImporte.AsignarTexto(sCanonico);
-    return cuImporte;
+CGlobalCurrency ImporteComoFormulario(const std::string& sTexto, const AjustesMoneda& a) {
+    return moneda::ImporteDeTexto(moneda::TextoFormulario(moneda::ImporteDeTexto(sTexto, a), a), a);
 }
 
-ReciboData LeerReciboGuardado() {
+ReciboGuardado LeerReciboGuardado() {
     LeerIdioma();
-    CGlobalCurrency::CargarConfiguracion();
-    ReciboData recibo;
+    ReciboGuardado guardado{{}, moneda::AjustesGuardados()};
+    ReciboData& recibo = guardado.recibo;
     for (const CampoTexto& t : kTextosRecibo) {
         recibo.*t.pMiembro = TextoGuardado(t.nControl);
     }
     CGlobalCurrency cuTotal;
     for (const CampoImporte& i : kImportesRecibo) {
-        recibo.*i.pMiembro = ImporteComoFormulario(TextoGuardado(i.nControl));
+        recibo.*i.pMiembro =
+            ImporteComoFormulario(TextoGuardado(i.nControl), guardado.ajustesMoneda);
         cuTotal += recibo.*i.pMiembro;
     }
     recibo.cuImporte = cuTotal;
-    return recibo;
+    return guardado;
 }

@@ -14,6 +14,7 @@
 #include "options/colorrecibo.h"
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
+#include "output/imprimirrecibo.h"
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
 #include "register/ui/recibosemitidosdlg.h"
@@ -181,11 +182,11 @@ void CReciboDlg::OnSysCommand(int command) {
 void CReciboDlg::OnImprimir() {
     ReciboData recibo;
     RellenarRecibo(recibo);
-    recibo.ImprimirRecibo();
+    ImprimirRecibo(recibo, CGlobalCurrency::AjustesEnVigor());
 }
 
 void CReciboDlg::OnVistaPrevia() {
-    CVistaPreviaDlg dlgVista;
+    CVistaPreviaDlg dlgVista(CGlobalCurrency::AjustesEnVigor());
     RellenarRecibo(dlgVista.m_recibo);
     dlgVista.DoModal();
 }
