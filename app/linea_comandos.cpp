@@ -11,10 +11,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/plataforma_app.h"
 #include "app/sintaxis_linea.h"
+#include "money/formato.h"
+#include "output/aspecto_recibo.h"
 #include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
@@ -84,12 +87,17 @@ int NoAceptaElTrabajo() {
     return 1;
 }
 
+// The stored receipt in the look in force, registered once printed.
+bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc) {
+    return ImprimirYRegistrar(guardado.recibo, AspectoEnVigor(), guardado.ajustesMoneda, dc);
+}
+
 int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
-    const ReciboData recibo = LeerReciboGuardado();
+    const ReciboGuardado guardado = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    return dc && ImprimirYRegistrar(recibo, *dc) ? 0 : NoSePuedeEscribir(sFichero);
+    return dc && ImprimirGuardado(guardado, *dc) ? 0 : NoSePuedeEscribir(sFichero);
 }
 
 int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
@@ -99,7 +107,7 @@ int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
     if (!dc) {
         return 1;
     }
-    return ImprimirYRegistrar(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
+    return ImprimirGuardado(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
 }
 
 // "receipt N of M" on a terminal's standard error, once the batch has taken a second.
@@ -162,7 +170,7 @@ bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFiche
     {
         Progreso progreso(nRecibos);
         const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
-        bEscrito = dc && lote.Imprimir(*dc, [&](std::size_t n) { progreso(n); });
+        bEscrito = dc && lote.Imprimir(*dc, AspectoEnVigor(), [&](std::size_t n) { progreso(n); });
     }
     if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
         std::remove(sTemporal.c_str());
@@ -178,7 +186,7 @@ bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& 
         return false;
     }
     Progreso progreso(nRecibos);
-    if (!lote.Imprimir(*dc, [&](std::size_t n) { progreso(n); })) {
+    if (!lote.Imprimir(*dc, AspectoEnVigor(), [&](std::size_t n) { progreso(n); })) {
         NoAceptaElTrabajo();
         return false;
     }
@@ -186,23 +194,25 @@ bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& 
 }
 
 // The total of a dry run, in UTF-8: the sum, or the largest amount it goes beyond.
-std::string TextoTotal(const ResumenLote& resumen) {
+std::string TextoTotal(const ResumenLote& resumen, const AjustesMoneda& a) {
     if (resumen.cuTotal) {
-        return Utf8De1252(resumen.cuTotal->TextoRecibo());
+        return Utf8De1252(moneda::TextoRecibo(*resumen.cuTotal, a));
     }
     CGlobalCurrency cuMaximo;
     cuMaximo.SetValor(CGlobalCurrency::kImporteMaximo);
-    return "beyond " + Utf8De1252(cuMaximo.TextoRecibo());
+    return "beyond " + Utf8De1252(moneda::TextoRecibo(cuMaximo, a));
 }
 
 int EjecutarLote(int& argc, char** argv, const Orden& orden) {
     try {
-        CLoteRecibos lote(LeerFicheroLote(orden.sLote), LeerReciboGuardado());
+        ReciboGuardado guardado = LeerReciboGuardado();
+        CLoteRecibos lote(LeerFicheroLote(orden.sLote), std::move(guardado.recibo),
+                          guardado.ajustesMoneda);
         const ResumenLote resumen = lote.Comprobar();
         if (orden.bPrueba) {
             std::printf("%zu %s, total %s\n", resumen.nRecibos,
                         resumen.nRecibos == 1 ? "receipt" : "receipts",
-                        TextoTotal(resumen).c_str());
+                        TextoTotal(resumen, lote.Moneda()).c_str());
             return 0;
         }
         const auto plataforma = ArrancarSinVentana(argc, argv);

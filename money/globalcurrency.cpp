@@ -68,26 +68,18 @@ void CGlobalCurrency::SetRelleno(std::int32_t n) {
     ajustes::kRelleno.Escribir(n);
 }
 
-void CGlobalCurrency::CargarConfiguracion() {
-    s_ajustes.sNombreMoneda = ajustes::kNombreMoneda.Leer();
-    s_ajustes.sSimbolo = ajustes::kSimbolo.Leer();
-    s_ajustes.nDecimales = ajustes::kDecimales.Leer();
-    s_ajustes.sSeparadorDecimal = ajustes::kSeparadorDecimal.Leer();
-    s_ajustes.sSeparadorMiles = ajustes::kSeparadorMiles.Leer();
-    s_ajustes.nTamanoGrupo = ajustes::kTamanoGrupo.Leer();
-    s_ajustes.nModoPositivo = ajustes::kModoPositivo.Leer();
-    s_ajustes.nModoNegativo = ajustes::kModoNegativo.Leer();
-    s_ajustes.nRelleno = ajustes::kRelleno.Leer(RellenoPorDefecto(s_ajustes.nModoPositivo));
-    if (ajustes::kInicializado.Leer() != 0) {
-        return;
-    }
-    ValoresRegionales();
-    ajustes::kInicializado.Escribir(1);
+namespace {
+
+// The user's regional settings, stored.
+AjustesMoneda GuardarRegionales() {
+    const AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
+    moneda::GuardarAjustes(a);
+    return a;
 }
 
-void CGlobalCurrency::ValoresRegionales() {
-    const AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
-    PonerEnVigor(a);
+}  // namespace
+
+void moneda::GuardarAjustes(const AjustesMoneda& a) {
     EscribirAjustes({{ajustes::kNombreMoneda, a.sNombreMoneda},
                      {ajustes::kSimbolo, a.sSimbolo},
                      {ajustes::kDecimales, a.nDecimales},
@@ -99,6 +91,29 @@ void CGlobalCurrency::ValoresRegionales() {
                      {ajustes::kRelleno, a.nRelleno}});
 }
 
-void CGlobalCurrency::PonerEnVigor(const AjustesMoneda& a) {
-    s_ajustes = a;
+AjustesMoneda moneda::AjustesGuardados() {
+    AjustesMoneda a;
+    a.sNombreMoneda = ajustes::kNombreMoneda.Leer();
+    a.sSimbolo = ajustes::kSimbolo.Leer();
+    a.nDecimales = ajustes::kDecimales.Leer();
+    a.sSeparadorDecimal = ajustes::kSeparadorDecimal.Leer();
+    a.sSeparadorMiles = ajustes::kSeparadorMiles.Leer();
+    a.nTamanoGrupo = ajustes::kTamanoGrupo.Leer();
+    a.nModoPositivo = ajustes::kModoPositivo.Leer();
+    a.nModoNegativo = ajustes::kModoNegativo.Leer();
+    a.nRelleno = ajustes::kRelleno.Leer(RellenoPorDefecto(a.nModoPositivo));
+    if (ajustes::kInicializado.Leer() != 0) {
+        return a;
+    }
+    a = GuardarRegionales();
+    ajustes::kInicializado.Escribir(1);
+    return a;
+}
+
+void CGlobalCurrency::CargarConfiguracion() {
+    s_ajustes = moneda::AjustesGuardados();
+}
+
+void CGlobalCurrency::ValoresRegionales() {
+    s_ajustes = GuardarRegionales();
 }

@@ -48,19 +48,19 @@ class CGlobalCurrency {
     // then holds.
     bool AsignarTexto(std::string sTexto);
 
-    // Glyph drawing (money/glyphs): kCeldasImporte cells of 22 x 39 logical units from (x, y),
-    // the last characters of a longer text.
+    // Glyph drawing under the settings in force (money/glyphs.h draws under any):
+    // kCeldasImporte cells of 22 x 39 logical units from (x, y), the last characters of a
+    // longer text.
     static constexpr std::size_t kCeldasImporte = 17;
     void DibujarImporte(Device& dc, int x, int y) const;
     static void WriteCharToDevice(Device& dc, int x, int y, unsigned char c);
 
-    // Settings.
+    // Settings: the stored ones put in force (moneda::AjustesGuardados()), and the regional
+    // ones put in force and stored.
     static void CargarConfiguracion();
     static void ValoresRegionales();
-    // The nine settings in force, and putting a set in force for this process only (a
-    // registered receipt is reprinted under its own); the settings file is not touched.
+    // The nine settings in force.
     static const AjustesMoneda& AjustesEnVigor() { return s_ajustes; }
-    static void PonerEnVigor(const AjustesMoneda& a);
 
     static void SetNombreMoneda(const std::string& s);
     static void SetSimbolo(const std::string& s);
@@ -96,3 +96,14 @@ class CGlobalCurrency {
 
     static AjustesMoneda s_ajustes;
 };
+
+namespace moneda {
+
+// The nine stored settings as a value; on the first start (no first-start mark stored) the
+// user's regional ones, stored with the mark first. The settings in force are left alone.
+AjustesMoneda AjustesGuardados();
+
+// Stores the nine settings, in their order, in one rewrite.
+void GuardarAjustes(const AjustesMoneda& a);
+
+}  // namespace moneda

@@ -6,7 +6,6 @@
 
 #include "form/campos.h"
 #include "lang/idiomas.h"
-#include "money/globalcurrency.h"
 #include "output/importes_impresos.h"
 
 namespace {
@@ -29,21 +28,21 @@ std::string TextoGuardado(int nControl) {
 
 }  // namespace
 
-ReciboData LeerReciboGuardado() {
+ReciboGuardado LeerReciboGuardado() {
     LeerIdioma();
-    CGlobalCurrency::CargarConfiguracion();
-    ReciboData recibo;
+    ReciboGuardado guardado{{}, moneda::AjustesGuardados()};
+    ReciboData& recibo = guardado.recibo;
     for (const CampoTexto& t : kTextosRecibo) {
         recibo.*t.pMiembro = TextoGuardado(t.nControl);
     }
     for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
         try {
             recibo.*kImportesRecibo[i].pMiembro =
-                ImporteImpreso(TextoGuardado(kImportesRecibo[i].nControl));
+                ImporteImpreso(TextoGuardado(kImportesRecibo[i].nControl), guardado.ajustesMoneda);
         } catch (const ErrorImporte& error) {
             throw ErrorImporte(std::string(NombreImporte(i)) + ": " + error.what());
         }
     }
-    recibo.cuImporte = TotalImpreso(recibo);
-    return recibo;
+    recibo.cuImporte = TotalImpreso(recibo, guardado.ajustesMoneda);
+    return guardado;
 }

@@ -14,6 +14,7 @@
 #include "options/colorrecibo.h"
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
+#include "output/imprimirrecibo.h"
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
 #include "register/ui/recibosemitidosdlg.h"
@@ -181,12 +182,12 @@ void CReciboDlg::OnSysCommand(int command) {
 void CReciboDlg::OnImprimir() {
     ReciboData recibo;
     if (RellenarParaImprimir(recibo)) {
-        recibo.ImprimirRecibo();
+        ImprimirRecibo(recibo, CGlobalCurrency::AjustesEnVigor());
     }
 }
 
 void CReciboDlg::OnVistaPrevia() {
-    CVistaPreviaDlg dlgVista;
+    CVistaPreviaDlg dlgVista(CGlobalCurrency::AjustesEnVigor());
     if (RellenarParaImprimir(dlgVista.m_recibo)) {
         dlgVista.DoModal();
     }

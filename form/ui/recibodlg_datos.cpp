@@ -35,7 +35,8 @@ std::optional<CGlobalCurrency> ImporteDe(const std::string& sTexto) {
 // The form text a field is rewritten in; a field whose amount, or whose form text's, lies
 // beyond the largest amount keeps what was typed.
 std::string TextoNormalizado(const std::string& sTexto) {
-    const std::optional<CGlobalCurrency> cu = ImporteComoFormulario(sTexto);
+    const std::optional<CGlobalCurrency> cu =
+        ImporteComoFormulario(sTexto, CGlobalCurrency::AjustesEnVigor());
     return cu ? cu->TextoFormulario() : sTexto;
 }
 
@@ -156,13 +157,13 @@ void CReciboDlg::RellenarRecibo(ReciboData& recibo) const {
     }
     for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
         try {
-            recibo.*kImportesRecibo[i].pMiembro =
-                ImporteLeido(GetDlgItemText(kImportesRecibo[i].nControl));
+            recibo.*kImportesRecibo[i].pMiembro = ImporteLeido(
+                GetDlgItemText(kImportesRecibo[i].nControl), CGlobalCurrency::AjustesEnVigor());
         } catch (const ErrorImporte& error) {
             throw ErrorImporte("l\xC3\xADnea " + std::to_string(i + 1) + ": " + error.what());
         }
     }
-    recibo.cuImporte = TotalImpreso(recibo);
+    recibo.cuImporte = TotalImpreso(recibo, CGlobalCurrency::AjustesEnVigor());
 }
 
 bool CReciboDlg::RellenarParaImprimir(ReciboData& recibo) const {

@@ -4,6 +4,7 @@
 
 #include "form/campos.h"
 #include "form/ui/recibodlg.h"
+#include "money/globalcurrency.h"
 #include "output/lote_recibos.h"
 #include "output/vistalotedlg.h"
 #include "platform/services.h"
@@ -32,7 +33,7 @@ void CReciboDlg::OnImprimirLote() {
         return;
     }
     try {
-        CLoteRecibos lote(LeerFicheroLote(*sRuta), base);
+        CLoteRecibos lote(LeerFicheroLote(*sRuta), base, CGlobalCurrency::AjustesEnVigor());
         const ResumenLote resumen = lote.Comprobar();
         CVistaLoteDlg dlgVista(lote, resumen);
         if (dlgVista.DoModal() == IDOK && dlgVista.Impreso() && resumen.bNumeroTomado) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "money/espacios.h"
-#include "money/globalcurrency.h"
+#include "money/formato.h"
 #include "platform/bitmaputilitis.h"
 #include "platform/device.h"
 #include "platform/services.h"
@@ -16,6 +16,7 @@ namespace {
 constexpr int kIdHojaGlifos = 147;
 constexpr int kAnchoCelda = 22;
 constexpr int kAltoCelda = 39;
+constexpr std::size_t kCeldasImporte = CGlobalCurrency::kCeldasImporte;
 constexpr int kCeldasPorFila = 40;
 constexpr int kPrimerCaracter = 9;  // the character with code c is cell c + 9
 constexpr int kFilaSignos = 8;
@@ -66,17 +67,19 @@ BitmapPtr HojaGlifos() {
     return s_hoja;
 }
 
-void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char c) {
+namespace moneda {
+
+void WriteCharToDevice(Device& dc, int x, int y, unsigned char c, const AjustesMoneda& a) {
     if (c != kMarcaSigno) {
         CopiarCaracter(dc, x, y, c);
         return;
     }
-    if (!SimboloEstandar()) {
+    if (!SimboloEstandar(a.sSimbolo)) {
         Servicios().MessageBox("Error en moneda CGlobalCurrency::WriteCharToDevice");
         CopiarCelda(dc, x, y, 0, 0);
         return;
     }
-    const char cLetra = s_ajustes.sSimbolo.size() > 1 ? s_ajustes.sSimbolo[1] : '\0';
+    const char cLetra = a.sSimbolo.size() > 1 ? a.sSimbolo[1] : '\0';
     if (cLetra == kSinSigno) {
         return;
     }
@@ -87,23 +90,33 @@ void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char 
 // With a custom sign every mark has been replaced by the sign's own text, so each cell is a
 // plain character: a '|' typed into that text is drawn as itself. (Handing it to the glyph
 // writer would raise its error box from inside a paint, once per repaint, without end.)
-void CGlobalCurrency::DibujarImporte(Device& dc, int x, int y) const {
-    const bool bEstandar = SimboloEstandar();
-    std::string sTexto = PatronRecibo();
+void DibujarImporte(const CGlobalCurrency& cu, Device& dc, int x, int y, const AjustesMoneda& a) {
+    const bool bEstandar = SimboloEstandar(a.sSimbolo);
+    std::string sTexto = PatronRecibo(cu, a);
     if (!bEstandar) {
-        sTexto = SustituirMarcas(sTexto, s_ajustes.sSimbolo);
+        sTexto = SustituirMarcas(sTexto, a.sSimbolo);
     }
     sTexto = QuitarEspaciosExtremos(sTexto);
     const std::size_t n = sTexto.size();
     for (std::size_t j = 0; j < kCeldasImporte; ++j) {
         const unsigned char c = kCeldasImporte - j <= n
                                     ? static_cast<unsigned char>(sTexto[n - kCeldasImporte + j])
-                                    : static_cast<unsigned char>(GetRelleno());
+                                    : static_cast<unsigned char>(a.nRelleno);
         const int xCelda = x + kAnchoCelda * static_cast<int>(j);
         if (bEstandar) {
-            WriteCharToDevice(dc, xCelda, y, c);
+            WriteCharToDevice(dc, xCelda, y, c, a);
         } else {
             CopiarCaracter(dc, xCelda, y, c);
         }
     }
+}
+
+}  // namespace moneda
+
+void CGlobalCurrency::WriteCharToDevice(Device& dc, int x, int y, unsigned char c) {
+    moneda::WriteCharToDevice(dc, x, y, c, AjustesEnVigor());
+}
+
+void CGlobalCurrency::DibujarImporte(Device& dc, int x, int y) const {
+    moneda::DibujarImporte(*this, dc, x, y, AjustesEnVigor());
 }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 
+#include "money/formato.h"
 #include "settings/texto1252.h"
 
 namespace {
@@ -161,11 +162,10 @@ std::optional<std::string> Cantidad(std::uint64_t n, const Moneda* moneda, bool 
 
 }  // namespace
 
-std::string ImporteEnLetra(const CGlobalCurrency& cuImporte, const std::string& sNombreMoneda) {
-    const Moneda* moneda = MonedaDeNombre(sNombreMoneda);
-    const std::uint64_t nUnidades = cuImporte.UnidadesRedondeadas();
-    const int nCentesimas =
-        CGlobalCurrency::GetDecimales() == 2 ? cuImporte.CentesimasRedondeadas() : 0;
+std::string ImporteEnLetra(const CGlobalCurrency& cuImporte, const AjustesMoneda& a) {
+    const Moneda* moneda = MonedaDeNombre(a.sNombreMoneda);
+    const std::uint64_t nUnidades = moneda::UnidadesRedondeadas(cuImporte, a);
+    const int nCentesimas = a.nDecimales == 2 ? cuImporte.CentesimasRedondeadas() : 0;
     const std::optional<std::string> sUnidades = Cantidad(nUnidades, moneda, false);
     const std::optional<std::string> sCentesimas =
         nCentesimas == 0 ? std::string() : Cantidad(nCentesimas, moneda, true);

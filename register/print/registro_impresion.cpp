@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "money/espacios.h"
+#include "money/formato.h"
 #include "platform/services.h"
 
 void AvisarApartadoEnTerminal(const ResultadoRegistro& r) {
@@ -56,24 +57,26 @@ int AnoEnCurso() {
 
 }  // namespace
 
-ReciboRegistrado ComoSeImprime(const ReciboData& recibo) {
+ReciboRegistrado ComoSeImprime(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda) {
     ReciboRegistrado r;
     r.recibo = recibo;
-    r.ajustes = CGlobalCurrency::AjustesEnVigor();
+    r.ajustes = ajustesMoneda;
     const CGlobalCurrency* importes[] = {&recibo.cuI1, &recibo.cuI2, &recibo.cuI3,
                                          &recibo.cuI4, &recibo.cuI5, &recibo.cuI6};
     for (std::size_t i = 0; i < r.sImportes.size(); ++i) {
-        r.sImportes[i] = importes[i]->EsCero() ? std::string() : importes[i]->TextoFormulario();
+        r.sImportes[i] = importes[i]->EsCero()
+                             ? std::string()
+                             : moneda::TextoFormulario(*importes[i], ajustesMoneda);
     }
-    r.sTotal = QuitarEspaciosExtremos(recibo.cuImporte.TextoRecibo());
+    r.sTotal = QuitarEspaciosExtremos(moneda::TextoRecibo(recibo.cuImporte, ajustesMoneda));
     return r;
 }
 
-void RegistrarImpresos(const std::vector<ReciboData>& recibos) {
+void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda) {
     std::vector<ReciboRegistrado> trabajo;
     trabajo.reserve(recibos.size());
     for (const ReciboData& recibo : recibos) {
-        trabajo.push_back(ComoSeImprime(recibo));
+        trabajo.push_back(ComoSeImprime(recibo, ajustesMoneda));
     }
     CRegistro registro;
     const ResultadoRegistro resultado = registro.Registrar(trabajo);
@@ -112,13 +115,4 @@ std::string FechaCorta(const std::string& sEmitido) {
         return sEmitido;
     }
     return Servicios().ShortDateText(fecha);
-}
-
-MonedaRegistrada::MonedaRegistrada(const AjustesMoneda& ajustes)
-    : m_anteriores(CGlobalCurrency::AjustesEnVigor()) {
-    CGlobalCurrency::PonerEnVigor(ajustes);
-}
-
-MonedaRegistrada::~MonedaRegistrada() {
-    CGlobalCurrency::PonerEnVigor(m_anteriores);
 }

@@ -8,13 +8,14 @@
 #include "form/recibodata.h"
 #include "register/registro.h"
 
-// The receipt as the register keeps it: its record, the amounts as the page shows them and the
-// currency settings in force.
-ReciboRegistrado ComoSeImprime(const ReciboData& recibo);
+// The receipt as the register keeps it: its record, the currency settings it was printed
+// under and the amounts as the page shows them under those.
+ReciboRegistrado ComoSeImprime(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda);
 
-// Appends one completed job to the register. When the register could not take it, or had to
-// be set aside, the notice in force is given once for the whole job.
-void RegistrarImpresos(const std::vector<ReciboData>& recibos);
+// Appends one completed job, printed under the given currency settings, to the register. When
+// the register could not take it, or had to be set aside, the notice in force is given once
+// for the whole job.
+void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda);
 
 // One line on stderr when the result says a damaged register was set aside.
 void AvisarApartadoEnTerminal(const ResultadoRegistro& r);
@@ -37,19 +38,6 @@ class AvisoRegistroEnVentana {
 // The windows' question before printing a number already issued this year: true when the
 // print goes on (the number is new, the register cannot say, or the user says yes).
 bool ConfirmarNumeroRepetido(const ReciboData& recibo);
-
-// A registered receipt's currency settings in force while the object lives (one drawing of
-// it); the settings in force before come back afterwards. The settings file is not touched.
-class MonedaRegistrada {
-  public:
-    explicit MonedaRegistrada(const AjustesMoneda& ajustes);
-    ~MonedaRegistrada();
-    MonedaRegistrada(const MonedaRegistrada&) = delete;
-    MonedaRegistrada& operator=(const MonedaRegistrada&) = delete;
-
-  private:
-    AjustesMoneda m_anteriores;
-};
 
 // The date of a registration ("YYYY-MM-DD HH:MM:SS") in the user's short date format.
 std::string FechaCorta(const std::string& sEmitido);

@@ -150,9 +150,9 @@ void CRecibosEmitidosDlg::OnVistaPrevia() {
     if (!r) {
         return;
     }
-    CVistaPreviaDlg dlgVista;
+    CVistaPreviaDlg dlgVista(r->ajustes);
     dlgVista.m_recibo = r->recibo;
-    dlgVista.m_ajustes = r->ajustes;
+    dlgVista.m_bRegistrado = true;
     dlgVista.DoModal();
 }
 

@@ -32,16 +32,20 @@ struct Caso {
     const char* sPalabras;  // UTF-8
 };
 
+// The settings of a format, with a currency name.
+AjustesMoneda Nombrados(const MonedaDePrueba& formato, const std::string& sNombre) {
+    AjustesMoneda a = Ajustes(formato);
+    a.sNombreMoneda = sNombre;
+    return a;
+}
+
 class ImporteEnLetraTest : public ::testing::Test {
   protected:
-    void Comprobar(const MonedaDePrueba& formato, const Caso& caso) {
-        AplicarMoneda(formato);
-        EXPECT_EQ(ImporteEnLetra(Importe(caso.nDiezMilesimas), Cp1252(caso.sMoneda)),
-                  Cp1252(caso.sPalabras))
+    static void Comprobar(const MonedaDePrueba& formato, const Caso& caso) {
+        const AjustesMoneda a = Nombrados(formato, Cp1252(caso.sMoneda));
+        EXPECT_EQ(ImporteEnLetra(Importe(caso.nDiezMilesimas), a), Cp1252(caso.sPalabras))
             << caso.nDiezMilesimas << " " << caso.sMoneda << " decimals " << formato.nDecimales;
     }
-
-    CarpetaTemporal m_carpeta;
 };
 
 constexpr std::int64_t kUnidad = 10000;
@@ -175,12 +179,12 @@ TEST_F(ImporteEnLetraTest, LibrasAgreeInTheFeminine) {
 
 // The largest amounts the total can hold are spelled whole, without ICU's soft hyphens.
 TEST_F(ImporteEnLetraTest, TheLargestAmountsAreSpelledWithoutSoftHyphens) {
-    AplicarMoneda({});
-    const std::string sMaximo = ImporteEnLetra(Importe(INT64_MAX), "euro");
+    const AjustesMoneda a = Nombrados({}, "euro");
+    const std::string sMaximo = ImporteEnLetra(Importe(INT64_MAX), a);
     EXPECT_EQ(sMaximo, Cp1252("novecientos veintidós billones trescientos treinta y siete mil "
                               "doscientos tres millones seiscientos ochenta y cinco mil "
                               "cuatrocientos setenta y siete euros con cincuenta y ocho céntimos"));
-    const std::string sMinimo = ImporteEnLetra(Importe(INT64_MIN), "euro");
+    const std::string sMinimo = ImporteEnLetra(Importe(INT64_MIN), a);
     EXPECT_EQ(sMinimo, "menos " + sMaximo);
 }
 

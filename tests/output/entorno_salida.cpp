@@ -78,6 +78,15 @@ std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls) {
     return lineas;
 }
 
+const AjustesMoneda kDolares = Ajustes(MonedaDePrueba{});
+
 SalidaTest::SalidaTest() {
-    AplicarMoneda({});
+    AplicarMoneda({.sDecimal = ",",
+                   .sMiles = "'",
+                   .nDecimales = 0,
+                   .nPositivo = 3,
+                   .nNegativo = 8,
+                   .sSimbolo = "EUR",
+                   .nRelleno = 'X',
+                   .sNombre = "Euro"});
 }

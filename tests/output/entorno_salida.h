@@ -1,5 +1,5 @@
-// Receipt output tests: a settings folder of their own, the desktop scripted, and the test
-// currency in force.
+// Receipt output tests: a settings folder of their own, the desktop scripted, the currency
+// settings the receipts are drawn under, and other ones in force.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "money/regional.h"
 #include "platform/recording_device.h"
 #include "tests/support/carpeta_temporal.h"
 #include "tests/support/recibo_prueba.h"
@@ -16,10 +17,15 @@
 // format, pen, brush, font, background mode, source cell and bitmap size, or document name.
 std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls);
 
+// The dollars of MonedaDePrueba: decimal ".", groups ",", 2 decimals, modes 0, sign "$",
+// fill '#'.
+extern const AjustesMoneda kDolares;
+
 class SalidaTest : public ::testing::Test {
   protected:
-    // Stored and in force: the dollars of MonedaDePrueba (decimal ".", groups ",", 2 decimals,
-    // modes 0, sign "$", fill '#').
+    // Stored and in force: decimal ",", groups "'", 0 decimals, modes 3 and 8, sign "EUR", fill
+    // 'X', name "Euro", so that output drawn or read under them instead of the settings it was
+    // given shows it.
     SalidaTest();
 
     CarpetaTemporal m_carpeta;

@@ -1,107 +1,34 @@
-// Batches of receipts: which cells are amounts, the receipts built from the rows over the
-// stored one, their numbers, the batch's faults, and the pages printed.
+// Batches of receipts: the receipts built from the rows over the stored one under the batch's
+// currency settings, their numbers, the batch's faults, and the pages printed.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "form/campos.h"
-#include "money/globalcurrency.h"
+#include "output/dibujarrecibo.h"
 #include "output/importes_impresos.h"
 #include "output/lote_recibos.h"
-#include "output/recibo_guardado.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 #include "tests/support/fila.h"
 
 namespace {
 
-struct Formato {
-    const char* sNombre;
-    const char* sDecimal;
-    const char* sMiles;
-    const char* sSimbolo;
-};
-
-void Poner(const Formato& f) {
-    CGlobalCurrency::SetSeparadorDecimal(f.sDecimal);
-    CGlobalCurrency::SetSeparadorMiles(f.sMiles);
-    CGlobalCurrency::SetSimbolo(f.sSimbolo);
-    CGlobalCurrency::SetDecimales(2);
-}
-
-constexpr Formato kEspanol{"Spanish", ",", ".", "\x80"};
-constexpr Formato kIngles{"English", ".", ",", "$"};
-constexpr Formato kFrances{"French", ",", " ", "\x80"};
-
-struct CasoImporte {
-    Formato formato;
-    const char* sTexto;
-    bool bImporte;
-};
-
-// "Spanish_1Point234Comma5" for "1.234,5" in the Spanish format.
-void PrintTo(const CasoImporte& c, std::ostream* os) {
-    *os << c.formato.sNombre << "_" << NombreDeTexto(c.sTexto);
-}
-
-class TextoImporte : public SalidaTest, public ::testing::WithParamInterface<CasoImporte> {};
-
-TEST_P(TextoImporte, ReadsAsANumberInTheFormatOrNot) {
-    Poner(GetParam().formato);
-    EXPECT_EQ(EsTextoImporte(GetParam().sTexto), GetParam().bImporte) << GetParam().sTexto;
-}
-
-// clang-format off
-const CasoImporte kImportes[] = {
-    {kEspanol, "", true}, {kEspanol, "  ", true}, {kEspanol, "12", true}, {kEspanol, "12,5", true},
-    {kEspanol, "1.234,56", true}, {kEspanol, "1.234.567,891", true}, {kEspanol, "1234,5", true},
-    {kEspanol, ",5", true}, {kEspanol, "0,123449", true}, {kEspanol, "-12", true},
-    {kEspanol, "12-", true}, {kEspanol, "(12,5)", true}, {kEspanol, "- 12 \x80", true},
-    {kEspanol, "\x80-1.234,5", true}, {kEspanol, "(\x80 1.234,00)", true}, {kEspanol, "$3", true},
-    {kEspanol, "\xA0" "12\xA0", true}, {kEspanol, "999999999999999", true},
-    {kEspanol, "12,5,0", false}, {kEspanol, "abc", false}, {kEspanol, "12a", false},
-    {kEspanol, "1.23,4", false}, {kEspanol, "1.2345", false}, {kEspanol, "12.", false},
-    {kEspanol, "12,", false}, {kEspanol, ",", false}, {kEspanol, "--12", false},
-    {kEspanol, "-12-", false}, {kEspanol, "(12", false}, {kEspanol, "12)", false},
-    {kEspanol, "(-12)", false}, {kEspanol, "\x80", false}, {kEspanol, "\x80\x80" "12", false},
-    {kEspanol, "1 2", false}, {kEspanol, "1234567890123456", false},
-    {kEspanol, "12,5 EUR", false}, {kEspanol, "+12", false}, {kEspanol, "1.234.56", false},
-    {kIngles, "1,234.5", true}, {kIngles, "12.5", true}, {kIngles, "$-1,234.50", true},
-    {kIngles, "12,5,0", false}, {kIngles, "1.234,5", false}, {kIngles, "12,50", false},
-    {kFrances, "1 234,5", true}, {kFrances, "1 234 567", true}, {kFrances, "12 34", false},
-    {kFrances, "1 234 5", false}, {kFrances, "12 \x80", true}, {kFrances, "- 1 234,5 \x80", true},
-};
-// clang-format on
-INSTANTIATE_TEST_SUITE_P(Lote, TextoImporte, ::testing::ValuesIn(kImportes),
-                         ::testing::PrintToStringParamName());
-
-// What the program writes in every display mode reads back, to the same amount.
-TEST_F(SalidaTest, EveryFormAndReceiptTextOfEveryModeIsAnAmount) {
-    Poner(kEspanol);
-    const double valores[] = {0, 0.01, 1234.5, 1234567.89, -0.01, -1234.5, -1234567.89};
-    for (int nPositivo = 0; nPositivo < 4; ++nPositivo) {
-        for (int nNegativo = 0; nNegativo < 16; ++nNegativo) {
-            CGlobalCurrency::SetModoPositivo(nPositivo);
-            CGlobalCurrency::SetModoNegativo(nNegativo);
-            for (double dValor : valores) {
-                const CGlobalCurrency cu = Importe(dValor);
-                for (const std::string& sTexto : {cu.TextoFormulario(), cu.TextoRecibo()}) {
-                    EXPECT_TRUE(EsTextoImporte(sTexto)) << sTexto;
-                    EXPECT_EQ(ImporteComoFormulario(sTexto), cu) << sTexto;
-                }
-            }
-        }
-    }
+// Spanish amounts: decimal ",", groups ".", sign "€".
+AjustesMoneda Espanol() {
+    AjustesMoneda a = kDolares;
+    a.sSeparadorDecimal = ",";
+    a.sSeparadorMiles = ".";
+    a.sSimbolo = "\x80";
+    return a;
 }
 
 class LoteTest : public SalidaTest {
   protected:
-    LoteTest() { Poner(kEspanol); }
-
     static std::vector<ReciboData> Recibos(const std::string& sCsv,
                                            const ReciboData& base = ReciboCompleto()) {
-        CLoteRecibos lote(sCsv, base);
+        CLoteRecibos lote(sCsv, base, Espanol());
         std::vector<ReciboData> recibos;
         lote.ParaCadaRecibo([&](const ReciboData& r) {
             recibos.push_back(r);
@@ -117,9 +44,9 @@ class LoteTest : public SalidaTest {
         return numeros;
     }
     // The message of the fault the batch shows when checked, as the command line names it.
-    static std::string Fallo(const std::string& sCsv) {
+    static std::string Fallo(const std::string& sCsv, const AjustesMoneda& a = Espanol()) {
         try {
-            CLoteRecibos(sCsv, ReciboCompleto()).Comprobar();
+            CLoteRecibos(sCsv, ReciboCompleto(), a).Comprobar();
         } catch (const ErrorLote& error) {
             return TextoErrorLote("pagos.csv", error);
         }
@@ -167,7 +94,7 @@ TEST_P(NumerosDelLote, FollowTheStoredNumberWhereTheRowHasNone) {
     ReciboData base = ReciboCompleto();
     base.sNumero = c.sNumeroGuardado;
     EXPECT_EQ(Numeros(Recibos(c.sCsv, base)), c.numeros);
-    const ResumenLote resumen = CLoteRecibos(c.sCsv, base).Comprobar();
+    const ResumenLote resumen = CLoteRecibos(c.sCsv, base, Espanol()).Comprobar();
     EXPECT_EQ(resumen.sNumeroSiguiente, c.sSiguiente);
     EXPECT_EQ(resumen.bNumeroTomado, c.bTomado);
 }
@@ -188,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(Lote, NumerosDelLote, ::testing::ValuesIn(kNumeros),
 
 TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     const ResumenLote resumen =
-        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto()).Comprobar();
+        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto(), Espanol())
+            .Comprobar();
     EXPECT_EQ(resumen.nRecibos, 2u);
     // Each receipt: its first and sixth amounts from the row, the others 2.5 and 1234.5.
     EXPECT_EQ(resumen.cuTotal, Importe((1000 + 1237) + (-2.5 + 1237)));
@@ -241,13 +169,17 @@ const CasoFallo kFallos[] = {
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
                          ::testing::PrintToStringParamName());
 
-constexpr Formato kSignoEstandar{"StandardSign", ",", ".", "|E"};
+// Spanish amounts without decimals under a standard sign, drawn as glyphs.
+AjustesMoneda SinDecimalesConSigno() {
+    AjustesMoneda a = Espanol();
+    a.sSimbolo = "|E";
+    a.nDecimales = 0;
+    return a;
+}
 
 // Without decimals a form text may round beyond the largest amount, and a standard sign draws
 // the total in 17 glyph cells.
 TEST_F(LoteTest, WithoutDecimalsAndUnderAStandardSign) {
-    Poner(kSignoEstandar);
-    CGlobalCurrency::SetDecimales(0);
     const std::pair<std::string, std::string> casos[] = {
         {std::string(kSeisImportes) + "922.337.203.685.477,4999;;;;;\n",
          "pagos.csv:2: el total, 922.337.203.685.477, no cabe en la casilla del importe (17 "
@@ -261,15 +193,13 @@ TEST_F(LoteTest, WithoutDecimalsAndUnderAStandardSign) {
          "caracteres)"},
     };
     for (const auto& [sCsv, sMensaje] : casos) {
-        EXPECT_EQ(Fallo(sCsv), sMensaje) << sCsv;
+        EXPECT_EQ(Fallo(sCsv, SinDecimalesConSigno()), sMensaje) << sCsv;
     }
 }
 
 // The sum of a dry run's totals, each of which prints, may still go beyond the largest amount:
 // then there is no sum to show rather than a wrong one.
 TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
-    Poner(kSignoEstandar);
-    CGlobalCurrency::SetDecimales(0);
     const auto filas = [](int n) {
         std::string sCsv = kSeisImportes;
         for (int i = 0; i < n; ++i) {
@@ -277,10 +207,11 @@ TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
         }
         return sCsv;
     };
-    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto()).Comprobar().cuTotal, std::nullopt);
+    const AjustesMoneda a = SinDecimalesConSigno();
+    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto(), a).Comprobar().cuTotal, std::nullopt);
     CGlobalCurrency cuNovecientos;
     cuNovecientos.SetValor(std::int64_t{900} * 999999999999 * 10000);
-    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto()).Comprobar().cuTotal, cuNovecientos);
+    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto(), a).Comprobar().cuTotal, cuNovecientos);
 }
 
 // A fault on the last row is found before anything is printed.
@@ -289,7 +220,8 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
     for (int i = 0; i < 99999; ++i) {
         sCsv += "Vecino " + std::to_string(i) + ";1,25\n";
     }
-    const ResumenLote resumen = CLoteRecibos(sCsv + "x;2\n", ReciboCompleto()).Comprobar();
+    const ResumenLote resumen =
+        CLoteRecibos(sCsv + "x;2\n", ReciboCompleto(), Espanol()).Comprobar();
     EXPECT_EQ(resumen.nRecibos, 100000u);
     EXPECT_EQ(resumen.cuTotal, Importe(99999 * (1.25 + 1235.75) + (2 + 1235.75)));
     EXPECT_EQ(resumen.sNumeroSiguiente, "A-00100017");
@@ -299,17 +231,19 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
 // One document, one page per receipt, each page drawn as that receipt alone would be.
 TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     const std::string sCsv = "PAGADOR_1;IMPORTE_2\nAna;1\nLuis;2\nEva;3\n";
-    CLoteRecibos lote(sCsv, ReciboCompleto());
+    CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol());
+    AspectoRecibo aspecto;
+    aspecto.color = RGB(1, 2, 3);
     RecordingDevice dc;
     std::vector<std::size_t> progreso;
-    ASSERT_TRUE(lote.Imprimir(dc, [&](std::size_t n) { progreso.push_back(n); }));
+    ASSERT_TRUE(lote.Imprimir(dc, aspecto, [&](std::size_t n) { progreso.push_back(n); }));
     EXPECT_EQ(progreso, (std::vector<std::size_t>{1, 2, 3}));
 
     std::vector<std::string> esperadas = Descritas(dc.CallsOf(CallKind::StartDoc));
     for (const ReciboData& recibo : Recibos(sCsv)) {
         RecordingDevice pagina;
         pagina.StartPage();
-        recibo.DibujarRecibo(pagina);
+        DibujarRecibo(recibo, aspecto, Espanol(), pagina);
         pagina.EndPage();
         const std::vector<std::string> dibujo = Descritas(pagina.Calls());
         esperadas.insert(esperadas.end(), dibujo.begin(), dibujo.end());
@@ -321,10 +255,10 @@ TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
 }
 
 TEST_F(LoteTest, ADocumentThatCannotStartPrintsNothing) {
-    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto());
+    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol());
     RecordingDevice dc;
     dc.SetStartDocResult(0);
-    EXPECT_FALSE(lote.Imprimir(dc, [](std::size_t) {}));
+    EXPECT_FALSE(lote.Imprimir(dc, {}, [](std::size_t) {}));
     EXPECT_TRUE(dc.CallsOf(CallKind::StartPage).empty());
 }
 

@@ -30,3 +30,9 @@ void AplicarMoneda(const MonedaDePrueba& m) {
     GuardarMoneda(m);
     CGlobalCurrency::CargarConfiguracion();
 }
+
+void AplicarAjustes(const AjustesMoneda& a) {
+    moneda::GuardarAjustes(a);
+    ajustes::kInicializado.Escribir(1);
+    CGlobalCurrency::CargarConfiguracion();
+}

@@ -31,3 +31,7 @@ void GuardarIdiomaYMoneda(const MonedaDePrueba& moneda);
 
 // Stores them and loads them as the settings in force.
 void AplicarMoneda(const MonedaDePrueba& moneda);
+
+// Stores any nine settings exactly, with the first-start mark, and loads them: in force as a
+// later start would find them.
+void AplicarAjustes(const AjustesMoneda& ajustesMoneda);

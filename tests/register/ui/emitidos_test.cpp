@@ -41,6 +41,12 @@ constexpr int kBotones[] = {IDC_BUTTON_VER_EMITIDO, IDC_BUTTON_REIMPRIMIR,
 // printed in euros.
 const AjustesMoneda kDolares = Ajustes(MonedaDePrueba{});
 
+// The dollars stored and put in force, as the currency dialog leaves them.
+void PonerDolares() {
+    AplicarMoneda({});
+    ASSERT_EQ(CGlobalCurrency::AjustesEnVigor(), kDolares);
+}
+
 std::time_t Dia(int nDia) {
     std::tm tm{};
     tm.tm_year = 2026 - 1900;
@@ -58,13 +64,11 @@ bool Contiene(const std::vector<std::string>& textos, const std::string& sParte)
 
 class EmitidosTest : public FormularioAbiertoTest {
   protected:
-    void TearDown() override { CGlobalCurrency::PonerEnVigor(m_ajustesAlEmpezar); }
-
     // A receipt registered as the form's print registers it, on day nDia of March 2026 at noon.
     ReciboRegistrado Registrar(const std::string& sNumero, const std::string& sPagador,
                                double dImporte, int nDia) {
         std::vector<ReciboRegistrado> trabajo = {
-            ComoSeImprime(Recibo(sNumero, sPagador, dImporte))};
+            ComoSeImprime(Recibo(sNumero, sPagador, dImporte), CGlobalCurrency::AjustesEnVigor())};
         CRegistro registro;
         EXPECT_EQ(registro.Registrar(trabajo, Dia(nDia)).estado, EstadoRegistro::kCorrecto);
         return trabajo[0];
@@ -141,8 +145,6 @@ class EmitidosTest : public FormularioAbiertoTest {
         m_servicios.printAnswers.push_back(
             [&dc] { return std::make_unique<ImpresoraPrestada>(dc); });
     }
-
-    AjustesMoneda m_ajustesAlEmpezar = CGlobalCurrency::AjustesEnVigor();
 };
 
 TEST_F(EmitidosTest, TableShowsTheRegisteredReceiptsNewestFirstWithTheirPrintedTotals) {
@@ -201,7 +203,7 @@ TEST_F(EmitidosTest, PreviewDrawsTheReceiptAsRegisteredWhateverChangedSince) {
     const ReciboRegistrado r = Registrar("R-101", "Ana", 1234.5, 1);
     ajustes::kDefPagador.Escribir("Inquilino");
     Dlg().CargarEtiquetas();
-    CGlobalCurrency::PonerEnVigor(kDolares);
+    PonerDolares();
     std::vector<std::string> textos;
     AbrirEmitidos([&](CRecibosEmitidosDlg& d) {
         m_servicios.QueueModal([&](CDialog& vista) {
@@ -226,7 +228,7 @@ TEST_F(EmitidosTest, PreviewDrawsTheReceiptAsRegisteredWhateverChangedSince) {
 // of the receipt as registered, under its own settings; nothing registered, nothing asked.
 TEST_F(EmitidosTest, ReprintHandsOnePageToThePrinterAndRegistersNothing) {
     const ReciboRegistrado r = Registrar("R-101", "Ana", 1234.5, 1);
-    CGlobalCurrency::PonerEnVigor(kDolares);
+    PonerDolares();
     struct Camino {
         const char* sNombre;
         std::function<void(CRecibosEmitidosDlg&)> actuar;
@@ -276,15 +278,15 @@ TEST_F(EmitidosTest, LoadFillsTheFormsFieldsWithTheRegisteredReceipt) {
     Registrar("R-101", "Ana P\xE9rez", 1234.5, 1);
     Registrar("R-102", "Bruno", 3, 2);
     struct Caso {
-        const AjustesMoneda* ajustes;  // in force when loading; nullptr: those of the print
+        bool bDolares;  // in force when loading: dollars, or the euros of the print
         std::string sImporte;
         std::string sCero;
     };
-    const Caso casos[] = {{nullptr, "1.234,50", "0,00"}, {&kDolares, "1,234.50", "0.00"}};
+    const Caso casos[] = {{false, "1.234,50", "0,00"}, {true, "1,234.50", "0.00"}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.sImporte);
-        if (c.ajustes != nullptr) {
-            CGlobalCurrency::PonerEnVigor(*c.ajustes);
+        if (c.bDolares) {
+            PonerDolares();
         }
         ui::Type(Dlg(), IDC_EDIT_NUMERO, "99");
         ui::Type(Dlg(), IDC_EDIT_CONCEPTO_1 + 1, "Otra cosa");
@@ -362,7 +364,8 @@ TEST_F(EmitidosTest, ALargeRegisterShowsItsNewestReceiptsAndTheSearchFindsTheOth
     const std::int64_t nRecibos = CRecibosEmitidosDlg::kFilasMaximas + 5;
     std::vector<ReciboRegistrado> trabajo;
     for (std::int64_t n = 1; n <= nRecibos; ++n) {
-        trabajo.push_back(ComoSeImprime(Recibo("N" + std::to_string(n), "Ana", 1)));
+        trabajo.push_back(ComoSeImprime(Recibo("N" + std::to_string(n), "Ana", 1),
+                                        CGlobalCurrency::AjustesEnVigor()));
     }
     CRegistro registro;
     ASSERT_EQ(registro.Registrar(trabajo, Dia(1)).estado, EstadoRegistro::kCorrecto);

@@ -76,7 +76,7 @@ TEST_F(RegistroFormularioTest, APrintedReceiptIsRegisteredAsPrinted) {
     ui::Click(Dlg(), IDC_BUTTON_IMPRIMIR);
     const std::vector<ReciboRegistrado> registrados = Registrados();
     ASSERT_EQ(registrados.size(), 1u);
-    ReciboRegistrado esperado = ComoSeImprime(DelFormulario());
+    ReciboRegistrado esperado = ComoSeImprime(DelFormulario(), CGlobalCurrency::AjustesEnVigor());
     esperado.nId = registrados[0].nId;
     esperado.sEmitido = registrados[0].sEmitido;
     EXPECT_EQ(registrados[0], esperado);
@@ -130,7 +130,8 @@ TEST_F(RegistroFormularioTest, ANumberOfAnotherYearIsNotAskedAbout) {
     tm.tm_mon = 5;
     tm.tm_mday = 1;
     tm.tm_isdst = -1;
-    std::vector<ReciboRegistrado> anterior = {ComoSeImprime(DelFormulario())};
+    std::vector<ReciboRegistrado> anterior = {
+        ComoSeImprime(DelFormulario(), CGlobalCurrency::AjustesEnVigor())};
     CRegistro registro;
     ASSERT_EQ(registro.Registrar(anterior, std::mktime(&tm)).estado, EstadoRegistro::kCorrecto);
     ElegirImpresora();
