@@ -17,7 +17,7 @@
 #include "app/plataforma_app.h"
 #include "app/sintaxis_linea.h"
 #include "money/formato.h"
-#include "output/aspecto_recibo.h"
+#include "output/apariencia_recibo.h"
 #include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
@@ -89,7 +89,7 @@ int NoAceptaElTrabajo() {
 
 // The stored receipt in the look in force, registered once printed.
 bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc) {
-    return ImprimirYRegistrar(guardado.recibo, AspectoEnVigor(), guardado.ajustesMoneda, dc);
+    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
 }
 
 int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
@@ -170,7 +170,8 @@ bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFiche
     {
         Progreso progreso(nRecibos);
         const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
-        bEscrito = dc && lote.Imprimir(*dc, AspectoEnVigor(), [&](std::size_t n) { progreso(n); });
+        bEscrito =
+            dc && lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); });
     }
     if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
         std::remove(sTemporal.c_str());
@@ -186,7 +187,7 @@ bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& 
         return false;
     }
     Progreso progreso(nRecibos);
-    if (!lote.Imprimir(*dc, AspectoEnVigor(), [&](std::size_t n) { progreso(n); })) {
+    if (!lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); })) {
         NoAceptaElTrabajo();
         return false;
     }

@@ -32,16 +32,16 @@ void PrepararDispositivo(Device& dc) {
 }
 
 // The frame's fill: the receipt colour, solid or cross-hatched.
-Brush PincelMarco(const AspectoRecibo& aspecto) {
-    return Brush{aspecto.bRayado ? BrushStyle::DiagonalCrossHatch : BrushStyle::Solid,
-                 aspecto.color};
+Brush PincelMarco(const AparienciaRecibo& apariencia) {
+    return Brush{apariencia.bRayado ? BrushStyle::DiagonalCrossHatch : BrushStyle::Solid,
+                 apariencia.color};
 }
 
 // The frame with its own pen and brush, then the boxes with the device's; from here on the
 // background mode is transparent. Returns the background mode the device had.
-int DibujarMarcoYCajas(Device& dc, const AspectoRecibo& aspecto) {
+int DibujarMarcoYCajas(Device& dc, const AparienciaRecibo& apariencia) {
     const Pen penAnterior = dc.SelectPen(kPenMarco);
-    const Brush pincelAnterior = dc.SelectBrush(PincelMarco(aspecto));
+    const Brush pincelAnterior = dc.SelectBrush(PincelMarco(apariencia));
     const int nModoAnterior = dc.GetBkMode();
     dc.SetBkMode(TRANSPARENT);
     dc.Rectangle(kMarco.left, kMarco.top, kMarco.right, kMarco.bottom);
@@ -149,10 +149,10 @@ void DibujarLogo(Device& dc, const BitmapPtr& logo) {
 }
 
 // One column for each free text of a look.
-static_assert(std::tuple_size_v<decltype(AspectoRecibo::textosLibres)> ==
+static_assert(std::tuple_size_v<decltype(AparienciaRecibo::textosLibres)> ==
               kColumnasTextosLibres.size());
 
-void DibujarTextosLibres(Device& dc, const decltype(AspectoRecibo::textosLibres)& textos) {
+void DibujarTextosLibres(Device& dc, const decltype(AparienciaRecibo::textosLibres)& textos) {
     dc.SelectFont(Fuente(kAltoVertical, kEscapeVertical));
     for (std::size_t i = 0; i < kColumnasTextosLibres.size(); ++i) {
         DibujarTexto(dc, textos[i], kColumnasTextosLibres[i], kFormatoVertical);
@@ -161,10 +161,10 @@ void DibujarTextosLibres(Device& dc, const decltype(AspectoRecibo::textosLibres)
 
 }  // namespace
 
-void DibujarRecibo(const ReciboData& recibo, const AspectoRecibo& aspecto,
+void DibujarRecibo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                    const AjustesMoneda& ajustesMoneda, Device& dc) {
     PrepararDispositivo(dc);
-    const int nModoAnterior = DibujarMarcoYCajas(dc, aspecto);
+    const int nModoAnterior = DibujarMarcoYCajas(dc, apariencia);
 
     const LogFont fuenteAnterior = dc.SelectFont(Fuente(kAltoPequena));
     DibujarTextos(dc, recibo, kEtiquetasCajas);
@@ -173,10 +173,10 @@ void DibujarRecibo(const ReciboData& recibo, const AspectoRecibo& aspecto,
     DibujarTotal(dc, recibo.cuImporte, ajustesMoneda);
     dc.SelectFont(Fuente(kAltoMediana));
     DibujarTextos(dc, recibo, kTextosFechas);
-    DibujarConceptos(dc, recibo, aspecto.bImporteEnLetra, ajustesMoneda);
+    DibujarConceptos(dc, recibo, apariencia.bImporteEnLetra, ajustesMoneda);
     DibujarTextos(dc, recibo, kTextosPie);
-    DibujarLogo(dc, aspecto.logo);
-    DibujarTextosLibres(dc, aspecto.textosLibres);
+    DibujarLogo(dc, apariencia.logo);
+    DibujarTextosLibres(dc, apariencia.textosLibres);
 
     dc.SetBkMode(nModoAnterior);
     dc.SelectFont(fuenteAnterior);

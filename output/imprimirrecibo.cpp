@@ -5,25 +5,25 @@
 #include "platform/services.h"
 #include "register/print/registro_impresion.h"
 
-void ImprimirPagina(const ReciboData& recibo, const AspectoRecibo& aspecto,
+void ImprimirPagina(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                     const AjustesMoneda& ajustesMoneda, PrintDevice& dc) {
     dc.StartPage();
-    DibujarRecibo(recibo, aspecto, ajustesMoneda, dc);
+    DibujarRecibo(recibo, apariencia, ajustesMoneda, dc);
     dc.EndPage();
 }
 
-bool ImprimirEnDispositivo(const ReciboData& recibo, const AspectoRecibo& aspecto,
+bool ImprimirEnDispositivo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                            const AjustesMoneda& ajustesMoneda, PrintDevice& dc) {
     if (dc.StartDoc(kNombreDocumento) <= 0) {
         return false;
     }
-    ImprimirPagina(recibo, aspecto, ajustesMoneda, dc);
+    ImprimirPagina(recibo, apariencia, ajustesMoneda, dc);
     return dc.EndDoc() > 0;
 }
 
-bool ImprimirYRegistrar(const ReciboData& recibo, const AspectoRecibo& aspecto,
+bool ImprimirYRegistrar(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                         const AjustesMoneda& ajustesMoneda, PrintDevice& dc) {
-    if (!ImprimirEnDispositivo(recibo, aspecto, ajustesMoneda, dc)) {
+    if (!ImprimirEnDispositivo(recibo, apariencia, ajustesMoneda, dc)) {
         return false;
     }
     RegistrarImpresos({recibo}, ajustesMoneda);
@@ -37,13 +37,13 @@ void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda
     }
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
     if (dc) {
-        ImprimirYRegistrar(recibo, AspectoEnVigor(), ajustesMoneda, *dc);
+        ImprimirYRegistrar(recibo, AparienciaEnVigor(), ajustesMoneda, *dc);
     }
 }
 
 bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
                              PrintDevice& dc) {
-    return ImprimirEnDispositivo(recibo, AspectoEnVigor(), ajustes, dc);
+    return ImprimirEnDispositivo(recibo, AparienciaEnVigor(), ajustes, dc);
 }
 
 bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes) {

@@ -4,24 +4,24 @@
 
 #include "form/recibodata.h"
 #include "money/regional.h"
-#include "output/aspecto_recibo.h"
+#include "output/apariencia_recibo.h"
 #include "platform/device.h"
 
 inline constexpr const char* kNombreDocumento = "Imprimiento Recibo";
 
 // One page of a document already started, with the receipt on it. The road of every printed
 // receipt, alone or in a batch.
-void ImprimirPagina(const ReciboData& recibo, const AspectoRecibo& aspecto,
+void ImprimirPagina(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                     const AjustesMoneda& ajustesMoneda, PrintDevice& dc);
 
 // Starts the document "Imprimiento Recibo", draws the receipt on its one page and ends it.
 // False when the document could not be started or ended; nothing is drawn when it could not
 // be started.
-bool ImprimirEnDispositivo(const ReciboData& recibo, const AspectoRecibo& aspecto,
+bool ImprimirEnDispositivo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                            const AjustesMoneda& ajustesMoneda, PrintDevice& dc);
 
 // The same, and a completed document is appended to the register of issued receipts.
-bool ImprimirYRegistrar(const ReciboData& recibo, const AspectoRecibo& aspecto,
+bool ImprimirYRegistrar(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                         const AjustesMoneda& ajustesMoneda, PrintDevice& dc);
 
 // The print of a window: a number already issued this year is printed again only when the

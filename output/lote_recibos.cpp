@@ -137,14 +137,14 @@ ReciboData CLoteRecibos::Primero() {
     return primero;
 }
 
-bool CLoteRecibos::Imprimir(PrintDevice& dc, const AspectoRecibo& aspecto,
+bool CLoteRecibos::Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
                             const std::function<void(std::size_t)>& progreso) {
     if (dc.StartDoc(kNombreDocumento) <= 0) {
         return false;
     }
     std::size_t n = 0;
     ParaCadaRecibo([&](const ReciboData& recibo) {
-        ImprimirPagina(recibo, aspecto, m_moneda, dc);
+        ImprimirPagina(recibo, apariencia, m_moneda, dc);
         progreso(++n);
         return true;
     });

@@ -12,7 +12,7 @@
 #include "form/lote_csv.h"
 #include "form/recibodata.h"
 #include "money/regional.h"
-#include "output/aspecto_recibo.h"
+#include "output/apariencia_recibo.h"
 #include "platform/device.h"
 
 // What checking a whole batch found.
@@ -50,7 +50,7 @@ class CLoteRecibos {
     // Prints every receipt of a batch already checked, one page each in the one look, in one
     // document "Imprimiento Recibo"; progreso(n) after the n-th page. False when the document
     // could not be started or ended.
-    bool Imprimir(PrintDevice& dc, const AspectoRecibo& aspecto,
+    bool Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
                   const std::function<void(std::size_t)>& progreso);
 
     // Appends every receipt of a batch already printed to the register, as one job.

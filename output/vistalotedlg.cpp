@@ -21,7 +21,7 @@ bool CVistaLoteDlg::OnInitDialog() {
 void CVistaLoteDlg::OnOK() {
     const AvisoRegistroEnVentana aviso;
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
-    m_bImpreso = dc && m_lote.Imprimir(*dc, AspectoEnVigor(), [](std::size_t) {});
+    m_bImpreso = dc && m_lote.Imprimir(*dc, AparienciaEnVigor(), [](std::size_t) {});
     if (m_bImpreso) {
         m_lote.Registrar();
     }

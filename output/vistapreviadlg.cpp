@@ -33,7 +33,7 @@ bool CVistaPreviaDlg::OnInitDialog() {
 
 // Every paint draws the whole receipt again, in the look the settings give now.
 void CVistaPreviaDlg::OnPaint(Device& dc) {
-    DibujarRecibo(m_recibo, AspectoEnVigor(), m_moneda, dc);
+    DibujarRecibo(m_recibo, AparienciaEnVigor(), m_moneda, dc);
 }
 
 // The preview closes with OK whether or not the print dialog was confirmed.

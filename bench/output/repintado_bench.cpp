@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/plataforma_app.h"
-#include "output/aspecto_recibo.h"
+#include "output/apariencia_recibo.h"
 #include "output/dibujarrecibo.h"
 #include "output/recibo_guardado.h"
 #include "platform/qt/painter_device.h"
@@ -29,7 +29,7 @@ double Repintar(const ReciboGuardado& guardado, QImage& imagen) {
     QPainter painter(&imagen);
     PainterDevice dc(painter, kCliente,
                      QSizeF(kCliente.width() * kMmPorPixel, kCliente.height() * kMmPorPixel));
-    DibujarRecibo(guardado.recibo, AspectoEnVigor(), guardado.ajustesMoneda, dc);
+    DibujarRecibo(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
     painter.end();
     return reloj.nsecsElapsed() / 1e6;
 }

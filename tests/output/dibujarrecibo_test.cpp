@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "money/globalcurrency.h"
-#include "output/aspecto_recibo.h"
+#include "output/apariencia_recibo.h"
 #include "output/dibujarrecibo.h"
 #include "output/precarga_recibo.h"
 #include "settings/esquema.h"
@@ -28,10 +28,10 @@ std::string Texto(const std::string& s, const std::string& rect, int format, int
            std::to_string(alto) + "/" + std::to_string(giro) + " bk1";
 }
 
-RecordingDevice Dibujado(const ReciboData& recibo = {}, const AspectoRecibo& aspecto = {},
+RecordingDevice Dibujado(const ReciboData& recibo = {}, const AparienciaRecibo& apariencia = {},
                          const AjustesMoneda& ajustesMoneda = kDolares) {
     RecordingDevice dc;
-    DibujarRecibo(recibo, aspecto, ajustesMoneda, dc);
+    DibujarRecibo(recibo, apariencia, ajustesMoneda, dc);
     return dc;
 }
 
@@ -121,11 +121,11 @@ TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheLook) {
                              {BrushStyle::DiagonalCrossHatch, RGB(10, 20, 30)},
                              {BrushStyle::Solid, RGB(200, 255, 255)}};
     for (const Brush& brocha : brochas) {
-        AspectoRecibo aspecto;
-        aspecto.color = brocha.color;
-        aspecto.bRayado = brocha.style == BrushStyle::DiagonalCrossHatch;
-        const RecordedCall marco = Dibujado({}, aspecto).CallsOf(CallKind::Rectangle).front();
-        EXPECT_EQ(marco.brush, brocha) << "hatched " << aspecto.bRayado;
+        AparienciaRecibo apariencia;
+        apariencia.color = brocha.color;
+        apariencia.bRayado = brocha.style == BrushStyle::DiagonalCrossHatch;
+        const RecordedCall marco = Dibujado({}, apariencia).CallsOf(CallKind::Rectangle).front();
+        EXPECT_EQ(marco.brush, brocha) << "hatched " << apariencia.bRayado;
         EXPECT_EQ(marco.bkMode, TRANSPARENT);
     }
 }
@@ -145,16 +145,16 @@ TEST_F(DibujarReciboTest, LookInForceTakesTheLowByteOfEachComponentAndHatchesOnl
         {{2, 200, 255, 255}, {BrushStyle::Solid, RGB(200, 255, 255)}},
         {{-1, 511, 0, 128}, {BrushStyle::Solid, RGB(255, 0, 128)}},
     };
-    EXPECT_EQ(AspectoEnVigor(), AspectoRecibo{});
+    EXPECT_EQ(AparienciaEnVigor(), AparienciaRecibo{});
     for (const Caso& c : casos) {
         for (int k = 0; k < 4; ++k) {
             ajustesMarco[k].Escribir(c.valores[k]);
         }
-        const AspectoRecibo aspecto = AspectoEnVigor();
-        EXPECT_EQ(aspecto.color, c.brocha.color) << "fondo " << c.valores[0];
-        EXPECT_EQ(aspecto.bRayado, c.brocha.style == BrushStyle::DiagonalCrossHatch)
+        const AparienciaRecibo apariencia = AparienciaEnVigor();
+        EXPECT_EQ(apariencia.color, c.brocha.color) << "fondo " << c.valores[0];
+        EXPECT_EQ(apariencia.bRayado, c.brocha.style == BrushStyle::DiagonalCrossHatch)
             << "fondo " << c.valores[0];
-        const RecordedCall marco = Dibujado({}, aspecto).CallsOf(CallKind::Rectangle).front();
+        const RecordedCall marco = Dibujado({}, apariencia).CallsOf(CallKind::Rectangle).front();
         EXPECT_EQ(marco.brush, c.brocha) << "fondo " << c.valores[0];
     }
 }
@@ -219,9 +219,9 @@ TEST_F(DibujarReciboTest, FreeTextsAreDrawnUpwardInTheirOwnColumnsOnlyWhenSet) {
                 esperadas.push_back(Texto(textos[k], columnas[k], 0x29, 35, 900));
             }
         }
-        AspectoRecibo aspecto;
-        aspecto.textosLibres = textos;
-        std::vector<RecordedCall> verticales = Dibujado({}, aspecto).CallsOf(CallKind::DrawText);
+        AparienciaRecibo apariencia;
+        apariencia.textosLibres = textos;
+        std::vector<RecordedCall> verticales = Dibujado({}, apariencia).CallsOf(CallKind::DrawText);
         std::erase_if(verticales, [](const RecordedCall& t) { return t.font.escapement == 0; });
         EXPECT_EQ(Descritas(verticales), esperadas);
     }
@@ -229,10 +229,10 @@ TEST_F(DibujarReciboTest, FreeTextsAreDrawnUpwardInTheirOwnColumnsOnlyWhenSet) {
 
 // The look in force holds the three stored free texts, in their order.
 TEST_F(DibujarReciboTest, LookInForceHoldsTheStoredFreeTexts) {
-    EXPECT_EQ(AspectoEnVigor().textosLibres, (std::array<std::string, 3>{}));
+    EXPECT_EQ(AparienciaEnVigor().textosLibres, (std::array<std::string, 3>{}));
     ajustes::kTexto1.Escribir("Uno");
     ajustes::kTexto3.Escribir("Tres");
-    EXPECT_EQ(AspectoEnVigor().textosLibres, (std::array<std::string, 3>{"Uno", "", "Tres"}));
+    EXPECT_EQ(AparienciaEnVigor().textosLibres, (std::array<std::string, 3>{"Uno", "", "Tres"}));
 }
 
 TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
@@ -244,9 +244,9 @@ TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
     dc.SelectBrush(brush);
     dc.SelectFont(font);
     dc.SetBkMode(OPAQUE);
-    AspectoRecibo aspecto;
-    aspecto.textosLibres[0] = "Libre";
-    DibujarRecibo(ReciboCompleto(), aspecto, kDolares, dc);
+    AparienciaRecibo apariencia;
+    apariencia.textosLibres[0] = "Libre";
+    DibujarRecibo(ReciboCompleto(), apariencia, kDolares, dc);
     EXPECT_EQ(dc.CurrentPen(), pen);
     EXPECT_EQ(dc.CurrentBrush(), brush);
     EXPECT_EQ(dc.CurrentFont(), font);
@@ -262,14 +262,14 @@ TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
 // shows its own frame colour, total and line amounts, whatever came before it and whatever is
 // in force.
 TEST_F(DibujarReciboTest, ReceiptsInSequenceEachShowTheirOwnLookAndCurrency) {
-    AspectoRecibo rojo;
+    AparienciaRecibo rojo;
     rojo.color = RGB(255, 0, 0);
-    AspectoRecibo verdeRayado;
+    AparienciaRecibo verdeRayado;
     verdeRayado.color = RGB(0, 128, 0);
     verdeRayado.bRayado = true;
     const AjustesMoneda euros{"euro", "EUR", 2, ",", ".", 3, 3, 8, '*'};
     struct Caso {
-        const AspectoRecibo& aspecto;
+        const AparienciaRecibo& apariencia;
         const AjustesMoneda& ajustesMoneda;
         Brush marco;
         std::string sTotal;
@@ -286,7 +286,7 @@ TEST_F(DibujarReciboTest, ReceiptsInSequenceEachShowTheirOwnLookAndCurrency) {
     };
     RecordingDevice dc;
     for (const Caso& c : casos) {
-        DibujarRecibo(ReciboCompleto(), c.aspecto, c.ajustesMoneda, dc);
+        DibujarRecibo(ReciboCompleto(), c.apariencia, c.ajustesMoneda, dc);
     }
     const std::vector<RecordedCall> rectangulos = dc.CallsOf(CallKind::Rectangle);
     const std::vector<RecordedCall> textos = dc.CallsOf(CallKind::DrawText);
@@ -323,9 +323,9 @@ TEST_F(DibujarReciboTest, LargeLogosAreCroppedSmallOnesDrawnWhole) {
         {400, 90, "bitblt [70,50,370,140] from [0,0,300,90] of 400x90"},
     };
     for (const Caso& c : casos) {
-        AspectoRecibo aspecto;
-        aspecto.logo = Imagen(c.w, c.h);
-        EXPECT_EQ(Descritas(Dibujado({}, aspecto).CallsOf(CallKind::BitBlt)),
+        AparienciaRecibo apariencia;
+        apariencia.logo = Imagen(c.w, c.h);
+        EXPECT_EQ(Descritas(Dibujado({}, apariencia).CallsOf(CallKind::BitBlt)),
                   std::vector<std::string>{c.sCopia});
     }
 }
@@ -342,7 +342,7 @@ class LogoTest : public SalidaTest {
     }
     std::vector<RecordedCall> Logo(const std::string& sRuta) {
         ajustes::kFileLogo.Escribir(sRuta);
-        return Dibujado({}, AspectoEnVigor()).CallsOf(CallKind::BitBlt);
+        return Dibujado({}, AparienciaEnVigor()).CallsOf(CallKind::BitBlt);
     }
 };
 
@@ -411,7 +411,7 @@ TEST_F(LogoTest, LogoDecodedAheadIsDrawnWithoutDecodingItAgain) {
                 precarga.wait();
                 EXPECT_EQ(servicios.logosLeidos, 1);
             }
-            copias = Dibujado({}, AspectoEnVigor()).CallsOf(CallKind::BitBlt);
+            copias = Dibujado({}, AparienciaEnVigor()).CallsOf(CallKind::BitBlt);
         }
         EXPECT_EQ(servicios.logosLeidos, 1) << bEsperar;
         std::erase_if(copias, [](const RecordedCall& c) { return c.bitmapWidth != 150; });

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "money/globalcurrency.h"
-#include "output/aspecto_recibo.h"
+#include "output/apariencia_recibo.h"
 #include "output/dibujarrecibo.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
@@ -36,23 +36,23 @@ AjustesMoneda Moneda(const char* sNombre, const std::string& sSimbolo = "$") {
     return a;
 }
 
-AspectoRecibo ConLetra(bool bImporteEnLetra) {
-    AspectoRecibo aspecto;
-    aspecto.bImporteEnLetra = bImporteEnLetra;
-    return aspecto;
+AparienciaRecibo ConLetra(bool bImporteEnLetra) {
+    AparienciaRecibo apariencia;
+    apariencia.bImporteEnLetra = bImporteEnLetra;
+    return apariencia;
 }
 
 class ImporteEnLetraReciboTest : public SalidaTest {
   protected:
-    static RecordingDevice Dibujado(const ReciboData& recibo, const AspectoRecibo& aspecto,
+    static RecordingDevice Dibujado(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                                     const AjustesMoneda& ajustesMoneda = Moneda("euro")) {
         RecordingDevice dc;
-        DibujarRecibo(recibo, aspecto, ajustesMoneda, dc);
+        DibujarRecibo(recibo, apariencia, ajustesMoneda, dc);
         return dc;
     }
     static std::vector<std::string> Llamadas(const ReciboData& recibo,
-                                             const AspectoRecibo& aspecto) {
-        return Descritas(Dibujado(recibo, aspecto).Calls());
+                                             const AparienciaRecibo& apariencia) {
+        return Descritas(Dibujado(recibo, apariencia).Calls());
     }
     // The text drawn in the words' rectangle, if any.
     static std::optional<RecordedCall> Palabras(const RecordingDevice& dc) {
@@ -68,15 +68,15 @@ class ImporteEnLetraReciboTest : public SalidaTest {
 // Absent, 0 or anything but 1 draws the receipt call for call as it always was.
 TEST_F(ImporteEnLetraReciboTest, AnyValueButOneLeavesTheReceiptAsItWas) {
     const ReciboData recibo = ReciboCompleto();
-    const std::vector<std::string> sinClave = Llamadas(recibo, AspectoEnVigor());
+    const std::vector<std::string> sinClave = Llamadas(recibo, AparienciaEnVigor());
     EXPECT_EQ(sinClave, Llamadas(recibo, ConLetra(false)));
     for (const char* sValor : {"0", "", "2", "-1", "x", "no"}) {
         kEnLetra.Escribir(sValor);
-        EXPECT_EQ(Llamadas(recibo, AspectoEnVigor()), sinClave) << "'" << sValor << "'";
+        EXPECT_EQ(Llamadas(recibo, AparienciaEnVigor()), sinClave) << "'" << sValor << "'";
     }
-    EXPECT_FALSE(Palabras(Dibujado(recibo, AspectoEnVigor())).has_value());
+    EXPECT_FALSE(Palabras(Dibujado(recibo, AparienciaEnVigor())).has_value());
     kEnLetra.Escribir("1");
-    EXPECT_TRUE(AspectoEnVigor().bImporteEnLetra);
+    EXPECT_TRUE(AparienciaEnVigor().bImporteEnLetra);
 }
 
 // With 1 the six lines close up to 35 units apart and the words follow on the seventh; every

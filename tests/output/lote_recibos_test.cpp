@@ -232,18 +232,18 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
 TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     const std::string sCsv = "PAGADOR_1;IMPORTE_2\nAna;1\nLuis;2\nEva;3\n";
     CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol());
-    AspectoRecibo aspecto;
-    aspecto.color = RGB(1, 2, 3);
+    AparienciaRecibo apariencia;
+    apariencia.color = RGB(1, 2, 3);
     RecordingDevice dc;
     std::vector<std::size_t> progreso;
-    ASSERT_TRUE(lote.Imprimir(dc, aspecto, [&](std::size_t n) { progreso.push_back(n); }));
+    ASSERT_TRUE(lote.Imprimir(dc, apariencia, [&](std::size_t n) { progreso.push_back(n); }));
     EXPECT_EQ(progreso, (std::vector<std::size_t>{1, 2, 3}));
 
     std::vector<std::string> esperadas = Descritas(dc.CallsOf(CallKind::StartDoc));
     for (const ReciboData& recibo : Recibos(sCsv)) {
         RecordingDevice pagina;
         pagina.StartPage();
-        DibujarRecibo(recibo, aspecto, Espanol(), pagina);
+        DibujarRecibo(recibo, apariencia, Espanol(), pagina);
         pagina.EndPage();
         const std::vector<std::string> dibujo = Descritas(pagina.Calls());
         esperadas.insert(esperadas.end(), dibujo.begin(), dibujo.end());

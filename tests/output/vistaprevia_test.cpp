@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "money/globalcurrency.h"
-#include "output/aspecto_recibo.h"
+#include "output/apariencia_recibo.h"
 #include "output/dibujarrecibo.h"
 #include "output/imprimirrecibo.h"
 #include "output/vistapreviadlg.h"
@@ -44,7 +44,7 @@ class ImpresionTest : public SalidaTest {
     // The full receipt drawn under kDolares in the look in force.
     static std::vector<std::string> Directo() {
         RecordingDevice dc;
-        DibujarRecibo(ReciboCompleto(), AspectoEnVigor(), kDolares, dc);
+        DibujarRecibo(ReciboCompleto(), AparienciaEnVigor(), kDolares, dc);
         return Descritas(dc.Calls());
     }
 };
@@ -124,7 +124,7 @@ TEST_F(ImpresionTest, ReprintDrawsUnderItsRecordedCurrencyAndLeavesTheOnesInForc
 
     RecordingDevice esperado;
     esperado.StartDoc(kNombreDocumento);
-    ImprimirPagina(ReciboCompleto(), AspectoEnVigor(), kDolares, esperado);
+    ImprimirPagina(ReciboCompleto(), AparienciaEnVigor(), kDolares, esperado);
     esperado.EndDoc();
     EXPECT_EQ(Descritas(impreso.Calls()), Descritas(esperado.Calls()));
     const std::vector<RecordedCall> textos = impreso.CallsOf(CallKind::DrawText);

@@ -8,7 +8,7 @@
 #include "platform/gdi_types.h"
 #include "settings/esquema.h"
 
-struct AspectoRecibo {
+struct AparienciaRecibo {
     // The frame's colour, and whether it is cross-hatched in that colour instead of solid.
     COLORREF color =
         RGB(*ajustes::kColorR.nDefecto, *ajustes::kColorG.nDefecto, *ajustes::kColorB.nDefecto);
@@ -21,10 +21,10 @@ struct AspectoRecibo {
     bool bImporteEnLetra = false;
 
     // Equal looks share the one decoded logo (or have none).
-    friend bool operator==(const AspectoRecibo&, const AspectoRecibo&) = default;
+    friend bool operator==(const AparienciaRecibo&, const AparienciaRecibo&) = default;
 };
 
 // The look the settings give now: the colour from the low byte of each stored component, the
 // pattern 1 hatched, the logo file decoded through the logo cache (none when it cannot be
 // loaded), the words when their setting is 1. Read anew at every drawing.
-AspectoRecibo AspectoEnVigor();
+AparienciaRecibo AparienciaEnVigor();
