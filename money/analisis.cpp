@@ -116,14 +116,23 @@ std::string SinSigno(std::string s, const AjustesMoneda& a) {
     return s;
 }
 
-}  // namespace
+// What an amount field says: the magnitude in ten-thousandths, its sign, and whether the
+// magnitude lies beyond the largest amount (it is then the largest).
+struct Lectura {
+    std::int64_t nMagnitud;
+    bool bNegativo;
+    bool bFueraDeRango;
 
-namespace moneda {
+    CGlobalCurrency Importe() const {
+        CGlobalCurrency cu;
+        cu.SetValor(bNegativo ? -nMagnitud : nMagnitud);
+        return cu;
+    }
+};
 
 // Digits before the first decimal separator are whole units, every digit after it a decimal;
-// '-' or '(' anywhere makes the amount negative; everything else is skipped. Units beyond
-// what 64 bits of ten-thousandths hold give the largest amount of the sign.
-CGlobalCurrency ImporteDeTexto(const std::string& sTexto, const AjustesMoneda& a) {
+// '-' or '(' anywhere makes the amount negative; everything else is skipped.
+Lectura Leer(const std::string& sTexto, const AjustesMoneda& a) {
     constexpr std::int64_t kMaximo = CGlobalCurrency::kImporteMaximo;
     constexpr std::int64_t nTope = kMaximo / 10000;
     DigitosImporte digitos(nTope);
@@ -142,10 +151,23 @@ CGlobalCurrency ImporteDeTexto(const std::string& sTexto, const AjustesMoneda& a
     const std::int32_t nFraccion = digitos.Fraccion();
     const bool bFueraDeRango =
         nUnidades > nTope || (nUnidades == nTope && nFraccion > kMaximo % 10000);
-    const std::int64_t nMagnitud = bFueraDeRango ? kMaximo : nUnidades * 10000 + nFraccion;
-    CGlobalCurrency cu;
-    cu.SetValor(bNegativo ? -nMagnitud : nMagnitud);
-    return cu;
+    return {bFueraDeRango ? kMaximo : nUnidades * 10000 + nFraccion, bNegativo, bFueraDeRango};
+}
+
+}  // namespace
+
+namespace moneda {
+
+CGlobalCurrency ImporteDeTexto(const std::string& sTexto, const AjustesMoneda& a) {
+    return Leer(sTexto, a).Importe();
+}
+
+std::optional<CGlobalCurrency> ImporteEnRango(const std::string& sTexto, const AjustesMoneda& a) {
+    const Lectura lectura = Leer(sTexto, a);
+    if (lectura.bFueraDeRango) {
+        return std::nullopt;
+    }
+    return lectura.Importe();
 }
 
 bool EsTextoImporte(const std::string& sTexto, const AjustesMoneda& a) {
@@ -180,6 +202,7 @@ bool EsTextoImporte(const std::string& sTexto, const AjustesMoneda& a) {
 }  // namespace moneda
 
 bool CGlobalCurrency::AsignarTexto(std::string sTexto) {
-    *this = moneda::ImporteDeTexto(sTexto, AjustesEnVigor());
-    return true;
+    const Lectura lectura = Leer(sTexto, AjustesEnVigor());
+    *this = lectura.Importe();
+    return !lectura.bFueraDeRango;
 }

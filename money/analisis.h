@@ -3,6 +3,7 @@
 // with the settings in force.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "money/globalcurrency.h"
@@ -10,8 +11,13 @@
 
 namespace moneda {
 
-// The lenient reading of an amount field; every text gives some amount.
+// The lenient reading of an amount field; every text gives some amount. Beyond the largest
+// amount (CGlobalCurrency::kImporteMaximo ten-thousandths of either sign) it stops at it.
 CGlobalCurrency ImporteDeTexto(const std::string& sTexto, const AjustesMoneda& a);
+
+// The same reading, or nothing when the text's amount lies beyond the largest one: for the
+// callers that must never carry on with an amount other than the one typed.
+std::optional<CGlobalCurrency> ImporteEnRango(const std::string& sTexto, const AjustesMoneda& a);
 
 // Whether a text reads as a number in the format of the settings: digits, grouped by the
 // thousands separator in threes or not at all, at most one decimal separator followed by

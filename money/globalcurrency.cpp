@@ -13,12 +13,19 @@ void CGlobalCurrency::SetImporte(std::int32_t nUnidades, std::int32_t nDiezMiles
 // A total that would leave 64 bits stays at the largest amount of its sign (the same bound
 // the parser clamps to) instead of wrapping round to the other sign.
 CGlobalCurrency& CGlobalCurrency::operator+=(const CGlobalCurrency& cu) {
-    std::int64_t nSuma = 0;
-    if (__builtin_add_overflow(m_nValor, cu.m_nValor, &nSuma)) {
-        nSuma = m_nValor > 0 ? kImporteMaximo : -kImporteMaximo;
+    if (!Sumar(cu)) {
+        m_nValor = m_nValor > 0 ? kImporteMaximo : -kImporteMaximo;
     }
-    m_nValor = nSuma < -kImporteMaximo ? -kImporteMaximo : nSuma;
     return *this;
+}
+
+bool CGlobalCurrency::Sumar(const CGlobalCurrency& cu) {
+    std::int64_t nSuma = 0;
+    if (__builtin_add_overflow(m_nValor, cu.m_nValor, &nSuma) || nSuma < -kImporteMaximo) {
+        return false;
+    }
+    m_nValor = nSuma;
+    return true;
 }
 
 void CGlobalCurrency::SetNombreMoneda(const std::string& s) {

@@ -7,6 +7,7 @@
 #include "form/campos.h"
 #include "form/numero.h"
 #include "money/analisis.h"
+#include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/recibo_guardado.h"
 #include "register/print/registro_impresion.h"
@@ -18,6 +19,11 @@ bool MismoNombre(std::string_view a, std::string_view b) {
     auto mayuscula = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [&](char x, char y) { return mayuscula(x) == mayuscula(y); });
+}
+
+// A number that prints as nothing: empty, or blanks only.
+bool SinNumero(const std::string& sNumero) {
+    return sNumero.find_first_not_of(' ') == std::string::npos;
 }
 
 template <typename Tabla>
@@ -58,23 +64,30 @@ CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda aj
     }
 }
 
+// An amount that would print other than the cell says is a fault of its cell; a total that
+// would, a fault of the row.
 void CLoteRecibos::Rellenar(const std::vector<std::string>& campos, ReciboData& recibo) const {
     for (const Columna& c : m_columnas) {
         const std::string& sCampo = campos[c.nCampo];
         if (c.pTexto) {
             recibo.*c.pTexto = sCampo;
-        } else if (moneda::EsTextoImporte(sCampo, m_moneda)) {
-            recibo.*c.pImporte = ImporteComoFormulario(sCampo, m_moneda);
-        } else {
+            continue;
+        }
+        if (!moneda::EsTextoImporte(sCampo, m_moneda)) {
             throw ErrorLote(m_lector.Linea(), std::string(c.sNombre),
                             "'" + Utf8De1252(sCampo) + "' no es un importe");
         }
+        try {
+            recibo.*c.pImporte = ImporteImpreso(sCampo, m_moneda);
+        } catch (const ErrorImporte& error) {
+            throw ErrorLote(m_lector.Linea(), std::string(c.sNombre), error.what());
+        }
     }
-    CGlobalCurrency cuTotal;
-    for (const CampoImporte& i : kImportesRecibo) {
-        cuTotal += recibo.*i.pMiembro;
+    try {
+        recibo.cuImporte = TotalImpreso(recibo, m_moneda);
+    } catch (const ErrorImporte& error) {
+        throw ErrorLote(m_lector.Linea(), "", error.what());
     }
-    recibo.cuImporte = cuTotal;
 }
 
 std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboData&)>& f) {
@@ -85,6 +98,9 @@ std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboDa
         ReciboData recibo = m_base;
         Rellenar(campos, recibo);
         if (m_nColumnaNumero == std::string::npos || campos[m_nColumnaNumero].empty()) {
+            if (SinNumero(sSiguiente)) {
+                sSiguiente = SiguienteNumero(sSiguiente);  // a receipt always has a number
+            }
             recibo.sNumero = sSiguiente;
             sSiguiente = SiguienteNumero(sSiguiente);
         }
@@ -97,9 +113,12 @@ std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboDa
 
 ResumenLote CLoteRecibos::Comprobar() {
     ResumenLote resumen;
+    resumen.cuTotal.emplace();
     resumen.sNumeroSiguiente = ParaCadaRecibo([&](const ReciboData& recibo) {
         ++resumen.nRecibos;
-        resumen.cuTotal += recibo.cuImporte;
+        if (resumen.cuTotal && !resumen.cuTotal->Sumar(recibo.cuImporte)) {
+            resumen.cuTotal.reset();
+        }
         return true;
     });
     if (resumen.nRecibos == 0) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +18,10 @@
 // What checking a whole batch found.
 struct ResumenLote {
     std::size_t nRecibos = 0;
-    CGlobalCurrency cuTotal;       // the sum of the receipts' totals
-    std::string sNumeroSiguiente;  // the number that follows the batch's series
-    bool bNumeroTomado = false;    // some receipt took its number from the series
+    std::optional<CGlobalCurrency> cuTotal;  // the sum of the receipts' totals; nothing when
+                                             // it lies beyond the largest amount
+    std::string sNumeroSiguiente;            // the number that follows the batch's series
+    bool bNumeroTomado = false;              // some receipt took its number from the series
 };
 
 class CLoteRecibos {
@@ -33,9 +35,10 @@ class CLoteRecibos {
 
     // Builds every receipt in order and hands it to f, which returns false to stop. A row
     // without NUMERO (no such column, or an empty cell) takes the stored number, advanced by
-    // the "+" rule for each such row after the first. Throws ErrorLote for a bad row. Returns
-    // the number that follows the last one taken from the stored number (that number itself
-    // when none was).
+    // the "+" rule for each such row after the first; an empty (or blank) stored number is
+    // advanced before the first, so that every receipt has a number ("" gives "1", "2"...).
+    // Throws ErrorLote for a bad row. Returns the number that follows the last one taken
+    // (the stored number itself when none was).
     std::string ParaCadaRecibo(const std::function<bool(const ReciboData&)>& f);
 
     // Walks the whole batch. Throws ErrorLote, also for a batch without receipts.

@@ -6,8 +6,7 @@
 
 #include "form/campos.h"
 #include "lang/idiomas.h"
-#include "money/analisis.h"
-#include "money/formato.h"
+#include "output/importes_impresos.h"
 
 namespace {
 
@@ -29,10 +28,6 @@ std::string TextoGuardado(int nControl) {
 
 }  // namespace
 
-CGlobalCurrency ImporteComoFormulario(const std::string& sTexto, const AjustesMoneda& a) {
-    return moneda::ImporteDeTexto(moneda::TextoFormulario(moneda::ImporteDeTexto(sTexto, a), a), a);
-}
-
 ReciboGuardado LeerReciboGuardado() {
     LeerIdioma();
     ReciboGuardado guardado{{}, moneda::AjustesGuardados()};
@@ -40,12 +35,14 @@ ReciboGuardado LeerReciboGuardado() {
     for (const CampoTexto& t : kTextosRecibo) {
         recibo.*t.pMiembro = TextoGuardado(t.nControl);
     }
-    CGlobalCurrency cuTotal;
-    for (const CampoImporte& i : kImportesRecibo) {
-        recibo.*i.pMiembro =
-            ImporteComoFormulario(TextoGuardado(i.nControl), guardado.ajustesMoneda);
-        cuTotal += recibo.*i.pMiembro;
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        try {
+            recibo.*kImportesRecibo[i].pMiembro =
+                ImporteImpreso(TextoGuardado(kImportesRecibo[i].nControl), guardado.ajustesMoneda);
+        } catch (const ErrorImporte& error) {
+            throw ErrorImporte(std::string(NombreImporte(i)) + ": " + error.what());
+        }
     }
-    recibo.cuImporte = cuTotal;
+    recibo.cuImporte = TotalImpreso(recibo, guardado.ajustesMoneda);
     return guardado;
 }

@@ -17,9 +17,6 @@ struct ReciboGuardado {
 // settings as a value: those in force are left alone), then gathers the receipt the form would
 // show and print right after it: labels from the store (the language's defaults where none is
 // stored), fields from the store, the six amounts in the form's canonical text and parsed, the
-// total as their sum.
+// total as their sum. Throws ErrorImporte (output/importes_impresos.h) for an amount that would
+// not print as stored.
 ReciboGuardado LeerReciboGuardado();
-
-// The amount the form prints for a text typed in an amount field: the start-up rewrites the
-// field in its form text, and the print parses that text.
-CGlobalCurrency ImporteComoFormulario(const std::string& sTexto, const AjustesMoneda& a);

@@ -119,11 +119,24 @@ CRegistro::CRegistro(std::string sRuta) : m_sRuta(std::move(sRuta)) {
 }
 
 CRegistro::~CRegistro() {
-    Cerrar();
+    Cerrar(Copia::kCon);
 }
 
-void CRegistro::Cerrar() {
-    sqlite3_close_v2(m_db);
+// Every statement lives within the call that made it, so none is left here; one left by a
+// fault is finalized all the same, for the connection to close for good. The last connection
+// to the file, of any process, then copies the log into the file and removes it, so that the
+// file alone holds the register. A damaged file is closed without that copy: it is never
+// written to.
+void CRegistro::Cerrar(Copia copia) {
+    if (m_db == nullptr) {
+        return;
+    }
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, copia == Copia::kSin ? 1 : 0,
+                      nullptr);
+    while (sqlite3_stmt* st = sqlite3_next_stmt(m_db, nullptr)) {
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(m_db);
     m_db = nullptr;
 }
 
@@ -144,7 +157,7 @@ void CRegistro::Abrir() {
     try {
         AbrirFichero();
     } catch (const ErrorSql& e) {
-        Cerrar();
+        Cerrar(Copia::kSin);
         if (e.Danado()) {
             ApartarYEmpezar();
         } else {
@@ -162,14 +175,11 @@ bool CRegistro::AbrirFichero() {
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, kEsperaOcupadoMs);
-    // The log is copied into the file when it grows (every 1000 pages), not at every closing:
-    // a print then costs one flush of the log instead of three.
-    sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     // Nothing is written before the file is known to be a sound register.
     ComprobarVersion(m_db);
     const std::string sHoy = Hoy();
     const bool bComprobar = ComprobacionPendiente(m_db, sHoy);
-    if (bComprobar && Primera(m_db, "PRAGMA quick_check(1)") != "ok") {
+    if ((bComprobar || EscribeAlAbrir(m_db)) && Primera(m_db, "PRAGMA quick_check(1)") != "ok") {
         throw ErrorSql{SQLITE_CORRUPT, "the register fails its check"};
     }
     if (Primera(m_db, "PRAGMA journal_mode = WAL") != "wal") {
@@ -187,7 +197,7 @@ bool CRegistro::AbrirFichero() {
 
 // Sets the damaged file aside and starts a new one in its place.
 bool CRegistro::ApartarYEmpezar() {
-    Cerrar();
+    Cerrar(Copia::kSin);
     const std::string sApartado = Apartar(m_sRuta);
     if (sApartado.empty()) {
         m_apertura =
@@ -197,7 +207,7 @@ bool CRegistro::ApartarYEmpezar() {
     try {
         AbrirFichero();
     } catch (const ErrorSql& e) {
-        Cerrar();
+        Cerrar(Copia::kSin);
         m_apertura = Fallo(e.sTexto);
         return false;
     }

@@ -85,10 +85,17 @@ class CRegistro {
     // The latest receipt registered in the year nAno with exactly this number.
     std::optional<ReciboRegistrado> UltimoConNumero(const std::string& sNumero, int nAno);
 
+    // A consistent copy of the whole register into the file sDestino, through SQLite's
+    // online backup, while other processes may go on writing: the copy is one file (no log),
+    // checked, flushed to disk and renamed over sDestino only when complete.
+    ResultadoRegistro Copiar(const std::string& sDestino);
+
   private:
+    enum class Copia { kCon, kSin };  // whether closing copies the log into the file
+
     void Abrir();
     bool AbrirFichero();
-    void Cerrar();
+    void Cerrar(Copia copia);
     bool ApartarYEmpezar();
     void ApartarSiDanado(const registro::ErrorSql& e);
 

@@ -113,6 +113,11 @@ bool ComprobacionPendiente(sqlite3* db, const std::string& sHoy) {
     }
 }
 
+bool EscribeAlAbrir(sqlite3* db) {
+    Sentencia modo(db, "PRAGMA journal_mode");
+    return VersionDe(db) < VersionActual() || !modo.Paso() || modo.Texto(0) != "wal";
+}
+
 void AnotarComprobacion(sqlite3* db, const std::string& sHoy) {
     Sentencia st(db, "UPDATE comprobacion SET dia = ?1");
     st.Texto(1, sHoy);

@@ -67,6 +67,10 @@ void Migrar(sqlite3* db);
 // The full check (quick_check, which reads the whole file) runs on the first opening of a day;
 // a damaged page met at any other time fails with SQLITE_CORRUPT where it is met.
 bool ComprobacionPendiente(sqlite3* db, const std::string& sHoy);
+// Whether the opening writes to the file: the schema of a file that holds no register yet or
+// an older one, the switch of a file in another log mode to WAL. The full check runs before,
+// whatever the day, so that a damaged file is never written.
+bool EscribeAlAbrir(sqlite3* db);
 void AnotarComprobacion(sqlite3* db, const std::string& sHoy);
 
 }  // namespace registro

@@ -181,14 +181,16 @@ void CReciboDlg::OnSysCommand(int command) {
 
 void CReciboDlg::OnImprimir() {
     ReciboData recibo;
-    RellenarRecibo(recibo);
-    ImprimirRecibo(recibo, CGlobalCurrency::AjustesEnVigor());
+    if (RellenarParaImprimir(recibo)) {
+        ImprimirRecibo(recibo, CGlobalCurrency::AjustesEnVigor());
+    }
 }
 
 void CReciboDlg::OnVistaPrevia() {
     CVistaPreviaDlg dlgVista(CGlobalCurrency::AjustesEnVigor());
-    RellenarRecibo(dlgVista.m_recibo);
-    dlgVista.DoModal();
+    if (RellenarParaImprimir(dlgVista.m_recibo)) {
+        dlgVista.DoModal();
+    }
 }
 
 // Nothing is stored here: the date is saved with the rest of the receipt.
@@ -201,12 +203,15 @@ void CReciboDlg::OnCalendario() {
 
 // The amounts are parsed under the old settings and written under the new ones, so they keep
 // their values when the separators change.
+// A field beyond the largest amount keeps what was typed.
 void CReciboDlg::OnMoneda() {
-    const std::array<CGlobalCurrency, 6> importes = LeerImportes();
+    const std::array<std::optional<CGlobalCurrency>, 6> importes = LeerImportes();
     CConfigDlg dlgConfig;
     dlgConfig.DoModal();
     for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
-        SetDlgItemText(kImportesRecibo[i].nControl, importes[i].TextoFormulario());
+        if (importes[i]) {
+            SetDlgItemText(kImportesRecibo[i].nControl, importes[i]->TextoFormulario());
+        }
     }
     RecalcularTotal();
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "form/recibodata.h"
 #include "money/globalcurrency.h"
@@ -24,6 +25,8 @@ class CReciboDlg : public CDialog {
     void OnSysCommand(int command) override;
 
     // The receipt as the form holds it: texts as typed, amounts parsed, the total their sum.
+    // Throws ErrorImporte (output/importes_impresos.h) when an amount, or the total, would
+    // print other than typed; the fields stay as they are, for correcting.
     void RellenarRecibo(ReciboData& recibo) const;
     // The other way: the receipt's texts and amounts into the fields, as the start of a new
     // one; the labels stay and nothing is stored.
@@ -57,7 +60,10 @@ class CReciboDlg : public CDialog {
     bool PuedeTerminar();
     void PonerImagenes();                       // and the tooltips and names of the image buttons
     void NombrarCampos(std::size_t nEtiqueta);  // accessible names from the label's text
-    std::array<CGlobalCurrency, 6> LeerImportes() const;
+    // Each amount field's amount; nothing for one beyond the largest amount.
+    std::array<std::optional<CGlobalCurrency>, 6> LeerImportes() const;
+    // RellenarRecibo for a print or a preview: false, with the user told why, when it throws.
+    bool RellenarParaImprimir(ReciboData& recibo) const;
 
     // Commands that open the windows of the options and output.
     void OnImprimir();

@@ -1,5 +1,6 @@
 // The form's fields and the settings file: saving and loading the receipt and the labels,
 // the running total, the receipt number and gathering the record for printing.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,7 +8,11 @@
 #include "form/numero.h"
 #include "form/ui/recibodlg.h"
 #include "lang/idiomas.h"
+#include "money/analisis.h"
+#include "output/importes_impresos.h"
+#include "platform/services.h"
 #include "settings/esquema.h"
+#include "settings/texto1252.h"
 
 namespace {
 
@@ -23,10 +28,16 @@ void GuardarCampos(const CReciboDlg& dlg, const Tabla& tabla) {
     EscribirAjustes(valores);
 }
 
-CGlobalCurrency ImporteDe(const std::string& sTexto) {
-    CGlobalCurrency cu;
-    cu.AsignarTexto(sTexto);
-    return cu;
+std::optional<CGlobalCurrency> ImporteDe(const std::string& sTexto) {
+    return moneda::ImporteEnRango(sTexto, CGlobalCurrency::AjustesEnVigor());
+}
+
+// The form text a field is rewritten in; a field whose amount, or whose form text's, lies
+// beyond the largest amount keeps what was typed.
+std::string TextoNormalizado(const std::string& sTexto) {
+    const std::optional<CGlobalCurrency> cu =
+        ImporteComoFormulario(sTexto, CGlobalCurrency::AjustesEnVigor());
+    return cu ? cu->TextoFormulario() : sTexto;
 }
 
 bool EsImporte(int nControl) {
@@ -41,7 +52,7 @@ bool EsImporte(int nControl) {
 // A field's text as the form shows it after the start-up has loaded it: amounts are rewritten
 // in their form text then, every other text stays as it is.
 std::string TextoAlArrancar(int nControl, const std::string& sTexto) {
-    return EsImporte(nControl) ? ImporteDe(sTexto).TextoFormulario() : sTexto;
+    return EsImporte(nControl) ? TextoNormalizado(sTexto) : sTexto;
 }
 
 // The label CargarEtiquetas shows: the stored one, or the current language's text when none
@@ -50,12 +61,16 @@ std::string EtiquetaGuardada(std::size_t i) {
     return kEtiquetas[i].ajuste.Leer(TextoIdioma9(static_cast<int>(i)));
 }
 
-CGlobalCurrency Sumar(const std::array<CGlobalCurrency, 6>& importes) {
+// The total field's text: the form text of the sum, or nothing when an amount or the sum lies
+// beyond the largest amount.
+std::string TextoTotal(const std::array<std::optional<CGlobalCurrency>, 6>& importes) {
     CGlobalCurrency cuTotal;
-    for (const CGlobalCurrency& cu : importes) {
-        cuTotal += cu;
+    for (const std::optional<CGlobalCurrency>& cu : importes) {
+        if (!cu || !cuTotal.Sumar(*cu)) {
+            return {};
+        }
     }
-    return cuTotal;
+    return cuTotal.TextoFormulario();
 }
 
 }  // namespace
@@ -102,8 +117,8 @@ bool CReciboDlg::EtiquetasCambiadas() const {
     return false;
 }
 
-std::array<CGlobalCurrency, 6> CReciboDlg::LeerImportes() const {
-    std::array<CGlobalCurrency, 6> importes;
+std::array<std::optional<CGlobalCurrency>, 6> CReciboDlg::LeerImportes() const {
+    std::array<std::optional<CGlobalCurrency>, 6> importes;
     for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
         importes[i] = ImporteDe(GetDlgItemText(kImportesRecibo[i].nControl));
     }
@@ -112,17 +127,20 @@ std::array<CGlobalCurrency, 6> CReciboDlg::LeerImportes() const {
 
 // The total is never read back: it is always the sum of the six amount fields.
 void CReciboDlg::RecalcularTotal() {
-    SetDlgItemText(IDC_EDIT_IMPORTE, Sumar(LeerImportes()).TextoFormulario());
+    SetDlgItemText(IDC_EDIT_IMPORTE, TextoTotal(LeerImportes()));
 }
 
 // Each rewrite raises a change and so a recalculation; the fields not yet rewritten hold the
 // same values, so the total shown does not move meanwhile.
 void CReciboDlg::NormalizarImportes() {
-    const std::array<CGlobalCurrency, 6> importes = LeerImportes();
+    std::array<std::string, 6> textos;
     for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
-        SetDlgItemText(kImportesRecibo[i].nControl, importes[i].TextoFormulario());
+        textos[i] = TextoNormalizado(GetDlgItemText(kImportesRecibo[i].nControl));
     }
-    SetDlgItemText(IDC_EDIT_IMPORTE, Sumar(importes).TextoFormulario());
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        SetDlgItemText(kImportesRecibo[i].nControl, textos[i]);
+    }
+    RecalcularTotal();
 }
 
 // The new number is stored at once, so the next start shows it even if the receipt is not
@@ -137,9 +155,24 @@ void CReciboDlg::RellenarRecibo(ReciboData& recibo) const {
     for (const CampoTexto& campo : kTextosRecibo) {
         recibo.*campo.pMiembro = GetDlgItemText(campo.nControl);
     }
-    const std::array<CGlobalCurrency, 6> importes = LeerImportes();
     for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
-        recibo.*kImportesRecibo[i].pMiembro = importes[i];
+        try {
+            recibo.*kImportesRecibo[i].pMiembro = ImporteLeido(
+                GetDlgItemText(kImportesRecibo[i].nControl), CGlobalCurrency::AjustesEnVigor());
+        } catch (const ErrorImporte& error) {
+            throw ErrorImporte("l\xC3\xADnea " + std::to_string(i + 1) + ": " + error.what());
+        }
     }
-    recibo.cuImporte = Sumar(importes);
+    recibo.cuImporte = TotalImpreso(recibo, CGlobalCurrency::AjustesEnVigor());
+}
+
+bool CReciboDlg::RellenarParaImprimir(ReciboData& recibo) const {
+    try {
+        RellenarRecibo(recibo);
+        return true;
+    } catch (const ErrorImporte& error) {
+        Servicios().MessageBox(Cp1252DeUtf8(
+            std::string("No se puede imprimir el recibo: ") + error.what() + ".", '?'));
+        return false;
+    }
 }

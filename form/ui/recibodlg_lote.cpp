@@ -20,16 +20,19 @@ std::string NombreSinCarpeta(const std::string& sRuta) {
 
 // The columns the file leaves out, and the number the series starts from, are the form's; a
 // printed batch leaves the number that follows it in the number field and in the store, as
-// "+" does. A faulty file is named in a message box and prints nothing.
+// "+" does. A faulty file, or an amount of the form that would not print as typed, is told in
+// a message box and prints nothing.
 void CReciboDlg::OnImprimirLote() {
+    ReciboData base;
+    if (!RellenarParaImprimir(base)) {
+        return;
+    }
     const std::optional<std::string> sRuta = Servicios().GetOpenFileName(
         "csv", "", {{"Recibos (*.csv)", "*.csv"}, {"Todos los ficheros (*.*)", "*.*"}});
     if (!sRuta) {
         return;
     }
     try {
-        ReciboData base;
-        RellenarRecibo(base);
         CLoteRecibos lote(LeerFicheroLote(*sRuta), base, CGlobalCurrency::AjustesEnVigor());
         const ResumenLote resumen = lote.Comprobar();
         CVistaLoteDlg dlgVista(lote, resumen);

@@ -16,12 +16,12 @@ namespace {
 constexpr int kIdHojaGlifos = 147;
 constexpr int kAnchoCelda = 22;
 constexpr int kAltoCelda = 39;
+constexpr std::size_t kCeldasImporte = CGlobalCurrency::kCeldasImporte;
 constexpr int kCeldasPorFila = 40;
 constexpr int kPrimerCaracter = 9;  // the character with code c is cell c + 9
 constexpr int kFilaSignos = 8;
 constexpr char kMarcaSigno = '|';
 constexpr char kSinSigno = 'h';  // "|h": no sign at all
-constexpr std::size_t kCeldasImporte = 17;
 
 // The cell in column nColumna of row nFila; a cell outside the sheet (a sign letter beyond the
 // table) draws nothing.

@@ -1,6 +1,8 @@
 // The register of issued receipts from the command line.
 #include "register/commands/registro_comandos.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -150,6 +152,33 @@ int ExportarRegistro(const std::string& sFichero) {
     return 0;
 }
 
+// Neither a missing register nor one found damaged (and set aside for a new, empty one) is
+// copied: either would replace what may be the user's only good copy with an empty one.
+int CopiarRegistro(const std::string& sFichero) {
+    const std::string sRegistro = RutaRegistro();
+    if (access(sRegistro.c_str(), F_OK) != 0) {
+        std::fprintf(stderr, "brixamo: there is no register of receipts at '%s'\n",
+                     sRegistro.c_str());
+        return 1;
+    }
+    CRegistro registro;
+    if (registro.Apertura().estado == EstadoRegistro::kFallo) {
+        return FalloRegistro(registro.Apertura());
+    }
+    if (registro.Apertura().estado == EstadoRegistro::kApartado) {
+        AvisarApartadoEnTerminal(registro.Apertura());
+        std::fprintf(stderr, "brixamo: nothing was written to '%s'\n", sFichero.c_str());
+        return 1;
+    }
+    const ResultadoRegistro r = registro.Copiar(sFichero);
+    if (r.estado == EstadoRegistro::kFallo) {
+        std::fprintf(stderr, "brixamo: cannot back up the register to '%s': %s\n", sFichero.c_str(),
+                     r.sError.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
     CRegistro registro;
     if (registro.Apertura().estado == EstadoRegistro::kFallo) {
@@ -171,4 +200,24 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
         return 1;
     }
     return 0;
+}
+
+std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
+                                         const ConToolkit& conToolkit) {
+    const std::optional<PeticionRegistro> peticion = PeticionDeLinea(linea);
+    if (!peticion) {
+        return std::nullopt;
+    }
+    switch (peticion->orden) {
+        case PeticionRegistro::Orden::kListar:
+            return ListarRegistro(peticion->filtro, peticion->bCsv);
+        case PeticionRegistro::Orden::kExportar:
+            return ExportarRegistro(peticion->sFichero);
+        case PeticionRegistro::Orden::kCopiar:
+            return CopiarRegistro(peticion->sFichero);
+        case PeticionRegistro::Orden::kReimprimir:
+            return conToolkit(
+                [&] { return ReimprimirRegistrado(peticion->nId, peticion->destino); });
+    }
+    return std::nullopt;
 }

@@ -1,5 +1,6 @@
-// The register of issued receipts from the command line: listing, exporting and reprinting.
-// Each takes its values already parsed and returns the exit status.
+// The register of issued receipts from the command line: listing, exporting, backing up and
+// reprinting. Each takes its values already parsed (registro_opciones) and returns the exit
+// status.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "platform/qt/command_line.h"
+#include "register/commands/registro_opciones.h"
 #include "register/registro.h"
 
 // One line per receipt, newest first: id, registration date, number, first payer line and
@@ -21,23 +23,12 @@ int ListarRegistro(const FiltroRegistro& filtro, bool bCsv);
 // VENCIMIENTO, CONCEPTO_1..6, IMPORTE_1..6 as printed, DOMICILIO, PAGADOR_1..3, COBRADOR_1..3).
 int ExportarRegistro(const std::string& sFichero);
 
-// Where a reprint goes: a PDF file, or a printer ("" for the default one).
-struct DestinoReimpresion {
-    std::optional<std::string> sPdf;
-    std::string sImpresora;
-};
+// A consistent copy of the register into sFichero, safe while other processes print; sFichero
+// is replaced only by a whole copy.
+int CopiarRegistro(const std::string& sFichero);
 
 // Reprints the registered receipt nId exactly as it was printed. The toolkit must be up.
 int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino);
-
-// The register's options, for the command line's syntax: --list [--from DATE] [--to DATE]
-// [--payer TEXT] [--number TEXT] [--csv], --export FILE, --reprint ID with --pdf FILE or
-// --print [PRINTER].
-std::vector<CommandLineOption> OpcionesRegistro();
-
-// The reason the register's options of the line cannot go together, or a value of theirs is
-// wrong; empty when the line is fine for the register.
-std::string IncoherenciaRegistro(const ParsedCommandLine& linea);
 
 // Runs what the register's options of a coherent line ask for; nothing when the line names
 // none of them. conToolkit runs its argument with the toolkit up, for the reprint.

@@ -1,8 +1,10 @@
 // The register's options of the command line: their syntax, how they go together, and each
-// option's values checked and handed to the functions of registro_comandos.
+// option's values checked and gathered for registro_comandos to run.
+#include "register/commands/registro_opciones.h"
+
 #include <cstdlib>
 
-#include "register/commands/registro_comandos.h"
+#include "settings/texto1252.h"
 
 namespace {
 
@@ -21,7 +23,14 @@ constexpr OpcionLista kOpcionesLista[] = {
 };
 
 // The register's orders; a line names one at most.
-constexpr const char* kOrdenes[] = {"list", "export", "reprint"};
+struct NombreOrden {
+    const char* sNombre;
+    PeticionRegistro::Orden orden;
+};
+constexpr NombreOrden kOrdenes[] = {{"list", PeticionRegistro::Orden::kListar},
+                                    {"export", PeticionRegistro::Orden::kExportar},
+                                    {"backup", PeticionRegistro::Orden::kCopiar},
+                                    {"reprint", PeticionRegistro::Orden::kReimprimir}};
 
 bool EsFecha(const std::string& s) {
     if (s.size() != 10 || s[4] != '-' || s[7] != '-') {
@@ -46,19 +55,19 @@ std::optional<std::int64_t> Identificador(const std::string& s) {
 }
 
 // The register's order the line names, or nullptr; sOtra gets a second one if there is one.
-const char* Orden(const ParsedCommandLine& linea, std::string& sOtra) {
-    const char* sOrden = nullptr;
-    for (const char* s : kOrdenes) {
-        if (!linea.Has(s)) {
+const NombreOrden* Orden(const ParsedCommandLine& linea, std::string& sOtra) {
+    const NombreOrden* orden = nullptr;
+    for (const NombreOrden& o : kOrdenes) {
+        if (!linea.Has(o.sNombre)) {
             continue;
         }
-        if (sOrden != nullptr) {
-            sOtra = s;
+        if (orden != nullptr) {
+            sOtra = o.sNombre;
         } else {
-            sOrden = s;
+            orden = &o;
         }
     }
-    return sOrden;
+    return orden;
 }
 
 std::string IncoherenciaLista(const ParsedCommandLine& linea, const std::string& sOrden) {
@@ -94,13 +103,13 @@ std::string IncoherenciaOrden(const ParsedCommandLine& linea, const std::string&
     if (linea.Has("pdf") || linea.Has("print")) {
         return "--" + sOrden + " cannot go with --pdf or --print";
     }
-    if (sOrden == "export" && linea.Value("export").empty()) {
-        return "--export needs a file name";
+    if (sOrden != "list" && linea.Value(sOrden).empty()) {
+        return "--" + sOrden + " needs a file name";
     }
     return {};
 }
 
-int Listar(const ParsedCommandLine& linea) {
+FiltroRegistro Filtro(const ParsedCommandLine& linea) {
     FiltroRegistro filtro;
     for (const OpcionLista& opcion : kOpcionesLista) {
         if (opcion.pTexto != nullptr && linea.Has(opcion.sNombre)) {
@@ -108,18 +117,17 @@ int Listar(const ParsedCommandLine& linea) {
             filtro.*opcion.pTexto = opcion.bFecha ? sValor : Cp1252DeUtf8(sValor);
         }
     }
-    return ListarRegistro(filtro, linea.Has("csv"));
+    return filtro;
 }
 
-int Reimprimir(const ParsedCommandLine& linea, const ConToolkit& conToolkit) {
+DestinoReimpresion Destino(const ParsedCommandLine& linea) {
     DestinoReimpresion destino;
     if (linea.Has("pdf")) {
         destino.sPdf = linea.Value("pdf");
     } else if (!linea.arguments.empty()) {
         destino.sImpresora = linea.arguments[0];
     }
-    const std::int64_t nId = *Identificador(linea.Value("reprint"));
-    return conToolkit([&] { return ReimprimirRegistrado(nId, destino); });
+    return destino;
 }
 
 }  // namespace
@@ -136,31 +144,46 @@ std::vector<CommandLineOption> OpcionesRegistro() {
          "print the registered receipt ID again exactly as it was, with --pdf or --print",
          "ID"},
         {{"export"}, "write the whole register to FILE as CSV that --batch reads", "FILE"},
+        {{"backup"},
+         "copy the register to FILE, consistently even while receipts are being printed",
+         "FILE"},
     };
 }
 
 std::string IncoherenciaRegistro(const ParsedCommandLine& linea) {
     std::string sOtra;
-    const char* sOrden = Orden(linea, sOtra);
+    const NombreOrden* orden = Orden(linea, sOtra);
+    const std::string sOrden = orden != nullptr ? orden->sNombre : "";
     if (!sOtra.empty()) {
-        return std::string("--") + sOrden + " and --" + sOtra + " cannot go together";
+        return "--" + sOrden + " and --" + sOtra + " cannot go together";
     }
-    if (const std::string s = IncoherenciaLista(linea, sOrden ? sOrden : ""); !s.empty()) {
+    if (const std::string s = IncoherenciaLista(linea, sOrden); !s.empty()) {
         return s;
     }
-    return sOrden == nullptr ? std::string() : IncoherenciaOrden(linea, sOrden);
+    return orden == nullptr ? std::string() : IncoherenciaOrden(linea, sOrden);
 }
 
-std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
-                                         const ConToolkit& conToolkit) {
-    if (linea.Has("list")) {
-        return Listar(linea);
+std::optional<PeticionRegistro> PeticionDeLinea(const ParsedCommandLine& linea) {
+    std::string sOtra;
+    const NombreOrden* orden = Orden(linea, sOtra);
+    if (orden == nullptr) {
+        return std::nullopt;
     }
-    if (linea.Has("export")) {
-        return ExportarRegistro(linea.Value("export"));
+    PeticionRegistro peticion;
+    peticion.orden = orden->orden;
+    switch (orden->orden) {
+        case PeticionRegistro::Orden::kListar:
+            peticion.filtro = Filtro(linea);
+            peticion.bCsv = linea.Has("csv");
+            break;
+        case PeticionRegistro::Orden::kExportar:
+        case PeticionRegistro::Orden::kCopiar:
+            peticion.sFichero = linea.Value(orden->sNombre);
+            break;
+        case PeticionRegistro::Orden::kReimprimir:
+            peticion.nId = Identificador(linea.Value("reprint")).value_or(0);
+            peticion.destino = Destino(linea);
+            break;
     }
-    if (linea.Has("reprint")) {
-        return Reimprimir(linea, conToolkit);
-    }
-    return std::nullopt;
+    return peticion;
 }

@@ -43,7 +43,8 @@ auto TextosDeValor(const CGlobalCurrency& cu, const AjustesMoneda& a) {
     return std::make_tuple(TextoFormulario(cu, a), PatronRecibo(cu, a), TextoRecibo(cu, a),
                            TextoEnteros(cu, a), UnidadesRedondeadas(cu, a),
                            AgruparDigitos(cu.Valor(), a), MuestraModo(bNegativo, nModo, "1.1", "$"),
-                           SimboloEstandar(a.sSimbolo), true,  // reading always succeeds
+                           SimboloEstandar(a.sSimbolo),
+                           ImporteEnRango(TextoRecibo(cu, a), a).has_value(),
                            ImporteDeTexto(TextoRecibo(cu, a), a).Valor());
 }
 

@@ -7,6 +7,7 @@
 
 #include "form/campos.h"
 #include "output/dibujarrecibo.h"
+#include "output/importes_impresos.h"
 #include "output/lote_recibos.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
@@ -43,9 +44,9 @@ class LoteTest : public SalidaTest {
         return numeros;
     }
     // The message of the fault the batch shows when checked, as the command line names it.
-    static std::string Fallo(const std::string& sCsv) {
+    static std::string Fallo(const std::string& sCsv, const AjustesMoneda& a = Espanol()) {
         try {
-            CLoteRecibos(sCsv, ReciboCompleto(), Espanol()).Comprobar();
+            CLoteRecibos(sCsv, ReciboCompleto(), a).Comprobar();
         } catch (const ErrorLote& error) {
             return TextoErrorLote("pagos.csv", error);
         }
@@ -103,7 +104,9 @@ const CasoNumeros kNumeros[] = {
     {"NoColumn", "A-0017", "PAGADOR_1\nx\ny\nz\n", {"A-0017", "A-0018", "A-0019"}, "A-0020", true},
     {"SomeCellsEmpty", "A-0099", "NUMERO;PAGADOR_1\n;x\nB-7;y\n;z\n", {"A-0099", "B-7", "A-00100"}, "A-00101", true},
     {"EveryRowHasOne", "7", "NUMERO\n1\n2\n", {"1", "2"}, "7", false},
-    {"StoredIsEmpty", "", "PAGADOR_1\nx\ny\n", {"", "1"}, "2", true},
+    {"StoredIsEmpty", "", "PAGADOR_1\nx\ny\n", {"1", "2"}, "3", true},
+    {"StoredIsBlank", "  ", "NUMERO;PAGADOR_1\n;x\nB-7;y\n;z\n", {"  1", "B-7", "  2"}, "  3", true},
+    {"StoredIsEmptyAndEveryRowHasOne", "", "NUMERO\n4\n", {"4"}, "", false},
     {"YearAfterTheCount", "9/2026", "PAGADOR_1\nx\ny\n", {"9/2026", "10/2026"}, "11/2026", true},
 };
 // clang-format on
@@ -118,6 +121,10 @@ TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     // Each receipt: its first and sixth amounts from the row, the others 2.5 and 1234.5.
     EXPECT_EQ(resumen.cuTotal, Importe((1000 + 1237) + (-2.5 + 1237)));
 }
+
+// A header whose six amounts are all the row's.
+constexpr const char* kSeisImportes =
+    "IMPORTE_1;IMPORTE_2;IMPORTE_3;IMPORTE_4;IMPORTE_5;IMPORTE_6\n";
 
 struct CasoFallo : Fila {
     std::string sCsv;
@@ -148,10 +155,64 @@ const CasoFallo kFallos[] = {
     {"EmptyFile", "", "pagos.csv: el fichero está vacío"},
     {"TextOutsideWindows1252", "NUMERO;PAGADOR_1\n1;Zh\xC5\x8Du\n",
      "pagos.csv:2: PAGADOR_1: '\xC5\x8D' (U+014D) no existe en Windows-1252"},
+    {"AmountBeyondTheLargest", "PAGADOR_1;IMPORTE_2\nAna;1\nEva;999.999.999.999.999\n",
+     "pagos.csv:3: IMPORTE_2: '999.999.999.999.999' supera el importe máximo, 922.337.203.685.477,58"},
+    {"NegativeBeyondTheLargest", "IMPORTE_4\n(922.337.203.685.477,59)\n",
+     "pagos.csv:2: IMPORTE_4: '(922.337.203.685.477,59)' supera el importe máximo, 922.337.203.685.477,58"},
+    {"SumBeyondTheLargest", "IMPORTE_1;IMPORTE_2\n500.000.000.000.000;500.000.000.000.000\n",
+     "pagos.csv:2: la suma de los importes supera el importe máximo, 922.337.203.685.477,58"},
+    {"TotalLongerThanItsCells", std::string(kSeisImportes) + "1.000.000.000;;;;;\n",
+     "pagos.csv:2: el total, \xE2\x82\xAC" "1.000.000.000,00, no cabe en la casilla del importe (16 caracteres)"},
+    {"TotalThatJustFits", std::string(kSeisImportes) + "999.999.999,99;;;;;\n", "accepted"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
                          ::testing::PrintToStringParamName());
+
+// Spanish amounts without decimals under a standard sign, drawn as glyphs.
+AjustesMoneda SinDecimalesConSigno() {
+    AjustesMoneda a = Espanol();
+    a.sSimbolo = "|E";
+    a.nDecimales = 0;
+    return a;
+}
+
+// Without decimals a form text may round beyond the largest amount, and a standard sign draws
+// the total in 17 glyph cells.
+TEST_F(LoteTest, WithoutDecimalsAndUnderAStandardSign) {
+    const std::pair<std::string, std::string> casos[] = {
+        {std::string(kSeisImportes) + "922.337.203.685.477,4999;;;;;\n",
+         "pagos.csv:2: el total, 922.337.203.685.477, no cabe en la casilla del importe (17 "
+         "caracteres)"},
+        {"IMPORTE_1\n922.337.203.685.477,5\n",
+         "pagos.csv:2: IMPORTE_1: '922.337.203.685.477,5' supera el importe máximo, "
+         "922.337.203.685.477"},
+        {std::string(kSeisImportes) + "999.999.999.999;;;;;\n", "accepted"},
+        {std::string(kSeisImportes) + "9.999.999.999.999;;;;;\n",
+         "pagos.csv:2: el total, 9.999.999.999.999, no cabe en la casilla del importe (17 "
+         "caracteres)"},
+    };
+    for (const auto& [sCsv, sMensaje] : casos) {
+        EXPECT_EQ(Fallo(sCsv, SinDecimalesConSigno()), sMensaje) << sCsv;
+    }
+}
+
+// The sum of a dry run's totals, each of which prints, may still go beyond the largest amount:
+// then there is no sum to show rather than a wrong one.
+TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
+    const auto filas = [](int n) {
+        std::string sCsv = kSeisImportes;
+        for (int i = 0; i < n; ++i) {
+            sCsv += "999.999.999.999;;;;;\n";
+        }
+        return sCsv;
+    };
+    const AjustesMoneda a = SinDecimalesConSigno();
+    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto(), a).Comprobar().cuTotal, std::nullopt);
+    CGlobalCurrency cuNovecientos;
+    cuNovecientos.SetValor(std::int64_t{900} * 999999999999 * 10000);
+    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto(), a).Comprobar().cuTotal, cuNovecientos);
+}
 
 // A fault on the last row is found before anything is printed.
 TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {

@@ -2,6 +2,11 @@
 // what --export writes, and a reprint whose page is the original's whatever changed since.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
 
 #include <regex>
 #include <sstream>
@@ -12,6 +17,7 @@
 
 #include "register/registro.h"
 #include "settings/esquema.h"
+#include "tests/register/core/recibos_prueba.h"
 #include "tests/support/carpeta_temporal.h"
 #include "tests/support/moneda_prueba.h"
 #include "tests/support/programa.h"
@@ -262,12 +268,113 @@ TEST_F(RegistroCliTest, ARegisterThatFailsNeverStopsThePrint) {
     EXPECT_EQ(Lineas("--list").size(), 1u);
 }
 
+// Every run closes the register for good, so that its file alone holds every job: a copy of
+// registro.sqlite taken without its log (a user's backup) has the receipts.
+TEST_F(RegistroCliTest, TheFileAloneHoldsEveryReceiptAfterTheRuns) {
+    Pdf("a.pdf");
+    Recibo("B-2", "Luis", "3");
+    Pdf("b.pdf");
+    PonerBytes(Ruta("copia.sqlite"), BytesDe(Ruta("registro.sqlite")));
+    EXPECT_EQ(ContarFilas(Ruta("copia.sqlite"), "recibos"), 2);
+    EXPECT_EQ(NumerosRegistrados(Ruta("copia.sqlite")), (std::vector<std::string>{"A-1", "B-2"}));
+    EXPECT_NE(access(Ruta("registro.sqlite-wal").c_str(), F_OK), 0);
+}
+
+// What a copy made by --backup holds: whole jobs only, the file alone (no log), sound.
+struct CopiaVista {
+    std::int64_t nTrabajos;
+    std::int64_t nRecibos;
+};
+
+CopiaVista Comprobada(const std::string& sCopia) {
+    EXPECT_EQ(ComprobarIntegridad(sCopia), "ok") << sCopia;
+    EXPECT_EQ(TrabajosIncompletos(sCopia), 0) << sCopia;
+    EXPECT_NE(access((sCopia + "-wal").c_str(), F_OK), 0) << sCopia;
+    const std::string sCabecera = BytesDe(sCopia).substr(18, 2);
+    EXPECT_EQ(sCabecera, std::string("\x01\x01", 2)) << sCopia << ": not a file of its own";
+    return {ContarFilas(sCopia, "trabajos"), ContarFilas(sCopia, "recibos")};
+}
+
+// Another process keeps registering jobs of three receipts while --backup copies the register:
+// every copy is sound and holds whole jobs, and the copies follow the writer.
+TEST_F(RegistroCliTest, ABackupIsConsistentWhileAnotherProcessWrites) {
+    Pdf("a.pdf");
+    const pid_t escritor = fork();
+    ASSERT_GE(escritor, 0);
+    if (escritor == 0) {
+        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        for (int i = 0; std::chrono::steady_clock::now() < fin; i += 3) {
+            CRegistro registro(Ruta("registro.sqlite"));
+            std::vector<ReciboRegistrado> trabajo = TrabajoDePrueba(i, 3);
+            if (registro.Registrar(trabajo).estado != EstadoRegistro::kCorrecto) {
+                _exit(1);
+            }
+        }
+        _exit(0);
+    }
+    std::vector<CopiaVista> copias;
+    for (int n = 0;
+         n < 30 && (copias.size() < 2 || copias.back().nTrabajos == copias.front().nTrabajos);
+         ++n) {
+        const std::string sCopia = "copia-" + std::to_string(n) + ".sqlite";
+        const Salida r = Brixamo("--backup " + sCopia);
+        ASSERT_EQ(r.nEstado, 0) << r.sErrores;
+        copias.push_back(Comprobada(Ruta(sCopia)));
+        EXPECT_EQ(copias.back().nRecibos, 1 + 3 * (copias.back().nTrabajos - 1));
+    }
+    kill(escritor, SIGKILL);
+    waitpid(escritor, nullptr, 0);
+    EXPECT_GT(copias.back().nTrabajos, copias.front().nTrabajos) << "the writer never wrote";
+}
+
+// A copy replaces the file only when whole; without a sound register to copy, nothing is
+// written: neither a missing one nor a damaged one (set aside for a new, empty one) may
+// overwrite what may be the user's last good copy.
+TEST_F(RegistroCliTest, ABackupReplacesItsFileOnlyWithAWholeCopyOfASoundRegister) {
+    PonerBytes(Ruta("copia.sqlite"), "old");
+    Salida r = Brixamo("--backup copia.sqlite");
+    EXPECT_EQ(r.nEstado, 1);
+    EXPECT_NE(r.sErrores.find("no register"), std::string::npos) << r.sErrores;
+    EXPECT_NE(access(Ruta("registro.sqlite").c_str(), F_OK), 0);
+
+    Pdf("a.pdf");
+    EXPECT_EQ(Brixamo("--backup /no-such-folder/copia.sqlite").nEstado, 1);
+    ASSERT_EQ(Brixamo("--backup=copia.sqlite").nEstado, 0);
+    EXPECT_EQ(Comprobada(Ruta("copia.sqlite")).nRecibos, 1);
+    struct stat st {};
+    ASSERT_EQ(stat(Ruta("copia.sqlite").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);  // the register holds personal data
+
+    PonerBytes(Ruta("antigua.sqlite"), "old");
+    PonerBytes(Ruta("registro.sqlite"), std::string(5000, 'x'));
+    r = Brixamo("--backup antigua.sqlite");
+    EXPECT_EQ(r.nEstado, 1);
+    EXPECT_NE(r.sErrores.find("set aside"), std::string::npos) << r.sErrores;
+    EXPECT_EQ(BytesDe(Ruta("antigua.sqlite")), "old");
+}
+
 TEST_F(RegistroCliTest, UsageErrors) {
     Pdf("a.pdf");
-    for (const char* sMal :
-         {"--list --from 2026-13-01", "--list --from 1/2/2026", "--list --to", "--list --bogus",
-          "--reprint", "--reprint abc --pdf x.pdf", "--reprint 0 --pdf x.pdf", "--reprint 1",
-          "--reprint 1 --pdf", "--reprint 1 --print a b", "--export", "--export a b"}) {
+    for (const char* sMal : {"--list --from 2026-13-01",
+                             "--list --from 1/2/2026",
+                             "--list --to",
+                             "--list --bogus",
+                             "--reprint",
+                             "--reprint abc --pdf x.pdf",
+                             "--reprint 0 --pdf x.pdf",
+                             "--reprint 1",
+                             "--reprint 1 --pdf",
+                             "--reprint 1 --print a b",
+                             "--export",
+                             "--export a b",
+                             "--backup",
+                             "--backup=",
+                             "--backup a b",
+                             "--backup a --pdf b.pdf",
+                             "--backup a --list",
+                             "--backup a --export b",
+                             "--backup a --batch b.csv",
+                             "--backup a --csv"}) {
         const Salida r = Brixamo(sMal);
         EXPECT_EQ(r.nEstado, 2) << sMal;
         EXPECT_NE(r.sErrores.find("brixamo: "), std::string::npos) << sMal;

@@ -32,6 +32,14 @@ class DanadoTest : public ::testing::Test {
         ASSERT_EQ(BytesDe(Ruta() + "-wal"), "");
     }
 
+    int Sql(const char* sSql) const {
+        sqlite3* db = nullptr;
+        sqlite3_open(Ruta().c_str(), &db);
+        const int rc = sqlite3_exec(db, sSql, nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        return rc;
+    }
+
     std::vector<std::string> Apartados() const {
         std::vector<std::string> nombres;
         DIR* dir = opendir(m_carpeta.Ruta().c_str());
@@ -88,6 +96,66 @@ TEST_F(DanadoTest, ADamagedFileIsSetAsideAndANewOneStarted) {
         EXPECT_EQ(registro.Registrar(trabajo).estado, EstadoRegistro::kApartado);
         EXPECT_EQ(ContarFilas(Ruta(), "recibos"), 2);
         EXPECT_EQ(ComprobarIntegridad(Ruta()), "ok");
+        std::remove(Ruta().c_str());
+    }
+}
+
+// A damaged file whose log still holds jobs goes aside with its log, neither of them written:
+// closing on a damaged file never copies the log into it.
+TEST_F(DanadoTest, ADamagedFileGoesAsideWithItsLogUnwritten) {
+    LlenarRegistro();
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(Ruta().c_str(), &db), SQLITE_OK);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        // The full check is due again; the log holds the change.
+        ASSERT_EQ(sqlite3_exec(db, "UPDATE comprobacion SET dia = '2000-01-01'", nullptr, nullptr,
+                               nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+    }
+    std::string sDanado = BytesDe(Ruta());
+    for (std::size_t i = 4096 * 3; i < sDanado.size() && i < 4096 * 6; ++i) {
+        sDanado[i] = static_cast<char>(i * 7);
+    }
+    PonerBytes(Ruta(), sDanado);
+    const std::string sDiario = BytesDe(Ruta() + "-wal");
+    ASSERT_FALSE(sDiario.empty());
+
+    CRegistro registro(Ruta());
+    ASSERT_EQ(registro.Apertura().estado, EstadoRegistro::kApartado);
+    const std::string sApartado = registro.Apertura().sApartado;
+    EXPECT_TRUE(BytesDe(sApartado) == sDanado);
+    EXPECT_TRUE(BytesDe(sApartado + "-wal") == sDiario);
+}
+
+// Before the opening first writes to a file (the schema of a file that holds no register yet,
+// the switch to WAL mode of one in another mode) the file is checked whole, even when the day's
+// check was already done: a damaged one goes aside unwritten.
+TEST_F(DanadoTest, AFileIsCheckedBeforeTheOpeningFirstWritesToIt) {
+    const auto sinRegistroTodavia = [this] {
+        // Two pages, the schema's cell gone: no table, and a page that nothing uses.
+        EXPECT_EQ(Sql("PRAGMA page_size = 512; CREATE TABLE t (x)"), SQLITE_OK);
+        std::string s = BytesDe(Ruta());
+        s[103] = s[104] = 0;
+        return s;
+    };
+    const auto enOtroModo = [this] {
+        LlenarRegistro();
+        EXPECT_EQ(Sql("PRAGMA journal_mode = DELETE"), SQLITE_OK);
+        std::string s = BytesDe(Ruta());
+        for (std::size_t i = 4096 * 3; i < s.size() && i < 4096 * 6; ++i) {
+            s[i] = static_cast<char>(i * 7);
+        }
+        return s;
+    };
+    const std::function<std::string()> danos[] = {sinRegistroTodavia, enOtroModo};
+    for (const auto& danar : danos) {
+        const std::string sDanado = danar();
+        PonerBytes(Ruta(), sDanado);
+        CRegistro registro(Ruta());
+        ASSERT_EQ(registro.Apertura().estado, EstadoRegistro::kApartado);
+        EXPECT_TRUE(BytesDe(registro.Apertura().sApartado) == sDanado);
         std::remove(Ruta().c_str());
     }
 }

@@ -2,6 +2,7 @@
 // schema's version, and the rules the tables enforce.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <ctime>
 
@@ -10,6 +11,10 @@
 #include "tests/support/carpeta_temporal.h"
 
 namespace {
+
+bool Existe(const std::string& sRuta) {
+    return access(sRuta.c_str(), F_OK) == 0;
+}
 
 std::time_t Dia(int nAno, int nMes, int nDia, int nHora = 12) {
     std::tm tm{};
@@ -166,6 +171,33 @@ TEST_F(RegistroTest, WriteAheadLogAndSchemaVersion) {
     EXPECT_EQ(sqlite3_column_int(st, 0), 1);
     sqlite3_finalize(st);
     sqlite3_close(db);
+}
+
+// Once the last connection to it has closed, the file alone holds every job: a copy of it taken
+// without its log (as a user backs it up) has them all, and no log is left beside it.
+TEST_F(RegistroTest, TheFileAloneHoldsTheRegisterOnceTheLastConnectionCloses) {
+    const std::string sCopia = m_carpeta.Ruta() + "/copia.sqlite";
+    const auto copiarSolo = [&] {
+        PonerBytes(sCopia, BytesDe(Ruta()));
+        return ContarFilas(sCopia, "recibos");
+    };
+    Registrar(TrabajoDePrueba(1, 2), Dia(2026, 1, 1));
+    EXPECT_EQ(copiarSolo(), 2);
+    EXPECT_FALSE(Existe(Ruta() + "-wal"));
+    {
+        CRegistro primero(Ruta());
+        {
+            CRegistro segundo(Ruta());
+            std::vector<ReciboRegistrado> trabajo = TrabajoDePrueba(3, 3);
+            ASSERT_EQ(segundo.Registrar(trabajo).estado, EstadoRegistro::kCorrecto);
+        }
+        EXPECT_EQ(ContarFilas(Ruta(), "recibos"), 5);  // in the log while another reads
+        std::vector<ReciboRegistrado> trabajo = TrabajoDePrueba(6, 1);
+        ASSERT_EQ(primero.Registrar(trabajo).estado, EstadoRegistro::kCorrecto);
+    }
+    EXPECT_EQ(copiarSolo(), 6);
+    EXPECT_FALSE(Existe(Ruta() + "-wal"));
+    EXPECT_EQ(ComprobarIntegridad(sCopia), "ok");
 }
 
 // Receipts belong to a job that exists, in positions from 1, once each; dates are dates.
