@@ -21,6 +21,18 @@ std::vector<CommandLineOption> Opciones() {
          "with --batch, check the whole file and show the number of receipts and the total "
          "of their totals; nothing is printed or stored",
          ""},
+        {{"sepa"},
+         "with --batch, write the rows with an IBAN as a SEPA direct-debit remittance "
+         "(pain.008.001.02) to FILE, alone or with --pdf or --print; with --job, write that "
+         "job's remittance again",
+         "FILE"},
+        {{"collection-date"},
+         "with --sepa, the day the bank collects the debits (YYYY-MM-DD, today or later)",
+         "DATE"},
+        {{"job"},
+         "with --sepa, the registered job ID whose remittance is written again under a new "
+         "message id",
+         "ID"},
     };
     for (CommandLineOption& opcion : OpcionesRegistro()) {
         opciones.push_back(std::move(opcion));
@@ -28,6 +40,38 @@ std::vector<CommandLineOption> Opciones() {
     opciones.push_back({{"h", "help"}, "show this help and exit", ""});
     opciones.push_back({{"v", "version"}, "show the version and exit", ""});
     return opciones;
+}
+
+bool EsNumeroDeTrabajo(const std::string& s) {
+    return !s.empty() && s.size() <= 18 && s.find_first_not_of("0123456789") == std::string::npos &&
+           s.find_first_not_of('0') != std::string::npos;
+}
+
+// The remittance's options: --sepa with --batch or --job, --job alone with it.
+std::string IncoherenciaRemesa(const ParsedCommandLine& linea) {
+    for (const char* sOrden : {"list", "export", "backup", "reprint"}) {
+        if (linea.Has(sOrden) && linea.Has("sepa")) {
+            return std::string("--") + sOrden + " and --sepa cannot go together";
+        }
+    }
+    if (linea.Has("collection-date") && !linea.Has("sepa")) {
+        return "--collection-date needs --sepa";
+    }
+    if (!linea.Has("job")) {
+        return linea.Has("sepa") && !linea.Has("batch") ? "--sepa needs --batch or --job" : "";
+    }
+    if (!linea.Has("sepa")) {
+        return "--job needs --sepa FILE";
+    }
+    if (!EsNumeroDeTrabajo(linea.Value("job"))) {
+        return "--job needs the number of a registered job";
+    }
+    for (const char* sOpcion : {"batch", "pdf", "print", "dry-run"}) {
+        if (linea.Has(sOpcion)) {
+            return std::string("--job and --") + sOpcion + " cannot go together";
+        }
+    }
+    return {};
 }
 
 // The reason the options cannot go together; empty when they can.
@@ -46,7 +90,7 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.Has("pdf") && linea.Has("print")) {
         return "--pdf and --print cannot go together";
     }
-    for (const char* sOpcion : {"pdf", "batch"}) {
+    for (const char* sOpcion : {"pdf", "batch", "sepa"}) {
         if (linea.Has(sOpcion) && linea.options.at(sOpcion).empty()) {
             return std::string("--") + sOpcion + " needs a file name";
         }
@@ -54,8 +98,12 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.Has("dry-run") && !linea.Has("batch")) {
         return "--dry-run needs --batch";
     }
-    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run")) {
-        return "--batch needs --pdf, --print or --dry-run";
+    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run") &&
+        !linea.Has("sepa")) {
+        return "--batch needs --pdf, --print, --sepa or --dry-run";
+    }
+    if (const std::string s = IncoherenciaRemesa(linea); !s.empty()) {
+        return s;
     }
     return IncoherenciaRegistro(linea);
 }

@@ -71,8 +71,30 @@ INSERT INTO comprobacion (id, dia) VALUES (1, '');
 )sql");
 }
 
+// Version 2: each receipt of a job with a remittance keeps its debtor's data (empty in the
+// receipts of older jobs), and every remittance written for a job is kept, the latest last.
+void AnadirRemesas(sqlite3* db) {
+    Ejecutar(db, R"sql(
+ALTER TABLE recibos ADD COLUMN iban TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN bic TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN mandato TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN fecha_mandato TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN secuencia TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN titular TEXT NOT NULL DEFAULT '';
+CREATE TABLE remesas (
+    id INTEGER PRIMARY KEY,
+    trabajo INTEGER NOT NULL REFERENCES trabajos (id) ON DELETE CASCADE,
+    msgid TEXT NOT NULL UNIQUE,
+    fecha_cobro TEXT NOT NULL CHECK (fecha_cobro GLOB
+        '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    escrita TEXT NOT NULL
+) STRICT;
+CREATE INDEX remesas_trabajo ON remesas (trabajo, id);
+)sql");
+}
+
 using PasoMigracion = void (*)(sqlite3*);
-constexpr std::array<PasoMigracion, 1> kPasos = {CrearVersion1};
+constexpr std::array<PasoMigracion, 2> kPasos = {CrearVersion1, AnadirRemesas};
 
 int VersionDe(sqlite3* db) {
     Sentencia st(db, "PRAGMA user_version");
