@@ -1,5 +1,6 @@
 // The register's schema and its migrations. The version sits in PRAGMA user_version; each step
 // takes a register one version up, inside the transaction that opens it.
+#include <algorithm>
 #include <array>
 
 #include "register/registro_sql.h"
@@ -147,18 +148,19 @@ void AnotarComprobacion(sqlite3* db, const std::string& sHoy) {
 }
 
 // Brings a checked register up to this program's version; an up-to-date one is not written to.
-void Migrar(sqlite3* db) {
-    if (VersionDe(db) == VersionActual()) {
+void Migrar(sqlite3* db, int nHasta) {
+    if (VersionDe(db) >= nHasta) {
         return;
     }
     Ejecutar(db, "BEGIN IMMEDIATE");
     try {
         ComprobarVersion(db);  // another process may have migrated meanwhile
         const int nVersion = VersionDe(db);
-        for (int n = nVersion; n < VersionActual(); ++n) {
+        for (int n = nVersion; n < nHasta; ++n) {
             kPasos[n](db);
         }
-        Ejecutar(db, ("PRAGMA user_version = " + std::to_string(VersionActual())).c_str());
+        Ejecutar(db,
+                 ("PRAGMA user_version = " + std::to_string(std::max(nVersion, nHasta))).c_str());
         Ejecutar(db, "COMMIT");
     } catch (const ErrorSql&) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -99,8 +99,11 @@ std::optional<int> Modulo97(std::string_view s) {
 
 std::optional<std::string> ErrorIban(std::string_view sTexto) {
     const std::string s = Compactar(sTexto);
-    if (s.size() < 5 || !EsMayuscula(s[0]) || !EsMayuscula(s[1])) {
+    if (s.size() < 2 || !EsMayuscula(s[0]) || !EsMayuscula(s[1])) {
         return "no empieza por el código de un país";
+    }
+    if (s.size() < 5) {
+        return "es demasiado corto";
     }
     if (!EsDigito(s[2]) || !EsDigito(s[3])) {
         return "los dígitos de control no son dos cifras";
@@ -148,8 +151,11 @@ std::string DigitosIdentificadorAcreedor(std::string_view sPais, std::string_vie
 
 std::optional<std::string> ErrorIdentificadorAcreedor(std::string_view sTexto) {
     const std::string s = Compactar(sTexto);
-    if (s.size() < 8 || !EsMayuscula(s[0]) || !EsMayuscula(s[1])) {
+    if (s.size() < 2 || !EsMayuscula(s[0]) || !EsMayuscula(s[1])) {
         return "no empieza por el código de un país";
+    }
+    if (s.size() < 8) {
+        return "es demasiado corto";
     }
     if (!EsDigito(s[2]) || !EsDigito(s[3])) {
         return "los dígitos de control no son dos cifras";

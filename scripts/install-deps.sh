@@ -6,11 +6,11 @@
 set -euo pipefail
 
 # Building and running the program: compiler, CMake, Qt and its translations, ICU, SQLite,
-# the receipt's fonts, the CUPS client.
+# libxml2 (the remittance), the receipt's fonts, the CUPS client.
 run_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libicu-dev libsqlite3-dev
+    libicu-dev libsqlite3-dev libxml2-dev
     qt6-translations-l10n
     fonts-liberation2
     cups-client
@@ -23,7 +23,8 @@ package_packages=(
 
 # The tests on top: GoogleTest, clang for the fuzzers, valgrind for the logo decoding, the
 # generator's fonts, every locale, poppler for the PDF checks, a CUPS spooler with a PDF queue, a
-# display, package checks.
+# display, package checks, stdnum to hold the account checks to. (The remittance schema is fetched
+# by the tests themselves: apt-get download, never installed.)
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
@@ -34,6 +35,7 @@ test_packages=(
     cups printer-driver-cups-pdf
     xvfb xauth
     lintian appstream desktop-file-utils
+    python3-stdnum
 )
 
 case "${1:-run}" in
