@@ -53,5 +53,6 @@ DialogTemplate PlantillaDisenoRecibo();     // IDD_DISENO_RECIBO
 DialogTemplate PlantillaCalendario();       // IDD_CALENDARIO
 DialogTemplate PlantillaVistaPrevia();      // IDD_VISTA_PREVIA
 DialogTemplate PlantillaRecibosEmitidos();  // IDD_RECIBOS_EMITIDOS
+DialogTemplate PlantillaAcreedor();         // IDD_ACREEDOR
 
 }  // namespace plantillas

@@ -18,6 +18,7 @@
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
 #include "register/ui/recibosemitidosdlg.h"
+#include "remesa/ui/acreedordlg.h"
 #include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 
@@ -104,6 +105,7 @@ bool CReciboDlg::OnInitDialog() {
     Window().AddMenuItem(kTextoAcercaDe, IDM_ABOUTBOX);
     Window().AddMenuItem("Imprimir lote...", IDM_IMPRIMIR_LOTE);
     Window().AddMenuItem(kTextoRecibosEmitidos, IDM_RECIBOS_EMITIDOS);
+    Window().AddMenuItem("Datos del acreedor...", IDM_DATOS_ACREEDOR);
     LeerIdioma();
     const bool bPrimerInicio = EsPrimerInicio();
     CGlobalCurrency::CargarConfiguracion();
@@ -174,6 +176,11 @@ void CReciboDlg::OnSysCommand(int command) {
     }
     if ((command & 0xFFF0) == IDM_RECIBOS_EMITIDOS) {
         OnRecibosEmitidos();
+        return;
+    }
+    if ((command & 0xFFF0) == IDM_DATOS_ACREEDOR) {
+        CAcreedorDlg dlgAcreedor;
+        dlgAcreedor.DoModal();
         return;
     }
     CDialog::OnSysCommand(command);
