@@ -125,13 +125,15 @@ std::optional<std::string> FechaIso(std::string_view s) {
     return sIso;
 }
 
-std::string HoyIso() {
-    const std::time_t t = std::time(nullptr);
+std::string HoraLocal(std::time_t momento, const char* sFormato) {
     std::tm tm{};
-    localtime_r(&t, &tm);
-    char s[16];
-    std::strftime(s, sizeof s, "%Y-%m-%d", &tm);
-    return s;
+    localtime_r(&momento, &tm);
+    char s[64];
+    return std::string(s, std::strftime(s, sizeof s, sFormato, &tm));
+}
+
+std::string HoyIso() {
+    return HoraLocal(std::time(nullptr), "%Y-%m-%d");
 }
 
 std::optional<std::string> ErrorFechaCobro(const std::string& sFecha, const std::string& sHoy) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -53,6 +54,9 @@ class ErrorAdeudo : public std::runtime_error {
 
 // "YYYY-MM-DD" or "DD/MM/YYYY" of a real day, as "YYYY-MM-DD"; nothing otherwise.
 std::optional<std::string> FechaIso(std::string_view sFecha);
+
+// A moment by the local clock, in an strftime format.
+std::string HoraLocal(std::time_t momento, const char* sFormato);
 
 // Today, "YYYY-MM-DD", by the local clock.
 std::string HoyIso();

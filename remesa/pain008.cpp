@@ -110,21 +110,14 @@ void Adeudar(Escritor& e, const Adeudo& a) {
 }  // namespace
 
 std::string NuevoMsgId(std::time_t momento) {
-    std::tm tm{};
-    localtime_r(&momento, &tm);
-    char s[40];
-    const std::size_t n = std::strftime(s, sizeof s, "BRX%Y%m%d%H%M%S", &tm);
     std::random_device azar;
-    std::snprintf(s + n, sizeof s - n, "%08X", static_cast<unsigned>(azar()));
-    return s;
+    char sAzar[16];
+    std::snprintf(sAzar, sizeof sAzar, "%08X", static_cast<unsigned>(azar()));
+    return HoraLocal(momento, "BRX%Y%m%d%H%M%S") + sAzar;
 }
 
 std::string MomentoIso(std::time_t momento) {
-    std::tm tm{};
-    localtime_r(&momento, &tm);
-    char s[32];
-    std::strftime(s, sizeof s, "%Y-%m-%dT%H:%M:%S", &tm);
-    return s;
+    return HoraLocal(momento, "%Y-%m-%dT%H:%M:%S");
 }
 
 bool EscribirRemesa(const std::string& sRuta, const CabeceraRemesa& c, const ResumenRemesa& resumen,

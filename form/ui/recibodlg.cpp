@@ -179,11 +179,15 @@ void CReciboDlg::OnSysCommand(int command) {
         return;
     }
     if ((command & 0xFFF0) == IDM_DATOS_ACREEDOR) {
-        CAcreedorDlg dlgAcreedor;
-        dlgAcreedor.DoModal();
+        OnDatosAcreedor();
         return;
     }
     CDialog::OnSysCommand(command);
+}
+
+void CReciboDlg::OnDatosAcreedor() {
+    CAcreedorDlg dlgAcreedor;
+    dlgAcreedor.DoModal();
 }
 
 void CReciboDlg::OnImprimir() {

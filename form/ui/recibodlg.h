@@ -72,4 +72,5 @@ class CReciboDlg : public CDialog {
     void OnMoneda();
     void OnImprimirLote();     // recibodlg_lote.cpp
     void OnRecibosEmitidos();  // recibodlg_emitidos.cpp
+    void OnDatosAcreedor();
 };

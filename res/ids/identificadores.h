@@ -20,7 +20,7 @@ inline constexpr int IDD_DISENO_RECIBO = 216;
 inline constexpr int IDD_CALENDARIO = 223;
 inline constexpr int IDD_VISTA_PREVIA = 225;
 inline constexpr int IDD_RECIBOS_EMITIDOS = 240;
-inline constexpr int IDD_ACREEDOR = 250;
+inline constexpr int IDD_ACREEDOR = 260;
 
 // Commands of the form's menu.
 inline constexpr int IDM_ABOUTBOX = 16;
