@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <iomanip>
+#include <sstream>
 #include <numeric>
 
 #include "remesa/cuentas.h"
@@ -128,8 +130,9 @@ std::optional<std::string> FechaIso(std::string_view s) {
 std::string HoraLocal(std::time_t momento, const char* sFormato) {
     std::tm tm{};
     localtime_r(&momento, &tm);
-    char s[64];
-    return std::string(s, std::strftime(s, sizeof s, sFormato, &tm));
+    std::ostringstream ss;
+    ss << std::put_time(&tm, sFormato);
+    return ss.str();
 }
 
 std::string HoyIso() {
