@@ -2,6 +2,9 @@
 // cannot be run.
 #include "app/sintaxis_linea.h"
 
+#include <filesystem>
+#include <iterator>
+
 #include "register/commands/registro_opciones.h"
 
 namespace {
@@ -47,12 +50,37 @@ bool EsNumeroDeTrabajo(const std::string& s) {
            s.find_first_not_of('0') != std::string::npos;
 }
 
+// A file's path with its folders and links resolved as far as they exist.
+std::filesystem::path Ruta(const std::string& sFichero) {
+    std::error_code error;
+    const std::filesystem::path absoluta = std::filesystem::absolute(sFichero, error);
+    return std::filesystem::weakly_canonical(absoluta, error);
+}
+
+// The same file named twice: the run would write one output over the other, or over its batch.
+std::string MismoFichero(const ParsedCommandLine& linea) {
+    const char* kFicheros[] = {"batch", "pdf", "sepa"};
+    for (std::size_t i = 0; i < std::size(kFicheros); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kFicheros); ++j) {
+            const std::string a = linea.Value(kFicheros[i]), b = linea.Value(kFicheros[j]);
+            if (!a.empty() && !b.empty() && Ruta(a) == Ruta(b)) {
+                return std::string("--") + kFicheros[i] + " and --" + kFicheros[j] +
+                       " name the same file";
+            }
+        }
+    }
+    return {};
+}
+
 // The remittance's options: --sepa with --batch or --job, --job alone with it.
 std::string IncoherenciaRemesa(const ParsedCommandLine& linea) {
     for (const char* sOrden : {"list", "export", "backup", "reprint"}) {
         if (linea.Has(sOrden) && linea.Has("sepa")) {
             return std::string("--") + sOrden + " and --sepa cannot go together";
         }
+    }
+    if (const std::string s = MismoFichero(linea); !s.empty()) {
+        return s;
     }
     if (linea.Has("collection-date") && !linea.Has("sepa")) {
         return "--collection-date needs --sepa";

@@ -373,6 +373,8 @@ TEST_F(RemesaCliTest, OptionsThatDoNotGoTogether) {
         {"--batch socios.csv --pdf a.pdf --collection-date 2030-01-01",
          "--collection-date needs --sepa"},
         {"--list --sepa r.xml --job 1", "--list and --sepa cannot go together"},
+        {"--batch socios.csv --pdf r.xml --sepa ./r.xml", "--pdf and --sepa name the same file"},
+        {"--batch socios.csv --sepa socios.csv --dry-run", "--batch and --sepa name the same file"},
     };
     for (const auto& [sArgumentos, sMensaje] : malos) {
         const Salida salida = Brixamo(sArgumentos);
