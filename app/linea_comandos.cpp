@@ -11,17 +11,22 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/plataforma_app.h"
-#include "app/registro_comandos.h"
-#include "brixamo_version.h"
+#include "app/sintaxis_linea.h"
+#include "money/formato.h"
+#include "output/apariencia_recibo.h"
+#include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
 #include "output/precarga_recibo.h"
 #include "output/recibo_guardado.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/registro_comandos.h"
+#include "version/brixamo_version.h"
 
 namespace {
 
@@ -35,37 +40,6 @@ std::string TextoVersion() {
            ": GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
            "This is free software: you are free to change and redistribute it.\n"
            "There is NO WARRANTY, to the extent permitted by law.\n";
-}
-
-std::vector<CommandLineOption> Opciones() {
-    std::vector<CommandLineOption> opciones{
-        {{"pdf"}, "write the stored receipt, or the batch, to FILE as A4 PDF pages", "FILE"},
-        {{"print"},
-         "print the stored receipt, or the batch, on the CUPS queue PRINTER or on the "
-         "default printer, without a dialog",
-         ""},
-        {{"batch"},
-         "one receipt per data row of the CSV file FILE, all in one PDF file or one print "
-         "job; the columns the file leaves out come from the stored receipt",
-         "FILE"},
-        {{"dry-run"},
-         "with --batch, check the whole file and show the number of receipts and the total "
-         "of their totals; nothing is printed or stored",
-         ""},
-    };
-    for (CommandLineOption& opcion : OpcionesRegistro()) {
-        opciones.push_back(std::move(opcion));
-    }
-    opciones.push_back({{"h", "help"}, "show this help and exit", ""});
-    opciones.push_back({{"v", "version"}, "show the version and exit", ""});
-    return opciones;
-}
-
-const CommandLineSyntax& Sintaxis() {
-    static const CommandLineSyntax sintaxis{
-        "Fills in, previews and prints payment receipts. Without an option the form opens.",
-        Opciones(), "PRINTER", "the CUPS queue for --print", "[PRINTER]"};
-    return sintaxis;
 }
 
 int ErrorDeUso(const std::string& sMensaje) {
@@ -82,36 +56,6 @@ struct Orden {
     std::string sLote;
     bool bPrueba = false;
 };
-
-// The reason the options cannot go together; empty when they can.
-std::string Incoherencia(const ParsedCommandLine& linea) {
-    const std::size_t nOpciones = linea.options.size();
-    if ((linea.Has("help") || linea.Has("version")) &&
-        (nOpciones > 1 || !linea.arguments.empty())) {
-        return std::string("--") + (linea.Has("help") ? "help" : "version") + " goes alone";
-    }
-    if (!linea.arguments.empty() && !linea.Has("print")) {
-        return "unexpected argument '" + linea.arguments[0] + "'";
-    }
-    if (linea.arguments.size() > 1) {
-        return "--print takes at most one printer name";
-    }
-    if (linea.Has("pdf") && linea.Has("print")) {
-        return "--pdf and --print cannot go together";
-    }
-    for (const char* sOpcion : {"pdf", "batch"}) {
-        if (linea.Has(sOpcion) && linea.options.at(sOpcion).empty()) {
-            return std::string("--") + sOpcion + " needs a file name";
-        }
-    }
-    if (linea.Has("dry-run") && !linea.Has("batch")) {
-        return "--dry-run needs --batch";
-    }
-    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run")) {
-        return "--batch needs --pdf, --print or --dry-run";
-    }
-    return IncoherenciaRegistro(linea);
-}
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
 // where there is a display to use it on.
@@ -143,12 +87,17 @@ int NoAceptaElTrabajo() {
     return 1;
 }
 
+// The stored receipt in the look in force, registered once printed.
+bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc) {
+    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
+}
+
 int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
-    const ReciboData recibo = LeerReciboGuardado();
+    const ReciboGuardado guardado = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    return dc && ImprimirYRegistrar(recibo, *dc) ? 0 : NoSePuedeEscribir(sFichero);
+    return dc && ImprimirGuardado(guardado, *dc) ? 0 : NoSePuedeEscribir(sFichero);
 }
 
 int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
@@ -158,7 +107,7 @@ int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
     if (!dc) {
         return 1;
     }
-    return ImprimirYRegistrar(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
+    return ImprimirGuardado(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
 }
 
 // "receipt N of M" on a terminal's standard error, once the batch has taken a second.
@@ -221,7 +170,8 @@ bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFiche
     {
         Progreso progreso(nRecibos);
         const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
-        bEscrito = dc && lote.Imprimir(*dc, [&](std::size_t n) { progreso(n); });
+        bEscrito =
+            dc && lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); });
     }
     if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
         std::remove(sTemporal.c_str());
@@ -237,21 +187,33 @@ bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& 
         return false;
     }
     Progreso progreso(nRecibos);
-    if (!lote.Imprimir(*dc, [&](std::size_t n) { progreso(n); })) {
+    if (!lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); })) {
         NoAceptaElTrabajo();
         return false;
     }
     return true;
 }
 
+// The total of a dry run, in UTF-8: the sum, or the largest amount it goes beyond.
+std::string TextoTotal(const ResumenLote& resumen, const AjustesMoneda& a) {
+    if (resumen.cuTotal) {
+        return Utf8De1252(moneda::TextoRecibo(*resumen.cuTotal, a));
+    }
+    CGlobalCurrency cuMaximo;
+    cuMaximo.SetValor(CGlobalCurrency::kImporteMaximo);
+    return "beyond " + Utf8De1252(moneda::TextoRecibo(cuMaximo, a));
+}
+
 int EjecutarLote(int& argc, char** argv, const Orden& orden) {
     try {
-        CLoteRecibos lote(LeerFicheroLote(orden.sLote), LeerReciboGuardado());
+        ReciboGuardado guardado = LeerReciboGuardado();
+        CLoteRecibos lote(LeerFicheroLote(orden.sLote), std::move(guardado.recibo),
+                          guardado.ajustesMoneda);
         const ResumenLote resumen = lote.Comprobar();
         if (orden.bPrueba) {
             std::printf("%zu %s, total %s\n", resumen.nRecibos,
                         resumen.nRecibos == 1 ? "receipt" : "receipts",
-                        Utf8De1252(resumen.cuTotal.TextoRecibo()).c_str());
+                        TextoTotal(resumen, lote.Moneda()).c_str());
             return 0;
         }
         const auto plataforma = ArrancarSinVentana(argc, argv);
@@ -271,22 +233,33 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
     }
 }
 
+// The stored receipt, or a batch over it, as the command line asks. Throws ErrorImporte when
+// an amount of the stored receipt would not print as stored.
+std::optional<int> EjecutarOrden(int& argc, char** argv, const Orden& orden) {
+    if (!orden.sLote.empty()) {
+        return EjecutarLote(argc, argv, orden);
+    }
+    if (orden.bImprimir) {
+        return Imprimir(argc, argv, orden.sImpresora);
+    }
+    if (!orden.sPdf.empty()) {
+        return EscribirPdf(argc, argv, orden.sPdf);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     if (argc < 2) {
         return std::nullopt;
     }
-    const ParsedCommandLine linea =
-        ParseCommandLine(Sintaxis(), std::vector<std::string>(argv, argv + argc));
+    const ParsedCommandLine linea = LeerLineaComandos(std::vector<std::string>(argv, argv + argc));
     if (!linea.error.empty()) {
         return ErrorDeUso(linea.error);
     }
-    if (const std::string sIncoherencia = Incoherencia(linea); !sIncoherencia.empty()) {
-        return ErrorDeUso(sIncoherencia);
-    }
     if (linea.Has("help")) {
-        std::fputs(CommandLineHelp(Sintaxis(), kPrograma).c_str(), stdout);
+        std::fputs(CommandLineHelp(SintaxisLinea(), kPrograma).c_str(), stdout);
         return 0;
     }
     if (linea.Has("version")) {
@@ -304,14 +277,10 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     const Orden orden{linea.Value("pdf"), linea.Has("print"),
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
                       linea.Value("batch"), linea.Has("dry-run")};
-    if (!orden.sLote.empty()) {
-        return EjecutarLote(argc, argv, orden);
+    try {
+        return EjecutarOrden(argc, argv, orden);
+    } catch (const ErrorImporte& error) {
+        std::fprintf(stderr, "brixamo: the stored receipt cannot be printed: %s\n", error.what());
+        return 1;
     }
-    if (orden.bImprimir) {
-        return Imprimir(argc, argv, orden.sImpresora);
-    }
-    if (!orden.sPdf.empty()) {
-        return EscribirPdf(argc, argv, orden.sPdf);
-    }
-    return std::nullopt;
 }

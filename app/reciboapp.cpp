@@ -1,6 +1,6 @@
 #include "app/reciboapp.h"
 
-#include "form/recibodlg.h"
+#include "form/ui/recibodlg.h"
 
 bool CReciboApp::InitInstance() {
     CReciboDlg dlg;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "form/recibodata.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 
 // A receipt field that is stored: its edit control and its setting, in save and load order.

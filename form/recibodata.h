@@ -5,8 +5,6 @@
 
 #include "money/globalcurrency.h"
 
-class Device;
-
 struct ReciboData {
     std::string sDNumero;
     std::string sDLocalidad;
@@ -42,8 +40,4 @@ struct ReciboData {
     std::string sCobrador3;
 
     friend bool operator==(const ReciboData&, const ReciboData&) = default;
-
-    // Drawing and printing live in output/.
-    void DibujarRecibo(Device& dc) const;
-    void ImprimirRecibo() const;
 };

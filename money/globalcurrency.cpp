@@ -13,12 +13,19 @@ void CGlobalCurrency::SetImporte(std::int32_t nUnidades, std::int32_t nDiezMiles
 // A total that would leave 64 bits stays at the largest amount of its sign (the same bound
 // the parser clamps to) instead of wrapping round to the other sign.
 CGlobalCurrency& CGlobalCurrency::operator+=(const CGlobalCurrency& cu) {
-    std::int64_t nSuma = 0;
-    if (__builtin_add_overflow(m_nValor, cu.m_nValor, &nSuma)) {
-        nSuma = m_nValor > 0 ? kImporteMaximo : -kImporteMaximo;
+    if (!Sumar(cu)) {
+        m_nValor = m_nValor > 0 ? kImporteMaximo : -kImporteMaximo;
     }
-    m_nValor = nSuma < -kImporteMaximo ? -kImporteMaximo : nSuma;
     return *this;
+}
+
+bool CGlobalCurrency::Sumar(const CGlobalCurrency& cu) {
+    std::int64_t nSuma = 0;
+    if (__builtin_add_overflow(m_nValor, cu.m_nValor, &nSuma) || nSuma < -kImporteMaximo) {
+        return false;
+    }
+    m_nValor = nSuma;
+    return true;
 }
 
 void CGlobalCurrency::SetNombreMoneda(const std::string& s) {
@@ -61,26 +68,18 @@ void CGlobalCurrency::SetRelleno(std::int32_t n) {
     ajustes::kRelleno.Escribir(n);
 }
 
-void CGlobalCurrency::CargarConfiguracion() {
-    s_ajustes.sNombreMoneda = ajustes::kNombreMoneda.Leer();
-    s_ajustes.sSimbolo = ajustes::kSimbolo.Leer();
-    s_ajustes.nDecimales = ajustes::kDecimales.Leer();
-    s_ajustes.sSeparadorDecimal = ajustes::kSeparadorDecimal.Leer();
-    s_ajustes.sSeparadorMiles = ajustes::kSeparadorMiles.Leer();
-    s_ajustes.nTamanoGrupo = ajustes::kTamanoGrupo.Leer();
-    s_ajustes.nModoPositivo = ajustes::kModoPositivo.Leer();
-    s_ajustes.nModoNegativo = ajustes::kModoNegativo.Leer();
-    s_ajustes.nRelleno = ajustes::kRelleno.Leer(RellenoPorDefecto(s_ajustes.nModoPositivo));
-    if (ajustes::kInicializado.Leer() != 0) {
-        return;
-    }
-    ValoresRegionales();
-    ajustes::kInicializado.Escribir(1);
+namespace {
+
+// The user's regional settings, stored.
+AjustesMoneda GuardarRegionales() {
+    const AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
+    moneda::GuardarAjustes(a);
+    return a;
 }
 
-void CGlobalCurrency::ValoresRegionales() {
-    const AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
-    PonerEnVigor(a);
+}  // namespace
+
+void moneda::GuardarAjustes(const AjustesMoneda& a) {
     EscribirAjustes({{ajustes::kNombreMoneda, a.sNombreMoneda},
                      {ajustes::kSimbolo, a.sSimbolo},
                      {ajustes::kDecimales, a.nDecimales},
@@ -92,6 +91,29 @@ void CGlobalCurrency::ValoresRegionales() {
                      {ajustes::kRelleno, a.nRelleno}});
 }
 
-void CGlobalCurrency::PonerEnVigor(const AjustesMoneda& a) {
-    s_ajustes = a;
+AjustesMoneda moneda::AjustesGuardados() {
+    AjustesMoneda a;
+    a.sNombreMoneda = ajustes::kNombreMoneda.Leer();
+    a.sSimbolo = ajustes::kSimbolo.Leer();
+    a.nDecimales = ajustes::kDecimales.Leer();
+    a.sSeparadorDecimal = ajustes::kSeparadorDecimal.Leer();
+    a.sSeparadorMiles = ajustes::kSeparadorMiles.Leer();
+    a.nTamanoGrupo = ajustes::kTamanoGrupo.Leer();
+    a.nModoPositivo = ajustes::kModoPositivo.Leer();
+    a.nModoNegativo = ajustes::kModoNegativo.Leer();
+    a.nRelleno = ajustes::kRelleno.Leer(RellenoPorDefecto(a.nModoPositivo));
+    if (ajustes::kInicializado.Leer() != 0) {
+        return a;
+    }
+    a = GuardarRegionales();
+    ajustes::kInicializado.Escribir(1);
+    return a;
+}
+
+void CGlobalCurrency::CargarConfiguracion() {
+    s_ajustes = moneda::AjustesGuardados();
+}
+
+void CGlobalCurrency::ValoresRegionales() {
+    s_ajustes = GuardarRegionales();
 }

@@ -2,6 +2,7 @@
 // and the conversions between amounts and text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,7 +19,11 @@ class CGlobalCurrency {
     void SetImporte(std::int32_t nUnidades, std::int32_t nDiezMilesimas);
     std::int64_t Valor() const { return m_nValor; }
     void SetValor(std::int64_t nValor) { m_nValor = nValor; }
+    // A sum that would leave the range of amounts stops at the largest amount of its sign.
     CGlobalCurrency& operator+=(const CGlobalCurrency& cu);
+    // Adds cu when the sum stays within the range of amounts; otherwise returns false and
+    // leaves the value as it was.
+    bool Sumar(const CGlobalCurrency& cu);
     bool EsCero() const { return m_nValor == 0; }
     friend bool operator==(const CGlobalCurrency&, const CGlobalCurrency&) = default;
 
@@ -38,21 +43,24 @@ class CGlobalCurrency {
     static std::string MuestraModo(bool bNegativo, std::int32_t nModo, const std::string& sNumero,
                                    const std::string& sSigno);
 
-    // Parsing under the settings in force (money/analisis.h parses under any); always
-    // succeeds.
+    // Parsing under the settings in force (money/analisis.h parses under any). Every text
+    // gives a value; false when the text's amount lies beyond the largest one, which the value
+    // then holds.
     bool AsignarTexto(std::string sTexto);
 
-    // Glyph drawing (money/glyphs): 17 cells of 22 x 39 logical units from (x, y).
+    // Glyph drawing under the settings in force (money/glyphs.h draws under any):
+    // kCeldasImporte cells of 22 x 39 logical units from (x, y), the last characters of a
+    // longer text.
+    static constexpr std::size_t kCeldasImporte = 17;
     void DibujarImporte(Device& dc, int x, int y) const;
     static void WriteCharToDevice(Device& dc, int x, int y, unsigned char c);
 
-    // Settings.
+    // Settings: the stored ones put in force (moneda::AjustesGuardados()), and the regional
+    // ones put in force and stored.
     static void CargarConfiguracion();
     static void ValoresRegionales();
-    // The nine settings in force, and putting a set in force for this process only (a
-    // registered receipt is reprinted under its own); the settings file is not touched.
+    // The nine settings in force.
     static const AjustesMoneda& AjustesEnVigor() { return s_ajustes; }
-    static void PonerEnVigor(const AjustesMoneda& a);
 
     static void SetNombreMoneda(const std::string& s);
     static void SetSimbolo(const std::string& s);
@@ -80,7 +88,7 @@ class CGlobalCurrency {
     // name until then).
     static void SetProveedorNombreMoneda(std::function<std::string()> proveedor);
 
-    // The largest amount of either sign: parsing clamps to it and totals stop at it.
+    // The largest amount of either sign: the lenient parsing and operator+= stop at it.
     static constexpr std::int64_t kImporteMaximo = INT64_MAX;
 
   private:
@@ -88,3 +96,14 @@ class CGlobalCurrency {
 
     static AjustesMoneda s_ajustes;
 };
+
+namespace moneda {
+
+// The nine stored settings as a value; on the first start (no first-start mark stored) the
+// user's regional ones, stored with the mark first. The settings in force are left alone.
+AjustesMoneda AjustesGuardados();
+
+// Stores the nine settings, in their order, in one rewrite.
+void GuardarAjustes(const AjustesMoneda& a);
+
+}  // namespace moneda

@@ -1,7 +1,7 @@
 #include "options/calendariodlg.h"
 
 #include "platform/services.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 // The calendar opens on today's date, its own default; the form's text is not passed in.
 CCalendarioDlg::CCalendarioDlg() : CDialog(IDD_CALENDARIO) {}

@@ -5,7 +5,7 @@
 #include "lang/idiomas.h"
 #include "options/colorrecibo.h"
 #include "platform/services.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <array>
 #include <vector>
 
-#include "app/saludodlg.h"
+#include "app/boxes/saludodlg.h"
 #include "platform/services.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 
 namespace {

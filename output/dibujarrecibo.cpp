@@ -1,15 +1,16 @@
 // Drawing one receipt on a device at its physical size: frame, boxes, texts, total, logo and
 // the three vertical free texts, in logical units of 0.1 mm.
+#include "output/dibujarrecibo.h"
+
 #include <algorithm>
+#include <array>
 #include <string>
 
-#include "form/recibodata.h"
 #include "money/espacios.h"
-#include "money/importeletra.h"
+#include "money/formato.h"
+#include "money/ui/glyphs.h"
+#include "money/words/importeletra.h"
 #include "output/disposicion_recibo.h"
-#include "output/logo_recibo.h"
-#include "platform/device.h"
-#include "settings/esquema.h"
 
 namespace {
 
@@ -30,22 +31,17 @@ void PrepararDispositivo(Device& dc) {
     dc.SetViewportExt(nAnchoPx, nAltoPx);
 }
 
-// The frame's fill: the receipt colour (low byte of each component), solid or cross-hatched.
-Brush PincelMarco() {
-    const int nFondo = ajustes::kFondo.Leer();
-    const int r = ajustes::kColorR.Leer();
-    const int g = ajustes::kColorG.Leer();
-    const int b = ajustes::kColorB.Leer();
-    const BrushStyle estilo =
-        nFondo == kFondoRayado ? BrushStyle::DiagonalCrossHatch : BrushStyle::Solid;
-    return Brush{estilo, RGB(r, g, b)};
+// The frame's fill: the receipt colour, solid or cross-hatched.
+Brush PincelMarco(const AparienciaRecibo& apariencia) {
+    return Brush{apariencia.bRayado ? BrushStyle::DiagonalCrossHatch : BrushStyle::Solid,
+                 apariencia.color};
 }
 
 // The frame with its own pen and brush, then the boxes with the device's; from here on the
 // background mode is transparent. Returns the background mode the device had.
-int DibujarMarcoYCajas(Device& dc) {
+int DibujarMarcoYCajas(Device& dc, const AparienciaRecibo& apariencia) {
     const Pen penAnterior = dc.SelectPen(kPenMarco);
-    const Brush pincelAnterior = dc.SelectBrush(PincelMarco());
+    const Brush pincelAnterior = dc.SelectBrush(PincelMarco(apariencia));
     const int nModoAnterior = dc.GetBkMode();
     dc.SetBkMode(TRANSPARENT);
     dc.Rectangle(kMarco.left, kMarco.top, kMarco.right, kMarco.bottom);
@@ -72,33 +68,36 @@ void DibujarTextos(Device& dc, const ReciboData& recibo, const std::array<TextoF
 
 // The total as text under a custom sign: right-aligned behind the fill characters, 16
 // characters in all.
-std::string TextoTotal(const CGlobalCurrency& cuImporte) {
-    const int nRelleno = CGlobalCurrency::GetRelleno();
+std::string TextoTotal(const CGlobalCurrency& cuImporte, const AjustesMoneda& ajustesMoneda) {
+    const int nRelleno = ajustesMoneda.nRelleno;
     const char cRelleno =
         nRelleno == '#' || nRelleno == '*' || nRelleno == 'X' ? static_cast<char>(nRelleno) : ' ';
     const std::string sTexto =
-        std::string(kLargoRelleno, cRelleno) + QuitarEspaciosExtremos(cuImporte.TextoRecibo());
+        std::string(kLargoRelleno, cRelleno) +
+        QuitarEspaciosExtremos(moneda::TextoRecibo(cuImporte, ajustesMoneda));
     return sTexto.substr(sTexto.size() - kLargoImporte);
 }
 
-void DibujarTotal(Device& dc, const CGlobalCurrency& cuImporte) {
-    if (CGlobalCurrency::SimboloEstandar()) {
-        cuImporte.DibujarImporte(dc, kImporteX, kImporteY);
+void DibujarTotal(Device& dc, const CGlobalCurrency& cuImporte,
+                  const AjustesMoneda& ajustesMoneda) {
+    if (moneda::SimboloEstandar(ajustesMoneda.sSimbolo)) {
+        moneda::DibujarImporte(cuImporte, dc, kImporteX, kImporteY, ajustesMoneda);
         return;
     }
     dc.SelectFont(Fuente(kAltoGrande));
-    dc.DrawText(TextoTotal(cuImporte), kRectImporte, DT_RIGHT);
+    dc.DrawText(TextoTotal(cuImporte, ajustesMoneda), kRectImporte, DT_RIGHT);
 }
 
 // The six concept lines from the first line's top, a pitch apart.
-void DibujarLineasConcepto(Device& dc, const ReciboData& recibo, int nPrimeraY, int nPaso) {
+void DibujarLineasConcepto(Device& dc, const ReciboData& recibo, const AjustesMoneda& ajustesMoneda,
+                           int nPrimeraY, int nPaso) {
     int y = nPrimeraY;
     for (const LineaConcepto& linea : kLineasConcepto) {
         DibujarTexto(dc, recibo.*linea.pConcepto,
                      {kConceptoIzquierda, y, kConceptoDerecha, y + kAltoLinea}, DT_LEFT);
         const CGlobalCurrency& cuImporte = recibo.*linea.pImporte;
         if (!cuImporte.EsCero()) {
-            dc.DrawText(cuImporte.TextoFormulario(),
+            dc.DrawText(moneda::TextoFormulario(cuImporte, ajustesMoneda),
                         {kImporteLineaIzquierda, y, kImporteLineaDerecha, y + kAltoLinea},
                         DT_RIGHT);
         }
@@ -117,8 +116,9 @@ int AltoImporteEnLetra(std::size_t nCaracteres) {
 
 // "Son: " and the total in words on the last line of the concepts box; the medium font is
 // current again afterwards.
-void DibujarImporteEnLetra(Device& dc, const CGlobalCurrency& cuImporte) {
-    const std::string sPalabras = ImporteEnLetra(cuImporte, CGlobalCurrency::GetNombreMoneda());
+void DibujarImporteEnLetra(Device& dc, const CGlobalCurrency& cuImporte,
+                           const AjustesMoneda& ajustesMoneda) {
+    const std::string sPalabras = ImporteEnLetra(cuImporte, ajustesMoneda);
     if (sPalabras.empty()) {
         return;
     }
@@ -128,22 +128,18 @@ void DibujarImporteEnLetra(Device& dc, const CGlobalCurrency& cuImporte) {
     dc.SelectFont(Fuente(kAltoMediana));
 }
 
-void DibujarConceptos(Device& dc, const ReciboData& recibo) {
-    if (ajustes::kImporteEnLetra.Leer() != 1) {
-        DibujarLineasConcepto(dc, recibo, kPrimeraLineaY, kPasoLinea);
+void DibujarConceptos(Device& dc, const ReciboData& recibo, bool bImporteEnLetra,
+                      const AjustesMoneda& ajustesMoneda) {
+    if (!bImporteEnLetra) {
+        DibujarLineasConcepto(dc, recibo, ajustesMoneda, kPrimeraLineaY, kPasoLinea);
         return;
     }
-    DibujarLineasConcepto(dc, recibo, kPrimeraLineaConLetraY, kPasoLineaConLetra);
-    DibujarImporteEnLetra(dc, recibo.cuImporte);
+    DibujarLineasConcepto(dc, recibo, ajustesMoneda, kPrimeraLineaConLetraY, kPasoLineaConLetra);
+    DibujarImporteEnLetra(dc, recibo.cuImporte, ajustesMoneda);
 }
 
-// The logo's top-left 300 x 750 pixels at most, one pixel per logical unit, opaque. A file
-// that cannot be loaded draws nothing.
-void DibujarLogo(Device& dc, const std::string& sRuta) {
-    if (sRuta.empty()) {
-        return;
-    }
-    const BitmapPtr logo = CargarLogo(sRuta);
+// The logo's top-left 300 x 750 pixels at most, one pixel per logical unit, opaque.
+void DibujarLogo(Device& dc, const BitmapPtr& logo) {
     if (!logo) {
         return;
     }
@@ -152,35 +148,35 @@ void DibujarLogo(Device& dc, const std::string& sRuta) {
     dc.BitBlt(kLogoX, kLogoY, w, h, *logo, 0, 0);
 }
 
-void DibujarTextosLibres(Device& dc, const std::array<std::string, kTextosLibres.size()>& textos) {
+// One column for each free text of a look.
+static_assert(std::tuple_size_v<decltype(AparienciaRecibo::textosLibres)> ==
+              kColumnasTextosLibres.size());
+
+void DibujarTextosLibres(Device& dc, const decltype(AparienciaRecibo::textosLibres)& textos) {
     dc.SelectFont(Fuente(kAltoVertical, kEscapeVertical));
-    for (std::size_t i = 0; i < kTextosLibres.size(); ++i) {
-        DibujarTexto(dc, textos[i], kTextosLibres[i].columna, kFormatoVertical);
+    for (std::size_t i = 0; i < kColumnasTextosLibres.size(); ++i) {
+        DibujarTexto(dc, textos[i], kColumnasTextosLibres[i], kFormatoVertical);
     }
 }
 
 }  // namespace
 
-void ReciboData::DibujarRecibo(Device& dc) const {
+void DibujarRecibo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
+                   const AjustesMoneda& ajustesMoneda, Device& dc) {
     PrepararDispositivo(dc);
-    const int nModoAnterior = DibujarMarcoYCajas(dc);
+    const int nModoAnterior = DibujarMarcoYCajas(dc, apariencia);
 
     const LogFont fuenteAnterior = dc.SelectFont(Fuente(kAltoPequena));
-    DibujarTextos(dc, *this, kEtiquetasCajas);
+    DibujarTextos(dc, recibo, kEtiquetasCajas);
     dc.SelectFont(Fuente(kAltoMediana));
-    DibujarTextos(dc, *this, kTextosCabecera);
-    DibujarTotal(dc, cuImporte);
+    DibujarTextos(dc, recibo, kTextosCabecera);
+    DibujarTotal(dc, recibo.cuImporte, ajustesMoneda);
     dc.SelectFont(Fuente(kAltoMediana));
-    DibujarTextos(dc, *this, kTextosFechas);
-    DibujarConceptos(dc, *this);
-    DibujarTextos(dc, *this, kTextosPie);
-
-    std::array<std::string, kTextosLibres.size()> textosLibres;
-    for (std::size_t i = 0; i < kTextosLibres.size(); ++i) {
-        textosLibres[i] = kTextosLibres[i].ajuste.Leer();
-    }
-    DibujarLogo(dc, ajustes::kFileLogo.Leer());
-    DibujarTextosLibres(dc, textosLibres);
+    DibujarTextos(dc, recibo, kTextosFechas);
+    DibujarConceptos(dc, recibo, apariencia.bImporteEnLetra, ajustesMoneda);
+    DibujarTextos(dc, recibo, kTextosPie);
+    DibujarLogo(dc, apariencia.logo);
+    DibujarTextosLibres(dc, apariencia.textosLibres);
 
     dc.SetBkMode(nModoAnterior);
     dc.SelectFont(fuenteAnterior);

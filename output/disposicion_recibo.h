@@ -7,7 +7,6 @@
 
 #include "form/recibodata.h"
 #include "platform/gdi_types.h"
-#include "settings/esquema.h"
 
 namespace disposicion {
 
@@ -28,9 +27,6 @@ inline constexpr std::array<Rect, 8> kCajas{{
 }};
 
 inline constexpr Pen kPenMarco{1, RGB(200, 200, 200)};
-
-// The frame's pattern (ajustes::kFondo) that draws the diagonal cross-hatch.
-inline constexpr int kFondoRayado = 1;
 
 inline constexpr const char* kCaraLetra = "Times New Roman";
 inline constexpr int kAltoPequena = 30;
@@ -98,7 +94,7 @@ inline constexpr int kConceptoDerecha = 1640;
 inline constexpr int kImporteLineaIzquierda = 1650;
 inline constexpr int kImporteLineaDerecha = 1930;
 
-// The total in words, ajustes::kImporteEnLetra 1 (0 or absent: not drawn). The six lines
+// The total in words, when the look asks for it. The six lines
 // fill the concepts box, which has no room for a seventh line of 40 units: with the words the
 // six lines close up to 35 units apart (their ink still clear of each other), and the words
 // follow across both columns, on a cell of 36 units whose ink, descenders included, stays
@@ -133,14 +129,11 @@ inline constexpr int kLogoY = 50;
 inline constexpr int kLogoAnchoMaximo = 300;  // pixels, one per logical unit
 inline constexpr int kLogoAltoMaximo = 750;
 
-struct TextoLibre {
-    AjusteTexto ajuste;
-    Rect columna;
-};
-inline constexpr std::array<TextoLibre, 3> kTextosLibres{{
-    {ajustes::kTexto1, {100, 40, 250, 770}},
-    {ajustes::kTexto2, {180, 40, 330, 770}},
-    {ajustes::kTexto3, {260, 40, 410, 770}},
+// The columns of the three free texts, left to right.
+inline constexpr std::array<Rect, 3> kColumnasTextosLibres{{
+    {100, 40, 250, 770},
+    {180, 40, 330, 770},
+    {260, 40, 410, 770},
 }};
 
 }  // namespace disposicion

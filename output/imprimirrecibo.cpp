@@ -1,40 +1,52 @@
 // Printing: the print dialog, then one page with the receipt on the chosen printer.
 #include "output/imprimirrecibo.h"
 
-#include "output/registro_impresion.h"
+#include "output/dibujarrecibo.h"
 #include "platform/services.h"
+#include "register/print/registro_impresion.h"
 
-void ImprimirPagina(const ReciboData& recibo, PrintDevice& dc) {
+void ImprimirPagina(const ReciboData& recibo, const AparienciaRecibo& apariencia,
+                    const AjustesMoneda& ajustesMoneda, PrintDevice& dc) {
     dc.StartPage();
-    recibo.DibujarRecibo(dc);
+    DibujarRecibo(recibo, apariencia, ajustesMoneda, dc);
     dc.EndPage();
 }
 
-bool ImprimirEnDispositivo(const ReciboData& recibo, PrintDevice& dc) {
+bool ImprimirEnDispositivo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
+                           const AjustesMoneda& ajustesMoneda, PrintDevice& dc) {
     if (dc.StartDoc(kNombreDocumento) <= 0) {
         return false;
     }
-    ImprimirPagina(recibo, dc);
+    ImprimirPagina(recibo, apariencia, ajustesMoneda, dc);
     return dc.EndDoc() > 0;
 }
 
-bool ImprimirYRegistrar(const ReciboData& recibo, PrintDevice& dc) {
-    if (!ImprimirEnDispositivo(recibo, dc)) {
+bool ImprimirYRegistrar(const ReciboData& recibo, const AparienciaRecibo& apariencia,
+                        const AjustesMoneda& ajustesMoneda, PrintDevice& dc) {
+    if (!ImprimirEnDispositivo(recibo, apariencia, ajustesMoneda, dc)) {
         return false;
     }
-    RegistrarImpresos({recibo});
+    RegistrarImpresos({recibo}, ajustesMoneda);
     return true;
 }
 
-// A number already issued this year is printed again only when the user says so. Cancelling
-// the dialog, or a printer that cannot start the document, prints nothing and shows nothing.
-void ReciboData::ImprimirRecibo() const {
+void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda) {
     const AvisoRegistroEnVentana aviso;
-    if (!ConfirmarNumeroRepetido(*this)) {
+    if (!ConfirmarNumeroRepetido(recibo)) {
         return;
     }
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
     if (dc) {
-        ImprimirYRegistrar(*this, *dc);
+        ImprimirYRegistrar(recibo, AparienciaEnVigor(), ajustesMoneda, *dc);
     }
+}
+
+bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
+                             PrintDevice& dc) {
+    return ImprimirEnDispositivo(recibo, AparienciaEnVigor(), ajustes, dc);
+}
+
+bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes) {
+    const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
+    return dc && ReimprimirEnDispositivo(recibo, ajustes, *dc);
 }

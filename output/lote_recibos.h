@@ -4,40 +4,41 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "form/lote_csv.h"
 #include "form/recibodata.h"
+#include "money/regional.h"
+#include "output/apariencia_recibo.h"
 #include "platform/device.h"
-
-// Whether an amount cell reads as a number in the current currency format: digits, grouped by
-// the thousands separator in threes or not at all, at most one decimal separator followed by
-// digits, one minus sign in front or behind or a pair of brackets round it; blanks and the
-// currency sign (the custom one of the settings, or one of the signs € $ £ ¥) may stand
-// anywhere. At most 15 whole digits. A blank cell is zero. Windows-1252.
-bool EsTextoImporte(const std::string& sTexto);
 
 // What checking a whole batch found.
 struct ResumenLote {
     std::size_t nRecibos = 0;
-    CGlobalCurrency cuTotal;       // the sum of the receipts' totals
-    std::string sNumeroSiguiente;  // the number that follows the batch's series
-    bool bNumeroTomado = false;    // some receipt took its number from the series
+    std::optional<CGlobalCurrency> cuTotal;  // the sum of the receipts' totals; nothing when
+                                             // it lies beyond the largest amount
+    std::string sNumeroSiguiente;            // the number that follows the batch's series
+    bool bNumeroTomado = false;              // some receipt took its number from the series
 };
 
 class CLoteRecibos {
   public:
-    // The file's bytes, and the stored receipt as the form would print it (its labels, and the
-    // fields the columns leave out). Throws ErrorLote for an unknown or repeated column.
-    CLoteRecibos(std::string sBytes, ReciboData base);
+    // The file's bytes, the stored receipt as the form would print it (its labels, and the
+    // fields the columns leave out), and the currency settings the amounts are read and printed
+    // under. Throws ErrorLote for an unknown or repeated column.
+    CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda ajustesMoneda);
+
+    const AjustesMoneda& Moneda() const { return m_moneda; }
 
     // Builds every receipt in order and hands it to f, which returns false to stop. A row
     // without NUMERO (no such column, or an empty cell) takes the stored number, advanced by
-    // the "+" rule for each such row after the first. Throws ErrorLote for a bad row. Returns
-    // the number that follows the last one taken from the stored number (that number itself
-    // when none was).
+    // the "+" rule for each such row after the first; an empty (or blank) stored number is
+    // advanced before the first, so that every receipt has a number ("" gives "1", "2"...).
+    // Throws ErrorLote for a bad row. Returns the number that follows the last one taken
+    // (the stored number itself when none was).
     std::string ParaCadaRecibo(const std::function<bool(const ReciboData&)>& f);
 
     // Walks the whole batch. Throws ErrorLote, also for a batch without receipts.
@@ -46,10 +47,11 @@ class CLoteRecibos {
     // The first receipt of a batch already checked.
     ReciboData Primero();
 
-    // Prints every receipt of a batch already checked, one page each, in one document
-    // "Imprimiento Recibo"; progreso(n) after the n-th page. False when the document could not
-    // be started or ended.
-    bool Imprimir(PrintDevice& dc, const std::function<void(std::size_t)>& progreso);
+    // Prints every receipt of a batch already checked, one page each in the one look, in one
+    // document "Imprimiento Recibo"; progreso(n) after the n-th page. False when the document
+    // could not be started or ended.
+    bool Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
+                  const std::function<void(std::size_t)>& progreso);
 
     // Appends every receipt of a batch already printed to the register, as one job.
     void Registrar();
@@ -65,6 +67,7 @@ class CLoteRecibos {
 
     LectorCsv m_lector;
     ReciboData m_base;
+    AjustesMoneda m_moneda;
     std::vector<Columna> m_columnas;
     std::size_t m_nColumnaNumero;  // npos: no NUMERO column
 };

@@ -4,7 +4,7 @@
 #include <system_error>
 #include <utility>
 
-#include "money/glyphs.h"
+#include "money/ui/glyphs.h"
 #include "output/logo_recibo.h"
 #include "settings/esquema.h"
 

@@ -6,7 +6,7 @@
 
 #include "form/campos.h"
 #include "lang/idiomas.h"
-#include "money/globalcurrency.h"
+#include "output/importes_impresos.h"
 
 namespace {
 
@@ -28,26 +28,21 @@ std::string TextoGuardado(int nControl) {
 
 }  // namespace
 
-CGlobalCurrency ImporteComoFormulario(const std::string& sTexto) {
-    CGlobalCurrency cuImporte;
-    cuImporte.AsignarTexto(sTexto);
-    const std::string sCanonico = cuImporte.TextoFormulario();
-    cuImporte.AsignarTexto(sCanonico);
-    return cuImporte;
-}
-
-ReciboData LeerReciboGuardado() {
+ReciboGuardado LeerReciboGuardado() {
     LeerIdioma();
-    CGlobalCurrency::CargarConfiguracion();
-    ReciboData recibo;
+    ReciboGuardado guardado{{}, moneda::AjustesGuardados()};
+    ReciboData& recibo = guardado.recibo;
     for (const CampoTexto& t : kTextosRecibo) {
         recibo.*t.pMiembro = TextoGuardado(t.nControl);
     }
-    CGlobalCurrency cuTotal;
-    for (const CampoImporte& i : kImportesRecibo) {
-        recibo.*i.pMiembro = ImporteComoFormulario(TextoGuardado(i.nControl));
-        cuTotal += recibo.*i.pMiembro;
+    for (std::size_t i = 0; i < kImportesRecibo.size(); ++i) {
+        try {
+            recibo.*kImportesRecibo[i].pMiembro =
+                ImporteImpreso(TextoGuardado(kImportesRecibo[i].nControl), guardado.ajustesMoneda);
+        } catch (const ErrorImporte& error) {
+            throw ErrorImporte(std::string(NombreImporte(i)) + ": " + error.what());
+        }
     }
-    recibo.cuImporte = cuTotal;
-    return recibo;
+    recibo.cuImporte = TotalImpreso(recibo, guardado.ajustesMoneda);
+    return guardado;
 }

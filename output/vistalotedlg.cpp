@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "output/registro_impresion.h"
 #include "platform/services.h"
+#include "register/print/registro_impresion.h"
 
 CVistaLoteDlg::CVistaLoteDlg(CLoteRecibos& lote, const ResumenLote& resumen)
-    : m_lote(lote), m_nRecibos(resumen.nRecibos) {
+    : CVistaPreviaDlg(lote.Moneda()), m_lote(lote), m_nRecibos(resumen.nRecibos) {
     m_recibo = m_lote.Primero();
 }
 
@@ -21,7 +21,7 @@ bool CVistaLoteDlg::OnInitDialog() {
 void CVistaLoteDlg::OnOK() {
     const AvisoRegistroEnVentana aviso;
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
-    m_bImpreso = dc && m_lote.Imprimir(*dc, [](std::size_t) {});
+    m_bImpreso = dc && m_lote.Imprimir(*dc, AparienciaEnVigor(), [](std::size_t) {});
     if (m_bImpreso) {
         m_lote.Registrar();
     }

@@ -1,18 +1,23 @@
 // The preview: the same drawing as the printed page, on the window's client area; OK prints.
 #include "output/vistapreviadlg.h"
 
+#include <utility>
+
 #include "lang/idiomas.h"
-#include "output/registro_impresion.h"
+#include "output/dibujarrecibo.h"
+#include "output/imprimirrecibo.h"
 #include "platform/services.h"
-#include "res/identificadores.h"
+#include "register/print/registro_impresion.h"
+#include "res/ids/identificadores.h"
 
 namespace {
 constexpr int kBitmapImprimir = 210;
 constexpr int kBitmapCancelar = 211;
 }  // namespace
 
-CVistaPreviaDlg::CVistaPreviaDlg()
+CVistaPreviaDlg::CVistaPreviaDlg(AjustesMoneda ajustesMoneda)
     : CDialog(IDD_VISTA_PREVIA),
+      m_moneda(std::move(ajustesMoneda)),
       m_bmpImprimir(Servicios().LoadResourceBitmap(kBitmapImprimir)),
       m_bmpCancelar(Servicios().LoadResourceBitmap(kBitmapCancelar)) {}
 
@@ -26,21 +31,17 @@ bool CVistaPreviaDlg::OnInitDialog() {
     return true;
 }
 
-// Every paint draws the whole receipt again, reading its settings and logo anew.
+// Every paint draws the whole receipt again, in the look the settings give now.
 void CVistaPreviaDlg::OnPaint(Device& dc) {
-    std::optional<MonedaRegistrada> moneda;
-    if (m_ajustes) {
-        moneda.emplace(*m_ajustes);
-    }
-    m_recibo.DibujarRecibo(dc);
+    DibujarRecibo(m_recibo, AparienciaEnVigor(), m_moneda, dc);
 }
 
 // The preview closes with OK whether or not the print dialog was confirmed.
 void CVistaPreviaDlg::OnOK() {
-    if (m_ajustes) {
-        ReimprimirRecibo(m_recibo, *m_ajustes);
+    if (m_bRegistrado) {
+        ReimprimirRecibo(m_recibo, m_moneda);
     } else {
-        m_recibo.ImprimirRecibo();
+        ImprimirRecibo(m_recibo, m_moneda);
     }
     EndDialog(IDOK);
 }

@@ -1,8 +1,6 @@
 // The print preview window (IDD_VISTA_PREVIA): the receipt at the display's physical size.
 #pragma once
 
-#include <optional>
-
 #include "form/recibodata.h"
 #include "money/regional.h"
 #include "platform/bitmap.h"
@@ -10,17 +8,19 @@
 
 class CVistaPreviaDlg : public CDialog {
   public:
-    CVistaPreviaDlg();
+    // The receipt is drawn and printed under these currency settings.
+    explicit CVistaPreviaDlg(AjustesMoneda ajustesMoneda);
     bool OnInitDialog() override;
     void OnPaint(Device& dc) override;
     void OnOK() override;
 
     ReciboData m_recibo;  // the caller copies the gathered receipt here before the run
-    // Set for a registered receipt: its own currency settings, in force during each drawing;
-    // OK then prints it again as it was, and that reprint is not registered.
-    std::optional<AjustesMoneda> m_ajustes;
+    // A registered receipt, under its own currency settings: OK prints it again as it was, and
+    // that reprint is not registered.
+    bool m_bRegistrado = false;
 
   private:
+    AjustesMoneda m_moneda;
     BitmapPtr m_bmpImprimir;  // 210, on OK
     BitmapPtr m_bmpCancelar;  // 211, on Cancel
 };

@@ -9,7 +9,7 @@
 struct Bitmap {
     int width = 0;
     int height = 0;
-    int bitsPerPixel = 0;  // as stored: 1, 4, 8, 24 or 32
+    int bitsPerPixel = 0;  // as stored: 1, 4, 8, 16, 24 or 32
     int colorsUsed = 0;    // the header's colours-used field (0 when the file gives none)
     // The colour table in table order, each 0x00RRGGBB; empty for bitmaps without one.
     std::vector<std::uint32_t> colorTable;

@@ -43,6 +43,7 @@ class DialogWindow {
     virtual bool IsEnabled(int id) const = 0;
     virtual void Show(int id, bool show) = 0;
     virtual bool IsVisible(int id) const = 0;  // the control's own visible flag
+    // A read-only edit still takes the focus and shows its text; it looks read-only.
     virtual void SetReadOnly(int id, bool readOnly) = 0;
     virtual bool IsReadOnly(int id) const = 0;
     virtual void SetCheck(int id, bool checked) = 0;
@@ -52,6 +53,7 @@ class DialogWindow {
     // The name screen readers and other assistive technologies give the control.
     virtual void SetAccessibleName(int id, const std::string& name) = 0;
     virtual int GetFocusId() const = 0;  // 0 when no control of the dialog has the focus
+    // Moves the focus as the dialog's keys do: a single-line edit's text is selected whole.
     virtual void SetFocus(int id) = 0;
     virtual std::optional<Date> GetCalendarSelection(int id) const = 0;
     // Tables: each row holds one cell per column heading (Windows-1252). Setting the rows

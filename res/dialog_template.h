@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 enum class ControlKind {
     Edit,           // single-line edit (multi-line with kMultiLine)

@@ -1,6 +1,6 @@
 // The About box and the message box.
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
 
@@ -8,7 +8,7 @@ DialogTemplate PlantillaAcerca() {
     DialogTemplate t{IDD_ABOUTBOX, 273, 103, "", kDlgModalFrame, {}};
     auto& c = t.controls;
     c.push_back({-1, ControlKind::Icon, 11, 17, 21, 20, "", 0});
-    c.push_back(Texto(11, 0, 14, 8, "Salir"));
+    c.push_back(Texto(11, 0, 24, 8, "Salir"));
     c.push_back(Texto(40, 10, 119, 8, "Brixamo v1.0"));
     c.push_back(Texto(40, 20, 150, 8, "\xA9 2026 Equipo Brixamo"));
     c.push_back(Texto(7, 37, 120, 8, "Dise\xF1o: Equipo Brixamo"));

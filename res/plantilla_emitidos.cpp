@@ -1,7 +1,7 @@
 // The receipts issued: a search, the table of the register, and what can be done with
 // the selected receipt.
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
 

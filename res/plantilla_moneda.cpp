@@ -6,7 +6,7 @@
 #include <span>
 
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
 
@@ -58,10 +58,11 @@ void ParteSigno(std::vector<ControlTemplate>& c) {
     c.push_back(Etiqueta(IDC_EDIT_DEF_NOMBRE_MONEDA, kDerecha, 4, 70, 11, kReadOnly));
     c.push_back(Edit(IDC_EDIT_NOMBRE_MONEDA, kDerecha + 74, 4, 136, 12));
     c.push_back(Etiqueta(IDC_EDIT_DEF_SIMBOLO, kDerecha, 18, 210, 11, kReadOnly));
+    // The custom sign's edit between the two radios; the first radio's caption is the longer.
     c.push_back(
-        Radio(IDC_RADIO_SIGNO_PERSONALIZADO, kDerecha, 32, 82, 10, "Signo Personalizado", kGroup));
-    c.push_back(Radio(IDC_RADIO_SIGNOS_STANDARD, kDerecha + 128, 32, 82, 10, "Signos Standard"));
-    c.push_back(Edit(IDC_EDIT_SIGNO, kDerecha + 84, 31, 42, 12));
+        Radio(IDC_RADIO_SIGNO_PERSONALIZADO, kDerecha, 32, 86, 10, "Signo Personalizado", kGroup));
+    c.push_back(Radio(IDC_RADIO_SIGNOS_STANDARD, kDerecha + 129, 32, 82, 10, "Signos Standard"));
+    c.push_back(Edit(IDC_EDIT_SIGNO, kDerecha + 88, 31, 39, 12));
     // Three rows of ten cells of 21 x 32: 23 signs, then seven buttons kept hidden.
     const int signos[] = {
         IDC_BUTTON_SIGNO_1,  IDC_BUTTON_SIGNO_2,  IDC_BUTTON_SIGNO_3,    IDC_BUTTON_SIGNO_4,

@@ -1,7 +1,7 @@
 // The option windows opened from the form: logo, receipt texts and colours, calendar and
 // print preview.
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
 

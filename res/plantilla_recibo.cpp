@@ -1,8 +1,16 @@
 // The receipt form: fields in tab order, then the labels, then the commands.
 #include "res/controles.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace plantillas {
+
+namespace {
+
+// The column of command buttons at the right: wide enough for its longest caption, "Valores
+// por defecto", at the desktop's usual fonts.
+constexpr int kAnchoBotones = 72;
+
+}  // namespace
 
 DialogTemplate PlantillaRecibo() {
     DialogTemplate t{IDD_RECIBO_DIALOG, 350, 212, "Brixamo", kDlgModalFrame | kDlgTaskbar, {}};
@@ -36,23 +44,23 @@ DialogTemplate PlantillaRecibo() {
     c.push_back(Etiqueta(IDC_EDIT_DEF_DOMICILIO, 7, 134, 262, 12));
     c.push_back(Etiqueta(IDC_EDIT_DEF_PAGADOR, 7, 158, 131, 12));
     c.push_back(Etiqueta(IDC_EDIT_DEF_COBRADOR, 138, 158, 131, 12));
-    c.push_back(Boton(IDC_BUTTON_FONDO, 272, 33, 70, 12, "Fondo Recibo"));
-    c.push_back(Boton(IDC_BUTTON_COLOR, 272, 97, 70, 12, "Color Recibo"));
-    c.push_back(Boton(IDC_BUTTON_LOGOTIPO, 272, 46, 70, 12, "Logotipo"));
-    c.push_back(Boton(IDC_BUTTON_MONEDA, 272, 59, 70, 12, "Moneda"));
-    c.push_back(Boton(IDC_BUTTON_DEFECTO, 272, 72, 70, 12, "Valores por defecto"));
-    c.push_back(Boton(IDC_BUTTON_EDITAR, 272, 85, 70, 12, "Editar Conceptos"));
+    c.push_back(Boton(IDC_BUTTON_FONDO, 272, 33, kAnchoBotones, 12, "Fondo Recibo"));
+    c.push_back(Boton(IDC_BUTTON_COLOR, 272, 97, kAnchoBotones, 12, "Color Recibo"));
+    c.push_back(Boton(IDC_BUTTON_LOGOTIPO, 272, 46, kAnchoBotones, 12, "Logotipo"));
+    c.push_back(Boton(IDC_BUTTON_MONEDA, 272, 59, kAnchoBotones, 12, "Moneda"));
+    c.push_back(Boton(IDC_BUTTON_DEFECTO, 272, 72, kAnchoBotones, 12, "Valores por defecto"));
+    c.push_back(Boton(IDC_BUTTON_EDITAR, 272, 85, kAnchoBotones, 12, "Editar Conceptos"));
     c.push_back(BotonImagen(IDC_BUTTON_SALIR, 275, 140, 28, 30, "Salir"));
     c.push_back(BotonImagen(IDC_BUTTON_GUARDAR, 275, 173, 28, 30, "Guardar"));
     c.push_back(BotonImagen(IDC_BUTTON_IMPRIMIR_IMG, 312, 173, 28, 30, "Imprimir"));
     c.push_back(BotonImagen(IDC_BUTTON_CARGAR, 312, 141, 28, 30, "Guardar"));
     c.push_back(BotonImagen(IDC_BUTTON_CALENDARIO, 127, 42, 13, 12, "", kImageCentre));
     // The mode buttons share their places with Imprimir and Vista Previa; the form shows one pair.
-    c.push_back(Boton(IDC_BUTTON_ACEPTAR, 272, 7, 70, 12, "Aceptar", kHidden));
-    c.push_back(Boton(IDC_BUTTON_CANCELAR, 272, 20, 70, 12, "Cancelar", kHidden));
+    c.push_back(Boton(IDC_BUTTON_ACEPTAR, 272, 7, kAnchoBotones, 12, "Aceptar", kHidden));
+    c.push_back(Boton(IDC_BUTTON_CANCELAR, 272, 20, kAnchoBotones, 12, "Cancelar", kHidden));
     c.push_back(Boton(IDC_BUTTON_MAS, 53, 18, 12, 12, "+"));
-    c.push_back(Boton(IDC_BUTTON_IMPRIMIR, 272, 7, 70, 12, "Imprimir"));
-    c.push_back(Boton(IDC_BUTTON_VISTA, 272, 20, 70, 12, "Vista Previa"));
+    c.push_back(Boton(IDC_BUTTON_IMPRIMIR, 272, 7, kAnchoBotones, 12, "Imprimir"));
+    c.push_back(Boton(IDC_BUTTON_VISTA, 272, 20, kAnchoBotones, 12, "Vista Previa"));
     return t;
 }
 

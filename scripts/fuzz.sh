@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (preset `fuzz`, in build-fuzz) and runs each as a test
-# for BRX_FUZZ_SECONDS (30 by default).
+# for BRX_FUZZ_SECONDS (30 by default), from the seed corpus that the fuzzer's seed program
+# (semillas_<name> beside fuzz_<name>) writes, when it has one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export BRX_FUZZ_SECONDS="${BRX_FUZZ_SECONDS:-30}"

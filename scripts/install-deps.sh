@@ -21,12 +21,14 @@ package_packages=(
     dpkg-dev file
 )
 
-# The tests on top: GoogleTest, clang for the fuzzers, the generator's fonts, every locale,
-# poppler for the PDF checks, a CUPS spooler with a PDF queue, a display, package checks, the
-# format and clang-tidy checks, ccache for the rebuilds and gcovr for scripts/coverage.sh.
+# The tests on top: GoogleTest, clang for the fuzzers, valgrind for the logo decoding, the
+# generator's fonts, every locale, poppler for the PDF checks, a CUPS spooler with a PDF queue, a
+# display, package checks, the format and clang-tidy checks, ccache for the rebuilds and gcovr
+# for scripts/coverage.sh.
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
+    valgrind
     clang-format clang-tidy ccache gcovr
     fonts-dejavu-core
     locales-all

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/plataforma_app.h"
+#include "output/apariencia_recibo.h"
+#include "output/dibujarrecibo.h"
 #include "output/recibo_guardado.h"
 #include "platform/qt/painter_device.h"
 
@@ -20,14 +22,14 @@ namespace {
 constexpr double kMmPorPixel = 25.4 / 96.0;
 const QSize kCliente(1920, 1000);
 
-double Repintar(const ReciboData& recibo, QImage& imagen) {
+double Repintar(const ReciboGuardado& guardado, QImage& imagen) {
     QElapsedTimer reloj;
     reloj.start();
     imagen.fill(Qt::white);
     QPainter painter(&imagen);
     PainterDevice dc(painter, kCliente,
                      QSizeF(kCliente.width() * kMmPorPixel, kCliente.height() * kMmPorPixel));
-    recibo.DibujarRecibo(dc);
+    DibujarRecibo(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
     painter.end();
     return reloj.nsecsElapsed() / 1e6;
 }
@@ -37,12 +39,12 @@ double Repintar(const ReciboData& recibo, QImage& imagen) {
 int main(int argc, char** argv) {
     const int nRepintados = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     CPlataformaApp plataforma(argc, argv);
-    const ReciboData recibo = LeerReciboGuardado();
+    const ReciboGuardado guardado = LeerReciboGuardado();
     QImage imagen(kCliente, QImage::Format_RGB32);
-    Repintar(recibo, imagen);  // fonts and the glyph sheet loaded once, as by the first paint
+    Repintar(guardado, imagen);  // fonts and the glyph sheet loaded once, as by the first paint
     std::vector<double> tiempos;
     for (int i = 0; i < nRepintados; ++i) {
-        tiempos.push_back(Repintar(recibo, imagen));
+        tiempos.push_back(Repintar(guardado, imagen));
     }
     std::sort(tiempos.begin(), tiempos.end());
     std::printf("preview repaint %dx%d at 96 dpi: median %.3f ms, min %.3f ms, max %.3f ms (%d)\n",

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "form/registro.h"
+#include "register/registro.h"
 
 namespace {
 

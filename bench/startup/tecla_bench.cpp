@@ -9,7 +9,7 @@
 
 #include "app/plataforma_app.h"
 #include "form/campos.h"
-#include "form/recibodlg.h"
+#include "form/ui/recibodlg.h"
 #include "settings/esquema.h"
 
 int main(int argc, char** argv) {

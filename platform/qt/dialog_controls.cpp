@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,7 +60,7 @@ QWidget* CreateLineEdit(const ControlTemplate& control, QWidget* parent) {
     edit->setFrame((control.style & kBorder) != 0);
     edit->setValidator(new Cp1252Validator(edit));
     edit->setText(FromCp1252(control.text));
-    edit->setReadOnly((control.style & kReadOnly) != 0);
+    SetEditReadOnly(*edit, (control.style & kReadOnly) != 0);
     return edit;
 }
 
@@ -72,7 +73,7 @@ QWidget* CreateMultiLineEdit(const ControlTemplate& control, const DialogUnits& 
     edit->setFrameShape((control.style & kBorder) != 0 ? QFrame::StyledPanel : QFrame::NoFrame);
     // Tab stops every 32 dialog units, as in the classic edit control.
     edit->setTabStopDistance(32 * units.PixelsPerUnitX());
-    edit->setReadOnly((control.style & kReadOnly) != 0);
+    SetEditReadOnly(*edit, (control.style & kReadOnly) != 0);
     SetControlText(*edit, FromCp1252(control.text));
     return edit;
 }
@@ -164,6 +165,28 @@ QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units,
     widget->setFocusPolicy(FocusPolicyOf(control));
     widget->setVisible((control.style & kHidden) == 0);
     return widget;
+}
+
+void SetEditReadOnly(QWidget& widget, bool readOnly) {
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        edit->setReadOnly(readOnly);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(&widget)) {
+        text->setReadOnly(readOnly);
+    } else {
+        return;
+    }
+    if (!readOnly) {
+        widget.setPalette(QPalette());  // back to the inherited palette: the base colour
+        return;
+    }
+    // The styles draw a read-only edit like an editable one; it takes the dialog's face
+    // colour instead, so that the fields one cannot type into show it at a glance.
+    QPalette palette = widget.palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setBrush(group, QPalette::Base, palette.brush(group, QPalette::Window));
+    }
+    widget.setPalette(palette);
 }
 
 QString ControlText(const QWidget& widget) {

@@ -16,6 +16,10 @@
 // alignment, border, read-only, visibility and tab stop are applied.
 QWidget* CreateControl(const ControlTemplate& control, const DialogUnits& units, QWidget* parent);
 
+// Read-only on or off for a single- or multi-line edit (other widgets are left alone). A
+// read-only edit is drawn on the palette's window colour, an editable one on its base colour.
+void SetEditReadOnly(QWidget& widget, bool readOnly);
+
 // The text a control holds, with "\r\n" line ends for multi-line edits; image buttons keep
 // their (never shown) text aside.
 QString ControlText(const QWidget& widget);

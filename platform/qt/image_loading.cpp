@@ -12,96 +12,24 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
+#include "platform/bmp_decoding.h"
 #include "platform/qt/text_1252.h"
 
 namespace {
 
 // The largest image accepted: a logo is 300 x 750 pixels; this leaves room for any photograph
 // while no header can make us allocate more than 256 MB for the pixels.
-constexpr int kMaxSide = 10000;
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 constexpr int kAllocationLimitMb = 256;
 constexpr qint64 kMaxFileBytes = 300LL * 1024 * 1024;
 
-// What a BMP file's headers state about it.
-struct BmpHeader {
-    QSize size;  // a negative height in the file (rows stored top-down) is given as its size
-    int bitsPerPixel = 0;
-    int colorsUsed = 0;
-    std::vector<std::uint32_t> colorTable;  // in the file's order, 0x00RRGGBB
-    bool complete = false;  // the file holds the colour table and the pixel data announced
-};
-
-std::uint32_t LittleEndian(const QByteArray& data, qsizetype offset, int bytes) {
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i) {
-        value = (value << 8) | static_cast<unsigned char>(data[offset + i]);
-    }
-    return value;
-}
-
-// The colour table after the info header: the colours-used count of entries, or all that the
-// depth allows when that is 0; entries are blue, green, red and (except in the core layout) a
-// reserved byte. Nothing when the file is too short to hold them.
-std::optional<std::vector<std::uint32_t>> ReadColorTable(const QByteArray& data, qsizetype start,
-                                                         int entrySize, const BmpHeader& header) {
-    std::vector<std::uint32_t> table;
-    if (header.bitsPerPixel > 8 && header.colorsUsed == 0) {
-        return table;
-    }
-    qint64 count = header.colorsUsed != 0 ? header.colorsUsed : 1LL << header.bitsPerPixel;
-    if (count > 256 || start + count * entrySize > data.size()) {
-        return std::nullopt;
-    }
-    for (qint64 i = 0; i < count; ++i) {
-        table.push_back(LittleEndian(data, start + i * entrySize, 3));
-    }
-    return table;
-}
-
-// Reads the file and info headers (the OS/2 core header or any Windows info header). Pixel
-// data is only measured for the uncompressed layouts (BI_RGB, BI_BITFIELDS); compressed data is
-// checked by the decoder.
-std::optional<BmpHeader> ReadBmpHeader(const QByteArray& data) {
-    constexpr qsizetype kFileHeader = 14;
-    if (data.size() < kFileHeader + 12 || !data.startsWith("BM")) {
-        return std::nullopt;
-    }
-    std::uint32_t pixelOffset = LittleEndian(data, 10, 4);
-    std::uint32_t infoSize = LittleEndian(data, kFileHeader, 4);
-    BmpHeader header;
-    qint64 width = 0, height = 0;
-    std::uint32_t compression = 0;
-    if (infoSize == 12) {
-        width = LittleEndian(data, 18, 2);
-        height = LittleEndian(data, 20, 2);
-        header.bitsPerPixel = static_cast<int>(LittleEndian(data, 24, 2));
-    } else if (infoSize >= 40 && data.size() >= kFileHeader + 40) {
-        width = static_cast<std::int32_t>(LittleEndian(data, 18, 4));
-        height = static_cast<std::int32_t>(LittleEndian(data, 22, 4));
-        header.bitsPerPixel = static_cast<int>(LittleEndian(data, 28, 2));
-        compression = LittleEndian(data, 30, 4);
-        header.colorsUsed = static_cast<int>(LittleEndian(data, 46, 4));
-    } else {
-        return std::nullopt;
-    }
-    height = height < 0 ? -height : height;
-    if (width <= 0 || width > kMaxSide || height <= 0 || height > kMaxSide) {
-        return std::nullopt;
-    }
-    header.size = QSize(int(width), int(height));
-    auto table = ReadColorTable(data, kFileHeader + infoSize, infoSize == 12 ? 3 : 4, header);
-    if (!table) {
-        return std::nullopt;
-    }
-    header.colorTable = std::move(*table);
-    bool uncompressed = compression == 0 || compression == 3;
-    qint64 stride = (width * header.bitsPerPixel + 31) / 32 * 4;
-    header.complete = !uncompressed || qint64(pixelOffset) + stride * height <= data.size();
-    return header;
+std::span<const std::uint8_t> BytesOf(const QByteArray& data) {
+    return {reinterpret_cast<const std::uint8_t*>(data.constData()),
+            static_cast<std::size_t>(data.size())};
 }
 
 // The JPEG decoder fills a cut-off scan with grey and reports success: a complete file ends its
@@ -197,16 +125,19 @@ BitmapPtr Decode(const QByteArray& data) {
     }
     std::optional<BmpHeader> bmp;
     if (format == "bmp") {
-        bmp = ReadBmpHeader(data);
+        bmp = ReadBmpHeader(BytesOf(data));
         if (!bmp || !bmp->complete) {
             return nullptr;
         }
     }
     // The BMP reader claims a top-down bitmap's negative height; the header's own size is used.
-    const QSize claimed = bmp ? bmp->size : reader.size();
-    if (claimed.isEmpty() || claimed.width() > kMaxSide || claimed.height() > kMaxSide ||
+    const QSize claimed = bmp ? QSize(bmp->width, bmp->height) : reader.size();
+    if (claimed.isEmpty() || claimed.width() > kMaxImageSide || claimed.height() > kMaxImageSide ||
         qint64(claimed.width()) * claimed.height() > kMaxPixels) {
         return nullptr;
+    }
+    if (bmp && DecodedHere(*bmp)) {
+        return DecodeBmp(BytesOf(data), *bmp);
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {

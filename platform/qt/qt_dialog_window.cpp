@@ -371,11 +371,8 @@ bool QtDialogWindow::IsVisible(int id) const {
 }
 
 void QtDialogWindow::SetReadOnly(int id, bool readOnly) {
-    QWidget* widget = impl_->Find(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setReadOnly(readOnly);
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
-        text->setReadOnly(readOnly);
+    if (QWidget* widget = impl_->Find(id)) {
+        SetEditReadOnly(*widget, readOnly);
     }
 }
 
@@ -441,8 +438,14 @@ int QtDialogWindow::GetFocusId() const {
 }
 
 void QtDialogWindow::SetFocus(int id) {
-    if (QWidget* widget = impl_->Find(id)) {
-        widget->setFocus(Qt::OtherFocusReason);
+    QWidget* widget = impl_->Find(id);
+    if (widget == nullptr) {
+        return;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    // As Tab does: the text of a single-line edit is selected, so typing replaces it.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->selectAll();
     }
 }
 

@@ -4,13 +4,13 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "app/aboutdlg.h"
+#include "app/boxes/aboutdlg.h"
 #include "app/reciboapp.h"
 #include "form/campos.h"
-#include "form/recibodlg.h"
-#include "res/identificadores.h"
+#include "form/ui/recibodlg.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
 

@@ -1,8 +1,8 @@
 // The message box: the welcome text by default, any text of several lines when given.
 #include <gtest/gtest.h>
 
-#include "app/saludodlg.h"
-#include "res/identificadores.h"
+#include "app/boxes/saludodlg.h"
+#include "res/ids/identificadores.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
 

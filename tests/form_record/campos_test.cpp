@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "form/campos.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 
 namespace {
 

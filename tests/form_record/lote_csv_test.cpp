@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "form/lote_csv.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/fila.h"
 
 namespace {
 
@@ -32,8 +33,7 @@ Leido Leer(const std::string& sBytes) {
     return leido;
 }
 
-struct CasoLectura {
-    const char* sNombre;
+struct CasoLectura : Fila {
     std::string sBytes;
     std::vector<std::string> cabecera;
     Filas filas;
@@ -66,7 +66,7 @@ const CasoLectura kLecturas[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Csv, LecturaCsv, ::testing::ValuesIn(kLecturas),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 TEST(LectorCsv, ToldSeparatorAndEncoding) {
     EXPECT_EQ(LectorCsv("A;B\n").Separador(), ';');
@@ -96,8 +96,7 @@ TEST(LectorCsv, RewindingReadsTheSameRowsAgain) {
     EXPECT_EQ(lector.Linea(), 2u);
 }
 
-struct CasoError {
-    const char* sNombre;
+struct CasoError : Fila {
     std::string sBytes;
     std::size_t nLinea;
     std::string sColumna;
@@ -156,7 +155,7 @@ const CasoError kErrores[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Csv, ErrorCsv, ::testing::ValuesIn(kErrores),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 // A line of 50 MB stops being read at the field or record that outgrows its limit.
 TEST(LectorCsv, FiftyMegabyteLinesAreRefusedAtTheirLimit) {
@@ -210,16 +209,11 @@ TEST(LectorCsv, ErrorTextNamesFileLineAndColumn) {
 
 class FicheroLote : public ::testing::Test {
   protected:
-    FicheroLote() {
-        char sPlantilla[] = "/tmp/brx-lote-XXXXXX";
-        m_sCarpeta = mkdtemp(sPlantilla);
-    }
-    ~FicheroLote() override { std::system(("rm -rf '" + m_sCarpeta + "'").c_str()); }
-    std::string m_sCarpeta;
+    CarpetaTemporal m_carpeta;
 };
 
 TEST_F(FicheroLote, ReadsWholeRefusesMissingAndOversizedFiles) {
-    const std::string sRuta = m_sCarpeta + "/pagos.csv";
+    const std::string sRuta = m_carpeta.Ruta() + "/pagos.csv";
     std::ofstream(sRuta, std::ios::binary) << "A\n1\n";
     EXPECT_EQ(LeerFicheroLote(sRuta), "A\n1\n");
     ASSERT_EQ(truncate(sRuta.c_str(), kMaxBytesLote), 0);
@@ -227,8 +221,8 @@ TEST_F(FicheroLote, ReadsWholeRefusesMissingAndOversizedFiles) {
 
     ASSERT_EQ(truncate(sRuta.c_str(), kMaxBytesLote + 1), 0);
     EXPECT_THROW(LeerFicheroLote(sRuta), ErrorLote);
-    EXPECT_THROW(LeerFicheroLote(m_sCarpeta + "/no-such.csv"), ErrorLote);
-    EXPECT_THROW(LeerFicheroLote(m_sCarpeta), ErrorLote);  // a folder
+    EXPECT_THROW(LeerFicheroLote(m_carpeta.Ruta() + "/no-such.csv"), ErrorLote);
+    EXPECT_THROW(LeerFicheroLote(m_carpeta.Ruta()), ErrorLote);  // a folder
 }
 
 }  // namespace

@@ -4,12 +4,13 @@
 
 #include <QAccessible>
 #include <QWidget>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "form/campos.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
@@ -24,8 +25,8 @@ std::string Nombre(const CDialog& dlg, int id) {
     return acc != nullptr ? acc->text(QAccessible::Name).toStdString() : "(sin interfaz)";
 }
 
-// The names of the 34 text fields: a label names itself and the fields below it, numbered
-// where it stands over several lines.
+// The names of the 34 text fields: a label names the fields below it, numbered where it
+// stands over several lines, and is itself named as their label, never as a field.
 struct Rotulo {
     int nEtiqueta;
     int nCampo;
@@ -35,7 +36,7 @@ struct Rotulo {
 std::vector<std::pair<int, std::string>> NombresEsperados(const std::vector<Rotulo>& rotulos) {
     std::vector<std::pair<int, std::string>> nombres;
     for (const Rotulo& r : rotulos) {
-        nombres.emplace_back(r.nEtiqueta, r.sNombre);
+        nombres.emplace_back(r.nEtiqueta, "Etiqueta: " + r.sNombre);
         for (int n = 0; n < r.nCampos; ++n) {
             nombres.emplace_back(
                 r.nCampo + n, r.nCampos == 1 ? r.sNombre : r.sNombre + " " + std::to_string(n + 1));
@@ -60,9 +61,13 @@ const std::vector<Rotulo> kRotulos = {
 void ComprobarNombres(const CDialog& dlg, const std::vector<Rotulo>& rotulos) {
     const auto nombres = NombresEsperados(rotulos);
     ASSERT_EQ(nombres.size(), 34u);
+    std::set<std::string> distintos;
     for (const auto& [id, sNombre] : nombres) {
         EXPECT_EQ(Nombre(dlg, id), sNombre) << id;
+        distintos.insert(Nombre(dlg, id));
     }
+    // A screen reader hears each name once: no label shares its field's name.
+    EXPECT_EQ(distintos.size(), nombres.size());
 }
 
 const std::pair<int, const char*> kAyudas[] = {

@@ -4,9 +4,9 @@
 
 #include <set>
 
-#include "app/aboutdlg.h"
+#include "app/boxes/aboutdlg.h"
 #include "form/campos.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"

@@ -5,22 +5,23 @@
 #include <memory>
 #include <set>
 
-#include "app/aboutdlg.h"
+#include "app/boxes/aboutdlg.h"
 #include "form/campos.h"
-#include "money/configdlg.h"
+#include "money/ui/configdlg.h"
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
-#include "output/recibosemitidosdlg.h"
 #include "output/vistapreviadlg.h"
-#include "res/identificadores.h"
+#include "register/ui/recibosemitidosdlg.h"
+#include "res/ids/identificadores.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
 
 using ComandosTest = FormularioAbiertoTest;
 
-struct CasoVentana {
+struct CasoVentana : Fila {
     int nBoton;
     int nPlantilla;
 };
@@ -33,12 +34,13 @@ TEST_P(BotonDeVentana, AbreSuVentanaYElFormularioSigue) {
     EXPECT_FALSE(Dlg().Window().IsEnded());
 }
 
-const CasoVentana kVentanas[] = {{IDC_BUTTON_VISTA, IDD_VISTA_PREVIA},
-                                 {IDC_BUTTON_FONDO, IDD_DISENO_RECIBO},
-                                 {IDC_BUTTON_LOGOTIPO, IDD_LOGOTIPO},
-                                 {IDC_BUTTON_MONEDA, IDD_CONFIG},
-                                 {IDC_BUTTON_CALENDARIO, IDD_CALENDARIO}};
-INSTANTIATE_TEST_SUITE_P(Botones, BotonDeVentana, ::testing::ValuesIn(kVentanas));
+const CasoVentana kVentanas[] = {{"Vista", IDC_BUTTON_VISTA, IDD_VISTA_PREVIA},
+                                 {"Fondo", IDC_BUTTON_FONDO, IDD_DISENO_RECIBO},
+                                 {"Logotipo", IDC_BUTTON_LOGOTIPO, IDD_LOGOTIPO},
+                                 {"Moneda", IDC_BUTTON_MONEDA, IDD_CONFIG},
+                                 {"Calendario", IDC_BUTTON_CALENDARIO, IDD_CALENDARIO}};
+INSTANTIATE_TEST_SUITE_P(Botones, BotonDeVentana, ::testing::ValuesIn(kVentanas),
+                         ::testing::PrintToStringParamName());
 
 // The two print buttons ask for the printer and Color for a colour, with no window of their own.
 TEST_F(ComandosTest, ImprimirYColorPreguntanDirectamente) {

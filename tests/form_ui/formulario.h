@@ -10,25 +10,26 @@
 
 #include <gtest/gtest.h>
 
-#include "form/recibodlg.h"
-#include "res/identificadores.h"
-#include "tests/options/moneda_ajustes.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "form/ui/recibodlg.h"
+#include "res/ids/identificadores.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/entorno.h"
+#include "tests/support/moneda_prueba.h"
 #include "tests/support/scripted_services.h"
 
 // Currency settings as a Spanish user keeps them, already past the first start.
 inline void GuardarMonedaEspanola() {
-    GuardarMoneda({",", ".", 2, 3, 0, '#', "\x80", "Euro"});
+    GuardarMoneda({",", ".", 2, 3, 0, "\x80", '#', "Euro"});
 }
 
-// The user's language as the locale variables tell it; the others are cleared meanwhile.
-class IdiomaUsuario {
+// The user's language as the locale variables tell it; the others are unset meanwhile.
+class IdiomaUsuario : public VariablesTemporales {
   public:
-    explicit IdiomaUsuario(const char* sLang);
-    ~IdiomaUsuario();
-
-  private:
-    std::vector<std::pair<std::string, std::string>> m_anteriores;
+    explicit IdiomaUsuario(const char* sLang)
+        : VariablesTemporales{{"LANGUAGE", std::nullopt},
+                              {"LC_ALL", std::nullopt},
+                              {"LC_MESSAGES", std::nullopt},
+                              {"LANG", sLang}} {}
 };
 
 // The labels' built-in texts, in the order of kEtiquetas.

@@ -5,6 +5,9 @@
 #include "lang/idiomas.h"
 #include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/captions.h"
+#include "tests/support/fila.h"
+#include "tests/support/ui.h"
 
 namespace {
 
@@ -15,7 +18,7 @@ const std::pair<int, const char*> kBotones[] = {
     {IDC_BUTTON_ACEPTAR, "Aceptar"},     {IDC_BUTTON_CANCELAR, "Cancelar"},
     {IDC_BUTTON_IMPRIMIR, "Imprimir"}};
 
-struct CasoIdioma {
+struct CasoIdioma : Fila {
     const char* sLang;
     bool bMoneda;   // whether the currency settings are stored (no first start)
     int nGuardado;  // the stored language, 0 for none
@@ -49,10 +52,29 @@ TEST_P(IdiomaTest, BotonesYEtiquetasTomanLosTextosDelIdioma) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Idiomas, IdiomaTest,
-                         ::testing::Values(CasoIdioma{"es_ES.UTF-8", false, 0, 1, "importe"},
-                                           CasoIdioma{"fr_FR.UTF-8", true, 0, 3, "importe"},
-                                           CasoIdioma{"es_ES.UTF-8", true, 2, 2, "importe euros"}));
+// The captions the language gives the form and the currency options fit their controls.
+TEST_P(IdiomaTest, LosTextosDelIdiomaCabenEnSusControles) {
+    const CasoIdioma& caso = GetParam();
+    IdiomaUsuario idioma(caso.sLang);
+    GuardarMonedaEspanola();
+    if (caso.nGuardado != 0) {
+        ajustes::kIdioma.Escribir(caso.nGuardado);
+    }
+    Abrir();
+    std::vector<std::string> cortadosMoneda = {"(no se abri\xF3)"};
+    m_servicios.QueueModal(
+        [&cortadosMoneda](CDialog& dlg) { cortadosMoneda = ui::CutCaptions(dlg); });
+    ui::Click(Dlg(), IDC_BUTTON_MONEDA);
+    EXPECT_EQ(ui::CutCaptions(Dlg()), std::vector<std::string>{});
+    EXPECT_EQ(cortadosMoneda, std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Idiomas, IdiomaTest,
+    ::testing::Values(CasoIdioma{"PrimerArranqueEnEspanol", "es_ES.UTF-8", false, 0, 1, "importe"},
+                      CasoIdioma{"FrancesSinIdiomaGuardado", "fr_FR.UTF-8", true, 0, 3, "importe"},
+                      CasoIdioma{"IdiomaGuardado", "es_ES.UTF-8", true, 2, 2, "importe euros"}),
+    ::testing::PrintToStringParamName());
 
 TEST_F(FormularioTest, UnIdiomaFueraDeRangoMuestraError) {
     GuardarMonedaEspanola();

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "form/campos.h"
-#include "form/registro.h"
 #include "output/vistalotedlg.h"
-#include "res/identificadores.h"
+#include "register/registro.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/impresora_prestada.h"

@@ -1,10 +1,14 @@
 // The state of every control in normal and label-editing mode.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QPalette>
 #include <set>
+#include <vector>
 
 #include "form/campos.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
+#include "settings/esquema.h"
 #include "tests/form_ui/formulario.h"
 #include "tests/support/ui.h"
 
@@ -24,15 +28,22 @@ struct Estado {
 
 class ModosTest : public FormularioAbiertoTest {
   protected:
+    // Read-only as the mode says, and looking it: drawn on the window's colour, not the base.
+    void ComprobarSoloLectura(int id, bool bSoloLectura) {
+        EXPECT_EQ(Dlg().Window().IsReadOnly(id), bSoloLectura) << id;
+        const QPalette paleta = ui::Control(Dlg(), id)->palette();
+        EXPECT_EQ(paleta.color(QPalette::Base) == paleta.color(QPalette::Window), bSoloLectura)
+            << id;
+    }
+
     void ComprobarEdiciones(bool bEditando) {
         for (const CampoEtiqueta& etiqueta : kEtiquetas) {
-            EXPECT_EQ(Dlg().Window().IsReadOnly(etiqueta.nControl), !bEditando)
-                << etiqueta.nControl;
+            ComprobarSoloLectura(etiqueta.nControl, !bEditando);
         }
         for (const CampoGuardado& campo : kCamposRecibo) {
-            EXPECT_EQ(Dlg().Window().IsReadOnly(campo.nControl), bEditando) << campo.nControl;
+            ComprobarSoloLectura(campo.nControl, bEditando);
         }
-        EXPECT_TRUE(Dlg().Window().IsReadOnly(IDC_EDIT_IMPORTE));
+        ComprobarSoloLectura(IDC_EDIT_IMPORTE, true);
     }
 
     void ComprobarBotones(const std::set<int>& ids, Estado estado) {
@@ -79,6 +90,40 @@ TEST_F(ModosTest, EditarConceptosNoTocaLosCamposNiElTotal) {
               (std::vector<std::string>{"8", "Lugo", "8,00"}));
     ui::Type(Dlg(), IDC_EDIT_LOCALIDAD, "Vigo");
     EXPECT_EQ(Texto(IDC_EDIT_LOCALIDAD), "Lugo");
+}
+
+// The focus follows the mode: the first label when the labels are edited, with its text
+// selected so that typing replaces it; the number field again when the form goes back to
+// normal mode, wherever the focus was before.
+TEST_F(ModosTest, ElFocoSigueAlModo) {
+    struct Caso {
+        const char* sNombre;
+        std::vector<int> clics;
+        int nFoco;
+    };
+    const Caso casos[] = {
+        {"al abrir", {}, IDC_EDIT_NUMERO},
+        {"Editar Conceptos", {IDC_BUTTON_EDITAR}, IDC_EDIT_DEF_NUMERO},
+        {"Aceptar", {IDC_BUTTON_EDITAR, IDC_BUTTON_ACEPTAR}, IDC_EDIT_NUMERO},
+        {"Cancelar", {IDC_BUTTON_EDITAR, IDC_BUTTON_CANCELAR}, IDC_EDIT_NUMERO},
+        {"desde otro campo", {IDC_EDIT_PAGADOR_2, IDC_BUTTON_EDITAR}, IDC_EDIT_DEF_NUMERO},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.sNombre);
+        ajustes::kNumero.Escribir("0007");
+        Abrir();
+        for (const int id : c.clics) {
+            ui::Click(Dlg(), id);
+        }
+        EXPECT_EQ(Dlg().Window().GetFocusId(), c.nFoco);
+        const auto* campo = qobject_cast<QLineEdit*>(ui::Control(Dlg(), c.nFoco));
+        ASSERT_NE(campo, nullptr);
+        EXPECT_FALSE(campo->text().isEmpty());
+        EXPECT_EQ(campo->selectedText().toStdString(), campo->text().toStdString());
+        ui::Key(Dlg(), Qt::Key_A);
+        ui::Key(Dlg(), Qt::Key_B);
+        EXPECT_EQ(Texto(c.nFoco), "ab");
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "settings/esquema.h"
 #include "settings/ficherostxt.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
@@ -106,7 +107,7 @@ TEST_F(PersistenciaTest, LasEtiquetasGuardadasSeMuestranAlArrancar) {
 }
 
 // The "+" button: the number follows and is stored at once, alone.
-struct CasoNumero {
+struct CasoNumero : Fila {
     const char* sAntes;
     const char* sDespues;
 };
@@ -122,11 +123,12 @@ TEST_P(NumeroTest, MasIncrementaYGuardaElNumero) {
     EXPECT_EQ(ajustes::kLocalidad.Leer("?"), "?");
 }
 
-const CasoNumero kNumeros[] = {{"", "1"},
-                               {"0099", "00100"},
-                               {"2003/15", "2004/15"},
-                               {"ABC", "ABC1"},
-                               {"99999999999", "100000000000"}};
-INSTANTIATE_TEST_SUITE_P(Casos, NumeroTest, ::testing::ValuesIn(kNumeros));
+const CasoNumero kNumeros[] = {{"Vacio", "", "1"},
+                               {"CerosDelante", "0099", "00100"},
+                               {"DosNumeros", "2003/15", "2004/15"},
+                               {"SinCifras", "ABC", "ABC1"},
+                               {"UnaCifraMas", "99999999999", "100000000000"}};
+INSTANTIATE_TEST_SUITE_P(Casos, NumeroTest, ::testing::ValuesIn(kNumeros),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

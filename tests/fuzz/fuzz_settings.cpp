@@ -9,7 +9,7 @@
 
 #include "settings/ficherostxt.h"
 #include "tests/fuzz/comprobar.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "lang/idioma_usuario.h"
 #include "lang/idiomas.h"
 #include "settings/esquema.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -36,6 +37,61 @@ TEST(Analisis, EjemplosCasosLimiteYEl64Bits) {
     // clang-format on
     for (const auto& [sDecimal, sTexto, nValor] : casos) {
         EXPECT_EQ(moneda::ImporteDeTexto(sTexto, Ajustes({sDecimal})).Valor(), nValor) << sTexto;
+    }
+}
+
+// The reading that never changes an amount: the same value within the range, nothing beyond
+// it, where the lenient reading stops at the largest amount. (AsignarTexto tells the same, in
+// en_vigor_test.)
+TEST(Analisis, FueraDeRangoNoHayImporte) {
+    struct Caso {
+        const char* sTexto;
+        std::optional<std::int64_t> nValor;
+    };
+    // clang-format off
+    const Caso casos[] = {
+        {"922.337.203.685.477,58", kMax - 7}, {"922337203685477,5807", kMax},
+        {"922337203685477,58074", kMax}, {"(922.337.203.685.477,5807)", -kMax},
+        {"922337203685477,5808", std::nullopt}, {"922337203685477,580705", std::nullopt},
+        {"922.337.203.685.477,59", std::nullopt}, {"922337203685478", std::nullopt},
+        {"999.999.999.999.999", std::nullopt}, {"-999.999.999.999.999", std::nullopt},
+        {"1000000000000000000", std::nullopt}, {"00000000000000000000000001", 10000},
+        {"abc", 0}, {"", 0},
+    };
+    // clang-format on
+    const AjustesMoneda a = Ajustes({","});
+    for (const Caso& caso : casos) {
+        const std::optional<CGlobalCurrency> cu = moneda::ImporteEnRango(caso.sTexto, a);
+        ASSERT_EQ(cu.has_value(), caso.nValor.has_value()) << caso.sTexto;
+        if (cu) {
+            EXPECT_EQ(cu->Valor(), *caso.nValor) << caso.sTexto;
+        }
+        const std::int64_t nExtremo = caso.sTexto[0] == '-' || caso.sTexto[0] == '(' ? -kMax : kMax;
+        EXPECT_EQ(moneda::ImporteDeTexto(caso.sTexto, a).Valor(), caso.nValor.value_or(nExtremo))
+            << caso.sTexto;
+    }
+}
+
+// Sumar adds only what stays within the range, and leaves the value alone otherwise.
+TEST(Analisis, SumarSinSalirDelRango) {
+    struct Caso {
+        std::int64_t nA, nB;
+        std::optional<std::int64_t> nSuma;
+    };
+    const Caso casos[] = {
+        {5, -7, -2},
+        {kMax - 1, 1, kMax},
+        {kMax, 1, std::nullopt},
+        {-kMax, -1, std::nullopt},  // the one 64-bit value that is no amount
+        {-kMax + 1, -1, -kMax},
+        {kMax, -kMax, 0},
+        {kMax / 2 + 1, kMax / 2 + 1, std::nullopt},
+    };
+    for (const Caso& caso : casos) {
+        CGlobalCurrency cu = Importe(caso.nA);
+        EXPECT_EQ(cu.Sumar(Importe(caso.nB)), caso.nSuma.has_value())
+            << caso.nA << " + " << caso.nB;
+        EXPECT_EQ(cu.Valor(), caso.nSuma.value_or(caso.nA)) << caso.nA << " + " << caso.nB;
     }
 }
 

@@ -12,10 +12,13 @@ namespace {
 
 constexpr std::int64_t kMax = INT64_MAX;
 
+// Settings are put in force by storing and loading them in a folder of the test's own; the
+// ones in force before come back afterwards.
 class EnVigor : public ::testing::Test {
   protected:
-    void TearDown() override { CGlobalCurrency::PonerEnVigor(m_anteriores); }
+    void TearDown() override { AplicarAjustes(m_anteriores); }
     const AjustesMoneda m_anteriores = CGlobalCurrency::AjustesEnVigor();
+    CarpetaTemporal m_carpeta;
 };
 
 // Every text a value gives under the settings in force, and the value its receipt text reads
@@ -40,26 +43,28 @@ auto TextosDeValor(const CGlobalCurrency& cu, const AjustesMoneda& a) {
     return std::make_tuple(TextoFormulario(cu, a), PatronRecibo(cu, a), TextoRecibo(cu, a),
                            TextoEnteros(cu, a), UnidadesRedondeadas(cu, a),
                            AgruparDigitos(cu.Valor(), a), MuestraModo(bNegativo, nModo, "1.1", "$"),
-                           SimboloEstandar(a.sSimbolo), true,  // reading always succeeds
+                           SimboloEstandar(a.sSimbolo),
+                           ImporteEnRango(TextoRecibo(cu, a), a).has_value(),
                            ImporteDeTexto(TextoRecibo(cu, a), a).Valor());
 }
 
+// Every negative mode, out of range ones included, each beside a positive one, so that every
+// positive mode comes too (each set is stored and loaded, so not every pair is tried).
 TEST_F(EnVigor, LaApiEstaticaDaLoMismoQueLaDeValorEnCadaModo) {
     const std::tuple<const char*, const char*, const char*> convenciones[] = {
         {".", ",", "$"}, {",", ".", "|A"}, {" dec ", "", "\x80"}};
     const std::int64_t valores[] = {0, 11000, -11000, 99950, -4999, 123456789, kMax, -kMax};
     for (const auto& [sDecimal, sMiles, sSimbolo] : convenciones) {
         for (const std::int32_t nDecimales : {0, 2, 3}) {
-            for (std::int32_t nPositivo = -1; nPositivo <= 4; ++nPositivo) {
-                for (std::int32_t nNegativo = -1; nNegativo <= 16; ++nNegativo) {
-                    const AjustesMoneda a =
-                        Ajustes({sDecimal, sMiles, nDecimales, nPositivo, nNegativo, sSimbolo});
-                    CGlobalCurrency::PonerEnVigor(a);
-                    for (const std::int64_t nValor : valores) {
-                        ASSERT_EQ(TextosEnVigor(Importe(nValor)), TextosDeValor(Importe(nValor), a))
-                            << nValor << " '" << sDecimal << "' '" << sMiles << "' " << sSimbolo
-                            << " " << nDecimales << " modes " << nPositivo << "/" << nNegativo;
-                    }
+            for (std::int32_t nNegativo = -1; nNegativo <= 16; ++nNegativo) {
+                const std::int32_t nPositivo = (nNegativo + 1) % 6 - 1;
+                const AjustesMoneda a =
+                    Ajustes({sDecimal, sMiles, nDecimales, nPositivo, nNegativo, sSimbolo});
+                AplicarAjustes(a);
+                for (const std::int64_t nValor : valores) {
+                    ASSERT_EQ(TextosEnVigor(Importe(nValor)), TextosDeValor(Importe(nValor), a))
+                        << nValor << " '" << sDecimal << "' '" << sMiles << "' " << sSimbolo << " "
+                        << nDecimales << " modes " << nPositivo << "/" << nNegativo;
                 }
             }
         }
@@ -68,9 +73,9 @@ TEST_F(EnVigor, LaApiEstaticaDaLoMismoQueLaDeValorEnCadaModo) {
 
 // The same amounts under two conventions at once, while a third is in force.
 TEST_F(EnVigor, DosAjustesSeUsanALaVezSinTocarLosDeEnVigorNiElFichero) {
-    CarpetaTemporal carpeta;
     const AjustesMoneda us = Ajustes({".", ",", 2, 0, 0, "$"});
-    CGlobalCurrency::PonerEnVigor(us);
+    AplicarAjustes(us);
+    const std::string sFichero = BytesDe(m_carpeta.Fichero());
     const AjustesMoneda es = Ajustes({",", ".", 2, 3, 8, "\x80"});
     const AjustesMoneda ch = Ajustes({".", "'", 0, 2, 12, "CHF"});
     // Value, its receipt text under es and under ch, a text and what it reads as under each.
@@ -91,7 +96,7 @@ TEST_F(EnVigor, DosAjustesSeUsanALaVezSinTocarLosDeEnVigorNiElFichero) {
     }
     EXPECT_EQ(CGlobalCurrency::AjustesEnVigor(), us);
     EXPECT_EQ(Importe(123456789).TextoRecibo(), "$12,345.68");
-    EXPECT_EQ(BytesDe(carpeta.Fichero()), "");
+    EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sFichero);
 }
 
 }  // namespace

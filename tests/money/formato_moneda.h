@@ -1,5 +1,5 @@
-// Currency settings for a test: as a value, or stored in the settings file of the test's own
-// folder.
+// Amounts and the settings in force, for the money tests; the currency settings themselves come
+// from tests/support/moneda_prueba.h.
 #pragma once
 
 #include <cstdint>
@@ -10,35 +10,8 @@
 #include "money/formato.h"
 #include "money/globalcurrency.h"
 #include "settings/esquema.h"
-#include "tests/settings/carpeta_temporal.h"
-
-struct FormatoMoneda {
-    std::string sDecimal = ".";
-    std::string sMiles = ",";
-    std::int32_t nDecimales = 2;
-    std::int32_t nPositivo = 0;
-    std::int32_t nNegativo = 0;
-    std::string sSimbolo = "$";
-};
-
-// The nine settings as loading the stored ones below gives them.
-inline AjustesMoneda Ajustes(const FormatoMoneda& f) {
-    return {"",          f.sSimbolo,  f.nDecimales,
-            f.sDecimal,  f.sMiles,    3,
-            f.nPositivo, f.nNegativo, RellenoPorDefecto(f.nPositivo)};
-}
-
-// Stored in one write and loaded, as a later start would find them.
-inline void Aplicar(const FormatoMoneda& f) {
-    EscribirAjustes({{ajustes::kInicializado, 1},
-                     {ajustes::kSeparadorDecimal, f.sDecimal},
-                     {ajustes::kSeparadorMiles, f.sMiles},
-                     {ajustes::kDecimales, f.nDecimales},
-                     {ajustes::kModoPositivo, f.nPositivo},
-                     {ajustes::kModoNegativo, f.nNegativo},
-                     {ajustes::kSimbolo, f.sSimbolo}});
-    CGlobalCurrency::CargarConfiguracion();
-}
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/moneda_prueba.h"
 
 inline CGlobalCurrency Importe(std::int64_t nDiezMilesimas) {
     CGlobalCurrency cu;

@@ -13,7 +13,7 @@ constexpr std::int64_t kMax = INT64_MAX;
 
 // The receipt text is the pattern with its sign mark resolved: a custom sign takes the mark's
 // place, a standard sign ("|A") leaves nothing.
-void Comprobar(const FormatoMoneda& f, std::int64_t nValor, const std::string& sFormulario,
+void Comprobar(const MonedaDePrueba& f, std::int64_t nValor, const std::string& sFormulario,
                const std::string& sPatron) {
     const AjustesMoneda a = Ajustes(f);
     const CGlobalCurrency cu = Importe(nValor);
@@ -28,10 +28,10 @@ void Comprobar(const FormatoMoneda& f, std::int64_t nValor, const std::string& s
 }
 
 TEST(Formato, TextosDelImporte) {
-    const FormatoMoneda es{",", ".", 2, 3, 8, "\x80"}, us{".", ",", 2, 0, 1, "$"};
-    const FormatoMoneda us0{".", ",", 0, 0, 1, "$"};
+    const MonedaDePrueba es{",", ".", 2, 3, 8, "\x80"}, us{".", ",", 2, 0, 1, "$"};
+    const MonedaDePrueba us0{".", ",", 0, 0, 1, "$"};
     // clang-format off
-    const std::tuple<FormatoMoneda, std::int64_t, const char*, const char*> casos[] = {
+    const std::tuple<MonedaDePrueba, std::int64_t, const char*, const char*> casos[] = {
         {es, 123456789, "12.345,68", "12.345,68 |"}, {us, 0, "0.00", "|0.00"},
         {{".", ",", 2, 0, 8}, -123456700, "-12,345.67", "-12,345.67 |"},
         // Rounding half away from zero, on the magnitude.

@@ -1,6 +1,6 @@
 // The amount in Spanish words: grammar of the numbers before the currency's noun, hundredths,
 // sign, decimals and the currency names that name the units.
-#include "money/importeletra.h"
+#include "money/words/importeletra.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +32,20 @@ struct Caso {
     const char* sPalabras;  // UTF-8
 };
 
+// The settings of a format, with a currency name.
+AjustesMoneda Nombrados(const MonedaDePrueba& formato, const std::string& sNombre) {
+    AjustesMoneda a = Ajustes(formato);
+    a.sNombreMoneda = sNombre;
+    return a;
+}
+
 class ImporteEnLetraTest : public ::testing::Test {
   protected:
-    void Comprobar(const FormatoMoneda& formato, const Caso& caso) {
-        Aplicar(formato);
-        EXPECT_EQ(ImporteEnLetra(Importe(caso.nDiezMilesimas), Cp1252(caso.sMoneda)),
-                  Cp1252(caso.sPalabras))
+    static void Comprobar(const MonedaDePrueba& formato, const Caso& caso) {
+        const AjustesMoneda a = Nombrados(formato, Cp1252(caso.sMoneda));
+        EXPECT_EQ(ImporteEnLetra(Importe(caso.nDiezMilesimas), a), Cp1252(caso.sPalabras))
             << caso.nDiezMilesimas << " " << caso.sMoneda << " decimals " << formato.nDecimales;
     }
-
-    CarpetaTemporal m_carpeta;
 };
 
 constexpr std::int64_t kUnidad = 10000;
@@ -97,7 +101,7 @@ TEST_F(ImporteEnLetraTest, HundredthsFollowWithConAndRoundLikeThePrintedAmount) 
 
 // No decimals: the units round half up and no hundredths are spelled.
 TEST_F(ImporteEnLetraTest, NoDecimalsSpellOnlyTheRoundedUnits) {
-    const FormatoMoneda sinDecimales{".", ",", 0};
+    const MonedaDePrueba sinDecimales{".", ",", 0};
     const Caso casos[] = {
         {"euro", 12345600, "mil doscientos treinta y cinco euros"},
         {"euro", 14999, "un euro"},
@@ -175,12 +179,12 @@ TEST_F(ImporteEnLetraTest, LibrasAgreeInTheFeminine) {
 
 // The largest amounts the total can hold are spelled whole, without ICU's soft hyphens.
 TEST_F(ImporteEnLetraTest, TheLargestAmountsAreSpelledWithoutSoftHyphens) {
-    Aplicar({});
-    const std::string sMaximo = ImporteEnLetra(Importe(INT64_MAX), "euro");
+    const AjustesMoneda a = Nombrados({}, "euro");
+    const std::string sMaximo = ImporteEnLetra(Importe(INT64_MAX), a);
     EXPECT_EQ(sMaximo, Cp1252("novecientos veintidós billones trescientos treinta y siete mil "
                               "doscientos tres millones seiscientos ochenta y cinco mil "
                               "cuatrocientos setenta y siete euros con cincuenta y ocho céntimos"));
-    const std::string sMinimo = ImporteEnLetra(Importe(INT64_MIN), "euro");
+    const std::string sMinimo = ImporteEnLetra(Importe(INT64_MIN), a);
     EXPECT_EQ(sMinimo, "menos " + sMaximo);
 }
 

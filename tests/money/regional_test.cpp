@@ -130,8 +130,7 @@ TEST_P(LocalesReales, ValoresQueEsperaSuUsuario) {
         Nueve(a.sNombreMoneda, a.sSimbolo, a.nDecimales, a.sSeparadorDecimal, a.sSeparadorMiles,
               a.nTamanoGrupo, a.nModoPositivo, a.nModoNegativo, a.nRelleno),
         c.ajustes);
-    Aplicar({a.sSeparadorDecimal, a.sSeparadorMiles, a.nDecimales, a.nModoPositivo, a.nModoNegativo,
-             a.sSimbolo});
+    AplicarAjustes(a);
     EXPECT_EQ(Importe(123456700).TextoRecibo(), c.sPositivo);
     EXPECT_EQ(Importe(-123456700).TextoRecibo(), c.sNegativo);
 }

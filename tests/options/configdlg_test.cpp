@@ -1,5 +1,5 @@
 // The currency options dialog driven through its controls.
-#include "money/configdlg.h"
+#include "money/ui/configdlg.h"
 
 #include <memory>
 #include <string>
@@ -8,10 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/options/filas_glifos.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
@@ -29,7 +30,7 @@ const std::vector<std::pair<int, int>> kNormales = {
 
 class ConfigDlgTest : public OpcionesTest {
   protected:
-    CConfigDlg& Abrir(const Moneda& moneda) {
+    CConfigDlg& Abrir(const MonedaDePrueba& moneda) {
         GuardarMoneda(moneda);
         return Reabrir();
     }
@@ -54,7 +55,7 @@ class ConfigDlgTest : public OpcionesTest {
 };
 
 TEST_F(ConfigDlgTest, OpeningShowsTheStoredSettingsAndComputedCaptions) {
-    CConfigDlg& dlg = Abrir({",", "'", 0, 2, 9, '*', "EUR", "Euro"});
+    CConfigDlg& dlg = Abrir({",", "'", 0, 2, 9, "EUR", '*', "Euro"});
 
     for (int id : {IDC_RADIO_COMA_DECIMAL, IDC_RADIO_SIN_DECIMALES, IDC_RADIO_POSITIVO_2,
                    IDC_RADIO_NEGATIVO_9, IDC_RADIO_MILES_APOSTROFO, IDC_RADIO_RELLENO_ASTERISCO,
@@ -87,7 +88,7 @@ TEST_F(ConfigDlgTest, OpeningShowsTheStoredSettingsAndComputedCaptions) {
     EXPECT_EQ(BotonesResaltados(), 0);
 }
 
-struct Emparejamiento {
+struct Emparejamiento : Fila {
     const char* sDecimal;
     const char* sMiles;
     int idPulsado;
@@ -112,30 +113,32 @@ TEST_P(SeparadoresTest, TheOtherSeparatorGivesWayWhenTheyWouldClash) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Parejas, SeparadoresTest,
-                         ::testing::Values(
-                             // "1.000,00" while the groups use ',': the groups switch to '.'.
-                             Emparejamiento{".", ",", IDC_RADIO_COMA_DECIMAL, ",", ".",
-                                            IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_PUNTO},
-                             // "1,000.00" while the groups use '.': the groups switch to ','.
-                             Emparejamiento{",", ".", IDC_RADIO_PUNTO_DECIMAL, ".", ",",
-                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA},
-                             // Group '.' while the decimals use '.': the decimals switch to ','.
-                             Emparejamiento{".", ",", IDC_RADIO_MILES_PUNTO, ",", ".",
-                                            IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_PUNTO},
-                             // Group ',' while the decimals use ',': the decimals switch to '.'.
-                             Emparejamiento{",", ".", IDC_RADIO_MILES_COMA, ".", ",",
-                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA},
-                             // "'" and " " never touch the decimal separator.
-                             Emparejamiento{".", ",", IDC_RADIO_MILES_APOSTROFO, ".", "'",
-                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_APOSTROFO},
-                             Emparejamiento{",", ".", IDC_RADIO_MILES_ESPACIO, ",", " ",
-                                            IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_ESPACIO},
-                             // No clash: only the decimal separator changes.
-                             Emparejamiento{",", "'", IDC_RADIO_PUNTO_DECIMAL, ".", "'",
-                                            IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_APOSTROFO}));
+INSTANTIATE_TEST_SUITE_P(
+    Parejas, SeparadoresTest,
+    ::testing::Values(
+        // "1.000,00" while the groups use ',': the groups switch to '.'.
+        Emparejamiento{"CommaDecimalsWhileGroupsUseComma", ".", ",", IDC_RADIO_COMA_DECIMAL, ",",
+                       ".", IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_PUNTO},
+        // "1,000.00" while the groups use '.': the groups switch to ','.
+        Emparejamiento{"PointDecimalsWhileGroupsUsePoint", ",", ".", IDC_RADIO_PUNTO_DECIMAL, ".",
+                       ",", IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA},
+        // Group '.' while the decimals use '.': the decimals switch to ','.
+        Emparejamiento{"PointGroupsWhileDecimalsUsePoint", ".", ",", IDC_RADIO_MILES_PUNTO, ",",
+                       ".", IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_PUNTO},
+        // Group ',' while the decimals use ',': the decimals switch to '.'.
+        Emparejamiento{"CommaGroupsWhileDecimalsUseComma", ",", ".", IDC_RADIO_MILES_COMA, ".", ",",
+                       IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_COMA},
+        // "'" and " " never touch the decimal separator.
+        Emparejamiento{"ApostropheGroups", ".", ",", IDC_RADIO_MILES_APOSTROFO, ".", "'",
+                       IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_APOSTROFO},
+        Emparejamiento{"BlankGroups", ",", ".", IDC_RADIO_MILES_ESPACIO, ",", " ",
+                       IDC_RADIO_COMA_DECIMAL, IDC_RADIO_MILES_ESPACIO},
+        // No clash: only the decimal separator changes.
+        Emparejamiento{"NoClash", ",", "'", IDC_RADIO_PUNTO_DECIMAL, ".", "'",
+                       IDC_RADIO_PUNTO_DECIMAL, IDC_RADIO_MILES_APOSTROFO}),
+    ::testing::PrintToStringParamName());
 
-struct EleccionRadio {
+struct EleccionRadio : Fila {
     int id;
     AjusteTexto ajuste;
     const char* sValor;
@@ -145,7 +148,7 @@ class RadiosTest : public ConfigDlgTest, public ::testing::WithParamInterface<El
 
 TEST_P(RadiosTest, AChoiceIsStoredAtOnce) {
     const EleccionRadio& c = GetParam();
-    CConfigDlg& dlg = Abrir(Moneda{});
+    CConfigDlg& dlg = Abrir(MonedaDePrueba{});
     ui::Click(dlg, c.id);
     EXPECT_EQ(Ajuste(c.ajuste), c.sValor);
     EXPECT_TRUE(Marcado(c.id));
@@ -155,15 +158,19 @@ constexpr AjusteTexto kPositivo = ajustes::kModoPositivo.ComoTexto();
 constexpr AjusteTexto kNegativo = ajustes::kModoNegativo.ComoTexto();
 constexpr AjusteTexto kDecimales = ajustes::kDecimales.ComoTexto();
 constexpr AjusteTexto kRelleno = ajustes::kRelleno.ComoTexto();
-const EleccionRadio kRadios[] = {
-    {IDC_RADIO_NEGATIVO_4, kNegativo, "4"},        {IDC_RADIO_NEGATIVO_15, kNegativo, "15"},
-    {IDC_RADIO_NEGATIVO_1, kNegativo, "1"},        {IDC_RADIO_POSITIVO_2, kPositivo, "2"},
-    {IDC_RADIO_POSITIVO_3, kPositivo, "3"},        {IDC_RADIO_SIN_DECIMALES, kDecimales, "0"},
-    {IDC_RADIO_RELLENO_ASTERISCO, kRelleno, "42"}, {IDC_RADIO_RELLENO_X, kRelleno, "88"},
-    {IDC_RADIO_RELLENO_ESPACIO, kRelleno, "32"}};
-INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest, ::testing::ValuesIn(kRadios));
+const EleccionRadio kRadios[] = {{"Negative4", IDC_RADIO_NEGATIVO_4, kNegativo, "4"},
+                                 {"Negative15", IDC_RADIO_NEGATIVO_15, kNegativo, "15"},
+                                 {"Negative1", IDC_RADIO_NEGATIVO_1, kNegativo, "1"},
+                                 {"Positive2", IDC_RADIO_POSITIVO_2, kPositivo, "2"},
+                                 {"Positive3", IDC_RADIO_POSITIVO_3, kPositivo, "3"},
+                                 {"NoDecimals", IDC_RADIO_SIN_DECIMALES, kDecimales, "0"},
+                                 {"FillAsterisk", IDC_RADIO_RELLENO_ASTERISCO, kRelleno, "42"},
+                                 {"FillX", IDC_RADIO_RELLENO_X, kRelleno, "88"},
+                                 {"FillBlank", IDC_RADIO_RELLENO_ESPACIO, kRelleno, "32"}};
+INSTANTIATE_TEST_SUITE_P(Grupos, RadiosTest, ::testing::ValuesIn(kRadios),
+                         ::testing::PrintToStringParamName());
 
-struct BotonSigno {
+struct BotonSigno : Fila {
     int id;
     const char* sSigno;
     int nResaltado;
@@ -185,14 +192,16 @@ TEST_P(BotonesSignoTest, TheFocusedButtonIsTheSignTakenAndShowsHighlighted) {
 }
 
 // IDC_BUTTON_SIGNO_10 shows '#', sign 8.
-const BotonSigno kSignos[] = {{IDC_BUTTON_SIGNO_1, "|B", 182},  {IDC_BUTTON_SIGNO_8, "|A", 184},
-                              {IDC_BUTTON_SIGNO_10, "|H", 186}, {IDC_BUTTON_SIGNO_22, "|F", 198},
-                              {IDC_BUTTON_SIGNO_17, "|[", 193}, {IDC_BUTTON_SIGNO_VACIO, "|g", 199},
-                              {IDC_BUTTON_SIGNO_14, "|D", 190}};
-INSTANTIATE_TEST_SUITE_P(Signos, BotonesSignoTest, ::testing::ValuesIn(kSignos));
+const BotonSigno kSignos[] = {
+    {"Sign1", IDC_BUTTON_SIGNO_1, "|B", 182},   {"Sign8", IDC_BUTTON_SIGNO_8, "|A", 184},
+    {"Sign10", IDC_BUTTON_SIGNO_10, "|H", 186}, {"Sign22", IDC_BUTTON_SIGNO_22, "|F", 198},
+    {"Sign17", IDC_BUTTON_SIGNO_17, "|[", 193}, {"EmptySign", IDC_BUTTON_SIGNO_VACIO, "|g", 199},
+    {"Sign14", IDC_BUTTON_SIGNO_14, "|D", 190}};
+INSTANTIATE_TEST_SUITE_P(Signos, BotonesSignoTest, ::testing::ValuesIn(kSignos),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
-    CConfigDlg& dlg = Abrir(Moneda{});
+    CConfigDlg& dlg = Abrir(MonedaDePrueba{});
     ui::Click(dlg, IDC_RADIO_SIGNOS_STANDARD);
     EXPECT_EQ(dlg.Window().GetFocusId(), IDC_BUTTON_SIGNO_VACIO);
     EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|g");
@@ -208,7 +217,7 @@ TEST_F(ConfigDlgTest, StandardSignsStartFromTheEmptySign) {
 
 // Opened again on that standard sign: the standard radio, no highlight and an empty box.
 TEST_F(ConfigDlgTest, ASignButtonUnderTheCustomRadioIsStoredButTheRadioStays) {
-    CConfigDlg& dlg = Abrir(Moneda{});
+    CConfigDlg& dlg = Abrir(MonedaDePrueba{});
     ui::Click(dlg, IDC_BUTTON_SIGNO_8);
     EXPECT_EQ(Ajuste(ajustes::kSimbolo), "|A");
     EXPECT_TRUE(Marcado(IDC_RADIO_SIGNO_PERSONALIZADO));
@@ -235,8 +244,8 @@ TEST_F(ConfigDlgTest, TypingTheSignOrTheNameStoresEachKeystroke) {
     EXPECT_EQ(Ajuste(ajustes::kNombreMoneda), "Peso");
 }
 
-struct Muestras {
-    Moneda moneda;
+struct Muestras : Fila {
+    MonedaDePrueba moneda;
     const char* sPositiva;
     const char* sNegativa;
 };
@@ -257,13 +266,18 @@ TEST_P(MuestrasTest, BothSamplesAreDrawnInTheirFrame) {
     EXPECT_EQ(FilaDibujada(dc, 340), GetParam().sNegativa);
 }
 
-// Currency fields in order: decimal, groups, decimals, positive, negative, fill, sign.
-INSTANTIATE_TEST_SUITE_P(
-    Formatos, MuestrasTest,
-    ::testing::Values(
-        Muestras{{".", ",", 2, 1, 0, 'X', "$"}, "XXXXXXX12,345.67$", "XXXXX($12,345.67)"},
-        Muestras{{",", ".", 2, 3, 8, ' ', "EUR"}, "    12.345,67 EUR", "   -12.345,67 EUR"},
-        Muestras{{".", ",", 0, 0, 15, '#', "|A"}, "##########<1>12,346", "#######(12,346 <1>)"},
-        Muestras{{".", ",", 2, 0, 15, '*', "|B"}, "*******<2>12,345.67", "****(12,345.67 <2>)"}));
+// Currency fields in order: decimal, groups, decimals, positive, negative, sign, fill.
+// clang-format off
+const Muestras kMuestras[] = {
+    {"FillX", {".", ",", 2, 1, 0, "$", 'X'}, "XXXXXXX12,345.67$", "XXXXX($12,345.67)"},
+    {"FillBlank", {",", ".", 2, 3, 8, "EUR", ' '}, "    12.345,67 EUR", "   -12.345,67 EUR"},
+    {"Glyph1FillHash", {".", ",", 0, 0, 15, "|A", '#'}, "##########<1>12,346",
+     "#######(12,346 <1>)"},
+    {"Glyph2FillAsterisk", {".", ",", 2, 0, 15, "|B", '*'}, "*******<2>12,345.67",
+     "****(12,345.67 <2>)"},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Formatos, MuestrasTest, ::testing::ValuesIn(kMuestras),
+                         ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "form/campos.h"
-#include "form/recibodlg.h"
-#include "res/identificadores.h"
+#include "form/ui/recibodlg.h"
+#include "res/ids/identificadores.h"
 #include "tests/options/entorno_opciones.h"
 #include "tests/support/ui.h"
 

@@ -9,9 +9,10 @@
 
 #include "lang/idiomas.h"
 #include "options/colorrecibo.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
@@ -77,15 +78,17 @@ TEST_F(DisenoReciboTest, OkStoresTheTextsAsTypedEmptyIncluded) {
     EXPECT_EQ(dlg.m_sTexto2, "  con espacios  ");
 }
 
-struct CasoEnLetra {
+struct CasoEnLetra : Fila {
     const char* sGuardado;  // nullptr: not stored
     int nClics;
     bool bMarcada;  // as the dialog opens
     int nEscrito;   // after OK
 };
 const CasoEnLetra kCasosEnLetra[] = {
-    {nullptr, 0, false, 0}, {nullptr, 1, false, 1}, {"0", 1, false, 1}, {"1", 0, true, 1},
-    {"1", 1, true, 0},      {"1", 2, true, 1},      {"2", 0, false, 0}, {"x", 1, false, 1},
+    {"AbsentUntouched", nullptr, 0, false, 0}, {"AbsentClickedOnce", nullptr, 1, false, 1},
+    {"ZeroClickedOnce", "0", 1, false, 1},     {"OneUntouched", "1", 0, true, 1},
+    {"OneClickedOnce", "1", 1, true, 0},       {"OneClickedTwice", "1", 2, true, 1},
+    {"TwoUntouched", "2", 0, false, 0},        {"TextClickedOnce", "x", 1, false, 1},
 };
 
 class EnLetraTest : public DisenoReciboTest, public ::testing::WithParamInterface<CasoEnLetra> {};
@@ -110,7 +113,8 @@ TEST_P(EnLetraTest, AmountInWordsIsShownCheckedWhenStoredAndWrittenOnOk) {
     EXPECT_EQ(dlg.m_bImporteEnLetra, c.nEscrito == 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casilla, EnLetraTest, ::testing::ValuesIn(kCasosEnLetra));
+INSTANTIATE_TEST_SUITE_P(Casilla, EnLetraTest, ::testing::ValuesIn(kCasosEnLetra),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(DisenoReciboTest, CancelLeavesTheAmountInWordsAsStored) {
     CDisenoReciboDlg& dlg = Abrir();
@@ -145,7 +149,8 @@ TEST_P(CaptionsTest, CaptionsComeFromTheLanguageTable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Idiomas, CaptionsTest, ::testing::Values(1, 2, 3, 9));
+INSTANTIATE_TEST_SUITE_P(Idiomas, CaptionsTest, ::testing::Values(1, 2, 3, 9),
+                         [](const auto& info) { return "Language" + std::to_string(info.param); });
 
 using ColorReciboTest = OpcionesTest;
 

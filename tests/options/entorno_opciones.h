@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialog.h"
-#include "tests/options/moneda_ajustes.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/moneda_prueba.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
 

@@ -11,9 +11,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/recording_device.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 #include "tests/options/entorno_opciones.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
@@ -51,7 +52,7 @@ RecordingDevice Pintar(CLogotipoDlg& dlg) {
     return dc;
 }
 
-struct Recorte {
+struct Recorte : Fila {
     int nAncho, nAlto;
     Rect destino;
 };
@@ -73,19 +74,25 @@ TEST_P(RecorteTest, TheLogoShowsAtMostItsTopLeft300By750PixelsWithoutAFrame) {
     EXPECT_TRUE(dc.CallsOf(CallKind::Rectangle).empty());
 }
 
-const Recorte kRecortes[] = {{600, 1000, {20, 30, 320, 780}},
-                             {100, 100, {20, 30, 120, 130}},
-                             {300, 750, {20, 30, 320, 780}},
-                             {400, 50, {20, 30, 320, 80}}};
-INSTANTIATE_TEST_SUITE_P(Tamanos, RecorteTest, ::testing::ValuesIn(kRecortes));
+const Recorte kRecortes[] = {{"LargerThanTheFrame", 600, 1000, {20, 30, 320, 780}},
+                             {"SmallerThanTheFrame", 100, 100, {20, 30, 120, 130}},
+                             {"AsLargeAsTheFrame", 300, 750, {20, 30, 320, 780}},
+                             {"WideAndLow", 400, 50, {20, 30, 320, 80}}};
+INSTANTIATE_TEST_SUITE_P(Tamanos, RecorteTest, ::testing::ValuesIn(kRecortes),
+                         ::testing::PrintToStringParamName());
 
-class SinLogoTest : public LogotipoTest, public ::testing::WithParamInterface<const char*> {};
+// The logo stored, by its file's name in the test's folder (none for nullptr).
+struct SinLogo : Fila {
+    const char* sFichero;
+};
+
+class SinLogoTest : public LogotipoTest, public ::testing::WithParamInterface<SinLogo> {};
 
 // No logo, a missing file or a file that is no image: the empty frame, and no message.
 TEST_P(SinLogoTest, AnEmptyFrameAndNoMessage) {
     std::ofstream(m_carpeta.Ruta() + "/texto.bmp") << "esto no es un mapa de bits\n";
-    if (GetParam() != nullptr) {
-        ajustes::kFileLogo.Escribir(m_carpeta.Ruta() + "/" + GetParam());
+    if (GetParam().sFichero != nullptr) {
+        ajustes::kFileLogo.Escribir(m_carpeta.Ruta() + "/" + GetParam().sFichero);
     }
     CLogotipoDlg& dlg = Abrir();
     EXPECT_FALSE(dlg.m_hLogo);
@@ -98,8 +105,10 @@ TEST_P(SinLogoTest, AnEmptyFrameAndNoMessage) {
     EXPECT_TRUE(m_servicios.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, SinLogoTest,
-                         ::testing::Values(nullptr, "no_existe.bmp", "texto.bmp"));
+const SinLogo kCasosSinLogo[] = {
+    {"NoLogo", nullptr}, {"MissingFile", "no_existe.bmp"}, {"NotAnImage", "texto.bmp"}};
+INSTANTIATE_TEST_SUITE_P(Casos, SinLogoTest, ::testing::ValuesIn(kCasosSinLogo),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LogotipoTest, ChoosingWithoutALogoProposesNoNameAndOffersBitmapsFirst) {
     CLogotipoDlg& dlg = Abrir();

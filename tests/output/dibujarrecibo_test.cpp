@@ -5,13 +5,18 @@
 #include <array>
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "money/globalcurrency.h"
+#include "output/apariencia_recibo.h"
+#include "output/dibujarrecibo.h"
 #include "output/precarga_recibo.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/support/textos_dibujados.h"
 
 namespace {
 
@@ -23,19 +28,20 @@ std::string Texto(const std::string& s, const std::string& rect, int format, int
            std::to_string(alto) + "/" + std::to_string(giro) + " bk1";
 }
 
-// The texts drawn, in order.
-std::vector<std::string> Textos(const RecordingDevice& dc) {
-    std::vector<std::string> textos;
-    for (const RecordedCall& c : dc.CallsOf(CallKind::DrawText)) {
-        textos.push_back(c.text);
-    }
-    return textos;
+RecordingDevice Dibujado(const ReciboData& recibo = {}, const AparienciaRecibo& apariencia = {},
+                         const AjustesMoneda& ajustesMoneda = kDolares) {
+    RecordingDevice dc;
+    DibujarRecibo(recibo, apariencia, ajustesMoneda, dc);
+    return dc;
 }
 
-RecordingDevice Dibujado(const ReciboData& recibo = {}) {
-    RecordingDevice dc;
-    recibo.DibujarRecibo(dc);
-    return dc;
+// A currency setting changed from kDolares.
+AjustesMoneda Dolares(std::string sSimbolo, int nRelleno, int nModoPositivo = 0) {
+    AjustesMoneda a = kDolares;
+    a.sSimbolo = std::move(sSimbolo);
+    a.nRelleno = nRelleno;
+    a.nModoPositivo = nModoPositivo;
+    return a;
 }
 
 class DibujarReciboTest : public SalidaTest {};
@@ -103,14 +109,30 @@ TEST_F(DibujarReciboTest, FullReceiptDrawsEveryElementInOrder) {
 TEST_F(DibujarReciboTest, MappingFollowsTheReportedSurface) {
     RecordingDevice dc(
         DeviceSurface{.widthMm = 203, .heightMm = 271, .widthPx = 4800, .heightPx = 6400});
-    ReciboData().DibujarRecibo(dc);
+    DibujarRecibo({}, {}, kDolares, dc);
     EXPECT_TRUE(dc.Anisotropic());
     EXPECT_EQ(dc.WindowExt(), (Rect{0, 0, 2030, 2710}));
     EXPECT_EQ(dc.ViewportExt(), (Rect{0, 0, 4800, 6400}));
 }
 
-// The receipt colour takes the low byte of each stored component; only the pattern 1 hatches.
-TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheSettings) {
+// The frame is filled with the look's colour, cross-hatched when the look says so.
+TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheLook) {
+    const Brush brochas[] = {{BrushStyle::Solid, RGB(44, 0, 255)},
+                             {BrushStyle::DiagonalCrossHatch, RGB(10, 20, 30)},
+                             {BrushStyle::Solid, RGB(200, 255, 255)}};
+    for (const Brush& brocha : brochas) {
+        AparienciaRecibo apariencia;
+        apariencia.color = brocha.color;
+        apariencia.bRayado = brocha.style == BrushStyle::DiagonalCrossHatch;
+        const RecordedCall marco = Dibujado({}, apariencia).CallsOf(CallKind::Rectangle).front();
+        EXPECT_EQ(marco.brush, brocha) << "hatched " << apariencia.bRayado;
+        EXPECT_EQ(marco.bkMode, TRANSPARENT);
+    }
+}
+
+// The look in force takes the low byte of each stored colour component; only the pattern 1
+// hatches. Nothing stored is the solid light cyan of a default look.
+TEST_F(DibujarReciboTest, LookInForceTakesTheLowByteOfEachComponentAndHatchesOnlyPatternOne) {
     const AjusteEntero ajustesMarco[] = {ajustes::kFondo, ajustes::kColorR, ajustes::kColorG,
                                          ajustes::kColorB};
     struct Caso {
@@ -123,26 +145,29 @@ TEST_F(DibujarReciboTest, FrameColourAndPatternComeFromTheSettings) {
         {{2, 200, 255, 255}, {BrushStyle::Solid, RGB(200, 255, 255)}},
         {{-1, 511, 0, 128}, {BrushStyle::Solid, RGB(255, 0, 128)}},
     };
+    EXPECT_EQ(AparienciaEnVigor(), AparienciaRecibo{});
     for (const Caso& c : casos) {
         for (int k = 0; k < 4; ++k) {
             ajustesMarco[k].Escribir(c.valores[k]);
         }
-        const RecordedCall marco = Dibujado().CallsOf(CallKind::Rectangle).front();
+        const AparienciaRecibo apariencia = AparienciaEnVigor();
+        EXPECT_EQ(apariencia.color, c.brocha.color) << "fondo " << c.valores[0];
+        EXPECT_EQ(apariencia.bRayado, c.brocha.style == BrushStyle::DiagonalCrossHatch)
+            << "fondo " << c.valores[0];
+        const RecordedCall marco = Dibujado({}, apariencia).CallsOf(CallKind::Rectangle).front();
         EXPECT_EQ(marco.brush, c.brocha) << "fondo " << c.valores[0];
-        EXPECT_EQ(marco.bkMode, TRANSPARENT);
     }
 }
 
 TEST_F(DibujarReciboTest, StandardSignDrawsSeventeenGlyphCellsAndNoText) {
-    CGlobalCurrency::SetSimbolo("|A");
-    const RecordingDevice dc = Dibujado(ReciboCompleto());
+    const RecordingDevice dc = Dibujado(ReciboCompleto(), {}, Dolares("|A", '#'));
     const std::vector<RecordedCall> celdas = dc.CallsOf(CallKind::BitBlt);
     ASSERT_EQ(celdas.size(), 17u);
     for (std::size_t j = 0; j < celdas.size(); ++j) {
         const int x = 1560 + 22 * static_cast<int>(j);
         EXPECT_EQ(celdas[j].rect, (Rect{x, 85, x + 22, 124})) << "cell " << j;
     }
-    EXPECT_EQ(Textos(dc).size(), 28u);  // the 29 texts of the full receipt but the total
+    EXPECT_EQ(TextosDibujados(dc).size(), 28u);  // the 29 texts of the full receipt but the total
     // The fonts are still small, medium, medium again, vertical and the device's own.
     std::vector<int> alturas;
     for (const RecordedCall& c : dc.CallsOf(CallKind::SelectFont)) {
@@ -172,13 +197,11 @@ TEST_F(DibujarReciboTest, EmptyReceiptTotalIsPaddedOrCutToSixteenCharacters) {
         {'#', "Euros ", 3, 5, "######5.00 Euros"},
     };
     for (const Caso& c : casos) {
-        CGlobalCurrency::SetRelleno(c.nRelleno);
-        CGlobalCurrency::SetSimbolo(c.sSimbolo);
-        CGlobalCurrency::SetModoPositivo(c.nModoPositivo);
         ReciboData recibo;
         recibo.cuImporte = Importe(c.dTotal);
-        const RecordingDevice dc = Dibujado(recibo);
-        EXPECT_EQ(Textos(dc), std::vector<std::string>{c.sEsperado});
+        const RecordingDevice dc =
+            Dibujado(recibo, {}, Dolares(c.sSimbolo, c.nRelleno, c.nModoPositivo));
+        EXPECT_EQ(TextosDibujados(dc), std::vector<std::string>{c.sEsperado});
         EXPECT_EQ(dc.CallsOf(CallKind::Rectangle).size(), 9u);
         EXPECT_TRUE(dc.CallsOf(CallKind::BitBlt).empty());
     }
@@ -187,21 +210,29 @@ TEST_F(DibujarReciboTest, EmptyReceiptTotalIsPaddedOrCutToSixteenCharacters) {
 // Each free text upward (format 0x29, 90 degrees), transparent, in its own column, when set.
 TEST_F(DibujarReciboTest, FreeTextsAreDrawnUpwardInTheirOwnColumnsOnlyWhenSet) {
     const char* columnas[] = {"[100,40,250,770]", "[180,40,330,770]", "[260,40,410,770]"};
-    const AjusteTexto libres[] = {ajustes::kTexto1, ajustes::kTexto2, ajustes::kTexto3};
     const std::array<std::string, 3> casos[] = {
         {"", "Solo el segundo", ""}, {"Uno", "", "Tres"}, {"Uno", "Dos", "Tres"}};
     for (const auto& textos : casos) {
         std::vector<std::string> esperadas;
         for (std::size_t k = 0; k < 3; ++k) {
-            libres[k].Escribir(textos[k]);
             if (!textos[k].empty()) {
                 esperadas.push_back(Texto(textos[k], columnas[k], 0x29, 35, 900));
             }
         }
-        std::vector<RecordedCall> verticales = Dibujado().CallsOf(CallKind::DrawText);
+        AparienciaRecibo apariencia;
+        apariencia.textosLibres = textos;
+        std::vector<RecordedCall> verticales = Dibujado({}, apariencia).CallsOf(CallKind::DrawText);
         std::erase_if(verticales, [](const RecordedCall& t) { return t.font.escapement == 0; });
         EXPECT_EQ(Descritas(verticales), esperadas);
     }
+}
+
+// The look in force holds the three stored free texts, in their order.
+TEST_F(DibujarReciboTest, LookInForceHoldsTheStoredFreeTexts) {
+    EXPECT_EQ(AparienciaEnVigor().textosLibres, (std::array<std::string, 3>{}));
+    ajustes::kTexto1.Escribir("Uno");
+    ajustes::kTexto3.Escribir("Tres");
+    EXPECT_EQ(AparienciaEnVigor().textosLibres, (std::array<std::string, 3>{"Uno", "", "Tres"}));
 }
 
 TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
@@ -213,8 +244,9 @@ TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
     dc.SelectBrush(brush);
     dc.SelectFont(font);
     dc.SetBkMode(OPAQUE);
-    ajustes::kTexto1.Escribir("Libre");
-    ReciboCompleto().DibujarRecibo(dc);
+    AparienciaRecibo apariencia;
+    apariencia.textosLibres[0] = "Libre";
+    DibujarRecibo(ReciboCompleto(), apariencia, kDolares, dc);
     EXPECT_EQ(dc.CurrentPen(), pen);
     EXPECT_EQ(dc.CurrentBrush(), brush);
     EXPECT_EQ(dc.CurrentFont(), font);
@@ -226,6 +258,79 @@ TEST_F(DibujarReciboTest, DeviceStateIsHandedBack) {
     }));
 }
 
+// Receipts of different looks and currencies drawn one after another on one device: each
+// shows its own frame colour, total and line amounts, whatever came before it and whatever is
+// in force.
+TEST_F(DibujarReciboTest, ReceiptsInSequenceEachShowTheirOwnLookAndCurrency) {
+    AparienciaRecibo rojo;
+    rojo.color = RGB(255, 0, 0);
+    AparienciaRecibo verdeRayado;
+    verdeRayado.color = RGB(0, 128, 0);
+    verdeRayado.bRayado = true;
+    const AjustesMoneda euros{"euro", "EUR", 2, ",", ".", 3, 3, 8, '*'};
+    struct Caso {
+        const AparienciaRecibo& apariencia;
+        const AjustesMoneda& ajustesMoneda;
+        Brush marco;
+        std::string sTotal;
+        std::string sLinea5;
+    };
+    const Caso casos[] = {
+        {rojo, kDolares, {BrushStyle::Solid, RGB(255, 0, 0)}, "#######$1,245.75", "1,234.50"},
+        {verdeRayado,
+         euros,
+         {BrushStyle::DiagonalCrossHatch, RGB(0, 128, 0)},
+         "****1.245,75 EUR",
+         "1.234,50"},
+        {rojo, kDolares, {BrushStyle::Solid, RGB(255, 0, 0)}, "#######$1,245.75", "1,234.50"},
+    };
+    RecordingDevice dc;
+    for (const Caso& c : casos) {
+        DibujarRecibo(ReciboCompleto(), c.apariencia, c.ajustesMoneda, dc);
+    }
+    const std::vector<RecordedCall> rectangulos = dc.CallsOf(CallKind::Rectangle);
+    const std::vector<RecordedCall> textos = dc.CallsOf(CallKind::DrawText);
+    ASSERT_EQ(rectangulos.size(), 9 * std::size(casos));
+    ASSERT_EQ(textos.size(), 29 * std::size(casos));
+    for (std::size_t i = 0; i < std::size(casos); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rectangulos[9 * i].brush, casos[i].marco);
+        EXPECT_EQ(textos[29 * i + 8].text, casos[i].sTotal);  // after six labels and two values
+        EXPECT_EQ(textos[29 * i + 8].rect, (Rect{1560, 75, 1940, 130}));
+        EXPECT_EQ(textos[29 * i + 17].text, casos[i].sLinea5);
+    }
+}
+
+// A plain bitmap of w x h pixels.
+BitmapPtr Imagen(int w, int h) {
+    auto imagen = std::make_shared<Bitmap>();
+    imagen->width = w;
+    imagen->height = h;
+    imagen->bitsPerPixel = 24;
+    imagen->pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0x000080);
+    return imagen;
+}
+
+// The logo's top-left 300 x 750 pixels at most, one pixel per 0.1 mm, from (70, 50).
+TEST_F(DibujarReciboTest, LargeLogosAreCroppedSmallOnesDrawnWhole) {
+    struct Caso {
+        int w, h;
+        std::string sCopia;
+    };
+    const Caso casos[] = {
+        {1000, 1000, "bitblt [70,50,370,800] from [0,0,300,750] of 1000x1000"},
+        {150, 100, "bitblt [70,50,220,150] from [0,0,150,100] of 150x100"},
+        {400, 90, "bitblt [70,50,370,140] from [0,0,300,90] of 400x90"},
+    };
+    for (const Caso& c : casos) {
+        AparienciaRecibo apariencia;
+        apariencia.logo = Imagen(c.w, c.h);
+        EXPECT_EQ(Descritas(Dibujado({}, apariencia).CallsOf(CallKind::BitBlt)),
+                  std::vector<std::string>{c.sCopia});
+    }
+}
+
+// The logo of the look in force: the stored file, decoded.
 class LogoTest : public SalidaTest {
   protected:
     std::string Guardar(int w, int h, const std::string& sNombre) {
@@ -237,26 +342,9 @@ class LogoTest : public SalidaTest {
     }
     std::vector<RecordedCall> Logo(const std::string& sRuta) {
         ajustes::kFileLogo.Escribir(sRuta);
-        return Dibujado().CallsOf(CallKind::BitBlt);
+        return Dibujado({}, AparienciaEnVigor()).CallsOf(CallKind::BitBlt);
     }
 };
-
-// The logo's top-left 300 x 750 pixels at most, one pixel per 0.1 mm, from (70, 50).
-TEST_F(LogoTest, LargeLogosAreCroppedSmallOnesDrawnWhole) {
-    struct Caso {
-        int w, h;
-        std::string sNombre, sCopia;
-    };
-    const Caso casos[] = {
-        {1000, 1000, "grande.bmp", "bitblt [70,50,370,800] from [0,0,300,750] of 1000x1000"},
-        {150, 100, "pequeno.png", "bitblt [70,50,220,150] from [0,0,150,100] of 150x100"},
-        {400, 90, "ancho.jpg", "bitblt [70,50,370,140] from [0,0,300,90] of 400x90"},
-    };
-    for (const Caso& c : casos) {
-        EXPECT_EQ(Descritas(Logo(Guardar(c.w, c.h, c.sNombre))),
-                  std::vector<std::string>{c.sCopia});
-    }
-}
 
 // Every drawing sees the file as it is on disk now: replaced, or removed.
 TEST_F(LogoTest, LogoChangedOnDiskShowsAtTheNextDrawing) {
@@ -323,7 +411,7 @@ TEST_F(LogoTest, LogoDecodedAheadIsDrawnWithoutDecodingItAgain) {
                 precarga.wait();
                 EXPECT_EQ(servicios.logosLeidos, 1);
             }
-            copias = Dibujado().CallsOf(CallKind::BitBlt);
+            copias = Dibujado({}, AparienciaEnVigor()).CallsOf(CallKind::BitBlt);
         }
         EXPECT_EQ(servicios.logosLeidos, 1) << bEsperar;
         std::erase_if(copias, [](const RecordedCall& c) { return c.bitmapWidth != 150; });

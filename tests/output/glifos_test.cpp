@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "money/globalcurrency.h"
+#include "money/ui/glyphs.h"
 #include "tests/output/entorno_salida.h"
 
 namespace {
@@ -53,9 +53,9 @@ std::vector<std::string> Esperadas(const Fila& fila) {
 
 class GlifosTest : public SalidaTest {
   protected:
-    std::vector<std::string> Dibujar(double dValor) {
+    static std::vector<std::string> Dibujar(double dValor, const AjustesMoneda& a) {
         RecordingDevice dc;
-        Importe(dValor).DibujarImporte(dc, 0, 7);
+        moneda::DibujarImporte(Importe(dValor), dc, 0, 7, a);
         return Descritas(dc.CallsOf(CallKind::BitBlt));
     }
 };
@@ -64,11 +64,12 @@ class GlifosTest : public SalidaTest {
 // reported and copies cell 0.
 TEST_F(GlifosTest, WriterCopiesTheCharactersCellOfTheSheet) {
     RecordingDevice dc;
-    CGlobalCurrency::WriteCharToDevice(dc, 5, 7, '0');
-    CGlobalCurrency::WriteCharToDevice(dc, 30, 7, 0xFF);
+    AjustesMoneda a = kDolares;
+    moneda::WriteCharToDevice(dc, 5, 7, '0', a);
+    moneda::WriteCharToDevice(dc, 30, 7, 0xFF, a);
     EXPECT_TRUE(m_servicios.messages.empty());
-    CGlobalCurrency::SetSimbolo("EUR");
-    CGlobalCurrency::WriteCharToDevice(dc, 5, 7, '|');
+    a.sSimbolo = "EUR";
+    moneda::WriteCharToDevice(dc, 5, 7, '|', a);
     const std::vector<std::string> esperadas = {
         "bitblt [5,7,27,46] from [374,39,396,78] of 880x351",     // '0' is cell 57
         "bitblt [30,7,52,46] from [528,234,550,273] of 880x351",  // 255 is cell 264
@@ -109,13 +110,14 @@ TEST_F(GlifosTest, AmountRowsWithStandardAndCustomSigns) {
         {"sign mark in a custom sign", "a|b", '#', 0, 0, 1, Caracteres("##########a|b1.00")},
     };
     for (const Caso& c : casos) {
-        CGlobalCurrency::SetSimbolo(c.sSimbolo);
-        CGlobalCurrency::SetRelleno(c.nRelleno);
-        CGlobalCurrency::SetModoPositivo(c.nPositivo);
-        CGlobalCurrency::SetModoNegativo(c.nNegativo);
-        CGlobalCurrency::SetSeparadorMiles(c.sMiles);
+        AjustesMoneda a = kDolares;
+        a.sSimbolo = c.sSimbolo;
+        a.nRelleno = c.nRelleno;
+        a.nModoPositivo = c.nPositivo;
+        a.nModoNegativo = c.nNegativo;
+        a.sSeparadorMiles = c.sMiles;
         ASSERT_EQ(c.fila.size(), 17u) << c.sNombre;
-        EXPECT_EQ(Dibujar(c.dValor), Esperadas(c.fila)) << c.sNombre;
+        EXPECT_EQ(Dibujar(c.dValor, a), Esperadas(c.fila)) << c.sNombre;
     }
     EXPECT_TRUE(m_servicios.messages.empty());
 }

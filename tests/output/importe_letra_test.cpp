@@ -1,5 +1,6 @@
-// The total in words on the receipt: drawn only when ajustes::kImporteEnLetra is 1, on the
-// last line of the concepts box, in the concepts' font, shrunk to fit its line.
+// The total in words on the receipt: drawn only when the look asks for it (in force when
+// ajustes::kImporteEnLetra is 1), on the last line of the concepts box, in the concepts' font,
+// shrunk to fit its line.
 #include <QFont>
 #include <QFontMetricsF>
 #include <QString>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "money/globalcurrency.h"
+#include "output/apariencia_recibo.h"
+#include "output/dibujarrecibo.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 
@@ -25,18 +28,31 @@ std::string Linea(const std::string& sTexto, const Rect& r, int nFormato, int nA
            std::to_string(nFormato) + " Times New Roman/" + std::to_string(nAlto) + "/0 bk1";
 }
 
+// Dollars named euro, so that the words name their units.
+AjustesMoneda Moneda(const char* sNombre, const std::string& sSimbolo = "$") {
+    AjustesMoneda a = kDolares;
+    a.sNombreMoneda = sNombre;
+    a.sSimbolo = sSimbolo;
+    return a;
+}
+
+AparienciaRecibo ConLetra(bool bImporteEnLetra) {
+    AparienciaRecibo apariencia;
+    apariencia.bImporteEnLetra = bImporteEnLetra;
+    return apariencia;
+}
+
 class ImporteEnLetraReciboTest : public SalidaTest {
   protected:
-    ImporteEnLetraReciboTest() { CGlobalCurrency::SetNombreMoneda("euro"); }
-    ~ImporteEnLetraReciboTest() override { CGlobalCurrency::SetNombreMoneda(""); }
-
-    static RecordingDevice Dibujado(const ReciboData& recibo) {
+    static RecordingDevice Dibujado(const ReciboData& recibo, const AparienciaRecibo& apariencia,
+                                    const AjustesMoneda& ajustesMoneda = Moneda("euro")) {
         RecordingDevice dc;
-        recibo.DibujarRecibo(dc);
+        DibujarRecibo(recibo, apariencia, ajustesMoneda, dc);
         return dc;
     }
-    static std::vector<std::string> Llamadas(const ReciboData& recibo) {
-        return Descritas(Dibujado(recibo).Calls());
+    static std::vector<std::string> Llamadas(const ReciboData& recibo,
+                                             const AparienciaRecibo& apariencia) {
+        return Descritas(Dibujado(recibo, apariencia).Calls());
     }
     // The text drawn in the words' rectangle, if any.
     static std::optional<RecordedCall> Palabras(const RecordingDevice& dc) {
@@ -52,20 +68,22 @@ class ImporteEnLetraReciboTest : public SalidaTest {
 // Absent, 0 or anything but 1 draws the receipt call for call as it always was.
 TEST_F(ImporteEnLetraReciboTest, AnyValueButOneLeavesTheReceiptAsItWas) {
     const ReciboData recibo = ReciboCompleto();
-    const std::vector<std::string> sinClave = Llamadas(recibo);
+    const std::vector<std::string> sinClave = Llamadas(recibo, AparienciaEnVigor());
+    EXPECT_EQ(sinClave, Llamadas(recibo, ConLetra(false)));
     for (const char* sValor : {"0", "", "2", "-1", "x", "no"}) {
         kEnLetra.Escribir(sValor);
-        EXPECT_EQ(Llamadas(recibo), sinClave) << "'" << sValor << "'";
+        EXPECT_EQ(Llamadas(recibo, AparienciaEnVigor()), sinClave) << "'" << sValor << "'";
     }
-    EXPECT_FALSE(Palabras(Dibujado(recibo)).has_value());
+    EXPECT_FALSE(Palabras(Dibujado(recibo, AparienciaEnVigor())).has_value());
+    kEnLetra.Escribir("1");
+    EXPECT_TRUE(AparienciaEnVigor().bImporteEnLetra);
 }
 
 // With 1 the six lines close up to 35 units apart and the words follow on the seventh; every
 // other call stays as it was.
 TEST_F(ImporteEnLetraReciboTest, OneDrawsTheWordsBelowTheSixthLineInTheConceptsFont) {
     const ReciboData recibo = ReciboCompleto();
-    std::vector<std::string> esperadas = Llamadas(recibo);
-    kEnLetra.Escribir("1");
+    std::vector<std::string> esperadas = Llamadas(recibo, ConLetra(false));
     const auto primera = std::find(esperadas.begin(), esperadas.end(),
                                    Linea("Cuota de diciembre", {420, 225, 1640, 265}, 0));
     ASSERT_NE(primera, esperadas.end());
@@ -86,7 +104,7 @@ TEST_F(ImporteEnLetraReciboTest, OneDrawsTheWordsBelowTheSixthLineInTheConceptsF
                                         {420, 432, 1930, 469}, 0, 36),
                                   "font Times New Roman/40/0",
                               });
-    EXPECT_EQ(Llamadas(recibo), esperadas);
+    EXPECT_EQ(Llamadas(recibo, ConLetra(true)), esperadas);
 }
 
 // The face's own metrics, in logical units, for a cell height.
@@ -106,11 +124,10 @@ Medidas Medir(const std::string& sTexto, int nAlto) {
 
 // The words' ink lies inside the concepts box, below the ink of a sixth line with descenders.
 TEST_F(ImporteEnLetraReciboTest, TheWordsInkStaysInsideTheBoxAndClearOfTheSixthLine) {
-    kEnLetra.Escribir("1");
     ReciboData recibo = ReciboCompleto();
     recibo.sConcepto6 = "Gastos, pagos y cuotas: jq";
     recibo.cuImporte = Importe(-1999.99);
-    const RecordingDevice dc = Dibujado(recibo);
+    const RecordingDevice dc = Dibujado(recibo, ConLetra(true));
     const std::optional<RecordedCall> palabras = Palabras(dc);
     ASSERT_TRUE(palabras.has_value());
     const Rect r = palabras->rect;
@@ -134,7 +151,6 @@ TEST_F(ImporteEnLetraReciboTest, TheWordsInkStaysInsideTheBoxAndClearOfTheSixthL
 
 // Long totals take a smaller cell, just small enough for the line; short ones the medium one.
 TEST_F(ImporteEnLetraReciboTest, LongTotalsShrinkToFitTheLine) {
-    kEnLetra.Escribir("1");
     const struct {
         const char* sMoneda;
         std::int64_t nValor;
@@ -144,10 +160,9 @@ TEST_F(ImporteEnLetraReciboTest, LongTotalsShrinkToFitTheLine) {
         {"d\xF3lar", INT64_MIN, true}, {"libra", INT64_MAX, true},  {"", INT64_MIN, true},
     };
     for (const auto& c : casos) {
-        CGlobalCurrency::SetNombreMoneda(c.sMoneda);
         ReciboData recibo;
         recibo.cuImporte.SetValor(c.nValor);
-        const RecordingDevice dc = Dibujado(recibo);
+        const RecordingDevice dc = Dibujado(recibo, ConLetra(true), Moneda(c.sMoneda));
         const std::optional<RecordedCall> palabras = Palabras(dc);
         ASSERT_TRUE(palabras.has_value()) << c.nValor;
         SCOPED_TRACE(palabras->text);
@@ -170,12 +185,10 @@ TEST_F(ImporteEnLetraReciboTest, LongTotalsShrinkToFitTheLine) {
 
 // The glyph-drawn total under a standard sign has its words all the same.
 TEST_F(ImporteEnLetraReciboTest, WordsAreDrawnUnderAStandardSignToo) {
-    kEnLetra.Escribir("1");
-    CGlobalCurrency::SetSimbolo("|A");
-    CGlobalCurrency::SetNombreMoneda("");
     ReciboData recibo;
     recibo.cuImporte = Importe(21);
-    const std::optional<RecordedCall> palabras = Palabras(Dibujado(recibo));
+    const std::optional<RecordedCall> palabras =
+        Palabras(Dibujado(recibo, ConLetra(true), Moneda("", "|A")));
     ASSERT_TRUE(palabras.has_value());
     EXPECT_EQ(palabras->text, "Son: veintiuno");
 }

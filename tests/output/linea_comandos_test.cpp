@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "brixamo_version.h"
 #include "settings/esquema.h"
-#include "tests/output/moneda_guardada.h"
-#include "tests/output/programa.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/moneda_prueba.h"
+#include "tests/support/programa.h"
+#include "version/brixamo_version.h"
 
 namespace {
 

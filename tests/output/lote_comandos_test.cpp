@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "settings/esquema.h"
-#include "tests/output/moneda_guardada.h"
-#include "tests/output/programa.h"
+#include "tests/support/fila.h"
+#include "tests/support/moneda_prueba.h"
+#include "tests/support/programa.h"
 
 namespace {
 
@@ -123,8 +124,7 @@ TEST_F(LoteComandosTest, DryRunCountsAndSumsAndWritesNothing) {
     EXPECT_EQ(Ficheros(), std::vector<std::string>{"pagos.csv"});
 }
 
-struct CasoMalo {
-    const char* sNombre;
+struct CasoMalo : Fila {
     std::string sCsv;  // with "@" standing for nRelleno bytes 'x', made when the test runs
     std::string sMensaje;
     std::size_t nRelleno = 0;
@@ -167,10 +167,33 @@ const CasoMalo kMalos[] = {
      "pagos.csv:3: PAGADOR_1: '\xE5\xBC\xA0' (U+5F20) no existe en Windows-1252"},
     {"FiftyMegabyteLine", "PAGADOR_1\n@\n", "pagos.csv:2: PAGADOR_1: el campo mide más de 4096 bytes",
      std::size_t{50} << 20},
+    {"AmountBeyondTheLargest", "PAGADOR_1;IMPORTE_1\nAna;1\nEva;999,999,999,999,999\n",
+     "pagos.csv:3: IMPORTE_1: '999,999,999,999,999' supera el importe máximo, 922,337,203,685,477.58"},
+    {"SumBeyondTheLargest", "IMPORTE_1;IMPORTE_2\n500,000,000,000,000;500,000,000,000,000\n",
+     "pagos.csv:2: la suma de los importes supera el importe máximo, 922,337,203,685,477.58"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, LoteMalo, ::testing::ValuesIn(kMalos),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
+
+// An amount of the stored receipt that would print other than stored prints nothing, alone or
+// under a batch.
+TEST_F(LoteComandosTest, AStoredAmountBeyondTheLargestPrintsNothing) {
+    ajustes::kImporte3.Escribir("999,999,999,999,999");
+    for (const char* sArgumentos :
+         {"--pdf recibo.pdf", "--batch pagos.csv --pdf lote.pdf", "--batch pagos.csv --dry-run"}) {
+        const Salida salida = Brixamo(sArgumentos);
+        EXPECT_EQ(salida.nEstado, 1) << sArgumentos;
+        EXPECT_NE(salida.sErrores.find(
+                      "brixamo: the stored receipt cannot be printed: IMPORTE_3: "
+                      "'999,999,999,999,999' supera el importe máximo, 922,337,203,685,477.58\n"),
+                  std::string::npos)
+            << sArgumentos << ": " << salida.sErrores;
+        EXPECT_EQ(salida.sSalida, "") << sArgumentos;
+        EXPECT_EQ(Ficheros(), std::vector<std::string>{"pagos.csv"}) << sArgumentos;
+    }
+    EXPECT_EQ(NumeroGuardado(), "A-0017");
+}
 
 TEST_F(LoteComandosTest, AMissingFileOrFolderFailsAndKeepsTheNumber) {
     const std::pair<std::string, std::string> casos[] = {

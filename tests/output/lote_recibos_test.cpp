@@ -1,98 +1,34 @@
-// Batches of receipts: which cells are amounts, the receipts built from the rows over the
-// stored one, their numbers, the batch's faults, and the pages printed.
+// Batches of receipts: the receipts built from the rows over the stored one under the batch's
+// currency settings, their numbers, the batch's faults, and the pages printed.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "form/campos.h"
-#include "money/globalcurrency.h"
+#include "output/dibujarrecibo.h"
+#include "output/importes_impresos.h"
 #include "output/lote_recibos.h"
-#include "output/recibo_guardado.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
+#include "tests/support/fila.h"
 
 namespace {
 
-struct Formato {
-    const char* sDecimal;
-    const char* sMiles;
-    const char* sSimbolo;
-};
-
-void Poner(const Formato& f) {
-    CGlobalCurrency::SetSeparadorDecimal(f.sDecimal);
-    CGlobalCurrency::SetSeparadorMiles(f.sMiles);
-    CGlobalCurrency::SetSimbolo(f.sSimbolo);
-    CGlobalCurrency::SetDecimales(2);
-}
-
-constexpr Formato kEspanol{",", ".", "\x80"};
-constexpr Formato kIngles{".", ",", "$"};
-constexpr Formato kFrances{",", " ", "\x80"};
-
-struct CasoImporte {
-    Formato formato;
-    const char* sTexto;
-    bool bImporte;
-};
-
-class TextoImporte : public SalidaTest, public ::testing::WithParamInterface<CasoImporte> {};
-
-TEST_P(TextoImporte, ReadsAsANumberInTheFormatOrNot) {
-    Poner(GetParam().formato);
-    EXPECT_EQ(EsTextoImporte(GetParam().sTexto), GetParam().bImporte) << GetParam().sTexto;
-}
-
-// clang-format off
-const CasoImporte kImportes[] = {
-    {kEspanol, "", true}, {kEspanol, "  ", true}, {kEspanol, "12", true}, {kEspanol, "12,5", true},
-    {kEspanol, "1.234,56", true}, {kEspanol, "1.234.567,891", true}, {kEspanol, "1234,5", true},
-    {kEspanol, ",5", true}, {kEspanol, "0,123449", true}, {kEspanol, "-12", true},
-    {kEspanol, "12-", true}, {kEspanol, "(12,5)", true}, {kEspanol, "- 12 \x80", true},
-    {kEspanol, "\x80-1.234,5", true}, {kEspanol, "(\x80 1.234,00)", true}, {kEspanol, "$3", true},
-    {kEspanol, "\xA0" "12\xA0", true}, {kEspanol, "999999999999999", true},
-    {kEspanol, "12,5,0", false}, {kEspanol, "abc", false}, {kEspanol, "12a", false},
-    {kEspanol, "1.23,4", false}, {kEspanol, "1.2345", false}, {kEspanol, "12.", false},
-    {kEspanol, "12,", false}, {kEspanol, ",", false}, {kEspanol, "--12", false},
-    {kEspanol, "-12-", false}, {kEspanol, "(12", false}, {kEspanol, "12)", false},
-    {kEspanol, "(-12)", false}, {kEspanol, "\x80", false}, {kEspanol, "\x80\x80" "12", false},
-    {kEspanol, "1 2", false}, {kEspanol, "1234567890123456", false},
-    {kEspanol, "12,5 EUR", false}, {kEspanol, "+12", false}, {kEspanol, "1.234.56", false},
-    {kIngles, "1,234.5", true}, {kIngles, "12.5", true}, {kIngles, "$-1,234.50", true},
-    {kIngles, "12,5,0", false}, {kIngles, "1.234,5", false}, {kIngles, "12,50", false},
-    {kFrances, "1 234,5", true}, {kFrances, "1 234 567", true}, {kFrances, "12 34", false},
-    {kFrances, "1 234 5", false}, {kFrances, "12 \x80", true}, {kFrances, "- 1 234,5 \x80", true},
-};
-// clang-format on
-INSTANTIATE_TEST_SUITE_P(Lote, TextoImporte, ::testing::ValuesIn(kImportes));
-
-// What the program writes in every display mode reads back, to the same amount.
-TEST_F(SalidaTest, EveryFormAndReceiptTextOfEveryModeIsAnAmount) {
-    Poner(kEspanol);
-    const double valores[] = {0, 0.01, 1234.5, 1234567.89, -0.01, -1234.5, -1234567.89};
-    for (int nPositivo = 0; nPositivo < 4; ++nPositivo) {
-        for (int nNegativo = 0; nNegativo < 16; ++nNegativo) {
-            CGlobalCurrency::SetModoPositivo(nPositivo);
-            CGlobalCurrency::SetModoNegativo(nNegativo);
-            for (double dValor : valores) {
-                const CGlobalCurrency cu = Importe(dValor);
-                for (const std::string& sTexto : {cu.TextoFormulario(), cu.TextoRecibo()}) {
-                    EXPECT_TRUE(EsTextoImporte(sTexto)) << sTexto;
-                    EXPECT_EQ(ImporteComoFormulario(sTexto), cu) << sTexto;
-                }
-            }
-        }
-    }
+// Spanish amounts: decimal ",", groups ".", sign "€".
+AjustesMoneda Espanol() {
+    AjustesMoneda a = kDolares;
+    a.sSeparadorDecimal = ",";
+    a.sSeparadorMiles = ".";
+    a.sSimbolo = "\x80";
+    return a;
 }
 
 class LoteTest : public SalidaTest {
   protected:
-    LoteTest() { Poner(kEspanol); }
-
     static std::vector<ReciboData> Recibos(const std::string& sCsv,
                                            const ReciboData& base = ReciboCompleto()) {
-        CLoteRecibos lote(sCsv, base);
+        CLoteRecibos lote(sCsv, base, Espanol());
         std::vector<ReciboData> recibos;
         lote.ParaCadaRecibo([&](const ReciboData& r) {
             recibos.push_back(r);
@@ -108,9 +44,9 @@ class LoteTest : public SalidaTest {
         return numeros;
     }
     // The message of the fault the batch shows when checked, as the command line names it.
-    static std::string Fallo(const std::string& sCsv) {
+    static std::string Fallo(const std::string& sCsv, const AjustesMoneda& a = Espanol()) {
         try {
-            CLoteRecibos(sCsv, ReciboCompleto()).Comprobar();
+            CLoteRecibos(sCsv, ReciboCompleto(), a).Comprobar();
         } catch (const ErrorLote& error) {
             return TextoErrorLote("pagos.csv", error);
         }
@@ -143,8 +79,7 @@ TEST_F(LoteTest, EmptyCellsEmptyTheirFields) {
     EXPECT_EQ(recibos[0].cuImporte, Importe(2.5 + 7 - 1.25));
 }
 
-struct CasoNumeros {
-    const char* sNombre;
+struct CasoNumeros : Fila {
     std::string sNumeroGuardado;
     std::string sCsv;
     std::vector<std::string> numeros;
@@ -159,7 +94,7 @@ TEST_P(NumerosDelLote, FollowTheStoredNumberWhereTheRowHasNone) {
     ReciboData base = ReciboCompleto();
     base.sNumero = c.sNumeroGuardado;
     EXPECT_EQ(Numeros(Recibos(c.sCsv, base)), c.numeros);
-    const ResumenLote resumen = CLoteRecibos(c.sCsv, base).Comprobar();
+    const ResumenLote resumen = CLoteRecibos(c.sCsv, base, Espanol()).Comprobar();
     EXPECT_EQ(resumen.sNumeroSiguiente, c.sSiguiente);
     EXPECT_EQ(resumen.bNumeroTomado, c.bTomado);
 }
@@ -169,23 +104,29 @@ const CasoNumeros kNumeros[] = {
     {"NoColumn", "A-0017", "PAGADOR_1\nx\ny\nz\n", {"A-0017", "A-0018", "A-0019"}, "A-0020", true},
     {"SomeCellsEmpty", "A-0099", "NUMERO;PAGADOR_1\n;x\nB-7;y\n;z\n", {"A-0099", "B-7", "A-00100"}, "A-00101", true},
     {"EveryRowHasOne", "7", "NUMERO\n1\n2\n", {"1", "2"}, "7", false},
-    {"StoredIsEmpty", "", "PAGADOR_1\nx\ny\n", {"", "1"}, "2", true},
+    {"StoredIsEmpty", "", "PAGADOR_1\nx\ny\n", {"1", "2"}, "3", true},
+    {"StoredIsBlank", "  ", "NUMERO;PAGADOR_1\n;x\nB-7;y\n;z\n", {"  1", "B-7", "  2"}, "  3", true},
+    {"StoredIsEmptyAndEveryRowHasOne", "", "NUMERO\n4\n", {"4"}, "", false},
     {"YearAfterTheCount", "9/2026", "PAGADOR_1\nx\ny\n", {"9/2026", "10/2026"}, "11/2026", true},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, NumerosDelLote, ::testing::ValuesIn(kNumeros),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     const ResumenLote resumen =
-        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto()).Comprobar();
+        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto(), Espanol())
+            .Comprobar();
     EXPECT_EQ(resumen.nRecibos, 2u);
     // Each receipt: its first and sixth amounts from the row, the others 2.5 and 1234.5.
     EXPECT_EQ(resumen.cuTotal, Importe((1000 + 1237) + (-2.5 + 1237)));
 }
 
-struct CasoFallo {
-    const char* sNombre;
+// A header whose six amounts are all the row's.
+constexpr const char* kSeisImportes =
+    "IMPORTE_1;IMPORTE_2;IMPORTE_3;IMPORTE_4;IMPORTE_5;IMPORTE_6\n";
+
+struct CasoFallo : Fila {
     std::string sCsv;
     std::string sMensaje;
 };
@@ -214,10 +155,64 @@ const CasoFallo kFallos[] = {
     {"EmptyFile", "", "pagos.csv: el fichero está vacío"},
     {"TextOutsideWindows1252", "NUMERO;PAGADOR_1\n1;Zh\xC5\x8Du\n",
      "pagos.csv:2: PAGADOR_1: '\xC5\x8D' (U+014D) no existe en Windows-1252"},
+    {"AmountBeyondTheLargest", "PAGADOR_1;IMPORTE_2\nAna;1\nEva;999.999.999.999.999\n",
+     "pagos.csv:3: IMPORTE_2: '999.999.999.999.999' supera el importe máximo, 922.337.203.685.477,58"},
+    {"NegativeBeyondTheLargest", "IMPORTE_4\n(922.337.203.685.477,59)\n",
+     "pagos.csv:2: IMPORTE_4: '(922.337.203.685.477,59)' supera el importe máximo, 922.337.203.685.477,58"},
+    {"SumBeyondTheLargest", "IMPORTE_1;IMPORTE_2\n500.000.000.000.000;500.000.000.000.000\n",
+     "pagos.csv:2: la suma de los importes supera el importe máximo, 922.337.203.685.477,58"},
+    {"TotalLongerThanItsCells", std::string(kSeisImportes) + "1.000.000.000;;;;;\n",
+     "pagos.csv:2: el total, \xE2\x82\xAC" "1.000.000.000,00, no cabe en la casilla del importe (16 caracteres)"},
+    {"TotalThatJustFits", std::string(kSeisImportes) + "999.999.999,99;;;;;\n", "accepted"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
+
+// Spanish amounts without decimals under a standard sign, drawn as glyphs.
+AjustesMoneda SinDecimalesConSigno() {
+    AjustesMoneda a = Espanol();
+    a.sSimbolo = "|E";
+    a.nDecimales = 0;
+    return a;
+}
+
+// Without decimals a form text may round beyond the largest amount, and a standard sign draws
+// the total in 17 glyph cells.
+TEST_F(LoteTest, WithoutDecimalsAndUnderAStandardSign) {
+    const std::pair<std::string, std::string> casos[] = {
+        {std::string(kSeisImportes) + "922.337.203.685.477,4999;;;;;\n",
+         "pagos.csv:2: el total, 922.337.203.685.477, no cabe en la casilla del importe (17 "
+         "caracteres)"},
+        {"IMPORTE_1\n922.337.203.685.477,5\n",
+         "pagos.csv:2: IMPORTE_1: '922.337.203.685.477,5' supera el importe máximo, "
+         "922.337.203.685.477"},
+        {std::string(kSeisImportes) + "999.999.999.999;;;;;\n", "accepted"},
+        {std::string(kSeisImportes) + "9.999.999.999.999;;;;;\n",
+         "pagos.csv:2: el total, 9.999.999.999.999, no cabe en la casilla del importe (17 "
+         "caracteres)"},
+    };
+    for (const auto& [sCsv, sMensaje] : casos) {
+        EXPECT_EQ(Fallo(sCsv, SinDecimalesConSigno()), sMensaje) << sCsv;
+    }
+}
+
+// The sum of a dry run's totals, each of which prints, may still go beyond the largest amount:
+// then there is no sum to show rather than a wrong one.
+TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
+    const auto filas = [](int n) {
+        std::string sCsv = kSeisImportes;
+        for (int i = 0; i < n; ++i) {
+            sCsv += "999.999.999.999;;;;;\n";
+        }
+        return sCsv;
+    };
+    const AjustesMoneda a = SinDecimalesConSigno();
+    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto(), a).Comprobar().cuTotal, std::nullopt);
+    CGlobalCurrency cuNovecientos;
+    cuNovecientos.SetValor(std::int64_t{900} * 999999999999 * 10000);
+    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto(), a).Comprobar().cuTotal, cuNovecientos);
+}
 
 // A fault on the last row is found before anything is printed.
 TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
@@ -225,7 +220,8 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
     for (int i = 0; i < 99999; ++i) {
         sCsv += "Vecino " + std::to_string(i) + ";1,25\n";
     }
-    const ResumenLote resumen = CLoteRecibos(sCsv + "x;2\n", ReciboCompleto()).Comprobar();
+    const ResumenLote resumen =
+        CLoteRecibos(sCsv + "x;2\n", ReciboCompleto(), Espanol()).Comprobar();
     EXPECT_EQ(resumen.nRecibos, 100000u);
     EXPECT_EQ(resumen.cuTotal, Importe(99999 * (1.25 + 1235.75) + (2 + 1235.75)));
     EXPECT_EQ(resumen.sNumeroSiguiente, "A-00100017");
@@ -235,17 +231,19 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
 // One document, one page per receipt, each page drawn as that receipt alone would be.
 TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     const std::string sCsv = "PAGADOR_1;IMPORTE_2\nAna;1\nLuis;2\nEva;3\n";
-    CLoteRecibos lote(sCsv, ReciboCompleto());
+    CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol());
+    AparienciaRecibo apariencia;
+    apariencia.color = RGB(1, 2, 3);
     RecordingDevice dc;
     std::vector<std::size_t> progreso;
-    ASSERT_TRUE(lote.Imprimir(dc, [&](std::size_t n) { progreso.push_back(n); }));
+    ASSERT_TRUE(lote.Imprimir(dc, apariencia, [&](std::size_t n) { progreso.push_back(n); }));
     EXPECT_EQ(progreso, (std::vector<std::size_t>{1, 2, 3}));
 
     std::vector<std::string> esperadas = Descritas(dc.CallsOf(CallKind::StartDoc));
     for (const ReciboData& recibo : Recibos(sCsv)) {
         RecordingDevice pagina;
         pagina.StartPage();
-        recibo.DibujarRecibo(pagina);
+        DibujarRecibo(recibo, apariencia, Espanol(), pagina);
         pagina.EndPage();
         const std::vector<std::string> dibujo = Descritas(pagina.Calls());
         esperadas.insert(esperadas.end(), dibujo.begin(), dibujo.end());
@@ -257,10 +255,10 @@ TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
 }
 
 TEST_F(LoteTest, ADocumentThatCannotStartPrintsNothing) {
-    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto());
+    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol());
     RecordingDevice dc;
     dc.SetStartDocResult(0);
-    EXPECT_FALSE(lote.Imprimir(dc, [](std::size_t) {}));
+    EXPECT_FALSE(lote.Imprimir(dc, {}, [](std::size_t) {}));
     EXPECT_TRUE(dc.CallsOf(CallKind::StartPage).empty());
 }
 

@@ -6,9 +6,10 @@
 #include <utility>
 
 #include "lang/idiomas.h"
+#include "money/formato.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
-#include "tests/output/moneda_guardada.h"
+#include "tests/support/moneda_prueba.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ class ReciboGuardadoTest : public ::testing::Test {
   protected:
     ReciboGuardadoTest() {
         GuardarIdiomaYMoneda(
-            {.sSimbolo = "EUR", .sDecimal = ",", .sMiles = ".", .nPositivo = 3, .nNegativo = 8});
+            {.sDecimal = ",", .sMiles = ".", .nPositivo = 3, .nNegativo = 8, .sSimbolo = "EUR"});
     }
 
     // The receipt with the language's labels, as nothing stored gives it.
@@ -36,10 +37,14 @@ class ReciboGuardadoTest : public ::testing::Test {
     CarpetaTemporal m_carpeta;
 };
 
+// The currency settings are read as a value; those in force stay as they were.
 TEST_F(ReciboGuardadoTest, NothingStoredGivesTheLanguageLabelsAndZeroAmounts) {
-    const ReciboData recibo = LeerReciboGuardado();
+    const AjustesMoneda enVigor = CGlobalCurrency::AjustesEnVigor();
+    const auto [recibo, ajustesMoneda] = LeerReciboGuardado();
     EXPECT_EQ(g_nIdioma, 1);
-    EXPECT_EQ(CGlobalCurrency::GetSeparadorDecimal(), ",");
+    EXPECT_EQ(ajustesMoneda.sSeparadorDecimal, ",");
+    EXPECT_EQ(ajustesMoneda.sSimbolo, "EUR");
+    EXPECT_EQ(CGlobalCurrency::AjustesEnVigor(), enVigor);
     EXPECT_EQ(recibo, Etiquetado());
     EXPECT_EQ(recibo.sDNumero, "numero");
 }
@@ -66,7 +71,7 @@ TEST_F(ReciboGuardadoTest, StoredFieldsLabelsAndAmountsAreGatheredAsTheFormPrint
     for (const auto& [ajuste, sValor] : guardados) {
         ajuste.Escribir(sValor);
     }
-    const ReciboData r = LeerReciboGuardado();
+    const auto [r, ajustesMoneda] = LeerReciboGuardado();
 
     // The language is the stored one only once the receipt has been gathered.
     ReciboData esperado = Etiquetado();
@@ -87,7 +92,7 @@ TEST_F(ReciboGuardadoTest, StoredFieldsLabelsAndAmountsAreGatheredAsTheFormPrint
     esperado.cuI6 = Importe(-0.5);
     esperado.cuImporte = Importe(1209.01);
     EXPECT_EQ(r, esperado);
-    EXPECT_EQ(r.cuImporte.TextoRecibo(), "1.209,01 EUR");
+    EXPECT_EQ(moneda::TextoRecibo(r.cuImporte, ajustesMoneda), "1.209,01 EUR");
 }
 
 }  // namespace

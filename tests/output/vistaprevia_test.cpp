@@ -5,11 +5,17 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "money/globalcurrency.h"
+#include "output/apariencia_recibo.h"
+#include "output/dibujarrecibo.h"
+#include "output/imprimirrecibo.h"
 #include "output/vistapreviadlg.h"
+#include "register/registro.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
 #include "tests/support/impresora_prestada.h"
@@ -35,9 +41,10 @@ class ImpresionTest : public SalidaTest {
             return impresora;
         });
     }
+    // The full receipt drawn under kDolares in the look in force.
     static std::vector<std::string> Directo() {
         RecordingDevice dc;
-        ReciboCompleto().DibujarRecibo(dc);
+        DibujarRecibo(ReciboCompleto(), AparienciaEnVigor(), kDolares, dc);
         return Descritas(dc.Calls());
     }
 };
@@ -45,7 +52,7 @@ class ImpresionTest : public SalidaTest {
 TEST_F(ImpresionTest, PrintIsOneNamedPageHoldingTheReceipt) {
     RecordingDevice impreso;
     ElegirImpresora(impreso);
-    ReciboCompleto().ImprimirRecibo();
+    ImprimirRecibo(ReciboCompleto(), kDolares);
     EXPECT_EQ(m_servicios.printAsked, 1);
 
     std::vector<std::string> esperadas = Directo();
@@ -55,12 +62,12 @@ TEST_F(ImpresionTest, PrintIsOneNamedPageHoldingTheReceipt) {
 }
 
 TEST_F(ImpresionTest, CancelledDialogOrRefusedDocumentPrintsNothing) {
-    ReciboCompleto().ImprimirRecibo();  // nothing queued: the dialog is cancelled
+    ImprimirRecibo(ReciboCompleto(), kDolares);  // nothing queued: the dialog is cancelled
     EXPECT_EQ(m_servicios.printAsked, 1);
 
     RecordingDevice rechaza;
     ElegirImpresora(rechaza, 0);
-    ReciboCompleto().ImprimirRecibo();
+    ImprimirRecibo(ReciboCompleto(), kDolares);
     EXPECT_EQ(m_servicios.printAsked, 2);
     EXPECT_EQ(Descritas(rechaza.Calls()),
               std::vector<std::string>{"startdoc 'Imprimiento Recibo'"});
@@ -68,7 +75,7 @@ TEST_F(ImpresionTest, CancelledDialogOrRefusedDocumentPrintsNothing) {
 }
 
 TEST_F(ImpresionTest, PreviewPaintDrawsWhatPrintingDraws) {
-    CVistaPreviaDlg dlg;
+    CVistaPreviaDlg dlg(kDolares);
     dlg.m_recibo = ReciboCompleto();
     RecordingDevice pintado;
     dlg.OnPaint(pintado);
@@ -76,10 +83,63 @@ TEST_F(ImpresionTest, PreviewPaintDrawsWhatPrintingDraws) {
     EXPECT_EQ(pintado.CallsOf(CallKind::BitBlt).size(), 1u);  // the logo
 }
 
+// Each paint reads the look anew: a colour, pattern, free text or logo changed in the options
+// between two paints shows at the second, under the preview's own currency settings.
+TEST_F(ImpresionTest, PreviewPaintReadsTheLookInForceAtEachPaint) {
+    CVistaPreviaDlg dlg(kDolares);
+    dlg.m_recibo = ReciboCompleto();
+    const auto pintar = [&dlg] {
+        RecordingDevice dc;
+        dlg.OnPaint(dc);
+        return dc;
+    };
+    const RecordingDevice antes = pintar();
+    ajustes::kColorR.Escribir(12);
+    ajustes::kFondo.Escribir(1);
+    ajustes::kTexto2.Escribir("Otro texto");
+    ajustes::kFileLogo.Escribir("");
+    const RecordingDevice despues = pintar();
+
+    EXPECT_EQ(antes.CallsOf(CallKind::Rectangle).front().brush,
+              (Brush{BrushStyle::Solid, RGB(200, 255, 255)}));
+    EXPECT_EQ(despues.CallsOf(CallKind::Rectangle).front().brush,
+              (Brush{BrushStyle::DiagonalCrossHatch, RGB(12, 255, 255)}));
+    EXPECT_EQ(antes.CallsOf(CallKind::BitBlt).size(), 1u);
+    EXPECT_TRUE(despues.CallsOf(CallKind::BitBlt).empty());
+    EXPECT_EQ(antes.CallsOf(CallKind::DrawText).back().text, "Gracias");
+    EXPECT_EQ(despues.CallsOf(CallKind::DrawText).back().text, "Otro texto");
+    for (const RecordingDevice* dc : {&antes, &despues}) {
+        EXPECT_EQ(dc->CallsOf(CallKind::DrawText)[8].text, "#######$1,245.75");
+    }
+}
+
+// A reprint draws under the currency settings it was registered with, whatever is in force,
+// and leaves the settings in force, their file and the register as they were.
+TEST_F(ImpresionTest, ReprintDrawsUnderItsRecordedCurrencyAndLeavesTheOnesInForce) {
+    const AjustesMoneda enVigor = CGlobalCurrency::AjustesEnVigor();
+    ASSERT_NE(enVigor, kDolares);
+    const std::string sFichero = BytesDe(m_carpeta.Fichero());
+    RecordingDevice impreso;
+    ASSERT_TRUE(ReimprimirEnDispositivo(ReciboCompleto(), kDolares, impreso));
+
+    RecordingDevice esperado;
+    esperado.StartDoc(kNombreDocumento);
+    ImprimirPagina(ReciboCompleto(), AparienciaEnVigor(), kDolares, esperado);
+    esperado.EndDoc();
+    EXPECT_EQ(Descritas(impreso.Calls()), Descritas(esperado.Calls()));
+    const std::vector<RecordedCall> textos = impreso.CallsOf(CallKind::DrawText);
+    ASSERT_GT(textos.size(), 17u);
+    EXPECT_EQ(textos[8].text, "#######$1,245.75");
+    EXPECT_EQ(textos[17].text, "1,234.50");
+    EXPECT_EQ(CGlobalCurrency::AjustesEnVigor(), enVigor);
+    EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sFichero);
+    EXPECT_FALSE(std::filesystem::exists(RutaRegistro()));
+}
+
 // The preview run as a user sees it: maximised, both buttons shown with their pictures, the
 // receipt painted on the client area, and the scroll bars reaching all of it.
 TEST_F(ImpresionTest, PreviewWindowShowsTheReceiptAndScrolls) {
-    CVistaPreviaDlg dlg;
+    CVistaPreviaDlg dlg(kDolares);
     dlg.m_recibo = ReciboCompleto();
     bool bVisto = false;
     m_servicios.QueueModal([&](CDialog& d) {
@@ -128,7 +188,7 @@ TEST_F(ImpresionTest, PreviewOkPrintsThenClosesEvenWhenThePrintDialogIsCancelled
     m_servicios.QueueModal([](CDialog& d) { ui::Click(d, IDOK); });
     m_servicios.yesNoAnswers = {true};  // the second print repeats the number of the first
     for (int nVez = 1; nVez <= 2; ++nVez) {
-        CVistaPreviaDlg dlg;
+        CVistaPreviaDlg dlg(kDolares);
         dlg.m_recibo = ReciboCompleto();
         EXPECT_EQ(dlg.DoModal(), IDOK);
         EXPECT_EQ(m_servicios.printAsked, nVez);

@@ -1,7 +1,6 @@
 // Loading logo files: good bitmaps keep what their headers state; bad files load as nothing.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -11,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "image_bytes.h"
 #include "platform/qt/image_loading.h"
 
 namespace {
@@ -23,22 +23,7 @@ using Colours = std::vector<std::uint32_t>;
 std::string MakeBmp(int width, int height, int bits, const Colours& table, std::uint32_t colorsUsed,
                     const std::vector<std::vector<int>>& rows, bool topDown = false) {
     const std::uint32_t stride = (width * bits + 31) / 32 * 4;
-    const std::uint32_t offset = 14 + 40 + 4 * std::uint32_t(table.size());
-    std::string bmp = "BM";
-    auto put = [&bmp](std::int64_t value) {
-        for (int i = 0; i < 4; ++i) {
-            bmp.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-        }
-    };
-    // File header, then information header: its planes (1) and depth share one 32-bit word.
-    for (std::int64_t value : std::initializer_list<std::int64_t>{
-             offset + stride * height, 0, offset, 40, width, topDown ? -height : height,
-             1 | bits << 16, 0, stride * height, 2835, 2835, colorsUsed, 0}) {
-        put(value);
-    }
-    for (std::uint32_t rgb : table) {
-        put(rgb);  // 0x00RRGGBB is stored as blue, green, red, 0
-    }
+    std::string data;
     for (int i = 0; i < height; ++i) {
         const int y = topDown ? i : height - 1 - i;
         std::string line(stride, '\0');
@@ -53,17 +38,14 @@ std::string MakeBmp(int width, int height, int bits, const Colours& table, std::
                 line[x / 8] = static_cast<char>(line[x / 8] | (0x80 >> (x % 8)));
             }
         }
-        bmp += line;
+        data += line;
     }
-    return bmp;
-}
-
-std::string Encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes.toStdString();
+    return BmpFile({.width = width,
+                    .height = topDown ? -height : height,
+                    .bits = bits,
+                    .table = table,
+                    .colorsUsed = colorsUsed},
+                   data);
 }
 
 class ImageLoading : public ::testing::Test {

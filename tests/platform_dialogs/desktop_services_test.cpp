@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "platform/qt/qt_platform.h"
-#include "tests/settings/entorno.h"
+#include "tests/support/entorno.h"
 
 namespace {
 

@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QColor>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,10 +22,11 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/qt_dialog_window.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "tests/platform_dialogs/dialogo_prueba.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"
@@ -184,6 +188,44 @@ TEST_F(DialogWindowTest, ReadOnlyEditRefusesTypingButKeepsTextAndFocus) {
     dlg.Window().SetReadOnly(IDC_EDIT_IMPORTE, false);
     ui::Type(dlg, IDC_EDIT_IMPORTE, "9");
     EXPECT_EQ(dlg.GetDlgItemText(IDC_EDIT_IMPORTE), "9");
+}
+
+// A read-only edit is drawn on the dialog's face colour and an editable one on the base
+// colour, single- or multi-line, whether the template or the code sets it.
+TEST_F(DialogWindowTest, ReadOnlyEditsLookReadOnly) {
+    struct Row {
+        const char* name;
+        int templateId;
+        int id;
+        std::vector<bool> set;  // the read-only states the code sets, in order
+        bool readOnly;
+    };
+    const Row rows[] = {
+        {"editable field", IDD_RECIBO_DIALOG, IDC_EDIT_LOCALIDAD, {}, false},
+        {"field set read-only", IDD_RECIBO_DIALOG, IDC_EDIT_LOCALIDAD, {true}, true},
+        {"and editable again", IDD_RECIBO_DIALOG, IDC_EDIT_LOCALIDAD, {true, false}, false},
+        {"twice read-only", IDD_RECIBO_DIALOG, IDC_EDIT_LOCALIDAD, {true, true}, true},
+        {"read-only label of the template", IDD_CONFIG, IDC_EDIT_DEF_POSITIVOS, {}, true},
+        {"label made editable", IDD_CONFIG, IDC_EDIT_DEF_POSITIVOS, {false}, false},
+        {"multi-line read-only", IDD_SALUDO, IDC_EDIT_TEXTO, {}, true},
+        {"multi-line made editable", IDD_SALUDO, IDC_EDIT_TEXTO, {false}, false},
+    };
+    const QPalette palette = QApplication::palette();
+    ASSERT_NE(palette.color(QPalette::Window), palette.color(QPalette::Base));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        DialogoPrueba& dlg = Open(row.templateId);
+        for (const bool readOnly : row.set) {
+            dlg.Window().SetReadOnly(row.id, readOnly);
+        }
+        EXPECT_EQ(dlg.Window().IsReadOnly(row.id), row.readOnly);
+        QWidget* edit = ui::Control(dlg, row.id);
+        const QColor expected = palette.color(row.readOnly ? QPalette::Window : QPalette::Base);
+        EXPECT_EQ(edit->palette().color(QPalette::Base), expected);
+        // What the style draws inside the frame, beside where the (empty) text would be.
+        const QImage drawn = edit->grab().toImage();
+        EXPECT_EQ(drawn.pixelColor(drawn.width() - 5, drawn.height() / 2), expected);
+    }
 }
 
 // Typed or pasted, an edit keeps what the program can store and drops the rest.

@@ -5,6 +5,12 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "res/ids/identificadores.h"
+
+// Every template of the program.
+inline constexpr int kPlantillas[] = {IDD_ABOUTBOX,   IDD_RECIBO_DIALOG, IDD_CONFIG,
+                                      IDD_SALUDO,     IDD_LOGOTIPO,      IDD_DISENO_RECIBO,
+                                      IDD_CALENDARIO, IDD_VISTA_PREVIA,  IDD_RECIBOS_EMITIDOS};
 
 class DialogoPrueba : public CDialog {
   public:

@@ -1,7 +1,7 @@
 // The scripted services answer modal runs and boxes from their queues.
 #include <gtest/gtest.h>
 
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
 #include "tests/platform_dialogs/dialogo_prueba.h"
 #include "tests/support/scripted_services.h"
 #include "tests/support/ui.h"

@@ -1,20 +1,21 @@
 // The dialog templates as tables: what the windows' code relies on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <span>
 #include <stdexcept>
 #include <vector>
 
 #include "res/dialog_template.h"
-#include "res/identificadores.h"
+#include "res/ids/identificadores.h"
+#include "tests/platform_dialogs/dialogo_prueba.h"
 
 namespace {
 
 TEST(Templates, EachFitsItsClientAreaWithUniqueIds) {
-    for (const int id :
-         {IDD_ABOUTBOX, IDD_RECIBO_DIALOG, IDD_CONFIG, IDD_SALUDO, IDD_LOGOTIPO, IDD_DISENO_RECIBO,
-          IDD_CALENDARIO, IDD_VISTA_PREVIA, IDD_RECIBOS_EMITIDOS}) {
+    for (const int id : kPlantillas) {
         SCOPED_TRACE(id);
         const DialogTemplate* t = BuscarPlantilla(id);
         ASSERT_NE(t, nullptr);
@@ -111,6 +112,26 @@ TEST(Templates, CurrencyRadioGroupsAreTheOnesTheDialogReads) {
                            ids(kRadiosTipoSigno)}));
     for (int i = 0; i < 7; ++i) {
         EXPECT_NE(Find(t, IDC_BUTTON_OCULTO_1 + i).style & kHidden, 0u) << i;
+    }
+}
+
+// Controls overlap by one dialog unit at most, where their borders meet, unless one of them
+// starts hidden to take the other's place later.
+TEST(Templates, ControlsDoNotCoverEachOther) {
+    const auto overlap = [](int a, int aLength, int b, int bLength) {
+        return std::min(a + aLength, b + bLength) - std::max(a, b);
+    };
+    for (const int id : kPlantillas) {
+        const std::vector<ControlTemplate>& controls = BuscarPlantilla(id)->controls;
+        for (auto a = controls.begin(); a != controls.end(); ++a) {
+            for (auto b = std::next(a); b != controls.end(); ++b) {
+                const bool covers =
+                    overlap(a->x, a->cx, b->x, b->cx) > 1 && overlap(a->y, a->cy, b->y, b->cy) > 1;
+                EXPECT_TRUE(!covers || ((a->style | b->style) & kHidden) != 0)
+                    << "template " << id << ": " << a->id << " \"" << a->text << "\" and " << b->id
+                    << " \"" << b->text << "\"";
+            }
+        }
     }
 }
 

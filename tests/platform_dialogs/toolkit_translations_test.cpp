@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/qt/qt_platform.h"
-#include "tests/settings/entorno.h"
+#include "tests/support/entorno.h"
 
 namespace {
 

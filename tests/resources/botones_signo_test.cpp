@@ -51,8 +51,9 @@ TEST_P(BotonesSigno, ResaltadoEsElMismoSignoConMarcoRojo) {
     EXPECT_EQ(TodoDeColor(normal, interior, qRgb(255, 255, 255)), GetParam().vacio);
 }
 
-INSTANTIATE_TEST_SUITE_P(Todos, BotonesSigno, ::testing::ValuesIn(kBotones),
-                         [](const auto& info) { return std::to_string(info.param.normal); });
+INSTANTIATE_TEST_SUITE_P(Todos, BotonesSigno, ::testing::ValuesIn(kBotones), [](const auto& info) {
+    return "Bitmap" + std::to_string(info.param.normal);
+});
 
 TEST(BotonSignoColor, DolarEnColorEsVerde) {
     const QImage dolar = LeerPixeles(RutaBitmap(175));

@@ -1,8 +1,6 @@
 // Writers killed at random moments and writers running at the same time.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <map>
@@ -11,7 +9,8 @@
 #include <thread>
 
 #include "settings/ficherostxt.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/procesos.h"
 
 namespace {
 
@@ -35,15 +34,8 @@ std::string Clave(int n) {
 [[noreturn]] void Escritor(int nDesde, int fdAviso) {
     for (int n = nDesde;; ++n) {
         EscribirValor("Crash", Clave(n), std::to_string(n));
-        if (write(fdAviso, &n, sizeof n) != sizeof n) {
-            _exit(1);
-        }
+        Avisar(fdAviso, n);
     }
-}
-
-// The next completed write the child reports; false once the child is gone.
-bool Aviso(int fd, int& n) {
-    return read(fd, &n, sizeof n) == sizeof n;
 }
 
 // The kill lands at a random point of a write: after 0 to 2 reported writes, a random fraction
@@ -56,28 +48,19 @@ TEST(Concurrencia, WriterKilledAtRandomMomentsLosesNothingCompleted) {
     Reloj::duration duracion = std::chrono::milliseconds(2);
     int nSiguiente = 0;
     for (int nMuerte = 0; nMuerte < 200; ++nMuerte) {
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        const pid_t pid = fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            close(fds[0]);
-            Escritor(nSiguiente, fds[1]);
-        }
-        close(fds[1]);
+        ProcesoHijo hijo([nSiguiente](int fdAviso) -> int { Escritor(nSiguiente, fdAviso); });
+        ASSERT_TRUE(hijo.Iniciado());
         int nUltimo = nSiguiente - 1;
         auto inicio = Reloj::now();
         for (unsigned nEsperas = azar() % 3; nEsperas > 0; --nEsperas) {
-            ASSERT_TRUE(Aviso(fds[0], nUltimo)) << "the writer stopped, kill " << nMuerte;
+            ASSERT_TRUE(hijo.Leer(nUltimo)) << "the writer stopped, kill " << nMuerte;
             duracion = Reloj::now() - inicio;
             inicio = Reloj::now();
         }
         std::this_thread::sleep_for(duracion * static_cast<int>(azar() % 1000) / 1000);
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        while (Aviso(fds[0], nUltimo)) {
+        hijo.Matar();
+        while (hijo.Leer(nUltimo)) {
         }
-        close(fds[0]);
         for (int n = nSiguiente; n <= nUltimo; ++n) {
             esperado[Clave(n)] = n;
         }
@@ -100,29 +83,15 @@ TEST(Concurrencia, WriterKilledAtRandomMomentsLosesNothingCompleted) {
 
 TEST(Concurrencia, TwoProcessesWritingAtOnceKeepAllTheirKeys) {
     CarpetaTemporal carpeta;
-    int salida[2];
-    ASSERT_EQ(pipe(salida), 0);
-    pid_t hijos[2];
-    for (int h = 0; h < 2; ++h) {
-        hijos[h] = fork();
-        ASSERT_GE(hijos[h], 0);
-        if (hijos[h] == 0) {
-            close(salida[1]);
-            char c;
-            // Both start when the parent closes the pipe.
-            while (read(salida[0], &c, 1) > 0) {
-            }
+    const auto escribir = [](char cLetra) {
+        return [cLetra] {
             for (int n = 0; n < 40; ++n) {
-                EscribirValor("Dos", Clave(char('A' + h), n), std::to_string(n));
+                EscribirValor("Dos", Clave(cLetra, n), std::to_string(n));
             }
-            _exit(0);
-        }
-    }
-    close(salida[0]);
-    close(salida[1]);
-    for (const pid_t pid : hijos) {
-        int nEstado = 0;
-        waitpid(pid, &nEstado, 0);
+            return 0;
+        };
+    };
+    for (const int nEstado : EjecutarALaVez({escribir('A'), escribir('B')})) {
         EXPECT_TRUE(WIFEXITED(nEstado) && WEXITSTATUS(nEstado) == 0);
     }
     for (int n = 0; n < 80; ++n) {

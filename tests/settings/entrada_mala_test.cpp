@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "settings/ficherostxt.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/procesos.h"
 
 using namespace std::string_literals;
 
@@ -31,15 +32,13 @@ class EntradaMala : public ::testing::Test {
         Poner(sGuardado);
         chmod(carpeta.Ruta().c_str(), nCarpeta);
         chmod(carpeta.Fichero().c_str(), nFichero);
-        const pid_t pid = fork();
-        if (pid == 0) {
+        ProcesoHijo hijo([&comprobar](int) {
             if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
-                _exit(2);
+                return 2;
             }
-            _exit(comprobar() ? 0 : 1);
-        }
-        int nEstado = 0;
-        waitpid(pid, &nEstado, 0);
+            return comprobar() ? 0 : 1;
+        });
+        const int nEstado = hijo.Esperar();
         EXPECT_TRUE(WIFEXITED(nEstado) && WEXITSTATUS(nEstado) == 0) << nEstado;
         chmod(carpeta.Fichero().c_str(), 0644);
         EXPECT_EQ(Bytes(), sGuardado);

@@ -13,7 +13,8 @@
 
 #include "settings/esquema.h"
 #include "settings/ficherostxt.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
+#include "tests/support/fila.h"
 
 namespace {
 
@@ -106,8 +107,7 @@ TEST(Esquema, EveryEntryKeepsItsOwnValueAfterAllAreWritten) {
     EXPECT_TRUE(FormatoIntacto(BytesDe(carpeta.Fichero())));
 }
 
-struct CasoLote {
-    const char* sNombre;
+struct CasoLote : Fila {
     std::vector<ValorAjuste> valores;
 };
 
@@ -124,10 +124,6 @@ const CasoLote kLotes[] = {
       {ajustes::kFileLogo, "/tmp/l.bmp"}}},
     {"Empty", {}},
 };
-
-void PrintTo(const CasoLote& caso, std::ostream* os) {
-    *os << caso.sNombre;
-}
 
 class LoteTest : public ::testing::TestWithParam<CasoLote> {};
 
@@ -147,7 +143,7 @@ TEST_P(LoteTest, TheFileEndsAsAfterWritingOneByOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Esquema, LoteTest, ::testing::ValuesIn(kLotes),
-                         [](const auto& info) { return std::string(info.param.sNombre); });
+                         ::testing::PrintToStringParamName());
 
 // An integer in a batch is stored as its accessor stores it.
 TEST(Esquema, AnIntegerInABatchIsStoredAsItsAccessorStoresIt) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "settings/ficherostxt.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 using namespace std::string_literals;
 

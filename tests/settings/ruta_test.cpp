@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/ficherostxt.h"
-#include "tests/settings/carpeta_temporal.h"
+#include "tests/support/carpeta_temporal.h"
 
 namespace {
 

@@ -3,15 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
+#include <optional>
+
+#include "tests/support/carpeta_temporal.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QTemporaryDir home;
-    if (qEnvironmentVariableIsEmpty("BRIXAMO_HOME") && home.isValid()) {
-        qputenv("BRIXAMO_HOME", home.path().toLocal8Bit());
+    std::optional<CarpetaTemporal> home;
+    if (qEnvironmentVariableIsEmpty("BRIXAMO_HOME")) {
+        home.emplace();
     }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,78 @@
+// The program's command line: its options, the register's among them, and the reasons a line
+// cannot be run.
+#include "app/sintaxis_linea.h"
+
+#include "register/commands/registro_opciones.h"
+
+namespace {
+
+std::vector<CommandLineOption> Opciones() {
+    std::vector<CommandLineOption> opciones{
+        {{"pdf"}, "write the stored receipt, or the batch, to FILE as A4 PDF pages", "FILE"},
+        {{"print"},
+         "print the stored receipt, or the batch, on the CUPS queue PRINTER or on the "
+         "default printer, without a dialog",
+         ""},
+        {{"batch"},
+         "one receipt per data row of the CSV file FILE, all in one PDF file or one print "
+         "job; the columns the file leaves out come from the stored receipt",
+         "FILE"},
+        {{"dry-run"},
+         "with --batch, check the whole file and show the number of receipts and the total "
+         "of their totals; nothing is printed or stored",
+         ""},
+    };
+    for (CommandLineOption& opcion : OpcionesRegistro()) {
+        opciones.push_back(std::move(opcion));
+    }
+    opciones.push_back({{"h", "help"}, "show this help and exit", ""});
+    opciones.push_back({{"v", "version"}, "show the version and exit", ""});
+    return opciones;
+}
+
+// The reason the options cannot go together; empty when they can.
+std::string Incoherencia(const ParsedCommandLine& linea) {
+    const std::size_t nOpciones = linea.options.size();
+    if ((linea.Has("help") || linea.Has("version")) &&
+        (nOpciones > 1 || !linea.arguments.empty())) {
+        return std::string("--") + (linea.Has("help") ? "help" : "version") + " goes alone";
+    }
+    if (!linea.arguments.empty() && !linea.Has("print")) {
+        return "unexpected argument '" + linea.arguments[0] + "'";
+    }
+    if (linea.arguments.size() > 1) {
+        return "--print takes at most one printer name";
+    }
+    if (linea.Has("pdf") && linea.Has("print")) {
+        return "--pdf and --print cannot go together";
+    }
+    for (const char* sOpcion : {"pdf", "batch"}) {
+        if (linea.Has(sOpcion) && linea.options.at(sOpcion).empty()) {
+            return std::string("--") + sOpcion + " needs a file name";
+        }
+    }
+    if (linea.Has("dry-run") && !linea.Has("batch")) {
+        return "--dry-run needs --batch";
+    }
+    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run")) {
+        return "--batch needs --pdf, --print or --dry-run";
+    }
+    return IncoherenciaRegistro(linea);
+}
+
+}  // namespace
+
+const CommandLineSyntax& SintaxisLinea() {
+    static const CommandLineSyntax sintaxis{
+        "Fills in, previews and prints payment receipts. Without an option the form opens.",
+        Opciones(), "PRINTER", "the CUPS queue for --print", "[PRINTER]"};
+    return sintaxis;
+}
+
+ParsedCommandLine LeerLineaComandos(const std::vector<std::string>& args) {
+    ParsedCommandLine linea = ParseCommandLine(SintaxisLinea(), args);
+    if (linea.error.empty()) {
+        linea.error = Incoherencia(linea);
+    }
+    return linea;
+}

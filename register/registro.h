@@ -1,0 +1,105 @@
+// The register of issued receipts: every receipt that reached a printer or a PDF, kept as it
+// was printed (texts, amounts and their printed texts, the labels and the currency settings in
+// force), in the SQLite file "registro.sqlite" beside the settings file. Texts are
+// Windows-1252 byte strings here as everywhere in the core; the file holds them as UTF-8.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/recibodata.h"
+#include "money/regional.h"
+#include "settings/texto1252.h"
+
+struct sqlite3;
+namespace registro {
+struct ErrorSql;
+}
+
+// One registered receipt. nId and sEmitido are given by the register.
+struct ReciboRegistrado {
+    std::int64_t nId = 0;
+    std::string sEmitido;  // "YYYY-MM-DD HH:MM:SS", local time of the registration
+    ReciboData recibo;
+    AjustesMoneda ajustes;                 // currency settings in force at the print
+    std::array<std::string, 6> sImportes;  // line amounts as printed ("" where not printed)
+    std::string sTotal;                    // total as printed
+
+    friend bool operator==(const ReciboRegistrado&, const ReciboRegistrado&) = default;
+};
+
+// Which receipts a listing gives. Empty members do not filter.
+struct FiltroRegistro {
+    std::string sDesde;         // "YYYY-MM-DD": registered on that day or later
+    std::string sHasta;         // "YYYY-MM-DD": registered on that day or earlier
+    std::string sPagador;       // part of any payer line (ASCII letters in either case)
+    std::string sNumero;        // part of the number
+    std::int64_t nMaximo = -1;  // at most this many receipts, the first in the order asked; -1: all
+};
+
+enum class OrdenRegistro { kRecientesPrimero, kAntiguosPrimero };
+
+enum class EstadoRegistro {
+    kCorrecto,
+    kApartado,  // the file was damaged: set aside under sApartado, a new register started
+    kFallo,     // the register could not be opened or written: sError says why
+};
+
+struct ResultadoRegistro {
+    EstadoRegistro estado = EstadoRegistro::kCorrecto;
+    std::string sApartado;
+    std::string sError;
+};
+
+// Where the register lies: beside the settings file.
+std::string RutaRegistro();
+
+// A register opened for one command. Opening creates the file and its folder when missing,
+// brings an older schema up to date and sets a damaged file aside (never overwriting it).
+class CRegistro {
+  public:
+    explicit CRegistro(std::string sRuta = RutaRegistro());
+    ~CRegistro();
+    CRegistro(const CRegistro&) = delete;
+    CRegistro& operator=(const CRegistro&) = delete;
+
+    // How the opening went; a register that failed to open fails every call.
+    const ResultadoRegistro& Apertura() const { return m_apertura; }
+
+    // One print job (1..N receipts) in one transaction: all of it is kept or none. Fills
+    // nId and sEmitido of each receipt.
+    ResultadoRegistro Registrar(std::vector<ReciboRegistrado>& recibos,
+                                std::time_t momento = std::time(nullptr));
+
+    // The receipts the filter lets through, in the order asked, one call each.
+    ResultadoRegistro Recorrer(const FiltroRegistro& filtro, OrdenRegistro orden,
+                               const std::function<void(const ReciboRegistrado&)>& visitar);
+
+    std::optional<ReciboRegistrado> Leer(std::int64_t nId);
+
+    // The latest receipt registered in the year nAno with exactly this number.
+    std::optional<ReciboRegistrado> UltimoConNumero(const std::string& sNumero, int nAno);
+
+    // A consistent copy of the whole register into the file sDestino, through SQLite's
+    // online backup, while other processes may go on writing: the copy is one file (no log),
+    // checked, flushed to disk and renamed over sDestino only when complete.
+    ResultadoRegistro Copiar(const std::string& sDestino);
+
+  private:
+    enum class Copia { kCon, kSin };  // whether closing copies the log into the file
+
+    void Abrir();
+    bool AbrirFichero();
+    void Cerrar(Copia copia);
+    bool ApartarYEmpezar();
+    void ApartarSiDanado(const registro::ErrorSql& e);
+
+    std::string m_sRuta;
+    sqlite3* m_db = nullptr;
+    ResultadoRegistro m_apertura;
+};

@@ -1,0 +1,147 @@
+// The register's schema and its migrations. The version sits in PRAGMA user_version; each step
+// takes a register one version up, inside the transaction that opens it.
+#include <array>
+
+#include "register/registro_sql.h"
+
+namespace registro {
+
+namespace {
+
+// Version 1: print jobs with the currency settings they were printed under, and their
+// receipts in job order, each with its texts, labels, amounts and printed amounts and its
+// payer lines in small letters for the search; an index that the payer and number searches
+// scan instead of the receipts; the day of the last full check.
+void CrearVersion1(sqlite3* db) {
+    Ejecutar(db, R"sql(
+CREATE TABLE trabajos (
+    id INTEGER PRIMARY KEY,
+    emitido TEXT NOT NULL CHECK (emitido GLOB
+        '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9]'),
+    recibos INTEGER NOT NULL CHECK (recibos >= 1),
+    nombre_moneda TEXT NOT NULL,
+    simbolo TEXT NOT NULL,
+    decimales INTEGER NOT NULL,
+    separador_decimal TEXT NOT NULL,
+    separador_miles TEXT NOT NULL,
+    tamano_grupo INTEGER NOT NULL,
+    modo_positivo INTEGER NOT NULL,
+    modo_negativo INTEGER NOT NULL,
+    relleno INTEGER NOT NULL
+) STRICT;
+CREATE INDEX trabajos_emitido ON trabajos (emitido);
+CREATE TABLE recibos (
+    id INTEGER PRIMARY KEY,
+    trabajo INTEGER NOT NULL REFERENCES trabajos (id) ON DELETE CASCADE,
+    orden INTEGER NOT NULL CHECK (orden >= 1),
+    numero TEXT NOT NULL,
+    localidad TEXT NOT NULL,
+    fecha TEXT NOT NULL,
+    vencimiento TEXT NOT NULL,
+    concepto_1 TEXT NOT NULL, concepto_2 TEXT NOT NULL, concepto_3 TEXT NOT NULL,
+    concepto_4 TEXT NOT NULL, concepto_5 TEXT NOT NULL, concepto_6 TEXT NOT NULL,
+    importe_1 INTEGER NOT NULL, importe_2 INTEGER NOT NULL, importe_3 INTEGER NOT NULL,
+    importe_4 INTEGER NOT NULL, importe_5 INTEGER NOT NULL, importe_6 INTEGER NOT NULL,
+    texto_importe_1 TEXT NOT NULL, texto_importe_2 TEXT NOT NULL,
+    texto_importe_3 TEXT NOT NULL, texto_importe_4 TEXT NOT NULL,
+    texto_importe_5 TEXT NOT NULL, texto_importe_6 TEXT NOT NULL,
+    total INTEGER NOT NULL,
+    texto_total TEXT NOT NULL,
+    domicilio TEXT NOT NULL,
+    pagador_1 TEXT NOT NULL, pagador_2 TEXT NOT NULL, pagador_3 TEXT NOT NULL,
+    cobrador_1 TEXT NOT NULL, cobrador_2 TEXT NOT NULL, cobrador_3 TEXT NOT NULL,
+    etiqueta_numero TEXT NOT NULL,
+    etiqueta_localidad TEXT NOT NULL,
+    etiqueta_importe TEXT NOT NULL,
+    etiqueta_fecha TEXT NOT NULL,
+    etiqueta_vencimiento TEXT NOT NULL,
+    etiqueta_domicilio TEXT NOT NULL,
+    etiqueta_pagador TEXT NOT NULL,
+    etiqueta_cobrador TEXT NOT NULL,
+    pagador_busqueda TEXT NOT NULL,
+    UNIQUE (trabajo, orden)
+) STRICT;
+CREATE INDEX recibos_numero ON recibos (numero);
+CREATE INDEX recibos_busqueda ON recibos (pagador_busqueda, numero);
+CREATE TABLE comprobacion (
+    id INTEGER PRIMARY KEY CHECK (id = 1),
+    dia TEXT NOT NULL
+) STRICT;
+INSERT INTO comprobacion (id, dia) VALUES (1, '');
+)sql");
+}
+
+using PasoMigracion = void (*)(sqlite3*);
+constexpr std::array<PasoMigracion, 1> kPasos = {CrearVersion1};
+
+int VersionDe(sqlite3* db) {
+    Sentencia st(db, "PRAGMA user_version");
+    return st.Paso() ? static_cast<int>(st.Entero(0)) : 0;
+}
+
+bool TieneTablas(sqlite3* db) {
+    Sentencia st(db, "SELECT count(*) FROM sqlite_schema");
+    return st.Paso() && st.Entero(0) > 0;
+}
+
+}  // namespace
+
+int VersionActual() {
+    return static_cast<int>(kPasos.size());
+}
+
+void ComprobarVersion(sqlite3* db) {
+    const int nVersion = VersionDe(db);
+    if (nVersion == 0 && TieneTablas(db)) {
+        throw ErrorSql{SQLITE_NOTADB, "the file holds tables that are not a register"};
+    }
+    if (nVersion > VersionActual()) {
+        throw ErrorSql{SQLITE_ERROR, "the register was written by a newer program (version " +
+                                         std::to_string(nVersion) + ")"};
+    }
+}
+
+bool ComprobacionPendiente(sqlite3* db, const std::string& sHoy) {
+    if (VersionDe(db) == 0) {
+        return false;  // nothing in it yet
+    }
+    try {
+        Sentencia dia(db, "SELECT dia FROM comprobacion");
+        return !dia.Paso() || dia.Texto(0) != sHoy;
+    } catch (const ErrorSql& e) {
+        throw ErrorSql{e.Danado() ? e.nCodigo : SQLITE_CORRUPT, "the register lacks its tables"};
+    }
+}
+
+bool EscribeAlAbrir(sqlite3* db) {
+    Sentencia modo(db, "PRAGMA journal_mode");
+    return VersionDe(db) < VersionActual() || !modo.Paso() || modo.Texto(0) != "wal";
+}
+
+void AnotarComprobacion(sqlite3* db, const std::string& sHoy) {
+    Sentencia st(db, "UPDATE comprobacion SET dia = ?1");
+    st.Texto(1, sHoy);
+    st.Paso();
+}
+
+// Brings a checked register up to this program's version; an up-to-date one is not written to.
+void Migrar(sqlite3* db) {
+    if (VersionDe(db) == VersionActual()) {
+        return;
+    }
+    Ejecutar(db, "BEGIN IMMEDIATE");
+    try {
+        ComprobarVersion(db);  // another process may have migrated meanwhile
+        const int nVersion = VersionDe(db);
+        for (int n = nVersion; n < VersionActual(); ++n) {
+            kPasos[n](db);
+        }
+        Ejecutar(db, ("PRAGMA user_version = " + std::to_string(VersionActual())).c_str());
+        Ejecutar(db, "COMMIT");
+    } catch (const ErrorSql&) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+}  // namespace registro

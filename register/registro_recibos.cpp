@@ -1,0 +1,286 @@
+// Writing print jobs into the register and reading receipts back.
+#include <array>
+#include <string>
+
+#include "register/registro.h"
+#include "register/registro_sql.h"
+#include "settings/texto1252.h"
+
+using namespace registro;
+
+namespace {
+
+constexpr std::array<const char*, 9> kColumnasAjustes = {
+    "nombre_moneda",     "simbolo",         "decimales",
+    "separador_decimal", "separador_miles", "tamano_grupo",
+    "modo_positivo",     "modo_negativo",   "relleno"};
+constexpr int kNumAjustes = kColumnasAjustes.size();
+
+std::string ListaAjustes(const std::string& sPrefijo) {
+    std::string s;
+    for (const char* sColumna : kColumnasAjustes) {
+        s += (s.empty() ? "" : ", ") + sPrefijo + sColumna;
+    }
+    return s;
+}
+
+std::string Lista(const std::string& sPrefijo) {
+    std::string s;
+    for (const ColumnaTexto& c : kColumnasTexto) {
+        s += sPrefijo + c.sColumna + ", ";
+    }
+    for (const ColumnaImporte& c : kColumnasImporte) {
+        s += sPrefijo + c.sColumna + ", " + sPrefijo + "texto_" + c.sColumna + ", ";
+    }
+    return s + sPrefijo + "total, " + sPrefijo + "texto_total";
+}
+
+constexpr int kNumColumnasRecibo = 25 + 2 * 6 + 2;
+
+std::string Parametros(int nPrimero, int nCuantos) {
+    std::string s;
+    for (int i = 0; i < nCuantos; ++i) {
+        s += (i > 0 ? ", ?" : "?") + std::to_string(nPrimero + i);
+    }
+    return s;
+}
+
+const std::string& SqlTrabajo() {
+    static const std::string s = "INSERT INTO trabajos (emitido, recibos, " + ListaAjustes("") +
+                                 ") VALUES (" + Parametros(1, 2 + kNumAjustes) + ")";
+    return s;
+}
+
+const std::string& SqlRecibo() {
+    static const std::string s = "INSERT INTO recibos (trabajo, orden, " + Lista("") +
+                                 ", pagador_busqueda) VALUES (" +
+                                 Parametros(1, 3 + kNumColumnasRecibo) + ")";
+    return s;
+}
+
+// Receipts with their job's date and settings; the filters of FiltroRegistro as ?1 to ?4
+// (and its limit as ?5).
+std::string SqlConsulta(const std::string& sCondicion, const std::string& sOrden) {
+    return "SELECT r.id, t.emitido, " + ListaAjustes("t.") + ", " + Lista("r.") +
+           " FROM recibos r JOIN trabajos t ON t.id = r.trabajo WHERE " + sCondicion +
+           " ORDER BY r.id " + sOrden;
+}
+
+// The texts are searched in the narrow index of payers and numbers, not in the receipts.
+constexpr const char* kCondicionFiltro =
+    "(?1 = '' OR t.emitido >= ?1) AND (?2 = '' OR substr(t.emitido, 1, 10) <= ?2) AND "
+    "r.id IN (SELECT b.id FROM recibos b INDEXED BY recibos_busqueda WHERE "
+    "(?3 = '' OR instr(b.pagador_busqueda, ?3) > 0) AND "
+    "(?4 = '' OR b.numero LIKE ?4 ESCAPE '\\'))";
+
+// A text to look for anywhere, its LIKE wildcards taken literally.
+std::string Contiene(const std::string& s) {
+    if (s.empty()) {
+        return s;
+    }
+    std::string sPatron = "%";
+    for (char c : s) {
+        if (c == '%' || c == '_' || c == '\\') {
+            sPatron += '\\';
+        }
+        sPatron += c;
+    }
+    return sPatron + "%";
+}
+
+std::string Momento(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char s[32];
+    std::strftime(s, sizeof s, "%Y-%m-%d %H:%M:%S", &tm);
+    return s;
+}
+
+void PonerAjustes(Sentencia& st, int n, const AjustesMoneda& a) {
+    st.Texto(n, a.sNombreMoneda);
+    st.Texto(n + 1, a.sSimbolo);
+    st.Entero(n + 2, a.nDecimales);
+    st.Texto(n + 3, a.sSeparadorDecimal);
+    st.Texto(n + 4, a.sSeparadorMiles);
+    st.Entero(n + 5, a.nTamanoGrupo);
+    st.Entero(n + 6, a.nModoPositivo);
+    st.Entero(n + 7, a.nModoNegativo);
+    st.Entero(n + 8, a.nRelleno);
+}
+
+AjustesMoneda LeerAjustes(const Sentencia& st, int n) {
+    return {st.Texto(n),
+            st.Texto(n + 1),
+            static_cast<std::int32_t>(st.Entero(n + 2)),
+            st.Texto(n + 3),
+            st.Texto(n + 4),
+            static_cast<std::int32_t>(st.Entero(n + 5)),
+            static_cast<std::int32_t>(st.Entero(n + 6)),
+            static_cast<std::int32_t>(st.Entero(n + 7)),
+            static_cast<std::int32_t>(st.Entero(n + 8))};
+}
+
+void PonerRecibo(Sentencia& st, int n, const ReciboRegistrado& r) {
+    for (const ColumnaTexto& c : kColumnasTexto) {
+        st.Texto(n++, r.recibo.*c.pMiembro);
+    }
+    for (std::size_t i = 0; i < kColumnasImporte.size(); ++i) {
+        st.Entero(n++, (r.recibo.*kColumnasImporte[i].pMiembro).Valor());
+        st.Texto(n++, r.sImportes[i]);
+    }
+    st.Entero(n++, r.recibo.cuImporte.Valor());
+    st.Texto(n++, r.sTotal);
+    st.Texto(n, Minusculas1252(r.recibo.sPagador1 + "\n" + r.recibo.sPagador2 + "\n" +
+                               r.recibo.sPagador3));
+}
+
+ReciboRegistrado LeerFila(const Sentencia& st) {
+    ReciboRegistrado r;
+    r.nId = st.Entero(0);
+    r.sEmitido = st.Texto(1);
+    r.ajustes = LeerAjustes(st, 2);
+    int n = 2 + kNumAjustes;
+    for (const ColumnaTexto& c : kColumnasTexto) {
+        r.recibo.*c.pMiembro = st.Texto(n++);
+    }
+    for (std::size_t i = 0; i < kColumnasImporte.size(); ++i) {
+        (r.recibo.*kColumnasImporte[i].pMiembro).SetValor(st.Entero(n++));
+        r.sImportes[i] = st.Texto(n++);
+    }
+    r.recibo.cuImporte.SetValor(st.Entero(n++));
+    r.sTotal = st.Texto(n);
+    return r;
+}
+
+void InsertarTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos,
+                     const std::string& sEmitido) {
+    Sentencia trabajo(db, SqlTrabajo());
+    trabajo.Texto(1, sEmitido);
+    trabajo.Entero(2, static_cast<std::int64_t>(recibos.size()));
+    PonerAjustes(trabajo, 3, recibos.front().ajustes);
+    trabajo.Paso();
+    const std::int64_t nTrabajo = sqlite3_last_insert_rowid(db);
+    Sentencia recibo(db, SqlRecibo());
+    for (std::size_t i = 0; i < recibos.size(); ++i) {
+        recibo.Entero(1, nTrabajo);
+        recibo.Entero(2, static_cast<std::int64_t>(i + 1));
+        PonerRecibo(recibo, 3, recibos[i]);
+        recibo.Paso();
+        recibo.Reiniciar();
+        recibos[i].nId = sqlite3_last_insert_rowid(db);
+        recibos[i].sEmitido = sEmitido;
+    }
+}
+
+bool MismosAjustes(const std::vector<ReciboRegistrado>& recibos) {
+    for (const ReciboRegistrado& r : recibos) {
+        if (!(r.ajustes == recibos.front().ajustes)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void EscribirTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos, std::time_t momento) {
+    Ejecutar(db, "BEGIN IMMEDIATE");
+    try {
+        InsertarTrabajo(db, recibos, Momento(momento));
+        Ejecutar(db, "COMMIT");
+    } catch (const ErrorSql&) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+}  // namespace
+
+ResultadoRegistro CRegistro::Registrar(std::vector<ReciboRegistrado>& recibos,
+                                       std::time_t momento) {
+    if (m_apertura.estado == EstadoRegistro::kFallo) {
+        return m_apertura;
+    }
+    if (recibos.empty() || !MismosAjustes(recibos)) {
+        return {EstadoRegistro::kFallo,
+                {},
+                "a print job holds one or more receipts printed "
+                "under one set of currency settings"};
+    }
+    ResultadoRegistro resultado = m_apertura;
+    for (int nIntento = 0; nIntento < 2; ++nIntento) {
+        try {
+            EscribirTrabajo(m_db, recibos, momento);
+            return resultado;
+        } catch (const ErrorSql& e) {
+            if (!e.Danado() || nIntento > 0 || !ApartarYEmpezar()) {
+                return {EstadoRegistro::kFallo, resultado.sApartado, e.sTexto};
+            }
+            resultado = m_apertura;
+        }
+    }
+    return resultado;
+}
+
+ResultadoRegistro CRegistro::Recorrer(const FiltroRegistro& filtro, OrdenRegistro orden,
+                                      const std::function<void(const ReciboRegistrado&)>& visitar) {
+    if (m_apertura.estado == EstadoRegistro::kFallo) {
+        return m_apertura;
+    }
+    try {
+        Sentencia st(m_db, SqlConsulta(kCondicionFiltro,
+                                       orden == OrdenRegistro::kRecientesPrimero ? "DESC" : "ASC") +
+                               " LIMIT ?5");
+        st.Texto(1, filtro.sDesde);
+        st.Texto(2, filtro.sHasta);
+        st.Texto(3, Minusculas1252(filtro.sPagador));
+        st.Texto(4, Contiene(filtro.sNumero));
+        st.Entero(5, filtro.nMaximo);
+        while (st.Paso()) {
+            visitar(LeerFila(st));
+        }
+    } catch (const ErrorSql& e) {
+        if (e.Danado() && ApartarYEmpezar()) {
+            return m_apertura;  // what was listed came from the damaged file
+        }
+        return {EstadoRegistro::kFallo, {}, e.sTexto};
+    }
+    return m_apertura;
+}
+
+std::optional<ReciboRegistrado> CRegistro::Leer(std::int64_t nId) {
+    if (m_apertura.estado == EstadoRegistro::kFallo) {
+        return std::nullopt;
+    }
+    try {
+        Sentencia st(m_db, SqlConsulta("r.id = ?1", "DESC"));
+        st.Entero(1, nId);
+        if (st.Paso()) {
+            return LeerFila(st);
+        }
+    } catch (const ErrorSql& e) {
+        ApartarSiDanado(e);
+    }
+    return std::nullopt;
+}
+
+std::optional<ReciboRegistrado> CRegistro::UltimoConNumero(const std::string& sNumero, int nAno) {
+    if (m_apertura.estado == EstadoRegistro::kFallo) {
+        return std::nullopt;
+    }
+    try {
+        Sentencia st(m_db, SqlConsulta("r.numero = ?1 AND substr(t.emitido, 1, 4) = ?2", "DESC"));
+        st.Texto(1, sNumero);
+        st.Texto(2, std::to_string(nAno));
+        if (st.Paso()) {
+            return LeerFila(st);
+        }
+    } catch (const ErrorSql& e) {
+        ApartarSiDanado(e);
+    }
+    return std::nullopt;
+}
+
+void CRegistro::ApartarSiDanado(const registro::ErrorSql& e) {
+    if (e.Danado()) {
+        ApartarYEmpezar();
+    }
+}

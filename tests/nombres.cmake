@@ -1,0 +1,23 @@
+# Lists the tests of the build in BUILD with CTEST -N, and fails on any name that carries a
+# printed value ("# GetParam() = ...", "16-byte object <...>") or ends in a bare row index.
+execute_process(COMMAND ${CTEST} -N WORKING_DIRECTORY ${BUILD}
+    OUTPUT_VARIABLE listado RESULT_VARIABLE estado)
+if(NOT estado EQUAL 0)
+    message(FATAL_ERROR "ctest -N failed (${estado})")
+endif()
+string(REGEX MATCHALL "Test +#[0-9]+: [^\n]*" pruebas "${listado}")
+list(LENGTH pruebas cuantas)
+if(cuantas EQUAL 0)
+    message(FATAL_ERROR "no tests listed in ${BUILD}")
+endif()
+set(malas "")
+foreach(prueba ${pruebas})
+    string(REGEX REPLACE "^Test +#[0-9]+: " "" nombre "${prueba}")
+    if(nombre MATCHES "#|byte object|/[0-9]+$")
+        string(APPEND malas "\n  ${nombre}")
+    endif()
+endforeach()
+if(NOT malas STREQUAL "")
+    message(FATAL_ERROR "tests without a stable, readable name:${malas}")
+endif()
+message(STATUS "${cuantas} test names checked")

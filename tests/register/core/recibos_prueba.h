@@ -1,0 +1,24 @@
+// Receipts to register in tests, and what a register file holds seen through SQLite itself.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "register/registro.h"
+
+// A receipt whose every text and amount depends on n (and on sClave, when given), with
+// Windows-1252 letters in it.
+ReciboRegistrado ReciboDePrueba(int n, const std::string& sClave = "");
+
+// A job of nRecibos receipts ReciboDePrueba(nPrimero...), all under one set of settings.
+std::vector<ReciboRegistrado> TrabajoDePrueba(int nPrimero, int nRecibos,
+                                              const std::string& sClave = "");
+
+// Straight from the file, without CRegistro.
+std::string ComprobarIntegridad(const std::string& sRuta);  // "ok" or the first problem
+std::int64_t ContarFilas(const std::string& sRuta, const std::string& sTabla);
+// Jobs whose receipts are not all there (their count differs from the job's own).
+std::int64_t TrabajosIncompletos(const std::string& sRuta);
+// Numbers of all registered receipts, oldest first.
+std::vector<std::string> NumerosRegistrados(const std::string& sRuta);
