@@ -8,6 +8,9 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <ctime>
+#include <iomanip>
+#include <sstream>
 
 #include "register/registro_sql.h"
 #include "settings/fichero_posix.h"
@@ -62,9 +65,9 @@ std::string Ahora(const char* sFormato) {
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
-    char s[32];
-    std::strftime(s, sizeof s, sFormato, &tm);
-    return s;
+    std::ostringstream s;
+    s << std::put_time(&tm, sFormato);
+    return s.str();
 }
 
 std::string SufijoFecha() {

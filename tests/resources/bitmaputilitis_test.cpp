@@ -110,7 +110,7 @@ constexpr Compilado kCompilados[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Recursos, RecursosCompilados, ::testing::ValuesIn(kCompilados),
-                         [](const auto& info) { return "Bitmap" + std::to_string(info.param.id); });
+                         [](const auto& fila) { return "Bitmap" + std::to_string(fila.param.id); });
 
 TEST(RecursosCompiladosHoja, NegroSobreBlancoConLaAEnSuCelda) {
     ScriptedServices servicios;
