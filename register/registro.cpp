@@ -3,7 +3,7 @@
 #include "register/registro.h"
 
 #include <fcntl.h>
-#include <stdio.h>
+#include <stdio.h>  // NOLINT(modernize-deprecated-headers): renameat2, Linux's, not C's stdio
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,7 +88,7 @@ bool RenombrarSinPisar(const std::string& sDe, const std::string& sA) {
 std::string Apartar(const std::string& sRuta) {
     const std::string sBase = sRuta + ".danado-" + SufijoFecha();
     for (int n = 1; n < 1000; ++n) {
-        const std::string sDestino = n == 1 ? sBase : sBase + "-" + std::to_string(n);
+        std::string sDestino = n == 1 ? sBase : sBase + "-" + std::to_string(n);
         if (RenombrarSinPisar(sRuta, sDestino)) {
             RenombrarSinPisar(sRuta + "-wal", sDestino + "-wal");
             unlink((sRuta + "-shm").c_str());

@@ -40,7 +40,7 @@ constexpr double kHatchLineWidth = kHatchPitch / 8.0;
 
 // A hatch whose lines reach over more pixels than this (16 MB of picture) is drawn line by line
 // each time.
-constexpr qint64 kMaxHatchPicturePixels = 4 * 1024 * 1024;
+constexpr qint64 kMaxHatchPicturePixels = qint64{4} * 1024 * 1024;
 
 // Device coordinates are kept within this distance of the origin, far beyond any surface, so
 // absurd logical coordinates cannot overflow.

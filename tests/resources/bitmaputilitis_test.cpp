@@ -23,6 +23,7 @@ class ServiciosDeRecursos : public ScriptedServices {
 
 std::vector<std::uint32_t> Rampa(int n) {
     std::vector<std::uint32_t> tabla;
+    tabla.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         tabla.push_back(static_cast<std::uint32_t>(i) * 0x010101u);
     }
