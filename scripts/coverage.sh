@@ -3,7 +3,9 @@
 # the line and branch coverage of the program's code per folder, with the totals of each
 # top-level folder and of the whole program; `--files` adds one line per file, least covered
 # first. Tests, benchmarks and tools are not counted. The gcovr summary stays in
-# build-coverage/coverage.json.
+# build-coverage/coverage.json. Its build compiles through ccache without a base_dir
+# (CCACHE_BASEDIR empty in the preset), so that the objects name their sources by full path, as
+# gcov needs to find them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh coverage
