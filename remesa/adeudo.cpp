@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <ctime>
 #include <iomanip>
-#include <sstream>
 #include <numeric>
+#include <sstream>
 
 #include "remesa/cuentas.h"
 #include "remesa/texto_sepa.h"
