@@ -79,7 +79,7 @@ std::string IncoherenciaRemesa(const ParsedCommandLine& linea) {
             return std::string("--") + sOrden + " and --sepa cannot go together";
         }
     }
-    if (const std::string s = MismoFichero(linea); !s.empty()) {
+    if (std::string s = MismoFichero(linea); !s.empty()) {
         return s;
     }
     if (linea.Has("collection-date") && !linea.Has("sepa")) {
@@ -130,7 +130,7 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
         !linea.Has("sepa")) {
         return "--batch needs --pdf, --print, --sepa or --dry-run";
     }
-    if (const std::string s = IncoherenciaRemesa(linea); !s.empty()) {
+    if (std::string s = IncoherenciaRemesa(linea); !s.empty()) {
         return s;
     }
     return IncoherenciaRegistro(linea);

@@ -73,7 +73,7 @@ class CLoteRecibos {
         CGlobalCurrency ReciboData::*pImporte = nullptr;
         std::string DatosDeudor::*pDeudor = nullptr;
     };
-    void AnadirColumna(std::size_t i, const std::string& sNombre);
+    void AnadirColumna(std::size_t i, const std::string& sCabecera);
     void Rellenar(const std::vector<std::string>& campos, ReciboData& recibo,
                   DatosDeudor& deudor) const;
 

@@ -39,6 +39,7 @@ Acreedor LeerAcreedor() {
 
 void GuardarAcreedor(const Acreedor& acreedor) {
     std::vector<ValorAjuste> valores;
+    valores.reserve(kCampos.size());
     for (const CampoAcreedor& c : kCampos) {
         valores.emplace_back(*c.ajuste, acreedor.*c.pMiembro);
     }

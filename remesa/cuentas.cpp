@@ -97,8 +97,8 @@ std::optional<int> Modulo97(std::string_view s) {
     return nResto;
 }
 
-std::optional<std::string> ErrorIban(std::string_view sTexto) {
-    const std::string s = Compactar(sTexto);
+std::optional<std::string> ErrorIban(std::string_view sIban) {
+    const std::string s = Compactar(sIban);
     if (s.size() < 2 || !EsMayuscula(s[0]) || !EsMayuscula(s[1])) {
         return "no empieza por el código de un país";
     }
@@ -128,8 +128,8 @@ std::optional<std::string> ErrorIban(std::string_view sTexto) {
     return std::nullopt;
 }
 
-std::optional<std::string> ErrorBic(std::string_view sTexto) {
-    const std::string s = Compactar(sTexto);
+std::optional<std::string> ErrorBic(std::string_view sBic) {
+    const std::string s = Compactar(sBic);
     if (s.size() != 8 && s.size() != 11) {
         return "un BIC tiene 8 u 11 caracteres";
     }
@@ -149,8 +149,8 @@ std::string DigitosIdentificadorAcreedor(std::string_view sPais, std::string_vie
     return {static_cast<char>('0' + nDigitos / 10), static_cast<char>('0' + nDigitos % 10)};
 }
 
-std::optional<std::string> ErrorIdentificadorAcreedor(std::string_view sTexto) {
-    const std::string s = Compactar(sTexto);
+std::optional<std::string> ErrorIdentificadorAcreedor(std::string_view sIdentificador) {
+    const std::string s = Compactar(sIdentificador);
     if (s.size() < 2 || !EsMayuscula(s[0]) || !EsMayuscula(s[1])) {
         return "no empieza por el código de un país";
     }

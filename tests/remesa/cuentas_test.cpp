@@ -35,7 +35,9 @@ std::vector<Numero> LeerNumeros() {
         ss >> sClase >> sNombre >> nValido;
         std::string sNumero;
         std::getline(ss >> std::ws, sNumero);
-        nombres.push_back(sClase + "_" + sNombre);
+        nombres.push_back(sClase);
+        nombres.back() += "_";
+        nombres.back() += sNombre;
         filas.push_back({{nombres.back().c_str()}, sClase, nValido == 1, sNumero});
     }
     return filas;

@@ -24,7 +24,7 @@ namespace {
 
 // A day from today, "YYYY-MM-DD".
 std::string DiaDesdeHoy(int nDias) {
-    const std::time_t t = std::time(nullptr) + nDias * 86400;
+    const std::time_t t = std::time(nullptr) + std::time_t{nDias} * 86400;
     std::tm tm{};
     localtime_r(&t, &tm);
     char s[16];

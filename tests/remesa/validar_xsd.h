@@ -10,7 +10,7 @@ std::string ErroresXsd(const std::string& sFichero);
 // The text of an element in an XML text (as the file holds it), or "(missing)": of the nVez-th
 // element of that name (from 0), or along a path "Dbtr/Nm", of the first "Nm" within the nVez-th
 // "Dbtr".
-std::string Elemento(const std::string& sXml, const std::string& sNombre, std::size_t nVez = 0);
+std::string Elemento(const std::string& sXml, const std::string& sRuta, std::size_t nVez = 0);
 
 // How many elements of that name the text holds.
 std::size_t Cuantos(const std::string& sXml, const std::string& sNombre);

@@ -57,9 +57,13 @@ TEST_F(RemesasRegistroTest, AVersionOneRegisterKeepsItsRowsAndGainsTheDebtorColu
             }
         }
     }
+    std::string sInsertar = "INSERT INTO recibos (";
+    sInsertar += sColumnas;
+    sInsertar += ") VALUES (";
+    sInsertar += sValores;
+    sInsertar += ")";
     for (int n : {1, 2}) {
-        registro::Sentencia st(db,
-                               "INSERT INTO recibos (" + sColumnas + ") VALUES (" + sValores + ")");
+        registro::Sentencia st(db, sInsertar);
         st.Entero(1, n);
         st.Paso();
     }
