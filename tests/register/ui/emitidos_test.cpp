@@ -402,7 +402,8 @@ TEST_F(EmitidosTest, TheFormsContextMenuOpensTheReceiptsIssued) {
     QApplication::sendEvent(fondo, &clic);
     EXPECT_EQ(ofrecidos, QStringList({QStringLiteral("&Acerca de Ovalcade..."),
                                       QStringLiteral("Imprimir lote..."),
-                                      QStringLiteral("Recibos emitidos...")}));
+                                      QStringLiteral("Recibos emitidos..."),
+                                      QStringLiteral("Ajustar impresora...")}));
     EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBOS_EMITIDOS});
 }
 
