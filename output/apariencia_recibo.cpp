@@ -22,3 +22,38 @@ AparienciaRecibo AparienciaEnVigor() {
     apariencia.bImporteEnLetra = ajustes::kImporteEnLetra.Leer() == 1;
     return apariencia;
 }
+
+AparienciaRegistrada ComoSeRegistra(const AparienciaRecibo& apariencia) {
+    AparienciaRegistrada r;
+    r.nColor = apariencia.color;
+    r.bRayado = apariencia.bRayado;
+    r.textosLibres = apariencia.textosLibres;
+    r.bImporteEnLetra = apariencia.bImporteEnLetra;
+    if (apariencia.logo) {
+        r.logo = std::make_shared<LogoRegistrado>(LogoRegistrado{
+            apariencia.logo->width, apariencia.logo->height, apariencia.logo->pixels});
+    }
+    return r;
+}
+
+AparienciaRecibo DelRegistro(const AparienciaRegistrada& registrada) {
+    AparienciaRecibo a;
+    a.color = registrada.nColor;
+    a.bRayado = registrada.bRayado;
+    a.textosLibres = registrada.textosLibres;
+    a.bImporteEnLetra = registrada.bImporteEnLetra;
+    if (registrada.logo) {
+        auto logo = std::make_shared<Bitmap>();
+        logo->width = registrada.logo->nAncho;
+        logo->height = registrada.logo->nAlto;
+        logo->bitsPerPixel = 32;
+        logo->pixels = registrada.logo->pixeles;
+        a.logo = std::move(logo);
+    }
+    return a;
+}
+
+AparienciaRecibo AparienciaDeRegistrado(const ReciboRegistrado& r, bool& bActual) {
+    bActual = !r.apariencia.has_value();
+    return r.apariencia ? DelRegistro(*r.apariencia) : AparienciaEnVigor();
+}
