@@ -8,7 +8,7 @@ namespace plantillas {
 DialogTemplate PlantillaAjustarImpresora() {
     DialogTemplate t{IDD_AJUSTAR_IMPRESORA, 270, 206, "Ajustar impresora", kDlgModalFrame, {}};
     t.controls = {
-        Texto(7, 7, 100, 8, "Impresora:"),
+        Texto(7, 7, 200, 8, "La impresora que quiere ajustar:"),
         Tabla(IDC_TABLA_IMPRESORAS, 7, 18, 256, 50, "Impresora"),
         {IDC_TEXTO_CALIBRACION, ControlKind::Static, 7, 72, 256, 18, "", 0},
         Boton(IDC_BUTTON_PAGINA_CALIBRACION, 7, 93, 140, 14,
