@@ -68,8 +68,7 @@ class DialogWindow {
     // Adds an item to the window's menu of commands, which its context menu and its menu
     // buttons show; choosing it, or pressing its shortcut ("F1", "Ctrl+L"; empty for none)
     // anywhere in the window, calls the owner's OnSysCommand with the command id.
-    virtual void AddMenuItem(const std::string& text, int command,
-                             const std::string& shortcut = {}) = 0;
+    virtual void AddMenuItem(const std::string& text, int command, const std::string& shortcut) = 0;
 };
 
 class CDialog {

@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>

@@ -346,7 +346,7 @@ TEST_F(DialogWindowTest, MenuItemAndItsShortcutRunTheSystemCommand) {
     DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
     dlg.Window().AddMenuItem("&Acerca de Ovalcade...", IDM_ABOUTBOX, "F1");
     dlg.Window().AddMenuItem("Imprimir lote...", IDM_IMPRIMIR_LOTE, "Ctrl+L");
-    dlg.Window().AddMenuItem("Recibos emitidos...", IDM_RECIBOS_EMITIDOS);
+    dlg.Window().AddMenuItem("Recibos emitidos...", IDM_RECIBOS_EMITIDOS, "");
     ui::Key(dlg, Qt::Key_F1);
     EXPECT_EQ(dlg.comandos, std::vector<int>{IDM_ABOUTBOX});
     ui::Click(dlg, IDC_EDIT_PAGADOR_2);
