@@ -88,7 +88,7 @@ void CAjustarImpresoraDlg::MostrarCorreccion() {
     const CalibracionImpresora c =
         sImpresora ? LeerCalibracion(ClaveCola(*sImpresora)) : CalibracionImpresora{};
     Estado(c.Neutra() ? "Esta impresora no tiene ninguna correcci\xF3n guardada."
-                      : "Correcci\xF3n guardada: " + TextoCalibracion(c) + ".");
+                      : "Correcci\xF3n guardada:\n" + TextoCalibracion(c) + ".");
     Window().Enable(IDC_BUTTON_QUITAR_CALIBRACION, !c.Neutra());
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
 #include <memory>
 
 #include "res/ids/identificadores.h"
@@ -58,7 +59,7 @@ TEST_F(AjustarImpresoraTest, PrintMeasureStoreAndReset) {
         EXPECT_EQ(LeerCalibracion("Oficina"), esperada);
         EXPECT_EQ(esperada.nEscalaX, 10204);
         EXPECT_EQ(d.GetDlgItemText(IDC_TEXTO_CALIBRACION),
-                  "Correcci\xF3n guardada: " + TextoCalibracion(esperada) + ".");
+                  "Correcci\xF3n guardada:\n" + TextoCalibracion(esperada) + ".");
         EXPECT_TRUE(d.Window().IsEnabled(IDC_BUTTON_QUITAR_CALIBRACION));
         ui::Click(d, IDC_BUTTON_QUITAR_CALIBRACION);
         EXPECT_TRUE(LeerCalibracion("Oficina").Neutra());
@@ -67,14 +68,18 @@ TEST_F(AjustarImpresoraTest, PrintMeasureStoreAndReset) {
     EXPECT_TRUE(m_servicios.messages.empty());
 }
 
-// Choosing another queue shows its own correction; its name is keyed in UTF-8.
+// Choosing another queue shows its own correction, whole however long; the queue's name is
+// keyed in UTF-8.
 TEST_F(AjustarImpresoraTest, EachQueueShowsItsCorrection) {
-    ASSERT_TRUE(GuardarCalibracion("Almac\xC3\xA9n", {-30, 15, 10204, 9950}));
+    ASSERT_TRUE(GuardarCalibracion("Almac\xC3\xA9n", {-500, -500, 12500, 12500}));
     Ejecutar([](CDialog& d) {
         ui::SelectRow(d, IDC_TABLA_IMPRESORAS, 1);
         EXPECT_EQ(d.GetDlgItemText(IDC_TEXTO_CALIBRACION),
-                  "Correcci\xF3n guardada: desplazamiento -3,0 mm, 1,5 mm; escala 102,04 %, "
-                  "99,50 %.");
+                  "Correcci\xF3n guardada:\ndesplazamiento -50,0 mm, -50,0 mm; escala 125,00 %, "
+                  "125,00 %.");
+        const QWidget* estado = ui::Control(d, IDC_TEXTO_CALIBRACION);
+        EXPECT_LE(estado->sizeHint().width(), estado->width());
+        EXPECT_LE(estado->sizeHint().height(), estado->height());
         ui::SelectRow(d, IDC_TABLA_IMPRESORAS, 0);
         EXPECT_EQ(d.GetDlgItemText(IDC_TEXTO_CALIBRACION),
                   "Esta impresora no tiene ninguna correcci\xF3n guardada.");
