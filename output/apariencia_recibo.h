@@ -30,8 +30,8 @@ struct AparienciaRecibo {
 // loaded), the words when their setting is 1. Read anew at every drawing.
 AparienciaRecibo AparienciaEnVigor();
 
-// The look as the register keeps it, and back. A look read back draws exactly as the one
-// registered.
+// The look as the register keeps it (of the logo, the part a receipt shows), and back. A look
+// read back draws exactly as the one registered.
 AparienciaRegistrada ComoSeRegistra(const AparienciaRecibo& apariencia);
 AparienciaRecibo DelRegistro(const AparienciaRegistrada& apariencia);
 

@@ -36,7 +36,15 @@ std::vector<RecordedCall> Dibujado(const AparienciaRecibo& a) {
 }
 
 TEST(AparienciaRegistroTest, BackFromTheRegisterItDrawsTheSameReceipt) {
-    for (const AparienciaRecibo& original : {ConLogo(), AparienciaRecibo{}}) {
+    AparienciaRecibo grande = ConLogo();
+    auto logo = std::make_shared<Bitmap>();
+    logo->width = 310;
+    logo->height = 760;
+    for (std::uint32_t i = 0; i < 310u * 760u; ++i) {
+        logo->pixels.push_back(i & 0xFFFFFF);
+    }
+    grande.logo = logo;
+    for (const AparienciaRecibo& original : {ConLogo(), grande, AparienciaRecibo{}}) {
         const AparienciaRecibo vuelta = DelRegistro(ComoSeRegistra(original));
         EXPECT_EQ(vuelta.color, original.color);
         EXPECT_EQ(vuelta.textosLibres, original.textosLibres);
@@ -50,10 +58,29 @@ TEST(AparienciaRegistroTest, BackFromTheRegisterItDrawsTheSameReceipt) {
             EXPECT_EQ(a[i].brush, b[i].brush) << i;
             EXPECT_EQ(a[i].source, b[i].source) << i;
         }
-        if (original.logo) {
+        if (original.logo && original.logo->width <= 300) {
             EXPECT_EQ(vuelta.logo->pixels, original.logo->pixels);
         }
     }
+}
+
+// Of a logo larger than a receipt shows, the register keeps the part shown.
+TEST(AparienciaRegistroTest, OfALargeLogoThePartShownIsKept) {
+    auto logo = std::make_shared<Bitmap>();
+    logo->width = 400;
+    logo->height = 800;
+    for (std::uint32_t i = 0; i < 400u * 800u; ++i) {
+        logo->pixels.push_back(i);
+    }
+    AparienciaRecibo a;
+    a.logo = logo;
+    const AparienciaRegistrada r = ComoSeRegistra(a);
+    ASSERT_TRUE(r.logo);
+    EXPECT_EQ(r.logo->nAncho, 300);
+    EXPECT_EQ(r.logo->nAlto, 750);
+    ASSERT_EQ(r.logo->pixeles.size(), 300u * 750u);
+    EXPECT_EQ(r.logo->pixeles[300 * 749 + 299], 400u * 749 + 299);
+    EXPECT_EQ(r.logo->pixeles[301], 401u);
 }
 
 // A receipt registered before looks were kept reprints in the look in force, and says so.
