@@ -26,7 +26,7 @@ bool ImprimirYRegistrar(const ReciboData& recibo, const AparienciaRecibo& aparie
     if (!ImprimirEnDispositivo(recibo, apariencia, ajustesMoneda, dc)) {
         return false;
     }
-    RegistrarImpresos({recibo}, ajustesMoneda);
+    RegistrarImpresos({recibo}, ajustesMoneda, ComoSeRegistra(apariencia));
     return true;
 }
 
@@ -41,12 +41,8 @@ void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda
     }
 }
 
-bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
-                             PrintDevice& dc) {
-    return ImprimirEnDispositivo(recibo, AparienciaEnVigor(), ajustes, dc);
-}
-
-bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes) {
+bool ReimprimirRecibo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
+                      const AjustesMoneda& ajustes) {
     const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
-    return dc && ReimprimirEnDispositivo(recibo, ajustes, *dc);
+    return dc && ImprimirEnDispositivo(recibo, apariencia, ajustes, *dc);
 }

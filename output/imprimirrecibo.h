@@ -30,10 +30,9 @@ bool ImprimirYRegistrar(const ReciboData& recibo, const AparienciaRecibo& aparie
 // start the document, prints nothing and shows nothing.
 void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda);
 
-// Prints a registered receipt again as it was: its record under its own currency settings,
-// in the look in force. The register is not written to.
-bool ReimprimirEnDispositivo(const ReciboData& recibo, const AjustesMoneda& ajustes,
-                             PrintDevice& dc);
-
-// The same from a window: the print dialog first; cancelled, nothing is printed.
-bool ReimprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustes);
+// Prints a registered receipt again from a window, as it was: its record in its look
+// (AparienciaDeRegistrado) under its own currency settings, through the print dialog;
+// cancelled, nothing is printed. The register is not written to (on a device of the caller's,
+// ImprimirEnDispositivo does the same).
+bool ReimprimirRecibo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
+                      const AjustesMoneda& ajustes);

@@ -142,6 +142,7 @@ bool CLoteRecibos::Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
     if (dc.StartDoc(kNombreDocumento) <= 0) {
         return false;
     }
+    m_impresa = apariencia;
     std::size_t n = 0;
     ParaCadaRecibo([&](const ReciboData& recibo) {
         ImprimirPagina(recibo, apariencia, m_moneda, dc);
@@ -157,7 +158,7 @@ void CLoteRecibos::Registrar() {
         recibos.push_back(recibo);
         return true;
     });
-    RegistrarImpresos(recibos, m_moneda);
+    RegistrarImpresos(recibos, m_moneda, ComoSeRegistra(m_impresa));
 }
 
 void GuardarNumeroSiguiente(const ResumenLote& resumen) {

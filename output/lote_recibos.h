@@ -53,7 +53,8 @@ class CLoteRecibos {
     bool Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
                   const std::function<void(std::size_t)>& progreso);
 
-    // Appends every receipt of a batch already printed to the register, as one job.
+    // Appends every receipt of a batch already printed to the register, as one job in the look
+    // it was printed in.
     void Registrar();
 
   private:
@@ -70,6 +71,7 @@ class CLoteRecibos {
     AjustesMoneda m_moneda;
     std::vector<Columna> m_columnas;
     std::size_t m_nColumnaNumero;  // npos: no NUMERO column
+    AparienciaRecibo m_impresa;    // the look of the last print
 };
 
 // Stores the number that follows the batch, when some receipt took its number from the series.

@@ -36,6 +36,10 @@ enum DeviceCap : int {
     HORZRES = 8,      // width in pixels
     VERTRES = 10,     // height in pixels
     RASTERCAPS = 38,  // raster capabilities; includes RC_PALETTE on palette devices
+    // Where the drawing surface starts on a printed sheet, in pixels from its left and top
+    // edges: the printer's unprintable margins (0 on every other device).
+    PHYSICALOFFSETX = 112,
+    PHYSICALOFFSETY = 113,
 };
 constexpr int RC_PALETTE = 0x0100;
 

@@ -18,6 +18,10 @@ int RecordingDevice::GetDeviceCaps(int index) const {
             return surface_.heightPx;
         case RASTERCAPS:
             return surface_.palette ? RC_PALETTE : 0;
+        case PHYSICALOFFSETX:
+            return surface_.offsetXPx;
+        case PHYSICALOFFSETY:
+            return surface_.offsetYPx;
         default:
             return 0;
     }

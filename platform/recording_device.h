@@ -14,6 +14,8 @@ struct DeviceSurface {
     int widthPx = 794;
     int heightPx = 1123;
     bool palette = false;  // RASTERCAPS includes RC_PALETTE
+    int offsetXPx = 0;     // PHYSICALOFFSETX and PHYSICALOFFSETY
+    int offsetYPx = 0;
 };
 
 enum class CallKind {

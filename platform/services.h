@@ -40,6 +40,10 @@ class Services {
                                                        const std::vector<FileFilter>& filters) = 0;
     // The print dialog, opening on the default printer; nothing when cancelled or unusable.
     virtual std::unique_ptr<PrintDevice> PrintSetup() = 0;
+    // The printer queues by name (Windows-1252), the default one first; and a print job on one
+    // of them, its stored correction applied (nothing when there is no such queue).
+    virtual std::vector<std::string> PrinterNames() = 0;
+    virtual std::unique_ptr<PrintDevice> OpenPrinter(const std::string& name) = 0;
     // A question answered Yes (true) or No.
     virtual bool AskYesNo(const std::string& question) = 0;
 

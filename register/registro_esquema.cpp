@@ -71,8 +71,30 @@ INSERT INTO comprobacion (id, dia) VALUES (1, '');
 )sql");
 }
 
+// Version 2: each job's look (colour, pattern, free texts, amount in words; NULL in the jobs
+// registered before), its logo kept once per distinct picture, found by a hash of its pixels.
+void CrearVersion2(sqlite3* db) {
+    Ejecutar(db, R"sql(
+CREATE TABLE logos (
+    id INTEGER PRIMARY KEY,
+    huella INTEGER NOT NULL,
+    ancho INTEGER NOT NULL CHECK (ancho > 0),
+    alto INTEGER NOT NULL CHECK (alto > 0),
+    pixeles BLOB NOT NULL CHECK (length(pixeles) = 4 * ancho * alto)
+) STRICT;
+CREATE INDEX logos_huella ON logos (huella);
+ALTER TABLE trabajos ADD COLUMN color INTEGER;
+ALTER TABLE trabajos ADD COLUMN rayado INTEGER;
+ALTER TABLE trabajos ADD COLUMN texto_libre_1 TEXT;
+ALTER TABLE trabajos ADD COLUMN texto_libre_2 TEXT;
+ALTER TABLE trabajos ADD COLUMN texto_libre_3 TEXT;
+ALTER TABLE trabajos ADD COLUMN importe_en_letra INTEGER;
+ALTER TABLE trabajos ADD COLUMN logo INTEGER REFERENCES logos (id);
+)sql");
+}
+
 using PasoMigracion = void (*)(sqlite3*);
-constexpr std::array<PasoMigracion, 1> kPasos = {CrearVersion1};
+constexpr std::array<PasoMigracion, 2> kPasos = {CrearVersion1, CrearVersion2};
 
 int VersionDe(sqlite3* db) {
     Sentencia st(db, "PRAGMA user_version");

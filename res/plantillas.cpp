@@ -12,7 +12,7 @@ const std::map<int, DialogTemplate>& Plantillas() {
         for (DialogTemplate t :
              {PlantillaAcerca(), PlantillaRecibo(), PlantillaMoneda(), PlantillaSaludo(),
               PlantillaLogotipo(), PlantillaDisenoRecibo(), PlantillaCalendario(),
-              PlantillaVistaPrevia(), PlantillaRecibosEmitidos()}) {
+              PlantillaVistaPrevia(), PlantillaRecibosEmitidos(), PlantillaAjustarImpresora()}) {
             tabla.emplace(t.id, std::move(t));
         }
         return tabla;

@@ -342,6 +342,7 @@ struct PainterDevice::State {
     QPainter* painter = nullptr;
     QSize pixels;
     QSizeF millimetres;
+    QPoint offset;
     bool anisotropic = false;
     int windowCx = 1;
     int windowCy = 1;
@@ -449,10 +450,11 @@ PainterDevice::PainterDevice(QPainter& painter, QSize pixels, QSizeF millimetres
 
 PainterDevice::~PainterDevice() = default;
 
-void PainterDevice::Attach(QPainter& painter, QSize pixels, QSizeF millimetres) {
+void PainterDevice::Attach(QPainter& painter, QSize pixels, QSizeF millimetres, QPoint offset) {
     state_->painter = &painter;
     state_->pixels = pixels;
     state_->millimetres = millimetres;
+    state_->offset = offset;
 }
 
 int PainterDevice::GetDeviceCaps(int index) const {
@@ -467,6 +469,10 @@ int PainterDevice::GetDeviceCaps(int index) const {
             return state_->pixels.height();
         case RASTERCAPS:
             return kRasterCaps;
+        case PHYSICALOFFSETX:
+            return state_->offset.x();
+        case PHYSICALOFFSETY:
+            return state_->offset.y();
         default:
             return 0;
     }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QPainter>
+#include <QPoint>
 #include <QSize>
 #include <QSizeF>
+#include <QTransform>
 #include <memory>
 
 #include "platform/device.h"
@@ -37,13 +39,26 @@ class PainterDevice : public PrintDevice {
 
   protected:
     PainterDevice();  // for devices that open their painter at StartDoc
-    void Attach(QPainter& painter, QSize pixels, QSizeF millimetres);
+    // offset: where the surface starts on the sheet, in pixels.
+    void Attach(QPainter& painter, QSize pixels, QSizeF millimetres, QPoint offset = {});
 
   private:
     struct State;
     std::unique_ptr<State> state_;
 };
 
+struct CalibracionImpresora;
+
 // A printer chosen in the print dialog; the device owns it and paints on it between StartDoc
-// and EndDoc.
+// and EndDoc. A printer queue's pages are corrected by the queue's stored calibration; a
+// printer writing a PDF file is never corrected.
 std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer);
+
+// The same with the correction given, whatever the printer writes to.
+std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer,
+                                         const CalibracionImpresora& correction);
+
+// The painter's transform that applies the correction on a surface of that many pixels per
+// millimetre: every point scaled about the surface's origin, then moved.
+QTransform CorrectionTransform(const CalibracionImpresora& correction, double pixelsPerMmX,
+                               double pixelsPerMmY);

@@ -12,6 +12,7 @@
 
 #include "platform/qt/painter_device.h"
 #include "platform/qt/text_1252.h"
+#include "settings/calibracion.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ class DocumentDevice : public PainterDevice {
             return 0;
         }
         AttachToSurface();
+        painter_.setWorldTransform(correction_);
         pageOpen_ = true;
         return 1;
     }
@@ -51,6 +53,7 @@ class DocumentDevice : public PainterDevice {
             if (!Surface().newPage()) {
                 return 0;
             }
+            painter_.setWorldTransform(correction_);
             pageOpen_ = true;
         }
         return 1;
@@ -77,13 +80,25 @@ class DocumentDevice : public PainterDevice {
     // Called once the surface is set up, so the device reports its size before StartDoc.
     void AttachToSurface() {
         QPageLayout layout = Surface().pageLayout();
-        QSize pixels = layout.paintRectPixels(Surface().logicalDpiX()).size();
+        QRect area = layout.paintRectPixels(Surface().logicalDpiX());
         QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
-        Attach(painter_, pixels, millimetres);
+        Attach(painter_, area.size(), millimetres, area.topLeft());
+    }
+
+    // Every page is drawn through this transform, set before anything is drawn on it.
+    void Correct(const CalibracionImpresora& correction) {
+        const QPageLayout layout = Surface().pageLayout();
+        const QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
+        const QSize pixels = layout.paintRectPixels(Surface().logicalDpiX()).size();
+        if (millimetres.width() > 0 && millimetres.height() > 0) {
+            correction_ = CorrectionTransform(correction, pixels.width() / millimetres.width(),
+                                              pixels.height() / millimetres.height());
+        }
     }
 
   private:
     QPainter painter_;
+    QTransform correction_;
     bool pageOpen_ = false;
 };
 
@@ -106,8 +121,10 @@ class PdfDevice final : public DocumentDevice {
 
 class PrinterDevice final : public DocumentDevice {
   public:
-    explicit PrinterDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+    PrinterDevice(std::unique_ptr<QPrinter> printer, const CalibracionImpresora& correction)
+        : printer_(std::move(printer)) {
         AttachToSurface();
+        Correct(correction);
     }
     // A job dropped before EndDoc is cancelled, not printed half drawn.
     ~PrinterDevice() override {
@@ -126,11 +143,30 @@ class PrinterDevice final : public DocumentDevice {
 
 }  // namespace
 
+QTransform CorrectionTransform(const CalibracionImpresora& correction, double pixelsPerMmX,
+                               double pixelsPerMmY) {
+    const double scale = CalibracionImpresora::kEscalaNeutra;
+    return QTransform(correction.nEscalaX / scale, 0, 0, correction.nEscalaY / scale,
+                      correction.nDesplazamientoX / 10.0 * pixelsPerMmX,
+                      correction.nDesplazamientoY / 10.0 * pixelsPerMmY);
+}
+
+std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer,
+                                         const CalibracionImpresora& correction) {
+    if (!printer) {
+        return nullptr;
+    }
+    return std::make_unique<PrinterDevice>(std::move(printer), correction);
+}
+
 std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer) {
     if (!printer) {
         return nullptr;
     }
-    return std::make_unique<PrinterDevice>(std::move(printer));
+    const bool queue = printer->outputFormat() == QPrinter::NativeFormat;
+    const CalibracionImpresora correction =
+        queue ? LeerCalibracion(printer->printerName().toStdString()) : CalibracionImpresora{};
+    return WrapPrinter(std::move(printer), correction);
 }
 
 std::unique_ptr<PrintDevice> CreatePdfDevice(const std::string& path) {

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -16,6 +17,7 @@
 
 #include "platform/qt/image_loading.h"
 #include "platform/qt/painter_device.h"
+#include "platform/qt/qt_devices.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/text_1252.h"
@@ -202,6 +204,24 @@ std::unique_ptr<PrintDevice> QtServices::PrintSetup() {
         return nullptr;
     }
     return WrapPrinter(std::move(printer));
+}
+
+std::vector<std::string> QtServices::PrinterNames() {
+    const QString preferred = QPrinterInfo::defaultPrinterName();
+    std::vector<std::string> names;
+    if (!preferred.isEmpty()) {
+        names.push_back(ToCp1252(preferred));
+    }
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) {
+        if (name != preferred) {
+            names.push_back(ToCp1252(name));
+        }
+    }
+    return names;
+}
+
+std::unique_ptr<PrintDevice> QtServices::OpenPrinter(const std::string& name) {
+    return CreatePrinterDevice(FromCp1252(name).toStdString());
 }
 
 bool QtServices::ShellOpen(const std::string& target) {

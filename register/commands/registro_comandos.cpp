@@ -193,7 +193,15 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
     }
     const std::unique_ptr<PrintDevice> dc =
         destino.sPdf ? CreatePdfDevice(*destino.sPdf) : CreatePrinterDevice(destino.sImpresora);
-    if (!dc || !ReimprimirEnDispositivo(recibo->recibo, recibo->ajustes, *dc)) {
+    bool bActual = false;
+    const AparienciaRecibo apariencia = AparienciaDeRegistrado(*recibo, bActual);
+    if (bActual) {
+        std::fprintf(stderr,
+                     "brixamo: receipt %lld was registered before the register kept each "
+                     "receipt's look; it is reprinted in the current colours, texts and logo\n",
+                     static_cast<long long>(nId));
+    }
+    if (!dc || !ImprimirEnDispositivo(recibo->recibo, apariencia, recibo->ajustes, *dc)) {
         std::fprintf(stderr, "brixamo: cannot reprint receipt %lld on '%s'\n",
                      static_cast<long long>(nId),
                      destino.sPdf ? destino.sPdf->c_str() : destino.sImpresora.c_str());

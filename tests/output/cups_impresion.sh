@@ -226,5 +226,28 @@ for page in 1 2; do
         fail "page $page of the batch lacks \"$payer\""
 done
 
+# The queue's stored correction moves every page printed on it: 10 mm right and 5 mm down.
+"$brixamo" --calibrate "$queue" --offset=10,5 --scale=100,100 || fail "brixamo --calibrate failed"
+"$brixamo" --print "$queue" || fail "brixamo --print $queue failed after --calibrate"
+moved_pdf=""
+for _ in $(seq 1 300); do
+    if [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+        moved_pdf="$(find "$work/out" -name '*.pdf' ! -path "$pdf" ! -path "$batch_pdf" | head -n 1)"
+        [ -n "$moved_pdf" ] && break
+    fi
+    sleep 0.1
+done
+[ -n "$moved_pdf" ] || fail "no PDF came out of the cups-pdf queue for the corrected print"
+# The top-left corner of the word "Santiago", in points.
+corner() {
+    pdftotext -bbox "$1" - | perl -ne 'print "$1 $2\n" if /xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>Santiago</'
+}
+read -r x0 y0 <<<"$(corner "$pdf")"
+read -r x1 y1 <<<"$(corner "$moved_pdf")"
+echo "Santiago: at $x0,$y0 pt; corrected at $x1,$y1 pt"
+perl -e 'exit(abs($ARGV[2] - $ARGV[0] - 10 * 72 / 25.4) < 0.5 && abs($ARGV[3] - $ARGV[1] - 5 * 72 / 25.4) < 0.5 ? 0 : 1)' \
+    "$x0" "$y0" "$x1" "$y1" || fail "the corrected page is not moved 10 mm right and 5 mm down"
+
 echo "PASSED: job $job_id \"Imprimiento Recibo\", 1 page, receipt texts and exact logo found"
 echo "PASSED: the batch of 2 rows printed as one job of 2 pages"
+echo "PASSED: the queue's correction moved the page by 10 mm and 5 mm"

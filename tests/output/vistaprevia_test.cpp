@@ -120,7 +120,7 @@ TEST_F(ImpresionTest, ReprintDrawsUnderItsRecordedCurrencyAndLeavesTheOnesInForc
     ASSERT_NE(enVigor, kDolares);
     const std::string sFichero = BytesDe(m_carpeta.Fichero());
     RecordingDevice impreso;
-    ASSERT_TRUE(ReimprimirEnDispositivo(ReciboCompleto(), kDolares, impreso));
+    ASSERT_TRUE(ImprimirEnDispositivo(ReciboCompleto(), AparienciaEnVigor(), kDolares, impreso));
 
     RecordingDevice esperado;
     esperado.StartDoc(kNombreDocumento);

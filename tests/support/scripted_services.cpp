@@ -108,3 +108,12 @@ std::string ScriptedServices::ShortDateText(const Date& date) {
 std::string ScriptedServices::CurrentDirectory() {
     return currentDirectory;
 }
+
+std::vector<std::string> ScriptedServices::PrinterNames() {
+    return printerNames;
+}
+
+std::unique_ptr<PrintDevice> ScriptedServices::OpenPrinter(const std::string& name) {
+    printersOpened.push_back(name);
+    return openPrinter ? openPrinter(name) : nullptr;
+}

@@ -48,6 +48,12 @@ class ScriptedServices : public QtServices {
     std::deque<std::function<std::unique_ptr<PrintDevice>()>> printAnswers;
     int printAsked = 0;
 
+    // Printer queues: the names offered, and the device each opening gives (nothing: no such
+    // queue); the names opened are recorded.
+    std::vector<std::string> printerNames;
+    std::function<std::unique_ptr<PrintDevice>(const std::string&)> openPrinter;
+    std::vector<std::string> printersOpened;
+
     // Shell and editor: recorded; the editor is found unless editorAvailable is false.
     std::vector<std::string> shellOpened;
     std::vector<std::string> editorOpened;
@@ -66,6 +72,8 @@ class ScriptedServices : public QtServices {
                                                const std::string& proposedName,
                                                const std::vector<FileFilter>& filters) override;
     std::unique_ptr<PrintDevice> PrintSetup() override;
+    std::vector<std::string> PrinterNames() override;
+    std::unique_ptr<PrintDevice> OpenPrinter(const std::string& name) override;
     bool ShellOpen(const std::string& target) override;
     bool OpenInImageEditor(const std::string& path) override;
     Date Today() override;
