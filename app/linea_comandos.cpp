@@ -25,6 +25,7 @@
 #include "output/recibo_guardado.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/opciones_hoja.h"
 #include "register/commands/registro_comandos.h"
 #include "version/brixamo_version.h"
 
@@ -55,6 +56,7 @@ struct Orden {
     std::string sImpresora;
     std::string sLote;
     bool bPrueba = false;
+    DisposicionHoja disposicion;
 };
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
@@ -88,26 +90,29 @@ int NoAceptaElTrabajo() {
 }
 
 // The stored receipt in the look in force, registered once printed.
-bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc) {
-    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
+bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc,
+                      const DisposicionHoja& disposicion) {
+    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc,
+                              disposicion);
 }
 
-int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
+int EscribirPdf(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
     const ReciboGuardado guardado = LeerReciboGuardado();
-    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    return dc && ImprimirGuardado(guardado, *dc) ? 0 : NoSePuedeEscribir(sFichero);
+    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(orden.sPdf);
+    return dc && ImprimirGuardado(guardado, *dc, orden.disposicion) ? 0
+                                                                    : NoSePuedeEscribir(orden.sPdf);
 }
 
-int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
+int Imprimir(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
-    const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
+    const std::unique_ptr<PrintDevice> dc = Impresora(orden.sImpresora);
     if (!dc) {
         return 1;
     }
-    return ImprimirGuardado(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
+    return ImprimirGuardado(LeerReciboGuardado(), *dc, orden.disposicion) ? 0 : NoAceptaElTrabajo();
 }
 
 // "receipt N of M" on a terminal's standard error, once the batch has taken a second.
@@ -161,7 +166,8 @@ std::string TemporalJunto(const std::string& sDestino) {
 }
 
 // The batch's pages into a temporary file, renamed to sFichero once every receipt is drawn.
-bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero) {
+bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero,
+             const DisposicionHoja& disposicion) {
     const std::string sTemporal = TemporalJunto(sFichero);
     if (sTemporal.empty()) {
         return NoSePuedeEscribir(sFichero) == 0;
@@ -170,8 +176,8 @@ bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFiche
     {
         Progreso progreso(nRecibos);
         const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
-        bEscrito =
-            dc && lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); });
+        bEscrito = dc && lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+                                       [&](std::size_t n) { progreso(n); });
     }
     if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
         std::remove(sTemporal.c_str());
@@ -181,13 +187,15 @@ bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFiche
 }
 
 // One print job, started only after every row was checked.
-bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sImpresora) {
+bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sImpresora,
+                   const DisposicionHoja& disposicion) {
     const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
     if (!dc) {
         return false;
     }
     Progreso progreso(nRecibos);
-    if (!lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); })) {
+    if (!lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+                       [&](std::size_t n) { progreso(n); })) {
         NoAceptaElTrabajo();
         return false;
     }
@@ -218,9 +226,10 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
         }
         const auto plataforma = ArrancarSinVentana(argc, argv);
         const auto imagenes = PrecargarImagenesRecibo();
-        const bool bHecho = orden.bImprimir
-                                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora)
-                                : LotePdf(lote, resumen.nRecibos, orden.sPdf);
+        const bool bHecho =
+            orden.bImprimir
+                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
+                : LotePdf(lote, resumen.nRecibos, orden.sPdf, orden.disposicion);
         if (!bHecho) {
             return 1;
         }
@@ -240,10 +249,10 @@ std::optional<int> EjecutarOrden(int& argc, char** argv, const Orden& orden) {
         return EjecutarLote(argc, argv, orden);
     }
     if (orden.bImprimir) {
-        return Imprimir(argc, argv, orden.sImpresora);
+        return Imprimir(argc, argv, orden);
     }
     if (!orden.sPdf.empty()) {
-        return EscribirPdf(argc, argv, orden.sPdf);
+        return EscribirPdf(argc, argv, orden);
     }
     return std::nullopt;
 }
@@ -274,9 +283,12 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     if (const std::optional<int> nSalida = EjecutarOrdenRegistro(linea, conToolkit)) {
         return *nSalida;
     }
-    const Orden orden{linea.Value("pdf"), linea.Has("print"),
+    const Orden orden{linea.Value("pdf"),
+                      linea.Has("print"),
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
-                      linea.Value("batch"), linea.Has("dry-run")};
+                      linea.Value("batch"),
+                      linea.Has("dry-run"),
+                      DisposicionDeLinea(linea)};
     try {
         return EjecutarOrden(argc, argv, orden);
     } catch (const ErrorImporte& error) {

@@ -40,6 +40,9 @@ class Services {
                                                        const std::vector<FileFilter>& filters) = 0;
     // The print dialog, opening on the default printer; nothing when cancelled or unusable.
     virtual std::unique_ptr<PrintDevice> PrintSetup() = 0;
+    // The same with a choice of how many receipts go down each sheet (1 to 3), preset to
+    // receiptsPerSheet, which takes the user's choice when the dialog is confirmed.
+    virtual std::unique_ptr<PrintDevice> PrintSetupPerSheet(int& receiptsPerSheet) = 0;
     // A question answered Yes (true) or No.
     virtual bool AskYesNo(const std::string& question) = 0;
 

@@ -342,6 +342,8 @@ struct PainterDevice::State {
     QPainter* painter = nullptr;
     QSize pixels;
     QSizeF millimetres;
+    int sheetHeight = 0;
+    QPoint viewportOrg;
     bool anisotropic = false;
     int windowCx = 1;
     int windowCy = 1;
@@ -449,10 +451,11 @@ PainterDevice::PainterDevice(QPainter& painter, QSize pixels, QSizeF millimetres
 
 PainterDevice::~PainterDevice() = default;
 
-void PainterDevice::Attach(QPainter& painter, QSize pixels, QSizeF millimetres) {
+void PainterDevice::Attach(QPainter& painter, QSize pixels, QSizeF millimetres, int sheetHeight) {
     state_->painter = &painter;
     state_->pixels = pixels;
     state_->millimetres = millimetres;
+    state_->sheetHeight = sheetHeight > 0 ? sheetHeight : pixels.height();
 }
 
 int PainterDevice::GetDeviceCaps(int index) const {
@@ -467,6 +470,8 @@ int PainterDevice::GetDeviceCaps(int index) const {
             return state_->pixels.height();
         case RASTERCAPS:
             return kRasterCaps;
+        case PHYSICALHEIGHT:
+            return state_->sheetHeight;
         default:
             return 0;
     }
@@ -489,6 +494,19 @@ void PainterDevice::SetViewportExt(int cx, int cy) {
         state_->viewportCx = cx;
         state_->viewportCy = cy;
     }
+}
+
+// The painter moves by whole pixels: what is drawn at the new origin is pixel for pixel what
+// was drawn at the old one. Only the change is applied, so a transform the painter already has
+// stays under it; an unchanged origin leaves the painter untouched.
+void PainterDevice::SetViewportOrg(int x, int y) {
+    const QPoint origin(x, y);
+    if (!state_->Drawable() || origin == state_->viewportOrg) {
+        return;
+    }
+    const QPoint step = origin - state_->viewportOrg;
+    state_->painter->translate(step.x(), step.y());
+    state_->viewportOrg = origin;
 }
 
 Pen PainterDevice::SelectPen(const Pen& pen) {

@@ -47,6 +47,10 @@ class ScriptedServices : public QtServices {
     // Print dialog: each queued factory gives the chosen printer; nothing queued means Cancel.
     std::deque<std::function<std::unique_ptr<PrintDevice>()>> printAnswers;
     int printAsked = 0;
+    // The receipts per sheet each dialog offered, and what the user sets there before
+    // confirming (nothing queued: the offer is kept).
+    std::vector<int> perSheetOffered;
+    std::deque<int> perSheetAnswers;
 
     // Shell and editor: recorded; the editor is found unless editorAvailable is false.
     std::vector<std::string> shellOpened;
@@ -66,6 +70,7 @@ class ScriptedServices : public QtServices {
                                                const std::string& proposedName,
                                                const std::vector<FileFilter>& filters) override;
     std::unique_ptr<PrintDevice> PrintSetup() override;
+    std::unique_ptr<PrintDevice> PrintSetupPerSheet(int& receiptsPerSheet) override;
     bool ShellOpen(const std::string& target) override;
     bool OpenInImageEditor(const std::string& path) override;
     Date Today() override;
