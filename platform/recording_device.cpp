@@ -17,7 +17,7 @@ int RecordingDevice::GetDeviceCaps(int index) const {
         case VERTRES:
             return surface_.heightPx;
         case PHYSICALHEIGHT:
-            return surface_.sheetHeightPx;
+            return surface_.sheetHeightPx > 0 ? surface_.sheetHeightPx : surface_.heightPx;
         case RASTERCAPS:
             return surface_.palette ? RC_PALETTE : 0;
         default:

@@ -13,8 +13,8 @@ struct DeviceSurface {
     int heightMm = 297;
     int widthPx = 794;
     int heightPx = 1123;
-    int sheetHeightPx = 1123;  // PHYSICALHEIGHT
-    bool palette = false;      // RASTERCAPS includes RC_PALETTE
+    bool palette = false;   // RASTERCAPS includes RC_PALETTE
+    int sheetHeightPx = 0;  // PHYSICALHEIGHT; 0: the surface is the whole sheet
 };
 
 enum class CallKind {

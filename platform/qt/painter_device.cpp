@@ -267,12 +267,15 @@ class CopyCache {
     std::map<Key, QImage> copies_;
 };
 
-// A raster surface drawn without scaling (an image, a window at one device pixel per pixel):
-// what was drawn on it can be kept as pixels and drawn again with the same result. Documents
-// keep vectors instead.
+// A raster surface drawn without scaling (an image, a window at one device pixel per pixel),
+// moved by whole pixels at most: what was drawn on it can be kept as pixels and drawn again
+// with the same result. Documents keep vectors instead.
 bool UnscaledRaster(const QPainter& painter) {
+    const QTransform& transform = painter.deviceTransform();
     return painter.paintEngine()->type() == QPaintEngine::Raster &&
-           painter.deviceTransform().isIdentity();
+           transform.type() <= QTransform::TxTranslate &&
+           transform.dx() == std::round(transform.dx()) &&
+           transform.dy() == std::round(transform.dy());
 }
 
 // A 45-degree cross-hatch of lines anchored at the device origin, clipped to the area; the

@@ -236,8 +236,7 @@ TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     apariencia.color = RGB(1, 2, 3);
     RecordingDevice dc;
     std::vector<std::size_t> progreso;
-    ASSERT_TRUE(
-        lote.Imprimir(dc, apariencia, {}, [&](std::size_t n) { progreso.push_back(n); }));
+    ASSERT_TRUE(lote.Imprimir(dc, apariencia, {}, [&](std::size_t n) { progreso.push_back(n); }));
     EXPECT_EQ(progreso, (std::vector<std::size_t>{1, 2, 3}));
 
     std::vector<std::string> esperadas = Descritas(dc.CallsOf(CallKind::StartDoc));
