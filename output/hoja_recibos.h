@@ -30,9 +30,6 @@ class CHojasRecibos {
   public:
     CHojasRecibos(PrintDevice& dc, const DisposicionHoja& disposicion);
 
-    // The slots of each sheet on this device.
-    int Huecos() const { return m_nHuecos; }
-
     // Draws the receipt in the next slot, and its copy in the one after, starting a page when
     // the sheet is full. The document must have been started.
     void Anadir(const ReciboData& recibo, const AparienciaRecibo& apariencia,
