@@ -16,7 +16,7 @@ namespace {
 // The trailer and "startxref" of a file lie in its last bytes.
 constexpr std::size_t kTailBytes = 4096;
 // More than any catalog a PDF writer makes.
-constexpr std::size_t kMaxCatalogBytes = 64 * 1024;
+constexpr std::size_t kMaxCatalogBytes = std::size_t{64} * 1024;
 // A cross-reference entry: "oooooooooo ggggg n" and a two-byte end of line.
 constexpr std::int64_t kEntryBytes = 20;
 
