@@ -30,6 +30,7 @@
 #include "output/recibo_guardado.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/opciones_hoja.h"
 #include "register/commands/registro_comandos.h"
 #include "version/brixamo_version.h"
 
@@ -61,6 +62,7 @@ struct Orden {
     std::string sLote;
     bool bPrueba = false;
     bool bCalibracion = false;  // the calibration page instead of the stored receipt
+    DisposicionHoja disposicion;
 };
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
@@ -94,26 +96,29 @@ int NoAceptaElTrabajo() {
 }
 
 // The stored receipt in the look in force, registered once printed.
-bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc) {
-    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
+bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc,
+                      const DisposicionHoja& disposicion) {
+    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc,
+                              disposicion);
 }
 
-int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
+int EscribirPdf(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
     const ReciboGuardado guardado = LeerReciboGuardado();
-    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    return dc && ImprimirGuardado(guardado, *dc) ? 0 : NoSePuedeEscribir(sFichero);
+    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(orden.sPdf);
+    return dc && ImprimirGuardado(guardado, *dc, orden.disposicion) ? 0
+                                                                    : NoSePuedeEscribir(orden.sPdf);
 }
 
-int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
+int Imprimir(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
-    const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
+    const std::unique_ptr<PrintDevice> dc = Impresora(orden.sImpresora);
     if (!dc) {
         return 1;
     }
-    return ImprimirGuardado(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
+    return ImprimirGuardado(LeerReciboGuardado(), *dc, orden.disposicion) ? 0 : NoAceptaElTrabajo();
 }
 
 int PaginaCalibracion(int& argc, char** argv, const Orden& orden) {
@@ -241,7 +246,8 @@ std::string TemporalJunto(const std::string& sDestino) {
 }
 
 // The batch's pages into a temporary file, renamed to sFichero once every receipt is drawn.
-bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero) {
+bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero,
+             const DisposicionHoja& disposicion) {
     const std::string sTemporal = TemporalJunto(sFichero);
     if (sTemporal.empty()) {
         return NoSePuedeEscribir(sFichero) == 0;
@@ -250,8 +256,8 @@ bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFiche
     {
         Progreso progreso(nRecibos);
         const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
-        bEscrito =
-            dc && lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); });
+        bEscrito = dc && lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+                                       [&](std::size_t n) { progreso(n); });
     }
     if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
         std::remove(sTemporal.c_str());
@@ -261,13 +267,15 @@ bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFiche
 }
 
 // One print job, started only after every row was checked.
-bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sImpresora) {
+bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sImpresora,
+                   const DisposicionHoja& disposicion) {
     const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
     if (!dc) {
         return false;
     }
     Progreso progreso(nRecibos);
-    if (!lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); })) {
+    if (!lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+                       [&](std::size_t n) { progreso(n); })) {
         NoAceptaElTrabajo();
         return false;
     }
@@ -298,9 +306,10 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
         }
         const auto plataforma = ArrancarSinVentana(argc, argv);
         const auto imagenes = PrecargarImagenesRecibo();
-        const bool bHecho = orden.bImprimir
-                                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora)
-                                : LotePdf(lote, resumen.nRecibos, orden.sPdf);
+        const bool bHecho =
+            orden.bImprimir
+                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
+                : LotePdf(lote, resumen.nRecibos, orden.sPdf, orden.disposicion);
         if (!bHecho) {
             return 1;
         }
@@ -323,10 +332,10 @@ std::optional<int> EjecutarOrden(int& argc, char** argv, const Orden& orden) {
         return EjecutarLote(argc, argv, orden);
     }
     if (orden.bImprimir) {
-        return Imprimir(argc, argv, orden.sImpresora);
+        return Imprimir(argc, argv, orden);
     }
     if (!orden.sPdf.empty()) {
-        return EscribirPdf(argc, argv, orden.sPdf);
+        return EscribirPdf(argc, argv, orden);
     }
     return std::nullopt;
 }
@@ -365,7 +374,8 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
                       linea.Value("batch"),
                       linea.Has("dry-run"),
-                      linea.Has("calibration-page")};
+                      linea.Has("calibration-page"),
+                      DisposicionDeLinea(linea)};
     try {
         return EjecutarOrden(argc, argv, orden);
     } catch (const ErrorImporte& error) {

@@ -2,6 +2,7 @@
 // cannot be run.
 #include "app/sintaxis_linea.h"
 
+#include "register/commands/opciones_hoja.h"
 #include "register/commands/registro_opciones.h"
 
 namespace {
@@ -71,11 +72,10 @@ std::vector<CommandLineOption> Opciones() {
          "of their totals; nothing is printed or stored",
          ""},
     };
-    for (CommandLineOption& opcion : OpcionesCalibracion()) {
-        opciones.push_back(std::move(opcion));
-    }
-    for (CommandLineOption& opcion : OpcionesRegistro()) {
-        opciones.push_back(std::move(opcion));
+    for (auto* lista : {&OpcionesCalibracion, &OpcionesHoja, &OpcionesRegistro}) {
+        for (CommandLineOption& opcion : lista()) {
+            opciones.push_back(std::move(opcion));
+        }
     }
     opciones.push_back({{"h", "help"}, "show this help and exit", ""});
     opciones.push_back({{"v", "version"}, "show the version and exit", ""});
@@ -109,8 +109,10 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run")) {
         return "--batch needs --pdf, --print or --dry-run";
     }
-    if (std::string sMotivo = IncoherenciaCalibracion(linea); !sMotivo.empty()) {
-        return sMotivo;
+    for (auto* incoherencia : {&IncoherenciaCalibracion, &IncoherenciaHoja}) {
+        if (std::string sMotivo = incoherencia(linea); !sMotivo.empty()) {
+            return sMotivo;
+        }
     }
     return IncoherenciaRegistro(linea);
 }

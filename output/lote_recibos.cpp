@@ -138,17 +138,20 @@ ReciboData CLoteRecibos::Primero() {
 }
 
 bool CLoteRecibos::Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
+                            const DisposicionHoja& disposicion,
                             const std::function<void(std::size_t)>& progreso) {
     if (dc.StartDoc(kNombreDocumento) <= 0) {
         return false;
     }
     m_impresa = apariencia;
+    CHojasRecibos hojas(dc, disposicion);
     std::size_t n = 0;
     ParaCadaRecibo([&](const ReciboData& recibo) {
-        ImprimirPagina(recibo, apariencia, m_moneda, dc);
+        hojas.Anadir(recibo, apariencia, m_moneda);
         progreso(++n);
         return true;
     });
+    hojas.Terminar();
     return dc.EndDoc() > 0;
 }
 

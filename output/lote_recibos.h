@@ -1,5 +1,5 @@
 // A batch of receipts: one receipt per data row of a CSV file, the missing columns taken from
-// the stored receipt, printed one page each in one document.
+// the stored receipt, printed in one document.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +13,7 @@
 #include "form/recibodata.h"
 #include "money/regional.h"
 #include "output/apariencia_recibo.h"
+#include "output/hoja_recibos.h"
 #include "platform/device.h"
 
 // What checking a whole batch found.
@@ -47,10 +48,11 @@ class CLoteRecibos {
     // The first receipt of a batch already checked.
     ReciboData Primero();
 
-    // Prints every receipt of a batch already checked, one page each in the one look, in one
-    // document "Imprimiento Recibo"; progreso(n) after the n-th page. False when the document
-    // could not be started or ended.
+    // Prints every receipt of a batch already checked, in the one look, in one document
+    // "Imprimiento Recibo", filling the slots of its sheets in order; progreso(n) after the
+    // n-th receipt. False when the document could not be started or ended.
     bool Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
+                  const DisposicionHoja& disposicion,
                   const std::function<void(std::size_t)>& progreso);
 
     // Appends every receipt of a batch already printed to the register, as one job in the look

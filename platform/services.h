@@ -44,6 +44,9 @@ class Services {
     // of them, its stored correction applied (nothing when there is no such queue).
     virtual std::vector<std::string> PrinterNames() = 0;
     virtual std::unique_ptr<PrintDevice> OpenPrinter(const std::string& name) = 0;
+    // The same with a choice of how many receipts go down each sheet (1 to 3), preset to
+    // receiptsPerSheet, which takes the user's choice when the dialog is confirmed.
+    virtual std::unique_ptr<PrintDevice> PrintSetupPerSheet(int& receiptsPerSheet) = 0;
     // A question answered Yes (true) or No.
     virtual bool AskYesNo(const std::string& question) = 0;
 

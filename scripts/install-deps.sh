@@ -23,8 +23,8 @@ package_packages=(
 )
 
 # The tests on top: GoogleTest, clang for the fuzzers, valgrind for the logo decoding, the
-# generator's fonts, every locale, poppler for the PDF checks, a CUPS spooler with a PDF queue, a
-# display, package checks, the format and clang-tidy checks, ccache for the rebuilds.
+# generator's fonts, every locale, poppler and qpdf for the PDF checks, a CUPS spooler with a PDF
+# queue, a display, package checks, the format and clang-tidy checks, ccache for the rebuilds.
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
@@ -32,7 +32,7 @@ test_packages=(
     clang-format clang-tidy ccache
     fonts-dejavu-core
     locales-all
-    poppler-utils
+    poppler-utils qpdf
     cups printer-driver-cups-pdf
     xvfb xauth
     lintian appstream desktop-file-utils

@@ -14,7 +14,8 @@ class QPrinter;
 
 class PainterDevice : public PrintDevice {
   public:
-    // Draws with an active painter on a surface of the given size in pixels and millimetres.
+    // Draws with an active painter on a surface of the given size in pixels and millimetres;
+    // the surface is a whole sheet.
     PainterDevice(QPainter& painter, QSize pixels, QSizeF millimetres);
     ~PainterDevice() override;
 
@@ -22,6 +23,7 @@ class PainterDevice : public PrintDevice {
     void SetMapModeAnisotropic() override;
     void SetWindowExt(int cx, int cy) override;
     void SetViewportExt(int cx, int cy) override;
+    void SetViewportOrg(int x, int y) override;
     Pen SelectPen(const Pen& pen) override;
     Brush SelectBrush(const Brush& brush) override;
     LogFont SelectFont(const LogFont& font) override;
@@ -39,8 +41,11 @@ class PainterDevice : public PrintDevice {
 
   protected:
     PainterDevice();  // for devices that open their painter at StartDoc
-    // offset: where the surface starts on the sheet, in pixels.
-    void Attach(QPainter& painter, QSize pixels, QSizeF millimetres, QPoint offset = {});
+    // offset: where the surface starts on the sheet, in pixels; sheetHeight: the whole sheet's
+    // height in pixels, of which the surface is the printable part (0: the surface is the
+    // whole sheet).
+    void Attach(QPainter& painter, QSize pixels, QSizeF millimetres, QPoint offset = {},
+                int sheetHeight = 0);
 
   private:
     struct State;

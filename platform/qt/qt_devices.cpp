@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QString>
 
+#include "platform/pdf_print_scaling.h"
 #include "platform/qt/painter_device.h"
 #include "platform/qt/text_1252.h"
 #include "settings/calibracion.h"
@@ -80,9 +81,11 @@ class DocumentDevice : public PainterDevice {
     // Called once the surface is set up, so the device reports its size before StartDoc.
     void AttachToSurface() {
         QPageLayout layout = Surface().pageLayout();
-        QRect area = layout.paintRectPixels(Surface().logicalDpiX());
-        QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
-        Attach(painter_, area.size(), millimetres, area.topLeft());
+        const int dpi = Surface().logicalDpiX();
+        const QRect area = layout.paintRectPixels(dpi);
+        const QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
+        Attach(painter_, area.size(), millimetres, area.topLeft(),
+               layout.fullRectPixels(dpi).height());
     }
 
     // Every page is drawn through this transform, set before anything is drawn on it.
@@ -102,9 +105,13 @@ class DocumentDevice : public PainterDevice {
     bool pageOpen_ = false;
 };
 
+// The file, once complete, asks viewers to print it at its actual size: a receipt shrunk to
+// fit the paper's printable area is no longer the receipt's size. A file that cannot take
+// that request is a file that failed.
 class PdfDevice final : public DocumentDevice {
   public:
-    explicit PdfDevice(const QString& path) : writer_(path) {
+    explicit PdfDevice(const std::string& path)
+        : writer_(QString::fromLocal8Bit(path.data(), qsizetype(path.size()))), path_(path) {
         writer_.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer_.setCreator(QStringLiteral("Brixamo"));
@@ -112,11 +119,19 @@ class PdfDevice final : public DocumentDevice {
     }
     ~PdfDevice() override { EndDoc(); }
 
+    int EndDoc() override {
+        if (DocumentDevice::EndDoc() <= 0) {
+            return 0;
+        }
+        return AskViewersNotToScale(path_) ? 1 : 0;
+    }
+
   private:
     QPagedPaintDevice& Surface() override { return writer_; }
     void SetTitle(const QString& title) override { writer_.setTitle(title); }
 
     QPdfWriter writer_;
+    std::string path_;
 };
 
 class PrinterDevice final : public DocumentDevice {
@@ -170,7 +185,7 @@ std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer) {
 }
 
 std::unique_ptr<PrintDevice> CreatePdfDevice(const std::string& path) {
-    return std::make_unique<PdfDevice>(QString::fromLocal8Bit(path.data(), qsizetype(path.size())));
+    return std::make_unique<PdfDevice>(path);
 }
 
 std::unique_ptr<PrintDevice> CreatePrinterDevice(const std::string& queue) {

@@ -10,6 +10,7 @@
 #include "form/campos.h"
 #include "output/imprimirrecibo.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/opciones_hoja.h"
 #include "register/print/registro_impresion.h"
 #include "settings/esquema.h"
 
@@ -179,7 +180,8 @@ int CopiarRegistro(const std::string& sFichero) {
     return 0;
 }
 
-int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
+int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino,
+                         const DisposicionHoja& disposicion) {
     CRegistro registro;
     if (registro.Apertura().estado == EstadoRegistro::kFallo) {
         return FalloRegistro(registro.Apertura());
@@ -201,7 +203,8 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
                      "receipt's look; it is reprinted in the current colours, texts and logo\n",
                      static_cast<long long>(nId));
     }
-    if (!dc || !ImprimirEnDispositivo(recibo->recibo, apariencia, recibo->ajustes, *dc)) {
+    if (!dc ||
+        !ImprimirEnDispositivo(recibo->recibo, apariencia, recibo->ajustes, *dc, disposicion)) {
         std::fprintf(stderr, "brixamo: cannot reprint receipt %lld on '%s'\n",
                      static_cast<long long>(nId),
                      destino.sPdf ? destino.sPdf->c_str() : destino.sImpresora.c_str());
@@ -224,8 +227,10 @@ std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
         case PeticionRegistro::Orden::kCopiar:
             return CopiarRegistro(peticion->sFichero);
         case PeticionRegistro::Orden::kReimprimir:
-            return conToolkit(
-                [&] { return ReimprimirRegistrado(peticion->nId, peticion->destino); });
+            return conToolkit([&] {
+                return ReimprimirRegistrado(peticion->nId, peticion->destino,
+                                            DisposicionDeLinea(linea));
+            });
     }
     return std::nullopt;
 }

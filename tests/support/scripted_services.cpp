@@ -81,6 +81,17 @@ std::unique_ptr<PrintDevice> ScriptedServices::PrintSetup() {
     return factory ? factory() : nullptr;
 }
 
+std::unique_ptr<PrintDevice> ScriptedServices::PrintSetupPerSheet(int& receiptsPerSheet) {
+    perSheetOffered.push_back(receiptsPerSheet);
+    const std::optional<int> choice =
+        perSheetAnswers.empty() ? std::nullopt : std::optional(Next(perSheetAnswers));
+    std::unique_ptr<PrintDevice> printer = PrintSetup();
+    if (printer && choice) {
+        receiptsPerSheet = *choice;
+    }
+    return printer;
+}
+
 bool ScriptedServices::ShellOpen(const std::string& target) {
     shellOpened.push_back(target);
     return true;
