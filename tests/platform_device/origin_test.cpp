@@ -61,7 +61,7 @@ TEST(ViewportOrigin, BackAtZeroDrawsInPlace) {
 }
 
 TEST(ViewportOrigin, TheRecordingDeviceKeepsItAndTheSheetHeight) {
-    RecordingDevice dc({210, 297, 794, 1123, false, 1200});
+    RecordingDevice dc(DeviceSurface{.sheetHeightPx = 1200});
     EXPECT_EQ(dc.GetDeviceCaps(PHYSICALHEIGHT), 1200);
     EXPECT_EQ(RecordingDevice().GetDeviceCaps(PHYSICALHEIGHT), 1123);
     dc.SetViewportOrg(3, 374);
