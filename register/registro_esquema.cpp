@@ -117,6 +117,9 @@ void ComprobarVersion(sqlite3* db) {
     if (nVersion == 0 && TieneTablas(db)) {
         throw ErrorSql{SQLITE_NOTADB, "the file holds tables that are not a register"};
     }
+    if (nVersion < 0) {  // no register was ever given a version below the first
+        throw ErrorSql{SQLITE_NOTADB, "the file's version is not a register's"};
+    }
     if (nVersion > VersionActual()) {
         throw ErrorSql{SQLITE_ERROR, "the register was written by a newer program (version " +
                                          std::to_string(nVersion) + ")"};
