@@ -33,7 +33,7 @@ AparienciaRecibo AparienciaEnVigor();
 // The look as the register keeps it (of the logo, the part a receipt shows), and back. A look
 // read back draws exactly as the one registered.
 AparienciaRegistrada ComoSeRegistra(const AparienciaRecibo& apariencia);
-AparienciaRecibo DelRegistro(const AparienciaRegistrada& apariencia);
+AparienciaRecibo DelRegistro(const AparienciaRegistrada& registrada);
 
 // The look a registered receipt reprints in: the one it was printed in, or, for a receipt
 // registered before the register kept looks, the look in force (bActual tells which).

@@ -41,7 +41,7 @@ class DocumentDevice : public PainterDevice {
             return 0;
         }
         AttachToSurface();
-        painter_.setWorldTransform(correction_);
+        ApplyCorrection();
         pageOpen_ = true;
         return 1;
     }
@@ -54,7 +54,7 @@ class DocumentDevice : public PainterDevice {
             if (!Surface().newPage()) {
                 return 0;
             }
-            painter_.setWorldTransform(correction_);
+            ApplyCorrection();
             pageOpen_ = true;
         }
         return 1;
@@ -89,6 +89,14 @@ class DocumentDevice : public PainterDevice {
     }
 
     // Every page is drawn through this transform, set before anything is drawn on it.
+    // Without a correction the painter is left alone, so that an uncorrected document is
+    // written exactly as before (a transform set, even the identity, adds to the page).
+    void ApplyCorrection() {
+        if (!correction_.isIdentity()) {
+            painter_.setWorldTransform(correction_);
+        }
+    }
+
     void Correct(const CalibracionImpresora& correction) {
         const QPageLayout layout = Surface().pageLayout();
         const QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
