@@ -375,7 +375,7 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
                       linea.Value("batch"),
                       linea.Has("dry-run"),
                       linea.Has("calibration-page"),
-                      DisposicionDeLinea(linea)};
+                      DisposicionDeLinea(linea, DisposicionEnVigor())};
     try {
         return EjecutarOrden(argc, argv, orden);
     } catch (const ErrorImporte& error) {

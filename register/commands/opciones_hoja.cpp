@@ -63,8 +63,7 @@ std::string IncoherenciaHoja(const ParsedCommandLine& linea) {
     return {};
 }
 
-DisposicionHoja DisposicionDeLinea(const ParsedCommandLine& linea) {
-    DisposicionHoja disposicion = DisposicionEnVigor();
+DisposicionHoja DisposicionDeLinea(const ParsedCommandLine& linea, DisposicionHoja disposicion) {
     for (const OpcionNumero& opcion : kOpcionesNumero) {
         if (const auto n = Numero(linea.Value(opcion.sNombre), opcion.nMaximo)) {
             disposicion.*opcion.pCampo = *n;

@@ -15,5 +15,6 @@ std::vector<CommandLineOption> OpcionesHoja();
 // without --pdf or --print; empty when they are fine.
 std::string IncoherenciaHoja(const ParsedCommandLine& linea);
 
-// The stored disposition with the line's options over it. The line must be coherent.
-DisposicionHoja DisposicionDeLinea(const ParsedCommandLine& linea);
+// disposicion (the stored one, as a rule) with the line's options over it. The line must be
+// coherent.
+DisposicionHoja DisposicionDeLinea(const ParsedCommandLine& linea, DisposicionHoja disposicion);

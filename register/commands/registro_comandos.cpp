@@ -229,7 +229,7 @@ std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
         case PeticionRegistro::Orden::kReimprimir:
             return conToolkit([&] {
                 return ReimprimirRegistrado(peticion->nId, peticion->destino,
-                                            DisposicionDeLinea(linea));
+                                            DisposicionDeLinea(linea, DisposicionEnVigor()));
             });
     }
     return std::nullopt;
