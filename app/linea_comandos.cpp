@@ -4,12 +4,16 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,6 +23,7 @@
 #include "app/sintaxis_linea.h"
 #include "money/formato.h"
 #include "output/apariencia_recibo.h"
+#include "output/calibracion.h"
 #include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
@@ -26,6 +31,7 @@
 #include "output/recibo_guardado.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/opciones_hoja.h"
 #include "register/commands/registro_comandos.h"
 #include "version/brixamo_version.h"
 
@@ -59,6 +65,8 @@ struct Orden {
     std::string sSepa;
     std::string sFechaCobro;
     std::string sTrabajo;
+    bool bCalibracion = false;  // the calibration page instead of the stored receipt
+    DisposicionHoja disposicion;
 };
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
@@ -92,26 +100,103 @@ int NoAceptaElTrabajo() {
 }
 
 // The stored receipt in the look in force, registered once printed.
-bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc) {
-    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
+bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc,
+                      const DisposicionHoja& disposicion) {
+    return ImprimirYRegistrar(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc,
+                              disposicion);
 }
 
-int EscribirPdf(int& argc, char** argv, const std::string& sFichero) {
+int EscribirPdf(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
     const ReciboGuardado guardado = LeerReciboGuardado();
-    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sFichero);
-    return dc && ImprimirGuardado(guardado, *dc) ? 0 : NoSePuedeEscribir(sFichero);
+    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(orden.sPdf);
+    return dc && ImprimirGuardado(guardado, *dc, orden.disposicion) ? 0
+                                                                    : NoSePuedeEscribir(orden.sPdf);
 }
 
-int Imprimir(int& argc, char** argv, const std::string& sImpresora) {
+int Imprimir(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
     const auto imagenes = PrecargarImagenesRecibo();
-    const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
+    const std::unique_ptr<PrintDevice> dc = Impresora(orden.sImpresora);
     if (!dc) {
         return 1;
     }
-    return ImprimirGuardado(LeerReciboGuardado(), *dc) ? 0 : NoAceptaElTrabajo();
+    return ImprimirGuardado(LeerReciboGuardado(), *dc, orden.disposicion) ? 0 : NoAceptaElTrabajo();
+}
+
+int PaginaCalibracion(int& argc, char** argv, const Orden& orden) {
+    const auto plataforma = ArrancarSinVentana(argc, argv);
+    if (!orden.bImprimir) {
+        const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(orden.sPdf);
+        return dc && ImprimirPaginaCalibracion(*dc) ? 0 : NoSePuedeEscribir(orden.sPdf);
+    }
+    const std::unique_ptr<PrintDevice> dc = Impresora(orden.sImpresora);
+    if (!dc) {
+        return 1;
+    }
+    return ImprimirPaginaCalibracion(*dc) ? 0 : NoAceptaElTrabajo();
+}
+
+// Two numbers "X,Y" (a decimal point, not a comma, in each), scaled by nFactor and rounded.
+std::optional<std::pair<std::int32_t, std::int32_t>> Pareja(const std::string& sTexto,
+                                                            double dFactor) {
+    const auto nComa = sTexto.find(',');
+    if (nComa == std::string::npos) {
+        return std::nullopt;
+    }
+    std::pair<double, double> valores;
+    const std::string sPartes[] = {sTexto.substr(0, nComa), sTexto.substr(nComa + 1)};
+    double* destinos[] = {&valores.first, &valores.second};
+    for (int i = 0; i < 2; ++i) {
+        const char* pFin = sPartes[i].data() + sPartes[i].size();
+        const auto [p, ec] = std::from_chars(sPartes[i].data(), pFin, *destinos[i]);
+        if (ec != std::errc() || p != pFin || sPartes[i].empty() || !std::isfinite(*destinos[i]) ||
+            std::fabs(*destinos[i]) > 1e6) {
+            return std::nullopt;
+        }
+    }
+    return std::pair(static_cast<std::int32_t>(std::lround(valores.first * dFactor)),
+                     static_cast<std::int32_t>(std::lround(valores.second * dFactor)));
+}
+
+// --calibrate PRINTER with --offset and --scale (a value left out keeps the stored one), or
+// with --reset.
+int Calibrar(const ParsedCommandLine& linea) {
+    const std::string sCola = linea.Value("calibrate");
+    if (!NombreColaValido(sCola)) {
+        return ErrorDeUso("'" + sCola + "' cannot be a printer name");
+    }
+    CalibracionImpresora c = LeerCalibracion(sCola);
+    if (linea.Has("reset")) {
+        c = CalibracionImpresora{};
+    }
+    if (linea.Has("offset")) {
+        const auto desplazamiento = Pareja(linea.Value("offset"), 10.0);
+        if (!desplazamiento) {
+            return ErrorDeUso("--offset takes two numbers of millimetres, as -2.5,1");
+        }
+        std::tie(c.nDesplazamientoX, c.nDesplazamientoY) = *desplazamiento;
+    }
+    if (linea.Has("scale")) {
+        const auto escala = Pareja(linea.Value("scale"), 100.0);
+        if (!escala) {
+            return ErrorDeUso("--scale takes two percentages, as 100.5,99.8");
+        }
+        std::tie(c.nEscalaX, c.nEscalaY) = *escala;
+    }
+    if (!c.Valida()) {
+        return ErrorDeUso(
+            "a correction moves a page by at most 50 mm and scales it from 80 % to 125 %");
+    }
+    if (!GuardarCalibracion(sCola, c)) {
+        std::fprintf(stderr, "brixamo: cannot write '%s'\n", RutaFicheroCalibracion().c_str());
+        return 1;
+    }
+    std::printf("%s: offset %.1f,%.1f mm, scale %.2f,%.2f %%\n", sCola.c_str(),
+                c.nDesplazamientoX / 10.0, c.nDesplazamientoY / 10.0, c.nEscalaX / 100.0,
+                c.nEscalaY / 100.0);
+    return 0;
 }
 
 // "receipt N of M" on a terminal's standard error, once the batch has taken a second.
@@ -146,13 +231,15 @@ class Progreso {
 };
 
 // The batch's pages into a temporary file, which the run renames once every output is ready.
-bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, SalidaTemporal& pdf) {
+bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, SalidaTemporal& pdf,
+             const DisposicionHoja& disposicion) {
     if (pdf.Temporal().empty()) {
         return NoSePuedeEscribir(pdf.Destino()) == 0;
     }
     Progreso progreso(nRecibos);
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(pdf.Temporal());
-    if (!dc || !lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); })) {
+    if (!dc || !lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+                              [&](std::size_t n) { progreso(n); })) {
         return NoSePuedeEscribir(pdf.Destino()) == 0;
     }
     return true;
@@ -180,13 +267,15 @@ bool ConfirmarSalidas(std::optional<SalidaTemporal>& xml, std::optional<SalidaTe
 }
 
 // One print job, started only after every row was checked.
-bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sImpresora) {
+bool LoteImpresora(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sImpresora,
+                   const DisposicionHoja& disposicion) {
     const std::unique_ptr<PrintDevice> dc = Impresora(sImpresora);
     if (!dc) {
         return false;
     }
     Progreso progreso(nRecibos);
-    if (!lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); })) {
+    if (!lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+                       [&](std::size_t n) { progreso(n); })) {
         NoAceptaElTrabajo();
         return false;
     }
@@ -223,9 +312,10 @@ bool SalidasLote(int& argc, char** argv, const Orden& orden, CLoteRecibos& lote,
     if (orden.bImprimir || !orden.sPdf.empty()) {
         const auto plataforma = ArrancarSinVentana(argc, argv);
         const auto imagenes = PrecargarImagenesRecibo();
-        const bool bHecho = orden.bImprimir
-                                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora)
-                                : LotePdf(lote, resumen.nRecibos, pdf.emplace(orden.sPdf));
+        const bool bHecho =
+            orden.bImprimir
+                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
+                : LotePdf(lote, resumen.nRecibos, pdf.emplace(orden.sPdf), orden.disposicion);
         if (!bHecho) {
             return false;
         }
@@ -278,6 +368,9 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
 // The stored receipt, or a batch over it, as the command line asks. Throws ErrorImporte when
 // an amount of the stored receipt would not print as stored.
 std::optional<int> EjecutarOrden(int& argc, char** argv, const Orden& orden) {
+    if (orden.bCalibracion) {
+        return PaginaCalibracion(argc, argv, orden);
+    }
     if (!orden.sLote.empty()) {
         return EjecutarLote(argc, argv, orden);
     }
@@ -285,10 +378,10 @@ std::optional<int> EjecutarOrden(int& argc, char** argv, const Orden& orden) {
         return ReescribirRemesa(orden.sSepa, std::stoll(orden.sTrabajo), orden.sFechaCobro);
     }
     if (orden.bImprimir) {
-        return Imprimir(argc, argv, orden.sImpresora);
+        return Imprimir(argc, argv, orden);
     }
     if (!orden.sPdf.empty()) {
-        return EscribirPdf(argc, argv, orden.sPdf);
+        return EscribirPdf(argc, argv, orden);
     }
     return std::nullopt;
 }
@@ -319,6 +412,9 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     if (const std::optional<int> nSalida = EjecutarOrdenRegistro(linea, conToolkit)) {
         return *nSalida;
     }
+    if (linea.Has("calibrate")) {
+        return Calibrar(linea);
+    }
     const Orden orden{linea.Value("pdf"),
                       linea.Has("print"),
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
@@ -326,7 +422,9 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
                       linea.Has("dry-run"),
                       linea.Value("sepa"),
                       linea.Value("collection-date"),
-                      linea.Value("job")};
+                      linea.Value("job"),
+                      linea.Has("calibration-page"),
+                      DisposicionDeLinea(linea, DisposicionEnVigor())};
     try {
         return EjecutarOrden(argc, argv, orden);
     } catch (const ErrorImporte& error) {

@@ -5,9 +5,59 @@
 #include <filesystem>
 #include <iterator>
 
+#include "register/commands/opciones_hoja.h"
 #include "register/commands/registro_opciones.h"
 
 namespace {
+
+std::vector<CommandLineOption> OpcionesCalibracion() {
+    return {
+        {{"calibration-page"},
+         "with --print or --pdf, the calibration page instead of the stored receipt: the "
+         "receipt's frame, a cross on its corner and two 100 mm rulers, to measure",
+         ""},
+        {{"calibrate"},
+         "store the correction of the CUPS queue PRINTER from --offset and --scale, or clear "
+         "it with --reset; every page printed on that queue is then corrected",
+         "PRINTER"},
+        {{"offset"},
+         "with --calibrate, move every page by DX,DY millimetres (right, down)",
+         "DX,DY"},
+        {{"scale"}, "with --calibrate, stretch every page to SX,SY percent", "SX,SY"},
+        {{"reset"}, "with --calibrate, clear the queue's correction", ""},
+    };
+}
+
+// The reason the calibration options cannot go together; empty when they can.
+std::string IncoherenciaCalibracion(const ParsedCommandLine& linea) {
+    if (linea.Has("calibration-page") && !linea.Has("pdf") && !linea.Has("print")) {
+        return "--calibration-page needs --pdf or --print";
+    }
+    for (const char* sOpcion : {"batch", "reprint"}) {
+        if (linea.Has("calibration-page") && linea.Has(sOpcion)) {
+            return std::string("--calibration-page and --") + sOpcion + " cannot go together";
+        }
+    }
+    for (const char* sOpcion : {"offset", "scale", "reset"}) {
+        if (linea.Has(sOpcion) && !linea.Has("calibrate")) {
+            return std::string("--") + sOpcion + " needs --calibrate";
+        }
+    }
+    if (!linea.Has("calibrate")) {
+        return {};
+    }
+    if (linea.Value("calibrate").empty()) {
+        return "--calibrate needs a printer name";
+    }
+    if (linea.Has("reset") == (linea.Has("offset") || linea.Has("scale"))) {
+        return "--calibrate needs --offset or --scale, or else --reset";
+    }
+    const std::size_t nPropias = 1 + linea.Has("reset") + linea.Has("offset") + linea.Has("scale");
+    if (linea.options.size() != nPropias || !linea.arguments.empty()) {
+        return "--calibrate goes only with --offset, --scale or --reset";
+    }
+    return {};
+}
 
 std::vector<CommandLineOption> Opciones() {
     std::vector<CommandLineOption> opciones{
@@ -37,8 +87,10 @@ std::vector<CommandLineOption> Opciones() {
          "message id",
          "ID"},
     };
-    for (CommandLineOption& opcion : OpcionesRegistro()) {
-        opciones.push_back(std::move(opcion));
+    for (auto* lista : {&OpcionesCalibracion, &OpcionesHoja, &OpcionesRegistro}) {
+        for (CommandLineOption& opcion : lista()) {
+            opciones.push_back(std::move(opcion));
+        }
     }
     opciones.push_back({{"h", "help"}, "show this help and exit", ""});
     opciones.push_back({{"v", "version"}, "show the version and exit", ""});
@@ -132,6 +184,11 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     }
     if (std::string s = IncoherenciaRemesa(linea); !s.empty()) {
         return s;
+    }
+    for (auto* incoherencia : {&IncoherenciaCalibracion, &IncoherenciaHoja}) {
+        if (std::string sMotivo = incoherencia(linea); !sMotivo.empty()) {
+            return sMotivo;
+        }
     }
     return IncoherenciaRegistro(linea);
 }

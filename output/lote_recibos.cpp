@@ -162,23 +162,30 @@ ReciboData CLoteRecibos::Primero() {
 }
 
 bool CLoteRecibos::Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
+                            const DisposicionHoja& disposicion,
                             const std::function<void(std::size_t)>& progreso) {
     if (dc.StartDoc(kNombreDocumento) <= 0) {
         return false;
     }
+    m_impresa = apariencia;
+    CHojasRecibos hojas(dc, disposicion);
     std::size_t n = 0;
     ParaCadaRecibo([&](const ReciboData& recibo) {
-        ImprimirPagina(recibo, apariencia, m_moneda, dc);
+        hojas.Anadir(recibo, apariencia, m_moneda);
         progreso(++n);
         return true;
     });
+    hojas.Terminar();
     return dc.EndDoc() > 0;
 }
 
 std::optional<std::int64_t> CLoteRecibos::Registrar(const std::optional<RemesaRegistrada>& remesa) {
+    const AparienciaRegistrada apariencia =
+        ComoSeRegistra(m_impresa ? *m_impresa : AparienciaEnVigor());
     std::vector<ReciboRegistrado> trabajo;
     ParaCadaFila([&](const ReciboData& recibo, const DatosDeudor& deudor, std::size_t) {
         trabajo.push_back(ComoSeImprime(recibo, m_moneda));
+        trabajo.back().apariencia = apariencia;  // the logo's pixels shared, not copied
         if (remesa) {
             trabajo.back().deudor = deudor;
         }

@@ -1,5 +1,5 @@
 // A batch of receipts: one receipt per data row of a CSV file, the missing columns taken from
-// the stored receipt, printed one page each in one document.
+// the stored receipt, printed in one document.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +14,7 @@
 #include "form/recibodata.h"
 #include "money/regional.h"
 #include "output/apariencia_recibo.h"
+#include "output/hoja_recibos.h"
 #include "platform/device.h"
 #include "register/registro.h"
 
@@ -55,14 +56,16 @@ class CLoteRecibos {
     // The first receipt of a batch already checked.
     ReciboData Primero();
 
-    // Prints every receipt of a batch already checked, one page each in the one look, in one
-    // document "Imprimiento Recibo"; progreso(n) after the n-th page. False when the document
-    // could not be started or ended.
+    // Prints every receipt of a batch already checked, in the one look, in one document
+    // "Imprimiento Recibo", filling the slots of its sheets in order; progreso(n) after the
+    // n-th receipt. False when the document could not be started or ended.
     bool Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
+                  const DisposicionHoja& disposicion,
                   const std::function<void(std::size_t)>& progreso);
 
-    // Appends every receipt of a batch already printed to the register, as one job; with a
-    // remittance, each receipt with its debtor's columns. The job's id, when it was registered.
+    // Appends every receipt of a batch to the register, as one job in the look it was printed in
+    // (the look in force when it was not printed: a remittance alone); with a remittance, each
+    // receipt with its debtor's columns. The job's id, when it was registered.
     std::optional<std::int64_t> Registrar(const std::optional<RemesaRegistrada>& remesa = {});
 
   private:
@@ -83,6 +86,7 @@ class CLoteRecibos {
     std::vector<Columna> m_columnas;
     std::size_t m_nColumnaNumero;  // npos: no NUMERO column
     bool m_bDeudores = false;
+    std::optional<AparienciaRecibo> m_impresa;  // the look of the last print
 };
 
 // Stores the number that follows the batch, when some receipt took its number from the series.

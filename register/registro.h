@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,28 @@ struct sqlite3;
 namespace registro {
 struct ErrorSql;
 }
+
+// A logo as a job printed it: its pixels, row by row from the top, each 0x00RRGGBB.
+struct LogoRegistrado {
+    std::int32_t nAncho = 0;
+    std::int32_t nAlto = 0;
+    std::vector<std::uint32_t> pixeles;
+    friend bool operator==(const LogoRegistrado&, const LogoRegistrado&) = default;
+};
+
+// The look a job was printed in: the frame's colour (0x00BBGGRR) and pattern, the three free
+// texts, the amount in words, the logo (null for none). The register keeps each distinct logo
+// once, however many jobs print it.
+struct AparienciaRegistrada {
+    std::uint32_t nColor = 0;
+    bool bRayado = false;
+    std::array<std::string, 3> textosLibres;
+    bool bImporteEnLetra = false;
+    std::shared_ptr<const LogoRegistrado> logo;
+
+    // Logos compare by their pixels.
+    friend bool operator==(const AparienciaRegistrada& a, const AparienciaRegistrada& b);
+};
 
 // A remittance written for a job: its message id and the day the debits are collected on.
 struct RemesaRegistrada {
@@ -39,7 +62,10 @@ struct ReciboRegistrado {
     AjustesMoneda ajustes;                 // currency settings in force at the print
     std::array<std::string, 6> sImportes;  // line amounts as printed ("" where not printed)
     std::string sTotal;                    // total as printed
-    DatosDeudor deudor;                    // of a job with a remittance; empty otherwise
+    // The job's look; nothing for a receipt registered before the register kept looks. Read
+    // back by Leer only.
+    std::optional<AparienciaRegistrada> apariencia;
+    DatosDeudor deudor;  // of a job with a remittance; empty otherwise
     // The latest remittance written for the job, for a receipt it debits (one with an IBAN).
     std::optional<RemesaRegistrada> remesa;
 

@@ -72,7 +72,29 @@ INSERT INTO comprobacion (id, dia) VALUES (1, '');
 )sql");
 }
 
-// Version 2: each receipt of a job with a remittance keeps its debtor's data (empty in the
+// Version 2: each job's look (colour, pattern, free texts, amount in words; NULL in the jobs
+// registered before), its logo kept once per distinct picture, found by a hash of its pixels.
+void AnadirApariencias(sqlite3* db) {
+    Ejecutar(db, R"sql(
+CREATE TABLE logos (
+    id INTEGER PRIMARY KEY,
+    huella INTEGER NOT NULL,
+    ancho INTEGER NOT NULL CHECK (ancho > 0),
+    alto INTEGER NOT NULL CHECK (alto > 0),
+    pixeles BLOB NOT NULL CHECK (length(pixeles) = 4 * ancho * alto)
+) STRICT;
+CREATE INDEX logos_huella ON logos (huella);
+ALTER TABLE trabajos ADD COLUMN color INTEGER;
+ALTER TABLE trabajos ADD COLUMN rayado INTEGER;
+ALTER TABLE trabajos ADD COLUMN texto_libre_1 TEXT;
+ALTER TABLE trabajos ADD COLUMN texto_libre_2 TEXT;
+ALTER TABLE trabajos ADD COLUMN texto_libre_3 TEXT;
+ALTER TABLE trabajos ADD COLUMN importe_en_letra INTEGER;
+ALTER TABLE trabajos ADD COLUMN logo INTEGER REFERENCES logos (id);
+)sql");
+}
+
+// Version 3: each receipt of a job with a remittance keeps its debtor's data (empty in the
 // receipts of older jobs), and every remittance written for a job is kept, the latest last.
 void AnadirRemesas(sqlite3* db) {
     Ejecutar(db, R"sql(
@@ -95,7 +117,7 @@ CREATE INDEX remesas_trabajo ON remesas (trabajo, id);
 }
 
 using PasoMigracion = void (*)(sqlite3*);
-constexpr std::array<PasoMigracion, 2> kPasos = {CrearVersion1, AnadirRemesas};
+constexpr std::array<PasoMigracion, 3> kPasos = {CrearVersion1, AnadirApariencias, AnadirRemesas};
 
 int VersionDe(sqlite3* db) {
     Sentencia st(db, "PRAGMA user_version");
@@ -117,6 +139,9 @@ void ComprobarVersion(sqlite3* db) {
     const int nVersion = VersionDe(db);
     if (nVersion == 0 && TieneTablas(db)) {
         throw ErrorSql{SQLITE_NOTADB, "the file holds tables that are not a register"};
+    }
+    if (nVersion < 0) {  // no register was ever given a version below the first
+        throw ErrorSql{SQLITE_NOTADB, "the file's version is not a register's"};
     }
     if (nVersion > VersionActual()) {
         throw ErrorSql{SQLITE_ERROR, "the register was written by a newer program (version " +

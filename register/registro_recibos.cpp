@@ -52,7 +52,8 @@ std::string Parametros(int nPrimero, int nCuantos) {
 
 const std::string& SqlTrabajo() {
     static const std::string s = "INSERT INTO trabajos (emitido, recibos, " + ListaAjustes("") +
-                                 ") VALUES (" + Parametros(1, 2 + kNumAjustes) + ")";
+                                 ", " + kColumnasApariencia + ") VALUES (" +
+                                 Parametros(1, 2 + kNumAjustes + kNumColumnasApariencia) + ")";
     return s;
 }
 
@@ -187,6 +188,7 @@ void InsertarTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos,
     trabajo.Texto(1, sEmitido);
     trabajo.Entero(2, static_cast<std::int64_t>(recibos.size()));
     PonerAjustes(trabajo, 3, recibos.front().ajustes);
+    PonerApariencia(db, trabajo, 3 + kNumAjustes, recibos.front().apariencia);
     trabajo.Paso();
     const std::int64_t nTrabajo = sqlite3_last_insert_rowid(db);
     Sentencia recibo(db, SqlRecibo());
@@ -211,7 +213,8 @@ void InsertarTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos,
 
 bool MismosAjustes(const std::vector<ReciboRegistrado>& recibos) {
     for (const ReciboRegistrado& r : recibos) {
-        if (!(r.ajustes == recibos.front().ajustes)) {
+        if (!(r.ajustes == recibos.front().ajustes) ||
+            !(r.apariencia == recibos.front().apariencia)) {
             return false;
         }
     }
@@ -241,7 +244,7 @@ ResultadoRegistro CRegistro::Registrar(std::vector<ReciboRegistrado>& recibos, s
         return {EstadoRegistro::kFallo,
                 {},
                 "a print job holds one or more receipts printed "
-                "under one set of currency settings"};
+                "under one set of currency settings and in one look"};
     }
     ResultadoRegistro resultado = m_apertura;
     for (int nIntento = 0; nIntento < 2; ++nIntento) {
@@ -292,7 +295,9 @@ std::optional<ReciboRegistrado> CRegistro::Leer(std::int64_t nId) {
         Sentencia st(m_db, SqlConsulta("r.id = ?1", "DESC"));
         st.Entero(1, nId);
         if (st.Paso()) {
-            return LeerFila(st);
+            ReciboRegistrado r = LeerFila(st);
+            r.apariencia = LeerApariencia(m_db, nId);
+            return r;
         }
     } catch (const ErrorSql& e) {
         ApartarSiDanado(e);

@@ -23,9 +23,9 @@ package_packages=(
 )
 
 # The tests on top: GoogleTest, clang for the fuzzers, valgrind for the logo decoding, the
-# generator's fonts, every locale, poppler for the PDF checks, a CUPS spooler with a PDF queue, a
-# display, package checks, the format and clang-tidy checks, ccache for the rebuilds, stdnum to
-# hold the account checks to. (The remittance's schema is fetched by the tests themselves:
+# generator's fonts, every locale, poppler and qpdf for the PDF checks, a CUPS spooler with a PDF
+# queue, a display, package checks, the format and clang-tidy checks, ccache for the rebuilds, stdnum
+# to hold the account checks to. (The remittance's schema is fetched by the tests themselves:
 # apt-get download, never installed.)
 test_packages=(
     libgtest-dev
@@ -34,7 +34,7 @@ test_packages=(
     clang-format clang-tidy ccache
     fonts-dejavu-core
     locales-all
-    poppler-utils
+    poppler-utils qpdf
     cups printer-driver-cups-pdf
     xvfb xauth
     lintian appstream desktop-file-utils

@@ -123,6 +123,12 @@ inline constexpr AjusteTexto kTexto2{kSeccionRecibo, "Texto2", ""};
 inline constexpr AjusteTexto kTexto3{kSeccionRecibo, "Texto3", ""};
 inline constexpr AjusteTexto kFileLogo{kSeccionRecibo, "FileLogo", ""};
 inline constexpr AjusteEntero kImporteEnLetra{kSeccionRecibo, "ImporteEnLetra", 0};
+// How printed receipts lie on the sheet: 1, 2 or 3 down each sheet; cut marks between them
+// (1: drawn); 1 or 2 copies of each (2: the original followed by its copy). Other values read
+// as the default.
+inline constexpr AjusteEntero kPorHoja{kSeccionRecibo, "PorHoja", 1};
+inline constexpr AjusteEntero kMarcasCorte{kSeccionRecibo, "MarcasCorte", 0};
+inline constexpr AjusteEntero kCopias{kSeccionRecibo, "Copias", 1};
 
 // The frame's colour (low byte of each component) and pattern (0 solid, 1 cross-hatched).
 inline constexpr AjusteEntero kColorR{kSeccionColor, "R", 200};
@@ -140,7 +146,7 @@ inline constexpr AjusteTexto kAcreedorBic{kSeccionAcreedor, "BIC", ""};
 using Entrada = std::variant<AjusteTexto, AjusteEntero>;
 
 // clang-format off
-inline constexpr std::array<Entrada, 57> kEsquema{
+inline constexpr std::array<Entrada, 60> kEsquema{
     kNumero, kConcepto1, kConcepto2, kConcepto3, kConcepto4, kConcepto5, kConcepto6,
     kLocalidad, kVencimiento, kPagador1, kPagador2, kPagador3, kCobrador1, kCobrador2,
     kCobrador3, kDomicilio, kFecha, kImporte1, kImporte2, kImporte3, kImporte4, kImporte5,
@@ -149,7 +155,7 @@ inline constexpr std::array<Entrada, 57> kEsquema{
     kDefConceptos, kDefPagador, kDefCobrador, kDefDomicilio,
     kNombreMoneda, kSimbolo, kDecimales, kSeparadorDecimal, kSeparadorMiles, kTamanoGrupo,
     kModoPositivo, kModoNegativo, kRelleno, kInicializado, kIdioma,
-    kTexto1, kTexto2, kTexto3, kFileLogo, kImporteEnLetra,
+    kTexto1, kTexto2, kTexto3, kFileLogo, kImporteEnLetra, kPorHoja, kMarcasCorte, kCopias,
     kColorR, kColorG, kColorB, kFondo,
     kAcreedorNombre, kAcreedorIdentificador, kAcreedorIban, kAcreedorBic,
 };

@@ -18,7 +18,6 @@
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
 #include "register/ui/recibosemitidosdlg.h"
-#include "remesa/ui/acreedordlg.h"
 #include "res/ids/identificadores.h"
 #include "settings/esquema.h"
 
@@ -102,10 +101,7 @@ void CReciboDlg::RegistrarComandos() {
 
 bool CReciboDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    Window().AddMenuItem(kTextoAcercaDe, IDM_ABOUTBOX);
-    Window().AddMenuItem("Imprimir lote...", IDM_IMPRIMIR_LOTE);
-    Window().AddMenuItem(kTextoRecibosEmitidos, IDM_RECIBOS_EMITIDOS);
-    Window().AddMenuItem("Datos del acreedor...", IDM_DATOS_ACREEDOR);
+    PonerMenuComandos();
     LeerIdioma();
     const bool bPrimerInicio = EsPrimerInicio();
     CGlobalCurrency::CargarConfiguracion();
@@ -165,29 +161,18 @@ bool CReciboDlg::PuedeTerminar() {
 }
 
 void CReciboDlg::OnSysCommand(int command) {
-    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg dlgAbout;
-        dlgAbout.DoModal();
-        return;
-    }
-    if ((command & 0xFFF0) == IDM_IMPRIMIR_LOTE) {
-        OnImprimirLote();
-        return;
-    }
-    if ((command & 0xFFF0) == IDM_RECIBOS_EMITIDOS) {
-        OnRecibosEmitidos();
-        return;
-    }
-    if ((command & 0xFFF0) == IDM_DATOS_ACREEDOR) {
-        OnDatosAcreedor();
-        return;
+    for (const ComandoMenu& c : ComandosMenu()) {
+        if ((command & 0xFFF0) == c.nComando) {
+            (this->*c.pAccion)();
+            return;
+        }
     }
     CDialog::OnSysCommand(command);
 }
 
-void CReciboDlg::OnDatosAcreedor() {
-    CAcreedorDlg dlgAcreedor;
-    dlgAcreedor.DoModal();
+void CReciboDlg::OnAcercaDe() {
+    CAboutDlg dlgAbout;
+    dlgAbout.DoModal();
 }
 
 void CReciboDlg::OnImprimir() {

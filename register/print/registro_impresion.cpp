@@ -72,11 +72,13 @@ ReciboRegistrado ComoSeImprime(const ReciboData& recibo, const AjustesMoneda& aj
     return r;
 }
 
-void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda) {
+void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda,
+                       const AparienciaRegistrada& apariencia) {
     std::vector<ReciboRegistrado> trabajo;
     trabajo.reserve(recibos.size());
     for (const ReciboData& recibo : recibos) {
         trabajo.push_back(ComoSeImprime(recibo, ajustesMoneda));
+        trabajo.back().apariencia = apariencia;  // the logo's pixels shared, not copied
     }
     RegistrarTrabajo(trabajo, std::nullopt);
 }

@@ -12,10 +12,11 @@
 // under and the amounts as the page shows them under those.
 ReciboRegistrado ComoSeImprime(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda);
 
-// Appends one completed job, printed under the given currency settings, to the register. When
-// the register could not take it, or had to be set aside, the notice in force is given once
-// for the whole job.
-void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda);
+// Appends one completed job, printed under the given currency settings in the given look, to
+// the register. When the register could not take it, or had to be set aside, the notice in
+// force is given once for the whole job.
+void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda,
+                       const AparienciaRegistrada& apariencia);
 
 // The same for receipts made ready with ComoSeImprime (and their debtors), with the remittance
 // written for the job when there is one. The job's id, when it was registered.

@@ -237,7 +237,7 @@ TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     apariencia.color = RGB(1, 2, 3);
     RecordingDevice dc;
     std::vector<std::size_t> progreso;
-    ASSERT_TRUE(lote.Imprimir(dc, apariencia, [&](std::size_t n) { progreso.push_back(n); }));
+    ASSERT_TRUE(lote.Imprimir(dc, apariencia, {}, [&](std::size_t n) { progreso.push_back(n); }));
     EXPECT_EQ(progreso, (std::vector<std::size_t>{1, 2, 3}));
 
     std::vector<std::string> esperadas = Descritas(dc.CallsOf(CallKind::StartDoc));
@@ -259,7 +259,7 @@ TEST_F(LoteTest, ADocumentThatCannotStartPrintsNothing) {
     CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol());
     RecordingDevice dc;
     dc.SetStartDocResult(0);
-    EXPECT_FALSE(lote.Imprimir(dc, {}, [](std::size_t) {}));
+    EXPECT_FALSE(lote.Imprimir(dc, {}, {}, [](std::size_t) {}));
     EXPECT_TRUE(dc.CallsOf(CallKind::StartPage).empty());
 }
 

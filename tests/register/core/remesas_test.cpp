@@ -1,4 +1,4 @@
-// The register and the remittances: a version-1 register with its rows brought to version 2,
+// The register and the remittances: a version-1 register with its rows brought up to date,
 // the debtors and remittances of a job kept and read back, and the file closed to others.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -28,46 +28,13 @@ class RemesasRegistroTest : public ::testing::Test {
         return recibos;
     }
 
-    static int Version(sqlite3* db) {
-        registro::Sentencia st(db, "PRAGMA user_version");
-        return st.Paso() ? static_cast<int>(st.Entero(0)) : -1;
-    }
-
     CarpetaTemporal m_carpeta;
 };
 
 // A version-1 file, made by the first step alone, with one job of two receipts written in its
 // own columns.
 TEST_F(RemesasRegistroTest, AVersionOneRegisterKeepsItsRowsAndGainsTheDebtorColumns) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(Ruta().c_str(), &db), SQLITE_OK);
-    registro::Migrar(db, 1);
-    EXPECT_EQ(Version(db), 1);
-    registro::Ejecutar(db,
-                       "INSERT INTO trabajos VALUES (1, '2025-03-01 10:00:00', 2, 'Euro', 'E', 2, "
-                       "',', '.', 3, 3, 8, 42)");
-    std::string sColumnas = "id, trabajo, orden", sValores = "?1, 1, ?1";
-    {
-        registro::Sentencia info(db, "PRAGMA table_info(recibos)");
-        while (info.Paso()) {
-            const std::string sNombre = info.Texto(1);
-            if (sNombre != "id" && sNombre != "trabajo" && sNombre != "orden") {
-                sColumnas += ", " + sNombre;
-                sValores += info.Texto(2) == "INTEGER" ? ", 1250" : ", 'v1 ' || ?1";
-            }
-        }
-    }
-    std::string sInsertar = "INSERT INTO recibos (";
-    sInsertar += sColumnas;
-    sInsertar += ") VALUES (";
-    sInsertar += sValores;
-    sInsertar += ")";
-    for (int n : {1, 2}) {
-        registro::Sentencia st(db, sInsertar);
-        st.Entero(1, n);
-        st.Paso();
-    }
-    sqlite3_close(db);
+    ASSERT_EQ(RegistroVersionUno(Ruta(), 2), 1);
 
     CRegistro registro(Ruta());
     ASSERT_EQ(registro.Apertura().estado, EstadoRegistro::kCorrecto);
