@@ -2,7 +2,6 @@
 // or on a printer, without any window.
 #include "app/linea_comandos.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,8 +13,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/ficheros_pendientes.h"
+#include "app/pdf_por_recibo.h"
 #include "app/plataforma_app.h"
 #include "app/sintaxis_linea.h"
+#include "form/periodo.h"
 #include "money/formato.h"
 #include "output/apariencia_recibo.h"
 #include "output/importes_impresos.h"
@@ -55,6 +57,9 @@ struct Orden {
     std::string sImpresora;
     std::string sLote;
     bool bPrueba = false;
+    std::string sCarpetaPdf;  // --pdf-dir
+    bool bForzar = false;
+    Periodo periodo;
 };
 
 // The toolkit without a window: the offscreen platform, unless another one was asked for
@@ -64,11 +69,6 @@ std::unique_ptr<CPlataformaApp> ArrancarSinVentana(int& argc, char** argv) {
         std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr;
     setenv("QT_QPA_PLATFORM", "offscreen", bSinPantalla ? 1 : 0);
     return std::make_unique<CPlataformaApp>(argc, argv, QtPlatform::Use::kHeadless);
-}
-
-int NoSePuedeEscribir(const std::string& sFichero) {
-    std::fprintf(stderr, "brixamo: cannot write the PDF file '%s'\n", sFichero.c_str());
-    return 1;
 }
 
 // The queue by name, or the default one; a message when there is none.
@@ -141,41 +141,36 @@ class Progreso {
     std::chrono::steady_clock::time_point m_ultimo;
 };
 
-// A temporary file beside the one asked for, so that the file appears only when complete,
-// with the permissions a new file gets; empty when the folder takes no file.
-std::string TemporalJunto(const std::string& sDestino) {
-    const auto nBarra = sDestino.rfind('/');
-    const std::string sCarpeta = nBarra == std::string::npos ? "" : sDestino.substr(0, nBarra + 1);
-    const std::string sNombre =
-        nBarra == std::string::npos ? sDestino : sDestino.substr(nBarra + 1);
-    std::string sPlantilla = sCarpeta + "." + sNombre + ".XXXXXX";
-    const int fd = mkstemp(sPlantilla.data());
-    if (fd < 0) {
-        return {};
+// The batch's pages into a temporary file of pendientes for sFichero.
+bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero,
+             CFicherosPendientes& pendientes) {
+    const std::string sTemporal = pendientes.Temporal(sFichero, true);
+    Progreso progreso(nRecibos);
+    const std::unique_ptr<PrintDevice> dc =
+        sTemporal.empty() ? nullptr : CreatePdfDevice(sTemporal);
+    if (!dc || !lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); })) {
+        return NoSePuedeEscribir(sFichero) == 0;
     }
-    const mode_t mascara = umask(0);
-    umask(mascara);
-    fchmod(fd, 0666 & ~mascara);
-    close(fd);
-    return sPlantilla;
+    return true;
 }
 
-// The batch's pages into a temporary file, renamed to sFichero once every receipt is drawn.
-bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero) {
-    const std::string sTemporal = TemporalJunto(sFichero);
-    if (sTemporal.empty()) {
-        return NoSePuedeEscribir(sFichero) == 0;
+// The batch's PDF file and its files of one receipt each, as the order asks, put in place
+// together once every one is written.
+bool LoteFicheros(CLoteRecibos& lote, std::size_t nRecibos, const Orden& orden,
+                  const std::vector<std::string>& rutas) {
+    CFicherosPendientes pendientes;
+    if (!orden.sPdf.empty() && !LotePdf(lote, nRecibos, orden.sPdf, pendientes)) {
+        return false;
     }
-    bool bEscrito = false;
-    {
+    if (!rutas.empty()) {
         Progreso progreso(nRecibos);
-        const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
-        bEscrito =
-            dc && lote.Imprimir(*dc, AparienciaEnVigor(), [&](std::size_t n) { progreso(n); });
+        if (!EscribirPdfPorRecibo(lote, rutas, orden.bForzar, pendientes,
+                                  [&](std::size_t n) { progreso(n); })) {
+            return false;
+        }
     }
-    if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
-        std::remove(sTemporal.c_str());
-        return NoSePuedeEscribir(sFichero) == 0;
+    if (const std::optional<std::string> sFallido = pendientes.PonerEnSuSitio()) {
+        return NoSePuedeEscribir(*sFallido) == 0;
     }
     return true;
 }
@@ -204,23 +199,39 @@ std::string TextoTotal(const ResumenLote& resumen, const AjustesMoneda& a) {
     return "beyond " + Utf8De1252(moneda::TextoRecibo(cuMaximo, a));
 }
 
+// What a dry run shows: the count and the total, then the files --pdf-dir would write.
+void MostrarPrueba(const ResumenLote& resumen, const AjustesMoneda& moneda,
+                   const std::vector<std::string>& rutas) {
+    std::printf("%zu %s, total %s\n", resumen.nRecibos,
+                resumen.nRecibos == 1 ? "receipt" : "receipts",
+                TextoTotal(resumen, moneda).c_str());
+    for (const std::string& sRuta : rutas) {
+        std::printf("%s\n", sRuta.c_str());
+    }
+}
+
 int EjecutarLote(int& argc, char** argv, const Orden& orden) {
     try {
         ReciboGuardado guardado = LeerReciboGuardado();
         CLoteRecibos lote(LeerFicheroLote(orden.sLote), std::move(guardado.recibo),
-                          guardado.ajustesMoneda);
+                          guardado.ajustesMoneda, orden.periodo);
         const ResumenLote resumen = lote.Comprobar();
+        std::vector<std::string> rutas;
+        if (!orden.sCarpetaPdf.empty()) {
+            rutas = RutasPdf(lote, orden.sCarpetaPdf);
+            if (!CarpetaPdfLista(orden.sCarpetaPdf, rutas, orden.bForzar)) {
+                return 1;
+            }
+        }
         if (orden.bPrueba) {
-            std::printf("%zu %s, total %s\n", resumen.nRecibos,
-                        resumen.nRecibos == 1 ? "receipt" : "receipts",
-                        TextoTotal(resumen, lote.Moneda()).c_str());
+            MostrarPrueba(resumen, lote.Moneda(), rutas);
             return 0;
         }
         const auto plataforma = ArrancarSinVentana(argc, argv);
         const auto imagenes = PrecargarImagenesRecibo();
         const bool bHecho = orden.bImprimir
                                 ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora)
-                                : LotePdf(lote, resumen.nRecibos, orden.sPdf);
+                                : LoteFicheros(lote, resumen.nRecibos, orden, rutas);
         if (!bHecho) {
             return 1;
         }
@@ -274,9 +285,14 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     if (const std::optional<int> nSalida = EjecutarOrdenRegistro(linea, conToolkit)) {
         return *nSalida;
     }
-    const Orden orden{linea.Value("pdf"), linea.Has("print"),
+    const Orden orden{linea.Value("pdf"),
+                      linea.Has("print"),
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
-                      linea.Value("batch"), linea.Has("dry-run")};
+                      linea.Value("batch"),
+                      linea.Has("dry-run"),
+                      linea.Value("pdf-dir"),
+                      linea.Has("force"),
+                      LeerPeriodo(linea.Value("period")).value_or(PeriodoActual())};
     try {
         return EjecutarOrden(argc, argv, orden);
     } catch (const ErrorImporte& error) {

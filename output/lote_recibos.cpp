@@ -32,12 +32,17 @@ auto Buscar(const Tabla& tabla, int nControl) {
                         [&](const auto& c) { return c.nControl == nControl; });
 }
 
+// A stored field's placeholders are faults of no row: the column's name says where they are.
+constexpr const char* kDelGuardado = " del recibo guardado";
+
 }  // namespace
 
-CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda ajustesMoneda)
+CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda ajustesMoneda,
+                           Periodo periodo)
     : m_lector(std::move(sBytes)),
       m_base(std::move(base)),
       m_moneda(std::move(ajustesMoneda)),
+      m_periodo(periodo),
       m_nColumnaNumero(std::string::npos) {
     const std::vector<std::string>& cabecera = m_lector.Cabecera();
     for (std::size_t i = 0; i < cabecera.size(); ++i) {
@@ -62,6 +67,35 @@ CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda aj
         m_nColumnaNumero = campo->nControl == IDC_EDIT_NUMERO ? i : m_nColumnaNumero;
         m_columnas.push_back(columna);
     }
+    SustituirEnBase();
+}
+
+std::string CLoteRecibos::Sustituir(const std::string& sTexto, std::size_t nLinea,
+                                    const std::string& sColumna) const {
+    try {
+        return SustituirMarcadores(sTexto, m_periodo);
+    } catch (const ErrorMarcador& error) {
+        throw ErrorLote(nLinea, sColumna, error.what());
+    }
+}
+
+// The placeholders of the stored text fields that no column covers, replaced once; the number
+// only checked, since its series runs on the text as stored.
+void CLoteRecibos::SustituirEnBase() {
+    for (const CampoGuardado& campo : kCamposRecibo) {
+        const auto texto = Buscar(kTextosRecibo, campo.nControl);
+        const std::string_view sNombre = ajustes::NombreCampo(campo.ajuste);
+        if (texto == kTextosRecibo.end() ||
+            std::any_of(m_columnas.begin(), m_columnas.end(),
+                        [&](const Columna& c) { return c.sNombre == sNombre; })) {
+            continue;
+        }
+        std::string& sTexto = m_base.*texto->pMiembro;
+        const std::string sSustituido = Sustituir(sTexto, 0, std::string(sNombre) + kDelGuardado);
+        if (campo.nControl != IDC_EDIT_NUMERO) {
+            sTexto = sSustituido;
+        }
+    }
 }
 
 // An amount that would print other than the cell says is a fault of its cell; a total that
@@ -70,7 +104,7 @@ void CLoteRecibos::Rellenar(const std::vector<std::string>& campos, ReciboData& 
     for (const Columna& c : m_columnas) {
         const std::string& sCampo = campos[c.nCampo];
         if (c.pTexto) {
-            recibo.*c.pTexto = sCampo;
+            recibo.*c.pTexto = Sustituir(sCampo, m_lector.Linea(), std::string(c.sNombre));
             continue;
         }
         if (!moneda::EsTextoImporte(sCampo, m_moneda)) {
@@ -101,7 +135,8 @@ std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboDa
             if (SinNumero(sSiguiente)) {
                 sSiguiente = SiguienteNumero(sSiguiente);  // a receipt always has a number
             }
-            recibo.sNumero = sSiguiente;
+            recibo.sNumero =
+                Sustituir(sSiguiente, m_lector.Linea(), "NUMERO" + std::string(kDelGuardado));
             sSiguiente = SiguienteNumero(sSiguiente);
         }
         if (!f(recibo)) {
@@ -149,6 +184,22 @@ bool CLoteRecibos::Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
         return true;
     });
     return dc.EndDoc() > 0;
+}
+
+bool CLoteRecibos::ImprimirCadaUno(
+    const std::function<std::unique_ptr<PrintDevice>(std::size_t)>& dispositivo,
+    const AparienciaRecibo& apariencia, const std::function<void(std::size_t)>& progreso) {
+    std::size_t n = 0;
+    bool bImpreso = true;
+    ParaCadaRecibo([&](const ReciboData& recibo) {
+        const std::unique_ptr<PrintDevice> dc = dispositivo(n);
+        bImpreso = dc && ImprimirEnDispositivo(recibo, apariencia, m_moneda, *dc);
+        if (bImpreso) {
+            progreso(++n);
+        }
+        return bImpreso;
+    });
+    return bImpreso;
 }
 
 void CLoteRecibos::Registrar() {

@@ -24,11 +24,14 @@ AjustesMoneda Espanol() {
     return a;
 }
 
+// The month the batches of these tests are issued for.
+constexpr Periodo kEnero{2027, 1};
+
 class LoteTest : public SalidaTest {
   protected:
     static std::vector<ReciboData> Recibos(const std::string& sCsv,
                                            const ReciboData& base = ReciboCompleto()) {
-        CLoteRecibos lote(sCsv, base, Espanol());
+        CLoteRecibos lote(sCsv, base, Espanol(), kEnero);
         std::vector<ReciboData> recibos;
         lote.ParaCadaRecibo([&](const ReciboData& r) {
             recibos.push_back(r);
@@ -46,7 +49,7 @@ class LoteTest : public SalidaTest {
     // The message of the fault the batch shows when checked, as the command line names it.
     static std::string Fallo(const std::string& sCsv, const AjustesMoneda& a = Espanol()) {
         try {
-            CLoteRecibos(sCsv, ReciboCompleto(), a).Comprobar();
+            CLoteRecibos(sCsv, ReciboCompleto(), a, kEnero).Comprobar();
         } catch (const ErrorLote& error) {
             return TextoErrorLote("pagos.csv", error);
         }
@@ -94,7 +97,7 @@ TEST_P(NumerosDelLote, FollowTheStoredNumberWhereTheRowHasNone) {
     ReciboData base = ReciboCompleto();
     base.sNumero = c.sNumeroGuardado;
     EXPECT_EQ(Numeros(Recibos(c.sCsv, base)), c.numeros);
-    const ResumenLote resumen = CLoteRecibos(c.sCsv, base, Espanol()).Comprobar();
+    const ResumenLote resumen = CLoteRecibos(c.sCsv, base, Espanol(), kEnero).Comprobar();
     EXPECT_EQ(resumen.sNumeroSiguiente, c.sSiguiente);
     EXPECT_EQ(resumen.bNumeroTomado, c.bTomado);
 }
@@ -115,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Lote, NumerosDelLote, ::testing::ValuesIn(kNumeros),
 
 TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     const ResumenLote resumen =
-        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto(), Espanol())
+        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto(), Espanol(), kEnero)
             .Comprobar();
     EXPECT_EQ(resumen.nRecibos, 2u);
     // Each receipt: its first and sixth amounts from the row, the others 2.5 and 1234.5.
@@ -208,10 +211,12 @@ TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
         return sCsv;
     };
     const AjustesMoneda a = SinDecimalesConSigno();
-    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto(), a).Comprobar().cuTotal, std::nullopt);
+    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto(), a, kEnero).Comprobar().cuTotal,
+              std::nullopt);
     CGlobalCurrency cuNovecientos;
     cuNovecientos.SetValor(std::int64_t{900} * 999999999999 * 10000);
-    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto(), a).Comprobar().cuTotal, cuNovecientos);
+    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto(), a, kEnero).Comprobar().cuTotal,
+              cuNovecientos);
 }
 
 // A fault on the last row is found before anything is printed.
@@ -221,7 +226,7 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
         sCsv += "Vecino " + std::to_string(i) + ";1,25\n";
     }
     const ResumenLote resumen =
-        CLoteRecibos(sCsv + "x;2\n", ReciboCompleto(), Espanol()).Comprobar();
+        CLoteRecibos(sCsv + "x;2\n", ReciboCompleto(), Espanol(), kEnero).Comprobar();
     EXPECT_EQ(resumen.nRecibos, 100000u);
     EXPECT_EQ(resumen.cuTotal, Importe(99999 * (1.25 + 1235.75) + (2 + 1235.75)));
     EXPECT_EQ(resumen.sNumeroSiguiente, "A-00100017");
@@ -231,7 +236,7 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
 // One document, one page per receipt, each page drawn as that receipt alone would be.
 TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     const std::string sCsv = "PAGADOR_1;IMPORTE_2\nAna;1\nLuis;2\nEva;3\n";
-    CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol());
+    CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol(), kEnero);
     AparienciaRecibo apariencia;
     apariencia.color = RGB(1, 2, 3);
     RecordingDevice dc;
@@ -255,7 +260,7 @@ TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
 }
 
 TEST_F(LoteTest, ADocumentThatCannotStartPrintsNothing) {
-    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol());
+    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol(), kEnero);
     RecordingDevice dc;
     dc.SetStartDocResult(0);
     EXPECT_FALSE(lote.Imprimir(dc, {}, [](std::size_t) {}));
