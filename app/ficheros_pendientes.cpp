@@ -41,19 +41,16 @@ std::string CFicherosPendientes::Temporal(const std::string& sDestino, bool bRee
 bool CFicherosPendientes::Renombrar(Pendiente& p) {
     const char* sDe = p.sTemporal.c_str();
     const char* sA = p.sDestino.c_str();
+    struct stat datos {};
     if (p.bReemplazar) {
+        p.bNuevoEnSuSitio = lstat(sA, &datos) != 0;
         return std::rename(sDe, sA) == 0;
     }
+    p.bNuevoEnSuSitio = true;
     if (renameat2(AT_FDCWD, sDe, AT_FDCWD, sA, RENAME_NOREPLACE) == 0) {
-        p.bNuevoEnSuSitio = true;
         return true;
     }
-    struct stat datos {};
-    if (errno != EINVAL || lstat(sA, &datos) == 0 || std::rename(sDe, sA) != 0) {
-        return false;
-    }
-    p.bNuevoEnSuSitio = true;
-    return true;
+    return errno == EINVAL && lstat(sA, &datos) != 0 && std::rename(sDe, sA) == 0;
 }
 
 std::optional<std::string> CFicherosPendientes::PonerEnSuSitio() {

@@ -25,8 +25,8 @@ class CFicherosPendientes {
 
     // Renames every temporary file to its destination, in the order they were made. When one
     // cannot be (a file took its name meanwhile and may not be replaced, or the rename fails),
-    // the new files already put in place are removed again, every temporary file too, and its
-    // destination is returned. A file that replaced another stays.
+    // the files already put in place where there was none are removed again, every temporary
+    // file too, and its destination is returned. A file that replaced another stays.
     std::optional<std::string> PonerEnSuSitio();
 
   private:
@@ -34,7 +34,7 @@ class CFicherosPendientes {
         std::string sTemporal;
         std::string sDestino;
         bool bReemplazar;
-        bool bNuevoEnSuSitio = false;
+        bool bNuevoEnSuSitio = false;  // put where there was no file
     };
     bool Renombrar(Pendiente& p);
 
