@@ -177,6 +177,19 @@ TEST_F(LoteComandosTest, GnuFormsAndUsageErrors) {
         {"a.pdf", "unexpected argument 'a.pdf'"},
         {"-h -v", "--help goes alone"},
         {"--batch pagos.csv --dry-run --nada", "Unknown option 'nada'."},
+        {"--batch pagos.csv --dry-run --period 2027-13",
+         "--period needs a month written YYYY-MM, not '2027-13'"},
+        {"--batch pagos.csv --dry-run --period 2027-1",
+         "--period needs a month written YYYY-MM, not '2027-1'"},
+        {"--batch pagos.csv --dry-run --period=", "--period needs a month written YYYY-MM, not ''"},
+        {"--batch pagos.csv --dry-run --period", "Missing value after '--period'."},
+        {"--pdf uno.pdf --period 2027-01", "--period needs --batch"},
+        {"--pdf-dir recibos", "--pdf-dir needs --batch"},
+        {"--list --pdf-dir recibos", "--pdf-dir needs --batch"},
+        {"--batch pagos.csv --pdf-dir recibos --print", "--pdf-dir and --print cannot go together"},
+        {"--batch pagos.csv --pdf-dir=", "--pdf-dir needs a folder name"},
+        {"--batch pagos.csv --pdf lote.pdf --force", "--force needs --pdf-dir"},
+        {"--batch pagos.csv --force", "--force needs --pdf-dir"},
     };
     for (const auto& [sArgumentos, sMensaje] : malos) {
         const Salida salida = Brixamo(sArgumentos);

@@ -114,32 +114,6 @@ TEST_F(LoteMensualTest, AnUnknownStoredPlaceholderWritesNothing) {
     EXPECT_EQ(NumeroGuardado(), "A-0017");
 }
 
-TEST_F(LoteMensualTest, UsageErrors) {
-    const std::pair<const char*, const char*> malos[] = {
-        {"--batch pagos.csv --dry-run --period 2027-13",
-         "--period needs a month written YYYY-MM, not '2027-13'"},
-        {"--batch pagos.csv --dry-run --period 2027-1",
-         "--period needs a month written YYYY-MM, not '2027-1'"},
-        {"--batch pagos.csv --dry-run --period=", "--period needs a month written YYYY-MM, not ''"},
-        {"--batch pagos.csv --dry-run --period", "Missing value after '--period'."},
-        {"--pdf uno.pdf --period 2027-01", "--period needs --batch"},
-        {"--pdf-dir recibos", "--pdf-dir needs --batch"},
-        {"--list --pdf-dir recibos", "--pdf-dir needs --batch"},
-        {"--batch pagos.csv --pdf-dir recibos --print", "--pdf-dir and --print cannot go together"},
-        {"--batch pagos.csv --pdf-dir=", "--pdf-dir needs a folder name"},
-        {"--batch pagos.csv --pdf lote.pdf --force", "--force needs --pdf-dir"},
-        {"--batch pagos.csv --force", "--force needs --pdf-dir"},
-    };
-    for (const auto& [sArgumentos, sMensaje] : malos) {
-        const Salida salida = Brixamo(sArgumentos);
-        EXPECT_EQ(salida.nEstado, 2) << sArgumentos;
-        EXPECT_EQ(salida.sErrores, std::string("brixamo: ") + sMensaje +
-                                       "\nTry 'brixamo --help' for more information.\n")
-            << sArgumentos;
-    }
-    EXPECT_EQ(Ficheros(), std::vector<std::string>{"pagos.csv"});
-}
-
 // Each file holds one page, the batch's page of its receipt; the run is one job of three.
 TEST_F(LoteMensualTest, EachReceiptInAFileOfItsOwn) {
     CrearCarpeta("recibos");
