@@ -280,6 +280,16 @@ TEST_F(RegistroCliTest, TheFileAloneHoldsEveryReceiptAfterTheRuns) {
     EXPECT_NE(access(Ruta("registro.sqlite-wal").c_str(), F_OK), 0);
 }
 
+// A run that opens the register and then fails closes it as well: the log is gone and the file
+// alone still holds the receipt of the run before.
+TEST_F(RegistroCliTest, ARunThatFailsAfterOpeningTheRegisterLeavesNoLog) {
+    Pdf("a.pdf");
+    EXPECT_EQ(Brixamo("--reprint 99 --pdf copia.pdf").nEstado, 1);
+    EXPECT_NE(access(Ruta("registro.sqlite-wal").c_str(), F_OK), 0);
+    PonerBytes(Ruta("copia.sqlite"), BytesDe(Ruta("registro.sqlite")));
+    EXPECT_EQ(NumerosRegistrados(Ruta("copia.sqlite")), (std::vector<std::string>{"A-1"}));
+}
+
 // What a copy made by --backup holds: whole jobs only, the file alone (no log), sound.
 struct CopiaVista {
     std::int64_t nTrabajos;
