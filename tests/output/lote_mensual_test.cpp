@@ -60,10 +60,7 @@ TEST_P(PeriodoDelLote, NamesTheMonthInTheRegisteredTexts) {
 const CasoPeriodo kPeriodos[] = {
     {"CellInUtf8", "CONCEPTO_2\nAgua de {MES} de {A\xC3\x91O}\n", "--period 2027-01", ";Agua de enero de 2027;"},
     {"CellInWindows1252", "CONCEPTO_2\nAgua de {MES} de {A\xD1O}\n", "--period 2027-01", ";Agua de enero de 2027;"},
-    {"NextMonthOfDecember", "CONCEPTO_2\n{MES_SIGUIENTE} {A\xC3\x91O}\n", "--period=2026-12", ";enero 2026;"},
-    {"PeriodInAPayerLine", "PAGADOR_2\nPago de {PERIODO}\n", "--period 2027-03", ";Pago de marzo de 2027;"},
     {"StoredConcept", "PAGADOR_1\nAna\n", "--period 2027-02", ";Cuota de febrero de 2027;"},
-    {"BracesWithoutAName", "CONCEPTO_2\n{} {a b} {2027}\n", "--period 2027-02", ";{} {a b} {2027};"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, PeriodoDelLote, ::testing::ValuesIn(kPeriodos),
@@ -98,20 +95,6 @@ TEST_F(LoteMensualTest, OnlyABatchReplacesThePlaceholders) {
     EXPECT_NE(Buscar(PalabrasDe(Ruta("lote.pdf"), 1), "Cuota de junio"), std::nullopt);
     ASSERT_EQ(Brixamo("--pdf uno.pdf").nEstado, 0);
     EXPECT_NE(Buscar(PalabrasDe(Ruta("uno.pdf"), 1), "Cuota de {MES}"), std::nullopt);
-}
-
-// An unknown placeholder of a stored field the batch takes is a fault of the batch.
-TEST_F(LoteMensualTest, AnUnknownStoredPlaceholderWritesNothing) {
-    ajustes::kConcepto1.Escribir("Cuota de {MESS}");
-    CrearCarpeta("recibos");
-    const Salida salida = Brixamo("--batch pagos.csv --pdf lote.pdf --pdf-dir recibos");
-    EXPECT_EQ(salida.nEstado, 1);
-    EXPECT_EQ(salida.sErrores,
-              "pagos.csv: CONCEPTO_1 del recibo guardado: '{MESS}' no es un marcador: se conocen "
-              "{MES}, {MES_SIGUIENTE}, {AÑO} y {PERIODO}\n");
-    EXPECT_EQ(Ficheros(), (std::vector<std::string>{"pagos.csv", "recibos"}));
-    EXPECT_EQ(Ficheros("recibos"), std::vector<std::string>{});
-    EXPECT_EQ(NumeroGuardado(), "A-0017");
 }
 
 // Each file holds one page, the batch's page of its receipt; the run is one job of three.
