@@ -87,7 +87,7 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.Has("pdf-dir") && linea.Value("pdf-dir").empty()) {
         return "--pdf-dir needs a folder name";
     }
-    if (const std::string s = IncoherenciaLote(linea); !s.empty()) {
+    if (std::string s = IncoherenciaLote(linea); !s.empty()) {
         return s;
     }
     return IncoherenciaRegistro(linea);

@@ -78,6 +78,7 @@ TEST(NombresPdf, RepeatsAreToldApart) {
         {"B\\1", "x"}, {"C", "\xD1u"}, {"C", "\xF1u"}, {"A", "Ana"}};
     CNombresPdf nombres;
     std::vector<std::string> ficheros;
+    ficheros.reserve(recibos.size());
     for (const auto& [sNumero, sPagador] : recibos) {
         ficheros.push_back(nombres.Siguiente(Recibo(sNumero, sPagador)));
     }
