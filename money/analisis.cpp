@@ -201,7 +201,7 @@ bool EsTextoImporte(const std::string& sTexto, const AjustesMoneda& a) {
 
 }  // namespace moneda
 
-bool CGlobalCurrency::AsignarTexto(std::string sTexto) {
+bool CGlobalCurrency::AsignarTexto(const std::string& sTexto) {
     const Lectura lectura = Leer(sTexto, AjustesEnVigor());
     *this = lectura.Importe();
     return !lectura.bFueraDeRango;

@@ -72,7 +72,7 @@ namespace {
 
 // The user's regional settings, stored.
 AjustesMoneda GuardarRegionales() {
-    const AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
+    AjustesMoneda a = AjustesRegionales(LeerLocaleMonetario(), NombreMonedaRegional());
     moneda::GuardarAjustes(a);
     return a;
 }

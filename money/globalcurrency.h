@@ -46,7 +46,7 @@ class CGlobalCurrency {
     // Parsing under the settings in force (money/analisis.h parses under any). Every text
     // gives a value; false when the text's amount lies beyond the largest one, which the value
     // then holds.
-    bool AsignarTexto(std::string sTexto);
+    bool AsignarTexto(const std::string& sTexto);
 
     // Glyph drawing under the settings in force (money/glyphs.h draws under any):
     // kCeldasImporte cells of 22 x 39 logical units from (x, y), the last characters of a

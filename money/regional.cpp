@@ -2,7 +2,7 @@
 #include "money/regional.h"
 
 #include <langinfo.h>
-#include <locale.h>
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): POSIX newlocale, not C's header
 
 #include <array>
 #include <climits>
@@ -252,7 +252,7 @@ std::string TextoAgrupacion(const std::string& sAgrupacion) {
             sGrupos += ';';
         }
         sGrupos += std::to_string(c);
-        nUltimo = c;
+        nUltimo = static_cast<unsigned char>(c);  // a size from 1 to CHAR_MAX - 1 here
     }
     if (sGrupos.empty()) {
         return "0";

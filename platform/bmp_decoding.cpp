@@ -65,7 +65,8 @@ bool ReadMasks(Bytes file, std::uint32_t infoSize, BmpHeader& header, std::size_
     }
     const int count = infoSize >= kAlphaInHeader ? 4 : 3;
     for (int i = 0; i < count; ++i) {
-        header.masks[std::size_t(i)] = LittleEndian(file, kFileHeader + kInfoHeader + 4 * i, 4);
+        header.masks[std::size_t(i)] =
+            LittleEndian(file, kFileHeader + kInfoHeader + 4 * std::size_t(i), 4);
     }
     return true;
 }

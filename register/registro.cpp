@@ -3,11 +3,14 @@
 #include "register/registro.h"
 
 #include <fcntl.h>
-#include <stdio.h>
+#include <stdio.h>  // NOLINT(modernize-deprecated-headers): renameat2, Linux's, not C's stdio
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <ctime>
+#include <iomanip>
+#include <sstream>
 
 #include "register/registro_sql.h"
 #include "settings/fichero_posix.h"
@@ -62,9 +65,9 @@ std::string Ahora(const char* sFormato) {
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
-    char s[32];
-    std::strftime(s, sizeof s, sFormato, &tm);
-    return s;
+    std::ostringstream s;
+    s << std::put_time(&tm, sFormato);
+    return s.str();
 }
 
 std::string SufijoFecha() {
@@ -85,7 +88,7 @@ bool RenombrarSinPisar(const std::string& sDe, const std::string& sA) {
 std::string Apartar(const std::string& sRuta) {
     const std::string sBase = sRuta + ".danado-" + SufijoFecha();
     for (int n = 1; n < 1000; ++n) {
-        const std::string sDestino = n == 1 ? sBase : sBase + "-" + std::to_string(n);
+        std::string sDestino = n == 1 ? sBase : sBase + "-" + std::to_string(n);
         if (RenombrarSinPisar(sRuta, sDestino)) {
             RenombrarSinPisar(sRuta + "-wal", sDestino + "-wal");
             unlink((sRuta + "-shm").c_str());

@@ -2,7 +2,6 @@
 // it however many processes write meanwhile, and a destination that is either the old file or
 // the whole new copy, never half of one.
 #include <fcntl.h>
-#include <stdio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -109,7 +108,8 @@ ResultadoRegistro CRegistro::Copiar(const std::string& sDestino) {
         unlink((sTemporal + "-journal").c_str());
         return {EstadoRegistro::kFallo, {}, e.sTexto};
     }
-    if (!Sincronizar(sTemporal, O_RDONLY) || rename(sTemporal.c_str(), sDestino.c_str()) != 0) {
+    if (!Sincronizar(sTemporal, O_RDONLY) ||
+        std::rename(sTemporal.c_str(), sDestino.c_str()) != 0) {
         const int nError = errno;
         unlink(sTemporal.c_str());
         return {EstadoRegistro::kFallo, {}, std::strerror(nError)};

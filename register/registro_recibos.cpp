@@ -30,7 +30,8 @@ std::string Lista(const std::string& sPrefijo) {
         s += sPrefijo + c.sColumna + ", ";
     }
     for (const ColumnaImporte& c : kColumnasImporte) {
-        s += sPrefijo + c.sColumna + ", " + sPrefijo + "texto_" + c.sColumna + ", ";
+        s += sPrefijo + c.sColumna + ", ";
+        s += sPrefijo + "texto_" + c.sColumna + ", ";
     }
     return s + sPrefijo + "total, " + sPrefijo + "texto_total";
 }

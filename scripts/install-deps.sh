@@ -3,6 +3,7 @@
 #   run      building and running the program (the default)
 #   package  that, and making its Debian package
 #   test     that, and every test
+#   coverage that, and what measures the tests' coverage
 set -euo pipefail
 
 # Building and running the program: compiler, CMake, Qt and its translations, ICU, SQLite,
@@ -23,11 +24,12 @@ package_packages=(
 
 # The tests on top: GoogleTest, clang for the fuzzers, valgrind for the logo decoding, the
 # generator's fonts, every locale, poppler for the PDF checks, a CUPS spooler with a PDF queue, a
-# display, package checks.
+# display, package checks, the format and clang-tidy checks, ccache for the rebuilds.
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
     valgrind
+    clang-format clang-tidy ccache
     fonts-dejavu-core
     locales-all
     poppler-utils
@@ -36,12 +38,21 @@ test_packages=(
     lintian appstream desktop-file-utils
 )
 
+# Measuring the tests' coverage (scripts/coverage.sh): gcovr reads what the build counted.
+coverage_packages=(
+    gcovr
+)
+
 case "${1:-run}" in
     run) packages=("${run_packages[@]}") ;;
     package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
     test) packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}") ;;
+    coverage)
+        packages=("${run_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
+            "${coverage_packages[@]}")
+        ;;
     *)
-        echo "usage: $0 [run|package|test]" >&2
+        echo "usage: $0 [run|package|test|coverage]" >&2
         exit 2
         ;;
 esac

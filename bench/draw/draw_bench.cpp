@@ -105,7 +105,7 @@ int RepaintImage(int repaints, const char* png) {
         PainterDevice device(painter, image.size(), mm);
         DrawPage(device, sheet);
         painter.end();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
     std::printf("image 96 dpi %dx%d: median %.3f ms per repaint, fastest %.3f, slowest %.3f (%d)\n",

@@ -31,7 +31,7 @@ double Repintar(const ReciboGuardado& guardado, QImage& imagen) {
                      QSizeF(kCliente.width() * kMmPorPixel, kCliente.height() * kMmPorPixel));
     DibujarRecibo(guardado.recibo, AparienciaEnVigor(), guardado.ajustesMoneda, dc);
     painter.end();
-    return reloj.nsecsElapsed() / 1e6;
+    return static_cast<double>(reloj.nsecsElapsed()) / 1e6;
 }
 
 }  // namespace
@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     QImage imagen(kCliente, QImage::Format_RGB32);
     Repintar(guardado, imagen);  // fonts and the glyph sheet loaded once, as by the first paint
     std::vector<double> tiempos;
+    tiempos.reserve(nRepintados);
     for (int i = 0; i < nRepintados; ++i) {
         tiempos.push_back(Repintar(guardado, imagen));
     }

@@ -56,6 +56,7 @@ std::string Clave(int n) {
 // 100 pairs of realistic length.
 void LlenarFichero() {
     std::vector<std::pair<std::string, std::string>> pares;
+    pares.reserve(100);
     for (int n = 0; n < 100; ++n) {
         pares.emplace_back(Clave(n), "Valor de la clave numero " + std::to_string(n));
     }
@@ -64,6 +65,7 @@ void LlenarFichero() {
 
 std::vector<std::pair<std::string, std::string>> ReciboCompleto(int nVuelta) {
     std::vector<std::pair<std::string, std::string>> pares;
+    pares.reserve(23);
     for (int n = 0; n < 23; ++n) {
         pares.emplace_back(Clave(n),
                            "Recibo " + std::to_string(nVuelta) + " campo " + std::to_string(n));

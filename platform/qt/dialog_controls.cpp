@@ -211,11 +211,11 @@ QString ControlText(const QWidget& widget) {
 void SetControlText(QWidget& widget, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         edit->setText(text);
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(&widget)) {
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(&widget)) {
         QString lines = text;
         lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        edit->setPlainText(lines);
+        plain->setPlainText(lines);
     } else if (widget.property(kHiddenText).isValid()) {
         widget.setProperty(kHiddenText, text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {

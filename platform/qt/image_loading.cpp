@@ -46,7 +46,7 @@ void CopyRows(const QImage& image, Bitmap& bitmap, Convert convert) {
     bitmap.pixels.resize(width * static_cast<std::size_t>(image.height()));
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const Pixel*>(image.constScanLine(y));
-        std::transform(line, line + width, bitmap.pixels.begin() + y * width, convert);
+        std::transform(line, line + width, bitmap.pixels.data() + std::size_t(y) * width, convert);
     }
 }
 

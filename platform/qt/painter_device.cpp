@@ -40,7 +40,7 @@ constexpr double kHatchLineWidth = kHatchPitch / 8.0;
 
 // A hatch whose lines reach over more pixels than this (16 MB of picture) is drawn line by line
 // each time.
-constexpr qint64 kMaxHatchPicturePixels = 4 * 1024 * 1024;
+constexpr qint64 kMaxHatchPicturePixels = qint64{4} * 1024 * 1024;
 
 // Device coordinates are kept within this distance of the origin, far beyond any surface, so
 // absurd logical coordinates cannot overflow.
@@ -383,11 +383,11 @@ struct PainterDevice::State {
     }
 
     void FillHatch(const QRect& area) const;
-    void DrawLine(const QString& line, const ResolvedFont& font, QPointF cellTopLeft,
+    void DrawLine(const QString& line, const ResolvedFont& resolved, QPointF cellTopLeft,
                   double degrees) const;
-    void DrawLines(const QString& text, const ResolvedFont& font, const QRectF& box,
+    void DrawLines(const QString& text, const ResolvedFont& resolved, const QRectF& box,
                    unsigned format) const;
-    void DrawRotated(const QString& text, const ResolvedFont& font, const QRectF& box,
+    void DrawRotated(const QString& text, const ResolvedFont& resolved, const QRectF& box,
                      double degrees) const;
 };
 
@@ -417,7 +417,7 @@ void PainterDevice::State::FillHatch(const QRect& area) const {
 
 // One line of text whose character cell starts at the given device point and runs at the given
 // angle (counter-clockwise); in the opaque mode its cell is filled with the background first.
-void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& font,
+void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& resolved,
                                     QPointF cellTopLeft, double degrees) const {
     const bool rotated = degrees != 0;
     if (rotated) {
@@ -427,13 +427,13 @@ void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& fon
         cellTopLeft = QPointF(0, 0);
     }
     if (bkMode == OPAQUE) {
-        double advance = font.Advance(line, painter->device());
-        painter->fillRect(QRectF(cellTopLeft, QSizeF(advance, font.cellHeight)), kBackground);
+        double advance = resolved.Advance(line, painter->device());
+        painter->fillRect(QRectF(cellTopLeft, QSizeF(advance, resolved.cellHeight)), kBackground);
     }
     if (!rotated && UnscaledRaster(*painter)) {
-        painter->drawStaticText(cellTopLeft, font.LaidOut(line));
+        painter->drawStaticText(cellTopLeft, resolved.LaidOut(line));
     } else {
-        painter->drawText(cellTopLeft + QPointF(0, font.ascent), line);
+        painter->drawText(cellTopLeft + QPointF(0, resolved.ascent), line);
     }
     if (rotated) {
         painter->restore();
@@ -546,41 +546,41 @@ void PainterDevice::Rectangle(int left, int top, int right, int bottom) {
 
 // Unrotated text is placed as the platform's draw-text places it: each line's cell from the
 // top (or at the bottom, or centred, for a single line), aligned left, centred or right.
-void PainterDevice::State::DrawLines(const QString& text, const ResolvedFont& font,
+void PainterDevice::State::DrawLines(const QString& text, const ResolvedFont& resolved,
                                      const QRectF& box, unsigned format) const {
     double top = box.top();
     if (format & DT_SINGLELINE) {
         if (format & DT_BOTTOM) {
-            top = box.bottom() - font.cellHeight;
+            top = box.bottom() - resolved.cellHeight;
         } else if (format & kVerticalCenter) {
-            top = box.center().y() - font.cellHeight / 2.0;
+            top = box.center().y() - resolved.cellHeight / 2.0;
         }
     }
     for (const QString& line : LinesOf(text, format)) {
-        double advance = font.Advance(line, painter->device());
+        double advance = resolved.Advance(line, painter->device());
         double x = box.left();
         if (format & DT_CENTER) {
             x = box.center().x() - advance / 2.0;
         } else if (format & DT_RIGHT) {
             x = box.right() - advance;
         }
-        DrawLine(line, font, QPointF(x, top), 0);
-        top += font.cellHeight;
+        DrawLine(line, resolved, QPointF(x, top), 0);
+        top += resolved.cellHeight;
     }
 }
 
 // A rotated line is centred across the rectangle and starts at the edge it reads from (a line
 // at 90 degrees starts at the bottom), so a line longer than the rectangle is cut at its end.
-void PainterDevice::State::DrawRotated(const QString& text, const ResolvedFont& font,
+void PainterDevice::State::DrawRotated(const QString& text, const ResolvedFont& resolved,
                                        const QRectF& box, double degrees) const {
     double radians = degrees * std::numbers::pi / 180.0;
     double cos = std::cos(radians), sin = std::sin(radians);
     double along = box.width() * std::abs(cos) + box.height() * std::abs(sin);
     // The start of the cell in the line's own frame, whose origin is the rectangle's centre.
-    QPointF start(-along / 2.0, -font.cellHeight / 2.0);
+    QPointF start(-along / 2.0, -resolved.cellHeight / 2.0);
     QPointF cellTopLeft = box.center() + QPointF(start.x() * cos + start.y() * sin,
                                                  -start.x() * sin + start.y() * cos);
-    DrawLine(LinesOf(text, DT_SINGLELINE).front(), font, cellTopLeft, degrees);
+    DrawLine(LinesOf(text, DT_SINGLELINE).front(), resolved, cellTopLeft, degrees);
 }
 
 void PainterDevice::DrawText(const std::string& text, const Rect& rect, unsigned format) {

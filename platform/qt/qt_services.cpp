@@ -66,7 +66,7 @@ void Propose(QFileDialog& dialog, const QString& proposed) {
 }
 
 QUrl TargetUrl(const std::string& target) {
-    const QUrl url(FromCp1252(target), QUrl::StrictMode);
+    QUrl url(FromCp1252(target), QUrl::StrictMode);
     // A scheme of one letter would be a drive, not a web or mail address.
     if (url.isValid() && url.scheme().size() > 1) {
         return url;

@@ -157,7 +157,7 @@ std::string IncoherenciaRegistro(const ParsedCommandLine& linea) {
     if (!sOtra.empty()) {
         return "--" + sOrden + " and --" + sOtra + " cannot go together";
     }
-    if (const std::string s = IncoherenciaLista(linea, sOrden); !s.empty()) {
+    if (std::string s = IncoherenciaLista(linea, sOrden); !s.empty()) {
         return s;
     }
     return orden == nullptr ? std::string() : IncoherenciaOrden(linea, sOrden);

@@ -138,8 +138,8 @@ TEST(LectorCsv, BinaryGarbageIsRefusedAtItsFirstRow) {
 const CasoError kErrores[] = {
     {"EmptyFile", "", 0, "", "está vacío"},
     {"OnlyBlanks", " \r\n\t\n", 0, "", "está vacío"},
-    {"NulByte", std::string("A\nx\n\nab\0c\n", 11), 4, "", "no es un fichero de texto (byte 0)"},
-    {"NulAfterLoneCr", std::string("A\rx\r\n\0", 7), 3, "", "no es un fichero de texto (byte 0)"},
+    {"NulByte", std::string("A\nx\n\nab\0c\n", 10), 4, "", "no es un fichero de texto (byte 0)"},
+    {"NulAfterLoneCr", std::string("A\rx\r\n\0", 6), 3, "", "no es un fichero de texto (byte 0)"},
     {"ControlCharacter", "A;B\n1;x\x07y\n", 2, "B", "carácter de control U+0007"},
     {"UndefinedWindows1252Byte", "A\n\xE9\x81\n", 2, "A", "carácter de control U+0081"},
     {"Utf8C1Control", "A\n\xC2\x85\n", 2, "A", "carácter de control U+0085"},

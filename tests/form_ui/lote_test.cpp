@@ -32,7 +32,7 @@ class LoteFormularioTest : public FormularioAbiertoTest {
 
     // The file the file dialog will answer with.
     std::string Fichero(const std::string& sCsv) {
-        const std::string sRuta = m_carpeta.Ruta() + "/pagos.csv";
+        std::string sRuta = m_carpeta.Ruta() + "/pagos.csv";
         PonerBytes(sRuta, sCsv);
         m_servicios.openFileAnswers.push_back(sRuta);
         return sRuta;

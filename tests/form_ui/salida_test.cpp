@@ -73,6 +73,7 @@ class SalidaTest : public FormularioTest {
     // The texts of every receipt field and label.
     std::vector<std::string> TodosLosTextos() const {
         std::vector<std::string> textos;
+        textos.reserve(std::size(kCamposRecibo) + std::size(kEtiquetas));
         for (const CampoGuardado& campo : kCamposRecibo) {
             textos.push_back(Texto(campo.nControl));
         }

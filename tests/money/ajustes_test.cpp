@@ -39,7 +39,8 @@ TEST_F(Ajustes, PrimerArranqueTomaElLocaleYGuardaLasDiezClavesEnOrden) {
              {"Positive currency mode", "3"}, {"Negative currency mode", "8"},
              {"Relleno", "35"}, {"GetProfileString ok", "1"}}) {
         // clang-format on
-        sEsperado += std::string(kSeccionEnFichero) + " - " + sClave + "\n" + sValor + "\n";
+        sEsperado += std::string(kSeccionEnFichero) + " - " + sClave + "\n";
+        sEsperado += sValor + "\n";
     }
     EXPECT_EQ(BytesDe(m_carpeta.Fichero()), sEsperado + '\0');
     EXPECT_EQ(Actuales(), Nueve("euro", "\x80", 2, ",", ".", 30, 3, 8, '#'));

@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocalesReales, ::testing::Values(
                "12\240345,67 \x80", "-12\240345,67 \x80"},
     CasoLocale{"de_CH.UTF-8", {"", "CHF", 2, ".", "\x92", 30, 2, 2, ' '},
                "CHF 12\222345.67", "CHF-12\222345.67"}),
-    [](const auto& info) { return std::string(info.param.sLocale).substr(0, 5); });
+    [](const auto& fila) { return std::string(fila.param.sLocale).substr(0, 5); });
 // clang-format on
 
 }  // namespace

@@ -150,7 +150,7 @@ TEST_P(CaptionsTest, CaptionsComeFromTheLanguageTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Idiomas, CaptionsTest, ::testing::Values(1, 2, 3, 9),
-                         [](const auto& info) { return "Language" + std::to_string(info.param); });
+                         [](const auto& fila) { return "Language" + std::to_string(fila.param); });
 
 using ColorReciboTest = OpcionesTest;
 

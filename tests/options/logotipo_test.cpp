@@ -25,7 +25,7 @@ class LogotipoTest : public OpcionesTest {
   protected:
     // A logo file of the given size in the test's folder, stored as the logo.
     std::string PonerLogo(int nAncho, int nAlto, const std::string& sNombre = "logo.bmp") {
-        const std::string sRuta = m_carpeta.Ruta() + "/" + sNombre;
+        std::string sRuta = m_carpeta.Ruta() + "/" + sNombre;
         QImage imagen(nAncho, nAlto, QImage::Format_RGB32);
         imagen.fill(Qt::darkBlue);
         EXPECT_TRUE(imagen.save(QString::fromStdString(sRuta), "BMP"));

@@ -336,7 +336,7 @@ class LogoTest : public SalidaTest {
     std::string Guardar(int w, int h, const std::string& sNombre) {
         QImage imagen(w, h, QImage::Format_RGB32);
         imagen.fill(Qt::darkBlue);
-        const std::string sRuta = m_carpeta.Ruta() + "/" + sNombre;
+        std::string sRuta = m_carpeta.Ruta() + "/" + sNombre;
         EXPECT_TRUE(imagen.save(QString::fromStdString(sRuta)));
         return sRuta;
     }

@@ -72,6 +72,7 @@ std::string Describir(const RecordedCall& c) {
 
 std::vector<std::string> Descritas(const std::vector<RecordedCall>& calls) {
     std::vector<std::string> lineas;
+    lineas.reserve(calls.size());
     for (const RecordedCall& c : calls) {
         lineas.push_back(Describir(c));
     }

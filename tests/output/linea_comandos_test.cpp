@@ -81,7 +81,7 @@ class PdfTest : public LineaComandosTest {
     }
 
     std::string Pdf() {
-        const std::string sPdf = m_carpeta.Ruta() + "/recibo.pdf";
+        std::string sPdf = m_carpeta.Ruta() + "/recibo.pdf";
         const Salida salida = Brixamo("--pdf '" + sPdf + "'");
         EXPECT_EQ(salida.nEstado, 0) << salida.sErrores;
         return sPdf;

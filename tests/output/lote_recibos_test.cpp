@@ -43,6 +43,7 @@ class LoteTest : public SalidaTest {
     }
     static std::vector<std::string> Numeros(const std::vector<ReciboData>& recibos) {
         std::vector<std::string> numeros;
+        numeros.reserve(recibos.size());
         for (const ReciboData& r : recibos) {
             numeros.push_back(r.sNumero);
         }

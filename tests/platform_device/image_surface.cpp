@@ -57,7 +57,12 @@ void ImageSurface::PixelsPerUnit(int pixels) {
 }
 
 Bitmap GlyphCell() {
-    Bitmap cell{22, 39, 1, 0, {0x000000, 0xFFFFFF}, std::vector<std::uint32_t>(22 * 39, 0xFFFFFF)};
+    Bitmap cell{22,
+                39,
+                1,
+                0,
+                {0x000000, 0xFFFFFF},
+                std::vector<std::uint32_t>(std::size_t{22} * 39, 0xFFFFFF)};
     cell.pixels[0] = 0x000000;
     return cell;
 }

@@ -15,10 +15,15 @@ namespace {
 
 // A 1-bit sheet of four 22 x 39 cells side by side, each with a black bar of its own height.
 Bitmap Sheet() {
-    Bitmap sheet{88, 39, 1, 2, {0x000000, 0xFFFFFF}, std::vector<std::uint32_t>(88 * 39, 0xFFFFFF)};
+    Bitmap sheet{88,
+                 39,
+                 1,
+                 2,
+                 {0x000000, 0xFFFFFF},
+                 std::vector<std::uint32_t>(std::size_t{88} * 39, 0xFFFFFF)};
     for (int cell = 0; cell < 4; ++cell) {
         for (int y = 0; y < 10 + 5 * cell; ++y) {
-            sheet.pixels[std::size_t(y) * 88 + 22 * cell + 3] = 0x000000;
+            sheet.pixels[std::size_t(y) * 88 + 22 * std::size_t(cell) + 3] = 0x000000;
         }
     }
     return sheet;
@@ -66,7 +71,7 @@ TEST(PdfImages, EachDistinctCellIsEmbeddedOnceAndExactly) {
 // A full-colour bitmap of any depth, fine-grained as a photograph, is kept exact too: no JPEG.
 TEST(PdfImages, FullColourBitmapsAreEmbeddedLossless) {
     for (const int nBits : {16, 24, 32}) {
-        Bitmap picture{88, 39, nBits, 0, {}, std::vector<std::uint32_t>(88 * 39)};
+        Bitmap picture{88, 39, nBits, 0, {}, std::vector<std::uint32_t>(std::size_t{88} * 39)};
         for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
             picture.pixels[i] = std::uint32_t(i * 2654435761u) & 0xFFFFFFu;
         }

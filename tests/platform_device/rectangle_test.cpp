@@ -144,7 +144,7 @@ TEST(Hatch, KeptPictureHasThePixelsOfTheLines) {
         }
         EXPECT_EQ(images[0], images[1]);
         const QColor ink(GetRValue(colour), GetGValue(colour), GetBValue(colour));
-        const int middle = static_cast<int>(std::lround((box.top + box.bottom) / 2 * 96 / 254.0));
+        const int middle = static_cast<int>(std::lround((box.top + box.bottom) / 2.0 * 96 / 254.0));
         int inked = 0;
         for (int x = 0; x < images[0].width(); ++x) {
             inked += images[0].pixelColor(x, middle) == ink ? 1 : 0;

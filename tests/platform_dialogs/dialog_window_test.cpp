@@ -49,16 +49,21 @@ class DialogWindowTest : public ::testing::Test {
 };
 
 const char* KindName(const QWidget* w) {
-    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w))
+    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w)) {
         return "edit";
-    if (qobject_cast<const QRadioButton*>(w))
+    }
+    if (qobject_cast<const QRadioButton*>(w)) {
         return "radio";
-    if (qobject_cast<const QPushButton*>(w))
+    }
+    if (qobject_cast<const QPushButton*>(w)) {
         return "button";
-    if (qobject_cast<const QCalendarWidget*>(w))
+    }
+    if (qobject_cast<const QCalendarWidget*>(w)) {
         return "calendar";
-    if (qobject_cast<const QTableWidget*>(w))
+    }
+    if (qobject_cast<const QTableWidget*>(w)) {
         return "table";
+    }
     return "other";
 }
 

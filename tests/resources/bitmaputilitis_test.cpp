@@ -23,6 +23,7 @@ class ServiciosDeRecursos : public ScriptedServices {
 
 std::vector<std::uint32_t> Rampa(int n) {
     std::vector<std::uint32_t> tabla;
+    tabla.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         tabla.push_back(static_cast<std::uint32_t>(i) * 0x010101u);
     }
@@ -110,7 +111,7 @@ constexpr Compilado kCompilados[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Recursos, RecursosCompilados, ::testing::ValuesIn(kCompilados),
-                         [](const auto& info) { return "Bitmap" + std::to_string(info.param.id); });
+                         [](const auto& fila) { return "Bitmap" + std::to_string(fila.param.id); });
 
 TEST(RecursosCompiladosHoja, NegroSobreBlancoConLaAEnSuCelda) {
     ScriptedServices servicios;

@@ -51,8 +51,8 @@ TEST_P(BotonesSigno, ResaltadoEsElMismoSignoConMarcoRojo) {
     EXPECT_EQ(TodoDeColor(normal, interior, qRgb(255, 255, 255)), GetParam().vacio);
 }
 
-INSTANTIATE_TEST_SUITE_P(Todos, BotonesSigno, ::testing::ValuesIn(kBotones), [](const auto& info) {
-    return "Bitmap" + std::to_string(info.param.normal);
+INSTANTIATE_TEST_SUITE_P(Todos, BotonesSigno, ::testing::ValuesIn(kBotones), [](const auto& fila) {
+    return "Bitmap" + std::to_string(fila.param.normal);
 });
 
 TEST(BotonSignoColor, DolarEnColorEsVerde) {

@@ -62,7 +62,7 @@ TEST_P(IconoPorTamano, EsElMismoDibujoQueElMayor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Todos, IconoPorTamano, ::testing::ValuesIn(kTamanos),
-                         [](const auto& info) { return std::to_string(info.param) + "px"; });
+                         [](const auto& fila) { return std::to_string(fila.param) + "px"; });
 
 struct Svg {
     QString viewBox;

@@ -37,7 +37,7 @@ TEST_P(ImagenesBotones, ExisteConSuTamanoYProfundidad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Todas, ImagenesBotones, ::testing::ValuesIn(kImagenes),
-                         [](const auto& info) { return "Bitmap" + std::to_string(info.param.id); });
+                         [](const auto& fila) { return "Bitmap" + std::to_string(fila.param.id); });
 
 const QRect kDentroDelMarco(2, 2, 28, 28);
 

@@ -1,6 +1,6 @@
 #include "tests/support/procesos.h"
 
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): POSIX kill, not C's header
 #include <sys/wait.h>
 
 #include <deque>
@@ -83,6 +83,7 @@ std::vector<int> EjecutarALaVez(const std::vector<std::function<int()>>& tareas)
     close(fds[0]);
     close(fds[1]);
     std::vector<int> estados;
+    estados.reserve(hijos.size());
     for (ProcesoHijo& hijo : hijos) {
         estados.push_back(hijo.Esperar());
     }

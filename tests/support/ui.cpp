@@ -111,8 +111,8 @@ void Type(CDialog& dlg, int id, const QString& text) {
     GiveFocus(control);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->selectAll();
-    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(control)) {
-        edit->selectAll();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
+        plain->selectAll();
     }
     for (const QChar c : text) {
         // Key codes exist for Latin-1 only; other characters arrive as text, as from an

@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr std::size_t kPagina = 4096;  // SQLite's page, as the register's file is made of
+
 class DanadoTest : public ::testing::Test {
   protected:
     std::string Ruta() const { return m_carpeta.Ruta() + "/registro.sqlite"; }
@@ -69,7 +71,7 @@ const Dano kDanos[] = {
     {"pages overwritten",
      [](const std::string& s) {
          std::string d = s;
-         for (std::size_t i = 4096 * 3; i < d.size() && i < 4096 * 6; ++i) {
+         for (std::size_t i = 3 * kPagina; i < d.size() && i < 6 * kPagina; ++i) {
              d[i] = static_cast<char>(i * 7);
          }
          return d;
@@ -115,7 +117,7 @@ TEST_F(DanadoTest, ADamagedFileGoesAsideWithItsLogUnwritten) {
         sqlite3_close(db);
     }
     std::string sDanado = BytesDe(Ruta());
-    for (std::size_t i = 4096 * 3; i < sDanado.size() && i < 4096 * 6; ++i) {
+    for (std::size_t i = 3 * kPagina; i < sDanado.size() && i < 6 * kPagina; ++i) {
         sDanado[i] = static_cast<char>(i * 7);
     }
     PonerBytes(Ruta(), sDanado);
@@ -144,7 +146,7 @@ TEST_F(DanadoTest, AFileIsCheckedBeforeTheOpeningFirstWritesToIt) {
         LlenarRegistro();
         EXPECT_EQ(Sql("PRAGMA journal_mode = DELETE"), SQLITE_OK);
         std::string s = BytesDe(Ruta());
-        for (std::size_t i = 4096 * 3; i < s.size() && i < 4096 * 6; ++i) {
+        for (std::size_t i = 3 * kPagina; i < s.size() && i < 6 * kPagina; ++i) {
             s[i] = static_cast<char>(i * 7);
         }
         return s;

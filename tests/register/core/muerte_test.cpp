@@ -82,7 +82,7 @@ TEST(MuerteRegistro, KilledAtRandomMomentsTheRegisterHoldsWholeJobsOnly) {
     for (int k = 0; k < kMuertes; ++k) {
         ProcesoHijo hijo([&sRuta, k](int fdAviso) { return RegistrarSinFin(sRuta, k, fdAviso); });
         ASSERT_TRUE(hijo.Iniciado());
-        std::this_thread::sleep_for(std::chrono::microseconds(azar() % (kEsperaMaximaMs * 1000)));
+        std::this_thread::sleep_for(std::chrono::microseconds(azar() % (kEsperaMaximaMs * 1000UL)));
         const int nEstado = hijo.Matar();
         ASSERT_TRUE(WIFSIGNALED(nEstado))
             << "round " << k << " ended by itself: " << WEXITSTATUS(nEstado);

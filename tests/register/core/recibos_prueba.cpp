@@ -65,6 +65,7 @@ ReciboRegistrado ReciboDePrueba(int n, const std::string& sClave) {
 std::vector<ReciboRegistrado> TrabajoDePrueba(int nPrimero, int nRecibos,
                                               const std::string& sClave) {
     std::vector<ReciboRegistrado> trabajo;
+    trabajo.reserve(static_cast<std::size_t>(nRecibos));
     for (int i = 0; i < nRecibos; ++i) {
         trabajo.push_back(ReciboDePrueba(nPrimero + i, sClave));
     }
