@@ -6,6 +6,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/gdi_types.h"
+#include "register/registro.h"
 #include "settings/esquema.h"
 
 struct AparienciaRecibo {
@@ -28,3 +29,17 @@ struct AparienciaRecibo {
 // pattern 1 hatched, the logo file decoded through the logo cache (none when it cannot be
 // loaded), the words when their setting is 1. Read anew at every drawing.
 AparienciaRecibo AparienciaEnVigor();
+
+// The look as the register keeps it (of the logo, the part a receipt shows), and back. A look
+// read back draws exactly as the one registered.
+AparienciaRegistrada ComoSeRegistra(const AparienciaRecibo& apariencia);
+AparienciaRecibo DelRegistro(const AparienciaRegistrada& registrada);
+
+// The look a registered receipt reprints in: the one it was printed in, or, for a receipt
+// registered before the register kept looks, the look in force (bActual tells which).
+AparienciaRecibo AparienciaDeRegistrado(const ReciboRegistrado& r, bool& bActual);
+
+// What a reprint in the look in force says, once, in a window.
+inline constexpr const char* kAvisoAparienciaActual =
+    "Este recibo se registr\xF3 antes de que el registro guardara el aspecto de cada recibo: "
+    "se reimprime con los colores, textos y logotipo actuales.";

@@ -20,17 +20,6 @@ LogFont Fuente(int nAlto, int nEscape = 0) {
     return LogFont{kCaraLetra, nAlto, nEscape};
 }
 
-// One logical unit becomes 0.1 mm of the size the device reports for itself.
-void PrepararDispositivo(Device& dc) {
-    const int nAnchoMm = dc.GetDeviceCaps(HORZSIZE);
-    const int nAltoMm = dc.GetDeviceCaps(VERTSIZE);
-    const int nAnchoPx = dc.GetDeviceCaps(HORZRES);
-    const int nAltoPx = dc.GetDeviceCaps(VERTRES);
-    dc.SetMapModeAnisotropic();
-    dc.SetWindowExt(nAnchoMm * 10, nAltoMm * 10);
-    dc.SetViewportExt(nAnchoPx, nAltoPx);
-}
-
 // The frame's fill: the receipt colour, solid or cross-hatched.
 Brush PincelMarco(const AparienciaRecibo& apariencia) {
     return Brush{apariencia.bRayado ? BrushStyle::DiagonalCrossHatch : BrushStyle::Solid,
@@ -161,9 +150,19 @@ void DibujarTextosLibres(Device& dc, const decltype(AparienciaRecibo::textosLibr
 
 }  // namespace
 
+void MapearEnDecimasDeMilimetro(Device& dc) {
+    const int nAnchoMm = dc.GetDeviceCaps(HORZSIZE);
+    const int nAltoMm = dc.GetDeviceCaps(VERTSIZE);
+    const int nAnchoPx = dc.GetDeviceCaps(HORZRES);
+    const int nAltoPx = dc.GetDeviceCaps(VERTRES);
+    dc.SetMapModeAnisotropic();
+    dc.SetWindowExt(nAnchoMm * 10, nAltoMm * 10);
+    dc.SetViewportExt(nAnchoPx, nAltoPx);
+}
+
 void DibujarRecibo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                    const AjustesMoneda& ajustesMoneda, Device& dc) {
-    PrepararDispositivo(dc);
+    MapearEnDecimasDeMilimetro(dc);
     const int nModoAnterior = DibujarMarcoYCajas(dc, apariencia);
 
     const LogFont fuenteAnterior = dc.SelectFont(Fuente(kAltoPequena));

@@ -12,3 +12,7 @@
 // The device gets back its pen, brush, font and background mode; its mapping stays as set.
 void DibujarRecibo(const ReciboData& recibo, const AparienciaRecibo& apariencia,
                    const AjustesMoneda& ajustesMoneda, Device& dc);
+
+// Sets the device's mapping so that one logical unit is 0.1 mm of the size it reports for
+// itself, the mapping every page of the program is drawn under.
+void MapearEnDecimasDeMilimetro(Device& dc);

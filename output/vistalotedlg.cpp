@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/services.h"
+#include "output/imprimirrecibo.h"
 #include "register/print/registro_impresion.h"
 
 CVistaLoteDlg::CVistaLoteDlg(CLoteRecibos& lote, const ResumenLote& resumen)
@@ -20,8 +20,9 @@ bool CVistaLoteDlg::OnInitDialog() {
 // One print dialog, one job for the whole batch, registered as one job once it is printed.
 void CVistaLoteDlg::OnOK() {
     const AvisoRegistroEnVentana aviso;
-    const std::unique_ptr<PrintDevice> dc = Servicios().PrintSetup();
-    m_bImpreso = dc && m_lote.Imprimir(*dc, AparienciaEnVigor(), [](std::size_t) {});
+    DisposicionHoja disposicion = DisposicionEnVigor();
+    const std::unique_ptr<PrintDevice> dc = ElegirImpresora(disposicion);
+    m_bImpreso = dc && m_lote.Imprimir(*dc, AparienciaEnVigor(), disposicion, [](std::size_t) {});
     if (m_bImpreso) {
         m_lote.Registrar();
     }

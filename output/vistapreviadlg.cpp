@@ -31,15 +31,16 @@ bool CVistaPreviaDlg::OnInitDialog() {
     return true;
 }
 
-// Every paint draws the whole receipt again, in the look the settings give now.
+// Every paint draws the whole receipt again, in its own look or in the one the settings give
+// now.
 void CVistaPreviaDlg::OnPaint(Device& dc) {
-    DibujarRecibo(m_recibo, AparienciaEnVigor(), m_moneda, dc);
+    DibujarRecibo(m_recibo, m_apariencia ? *m_apariencia : AparienciaEnVigor(), m_moneda, dc);
 }
 
 // The preview closes with OK whether or not the print dialog was confirmed.
 void CVistaPreviaDlg::OnOK() {
     if (m_bRegistrado) {
-        ReimprimirRecibo(m_recibo, m_moneda);
+        ReimprimirRecibo(m_recibo, m_apariencia ? *m_apariencia : AparienciaEnVigor(), m_moneda);
     } else {
         ImprimirRecibo(m_recibo, m_moneda);
     }

@@ -1,8 +1,11 @@
 // The print preview window (IDD_VISTA_PREVIA): the receipt at the display's physical size.
 #pragma once
 
+#include <optional>
+
 #include "form/recibodata.h"
 #include "money/regional.h"
+#include "output/apariencia_recibo.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
 
@@ -18,6 +21,8 @@ class CVistaPreviaDlg : public CDialog {
     // A registered receipt, under its own currency settings: OK prints it again as it was, and
     // that reprint is not registered.
     bool m_bRegistrado = false;
+    // The look it is drawn and printed in; nothing: the look in force at each paint.
+    std::optional<AparienciaRecibo> m_apariencia;
 
   private:
     AjustesMoneda m_moneda;

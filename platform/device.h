@@ -18,6 +18,10 @@ class Device {
     virtual void SetMapModeAnisotropic() = 0;
     virtual void SetWindowExt(int cx, int cy) = 0;
     virtual void SetViewportExt(int cx, int cy) = 0;
+    // The device point where the logical origin lands, in pixels of the surface: what is drawn
+    // from then on moves by (x, y) pixels, hatches and clipping with it, under any mapping.
+    // Every device starts at (0, 0).
+    virtual void SetViewportOrg(int x, int y) = 0;
 
     // Selection hands back what was current, so the caller can restore it.
     virtual Pen SelectPen(const Pen& pen) = 0;

@@ -65,9 +65,10 @@ class DialogWindow {
     virtual void SetTitle(const std::string& title) = 0;
     virtual void ShowMaximised() = 0;
     virtual void Invalidate() = 0;  // repaint soon: the owner's OnPaint runs
-    // Adds an item to the window's context menu (and F1 for the first one); choosing it calls
-    // the owner's OnSysCommand with the command id.
-    virtual void AddMenuItem(const std::string& text, int command) = 0;
+    // Adds an item to the window's menu of commands, which its context menu and its menu
+    // buttons show; choosing it, or pressing its shortcut ("F1", "Ctrl+L"; empty for none)
+    // anywhere in the window, calls the owner's OnSysCommand with the command id.
+    virtual void AddMenuItem(const std::string& text, int command, const std::string& shortcut) = 0;
 };
 
 class CDialog {

@@ -31,11 +31,17 @@ constexpr int GetBValue(COLORREF c) {
 
 // Device capability indexes for Device::GetDeviceCaps.
 enum DeviceCap : int {
-    HORZSIZE = 4,     // width of the drawing surface in whole millimetres
-    VERTSIZE = 6,     // height in whole millimetres
-    HORZRES = 8,      // width in pixels
-    VERTRES = 10,     // height in pixels
-    RASTERCAPS = 38,  // raster capabilities; includes RC_PALETTE on palette devices
+    HORZSIZE = 4,          // width of the drawing surface in whole millimetres
+    VERTSIZE = 6,          // height in whole millimetres
+    HORZRES = 8,           // width in pixels
+    VERTRES = 10,          // height in pixels
+    RASTERCAPS = 38,       // raster capabilities; includes RC_PALETTE on palette devices
+    PHYSICALHEIGHT = 111,  // height of the whole sheet in pixels; the surface is its printable
+                           // part
+    // Where the drawing surface starts on a printed sheet, in pixels from its left and top
+    // edges: the printer's unprintable margins (0 on every other device).
+    PHYSICALOFFSETX = 112,
+    PHYSICALOFFSETY = 113,
 };
 constexpr int RC_PALETTE = 0x0100;
 

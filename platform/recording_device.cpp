@@ -16,8 +16,14 @@ int RecordingDevice::GetDeviceCaps(int index) const {
             return surface_.widthPx;
         case VERTRES:
             return surface_.heightPx;
+        case PHYSICALHEIGHT:
+            return surface_.sheetHeightPx > 0 ? surface_.sheetHeightPx : surface_.heightPx;
         case RASTERCAPS:
             return surface_.palette ? RC_PALETTE : 0;
+        case PHYSICALOFFSETX:
+            return surface_.offsetXPx;
+        case PHYSICALOFFSETY:
+            return surface_.offsetYPx;
         default:
             return 0;
     }
@@ -48,6 +54,12 @@ void RecordingDevice::SetViewportExt(int cx, int cy) {
     viewportCx_ = cx;
     viewportCy_ = cy;
     Record(CallKind::SetViewportExt).rect = {0, 0, cx, cy};
+}
+
+void RecordingDevice::SetViewportOrg(int x, int y) {
+    viewportX_ = x;
+    viewportY_ = y;
+    Record(CallKind::SetViewportOrg).rect = {0, 0, x, y};
 }
 
 Pen RecordingDevice::SelectPen(const Pen& pen) {

@@ -14,12 +14,16 @@ struct DeviceSurface {
     int widthPx = 794;
     int heightPx = 1123;
     bool palette = false;  // RASTERCAPS includes RC_PALETTE
+    int offsetXPx = 0;     // PHYSICALOFFSETX and PHYSICALOFFSETY
+    int offsetYPx = 0;
+    int sheetHeightPx = 0;  // PHYSICALHEIGHT; 0: the surface is the whole sheet
 };
 
 enum class CallKind {
     SetMapModeAnisotropic,
     SetWindowExt,
     SetViewportExt,
+    SetViewportOrg,
     SelectPen,
     SelectBrush,
     SelectFont,
@@ -36,7 +40,7 @@ enum class CallKind {
 struct RecordedCall {
     CallKind kind = CallKind::Rectangle;
     // Rectangle and DrawText: the rectangle; BitBlt: the destination (x, y, x + w, y + h);
-    // SetWindowExt and SetViewportExt: (0, 0, cx, cy).
+    // SetWindowExt and SetViewportExt: (0, 0, cx, cy); SetViewportOrg: (0, 0, x, y).
     Rect rect;
     std::string text;     // DrawText: the text; StartDoc: the document name
     unsigned format = 0;  // DrawText
@@ -62,6 +66,7 @@ class RecordingDevice : public PrintDevice {
     void SetMapModeAnisotropic() override;
     void SetWindowExt(int cx, int cy) override;
     void SetViewportExt(int cx, int cy) override;
+    void SetViewportOrg(int x, int y) override;
     Pen SelectPen(const Pen& pen) override;
     Brush SelectBrush(const Brush& brush) override;
     LogFont SelectFont(const LogFont& font) override;
@@ -90,6 +95,7 @@ class RecordingDevice : public PrintDevice {
     bool Anisotropic() const { return anisotropic_; }
     Rect WindowExt() const { return {0, 0, windowCx_, windowCy_}; }
     Rect ViewportExt() const { return {0, 0, viewportCx_, viewportCy_}; }
+    Rect ViewportOrg() const { return {0, 0, viewportX_, viewportY_}; }
 
   private:
     RecordedCall& Record(CallKind kind);
@@ -106,4 +112,6 @@ class RecordingDevice : public PrintDevice {
     int windowCy_ = 1;
     int viewportCx_ = 1;
     int viewportCy_ = 1;
+    int viewportX_ = 0;
+    int viewportY_ = 0;
 };

@@ -40,6 +40,13 @@ class Services {
                                                        const std::vector<FileFilter>& filters) = 0;
     // The print dialog, opening on the default printer; nothing when cancelled or unusable.
     virtual std::unique_ptr<PrintDevice> PrintSetup() = 0;
+    // The printer queues by name (Windows-1252), the default one first; and a print job on one
+    // of them, its stored correction applied (nothing when there is no such queue).
+    virtual std::vector<std::string> PrinterNames() = 0;
+    virtual std::unique_ptr<PrintDevice> OpenPrinter(const std::string& name) = 0;
+    // The same with a choice of how many receipts go down each sheet (1 to 3), preset to
+    // receiptsPerSheet, which takes the user's choice when the dialog is confirmed.
+    virtual std::unique_ptr<PrintDevice> PrintSetupPerSheet(int& receiptsPerSheet) = 0;
     // A question answered Yes (true) or No.
     virtual bool AskYesNo(const std::string& question) = 0;
 

@@ -1,5 +1,6 @@
 // The register's schema and its migrations. The version sits in PRAGMA user_version; each step
 // takes a register one version up, inside the transaction that opens it.
+#include <algorithm>
 #include <array>
 
 #include "register/registro_sql.h"
@@ -71,8 +72,52 @@ INSERT INTO comprobacion (id, dia) VALUES (1, '');
 )sql");
 }
 
+// Version 2: each job's look (colour, pattern, free texts, amount in words; NULL in the jobs
+// registered before), its logo kept once per distinct picture, found by a hash of its pixels.
+void AnadirApariencias(sqlite3* db) {
+    Ejecutar(db, R"sql(
+CREATE TABLE logos (
+    id INTEGER PRIMARY KEY,
+    huella INTEGER NOT NULL,
+    ancho INTEGER NOT NULL CHECK (ancho > 0),
+    alto INTEGER NOT NULL CHECK (alto > 0),
+    pixeles BLOB NOT NULL CHECK (length(pixeles) = 4 * ancho * alto)
+) STRICT;
+CREATE INDEX logos_huella ON logos (huella);
+ALTER TABLE trabajos ADD COLUMN color INTEGER;
+ALTER TABLE trabajos ADD COLUMN rayado INTEGER;
+ALTER TABLE trabajos ADD COLUMN texto_libre_1 TEXT;
+ALTER TABLE trabajos ADD COLUMN texto_libre_2 TEXT;
+ALTER TABLE trabajos ADD COLUMN texto_libre_3 TEXT;
+ALTER TABLE trabajos ADD COLUMN importe_en_letra INTEGER;
+ALTER TABLE trabajos ADD COLUMN logo INTEGER REFERENCES logos (id);
+)sql");
+}
+
+// Version 3: each receipt of a job with a remittance keeps its debtor's data (empty in the
+// receipts of older jobs), and every remittance written for a job is kept, the latest last.
+void AnadirRemesas(sqlite3* db) {
+    Ejecutar(db, R"sql(
+ALTER TABLE recibos ADD COLUMN iban TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN bic TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN mandato TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN fecha_mandato TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN secuencia TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN titular TEXT NOT NULL DEFAULT '';
+CREATE TABLE remesas (
+    id INTEGER PRIMARY KEY,
+    trabajo INTEGER NOT NULL REFERENCES trabajos (id) ON DELETE CASCADE,
+    msgid TEXT NOT NULL UNIQUE,
+    fecha_cobro TEXT NOT NULL CHECK (fecha_cobro GLOB
+        '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    escrita TEXT NOT NULL
+) STRICT;
+CREATE INDEX remesas_trabajo ON remesas (trabajo, id);
+)sql");
+}
+
 using PasoMigracion = void (*)(sqlite3*);
-constexpr std::array<PasoMigracion, 1> kPasos = {CrearVersion1};
+constexpr std::array<PasoMigracion, 3> kPasos = {CrearVersion1, AnadirApariencias, AnadirRemesas};
 
 int VersionDe(sqlite3* db) {
     Sentencia st(db, "PRAGMA user_version");
@@ -94,6 +139,9 @@ void ComprobarVersion(sqlite3* db) {
     const int nVersion = VersionDe(db);
     if (nVersion == 0 && TieneTablas(db)) {
         throw ErrorSql{SQLITE_NOTADB, "the file holds tables that are not a register"};
+    }
+    if (nVersion < 0) {  // no register was ever given a version below the first
+        throw ErrorSql{SQLITE_NOTADB, "the file's version is not a register's"};
     }
     if (nVersion > VersionActual()) {
         throw ErrorSql{SQLITE_ERROR, "the register was written by a newer program (version " +
@@ -125,18 +173,19 @@ void AnotarComprobacion(sqlite3* db, const std::string& sHoy) {
 }
 
 // Brings a checked register up to this program's version; an up-to-date one is not written to.
-void Migrar(sqlite3* db) {
-    if (VersionDe(db) == VersionActual()) {
+void Migrar(sqlite3* db, int nHasta) {
+    if (VersionDe(db) >= nHasta) {
         return;
     }
     Ejecutar(db, "BEGIN IMMEDIATE");
     try {
         ComprobarVersion(db);  // another process may have migrated meanwhile
         const int nVersion = VersionDe(db);
-        for (int n = nVersion; n < VersionActual(); ++n) {
+        for (int n = nVersion; n < nHasta; ++n) {
             kPasos[n](db);
         }
-        Ejecutar(db, ("PRAGMA user_version = " + std::to_string(VersionActual())).c_str());
+        Ejecutar(db,
+                 ("PRAGMA user_version = " + std::to_string(std::max(nVersion, nHasta))).c_str());
         Ejecutar(db, "COMMIT");
     } catch (const ErrorSql&) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -39,6 +39,18 @@ void Sentencia::Entero(int n, std::int64_t v) {
     }
 }
 
+void Sentencia::Nulo(int n) {
+    if (sqlite3_bind_null(m_st, n) != SQLITE_OK) {
+        Fallar(m_db, sqlite3_extended_errcode(m_db));
+    }
+}
+
+void Sentencia::Bytes(int n, const std::vector<std::uint8_t>& bytes) {
+    if (sqlite3_bind_blob64(m_st, n, bytes.data(), bytes.size(), SQLITE_TRANSIENT) != SQLITE_OK) {
+        Fallar(m_db, sqlite3_extended_errcode(m_db));
+    }
+}
+
 bool Sentencia::Paso() {
     const int rc = sqlite3_step(m_st);
     if (rc == SQLITE_ROW) {
@@ -61,6 +73,16 @@ std::string Sentencia::Texto(int n) const {
 
 std::int64_t Sentencia::Entero(int n) const {
     return sqlite3_column_int64(m_st, n);
+}
+
+bool Sentencia::EsNulo(int n) const {
+    return sqlite3_column_type(m_st, n) == SQLITE_NULL;
+}
+
+std::vector<std::uint8_t> Sentencia::Bytes(int n) const {
+    const auto* p = static_cast<const std::uint8_t*>(sqlite3_column_blob(m_st, n));
+    return p != nullptr ? std::vector<std::uint8_t>(p, p + sqlite3_column_bytes(m_st, n))
+                        : std::vector<std::uint8_t>();
 }
 
 const std::array<ColumnaTexto, 25> kColumnasTexto = {{

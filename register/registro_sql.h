@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "register/registro.h"
 
@@ -34,10 +36,14 @@ class Sentencia {
 
     void Texto(int n, const std::string& s);
     void Entero(int n, std::int64_t v);
+    void Nulo(int n);
+    void Bytes(int n, const std::vector<std::uint8_t>& bytes);
     bool Paso();       // true: a row is ready
     void Reiniciar();  // for another run with new values
     std::string Texto(int n) const;
     std::int64_t Entero(int n) const;
+    bool EsNulo(int n) const;
+    std::vector<std::uint8_t> Bytes(int n) const;
 
   private:
     sqlite3* m_db;
@@ -57,12 +63,21 @@ struct ColumnaImporte {
 };
 extern const std::array<ColumnaImporte, 6> kColumnasImporte;
 
+// A job's look: its columns in the job (NULL for none recorded), bound from parameter n on,
+// the logo stored first when the register does not hold it yet; and read back for a receipt.
+extern const char* const kColumnasApariencia;
+inline constexpr int kNumColumnasApariencia = 7;
+void PonerApariencia(sqlite3* db, Sentencia& st, int n,
+                     const std::optional<AparienciaRegistrada>& apariencia);
+std::optional<AparienciaRegistrada> LeerApariencia(sqlite3* db, std::int64_t nRecibo);
+
 // The schema's migrations: step k takes a register from version k to k + 1.
 int VersionActual();
 // Throws when the file is not a register (a version 0 file with tables) or is of a later
 // version than this program knows.
 void ComprobarVersion(sqlite3* db);
-void Migrar(sqlite3* db);
+// Up to nHasta (a test makes an older register this way).
+void Migrar(sqlite3* db, int nHasta = VersionActual());
 
 // The full check (quick_check, which reads the whole file) runs on the first opening of a day;
 // a damaged page met at any other time fails with SQLITE_CORRUPT where it is met.

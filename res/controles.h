@@ -44,14 +44,16 @@ inline ControlTemplate Tabla(int id, int x, int y, int cx, int cy, const char* h
 }
 
 // The tables, one per window.
-DialogTemplate PlantillaAcerca();           // IDD_ABOUTBOX
-DialogTemplate PlantillaRecibo();           // IDD_RECIBO_DIALOG
-DialogTemplate PlantillaMoneda();           // IDD_CONFIG
-DialogTemplate PlantillaSaludo();           // IDD_SALUDO
-DialogTemplate PlantillaLogotipo();         // IDD_LOGOTIPO
-DialogTemplate PlantillaDisenoRecibo();     // IDD_DISENO_RECIBO
-DialogTemplate PlantillaCalendario();       // IDD_CALENDARIO
-DialogTemplate PlantillaVistaPrevia();      // IDD_VISTA_PREVIA
-DialogTemplate PlantillaRecibosEmitidos();  // IDD_RECIBOS_EMITIDOS
+DialogTemplate PlantillaAcerca();            // IDD_ABOUTBOX
+DialogTemplate PlantillaRecibo();            // IDD_RECIBO_DIALOG
+DialogTemplate PlantillaMoneda();            // IDD_CONFIG
+DialogTemplate PlantillaSaludo();            // IDD_SALUDO
+DialogTemplate PlantillaLogotipo();          // IDD_LOGOTIPO
+DialogTemplate PlantillaDisenoRecibo();      // IDD_DISENO_RECIBO
+DialogTemplate PlantillaCalendario();        // IDD_CALENDARIO
+DialogTemplate PlantillaVistaPrevia();       // IDD_VISTA_PREVIA
+DialogTemplate PlantillaRecibosEmitidos();   // IDD_RECIBOS_EMITIDOS
+DialogTemplate PlantillaAjustarImpresora();  // IDD_AJUSTAR_IMPRESORA
+DialogTemplate PlantillaAcreedor();          // IDD_ACREEDOR
 
 }  // namespace plantillas

@@ -17,6 +17,7 @@ enum class ControlKind {
     Icon,           // the application icon
     MonthCalendar,  // month calendar, single selection
     Table,          // read-only table, one row selected at most; text: column headings, '\t' apart
+    MenuButton,     // push button that opens the window's menu of commands
 };
 
 enum ControlStyle : unsigned {

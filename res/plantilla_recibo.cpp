@@ -46,6 +46,9 @@ DialogTemplate PlantillaRecibo() {
     c.push_back(Etiqueta(IDC_EDIT_DEF_COBRADOR, 138, 158, 131, 12));
     c.push_back(Boton(IDC_BUTTON_FONDO, 272, 33, kAnchoBotones, 12, "Fondo Recibo"));
     c.push_back(Boton(IDC_BUTTON_COLOR, 272, 97, kAnchoBotones, 12, "Color Recibo"));
+    // The menu of commands, also the form's context menu: "Más…".
+    c.push_back({IDC_BUTTON_MAS_COMANDOS, ControlKind::MenuButton, 272, 114, kAnchoBotones, 12,
+                 "M\xE1s\x85", kTabStop});
     c.push_back(Boton(IDC_BUTTON_LOGOTIPO, 272, 46, kAnchoBotones, 12, "Logotipo"));
     c.push_back(Boton(IDC_BUTTON_MONEDA, 272, 59, kAnchoBotones, 12, "Moneda"));
     c.push_back(Boton(IDC_BUTTON_DEFECTO, 272, 72, kAnchoBotones, 12, "Valores por defecto"));

@@ -58,6 +58,7 @@ inline constexpr const char* kSeccionConceptos = "Recibos conceptos";
 inline constexpr const char* kSeccionAplicacion = "Aplicacion Recibos";
 inline constexpr const char* kSeccionRecibo = "Recibo";
 inline constexpr const char* kSeccionColor = "Recibos color";
+inline constexpr const char* kSeccionAcreedor = "Acreedor";
 
 // The receipt on the form: each field's key is its control's name.
 inline constexpr AjusteTexto kNumero{kSeccionConceptos, "IDC_EDIT_NUMERO", ""};
@@ -122,6 +123,12 @@ inline constexpr AjusteTexto kTexto2{kSeccionRecibo, "Texto2", ""};
 inline constexpr AjusteTexto kTexto3{kSeccionRecibo, "Texto3", ""};
 inline constexpr AjusteTexto kFileLogo{kSeccionRecibo, "FileLogo", ""};
 inline constexpr AjusteEntero kImporteEnLetra{kSeccionRecibo, "ImporteEnLetra", 0};
+// How printed receipts lie on the sheet: 1, 2 or 3 down each sheet; cut marks between them
+// (1: drawn); 1 or 2 copies of each (2: the original followed by its copy). Other values read
+// as the default.
+inline constexpr AjusteEntero kPorHoja{kSeccionRecibo, "PorHoja", 1};
+inline constexpr AjusteEntero kMarcasCorte{kSeccionRecibo, "MarcasCorte", 0};
+inline constexpr AjusteEntero kCopias{kSeccionRecibo, "Copias", 1};
 
 // The frame's colour (low byte of each component) and pattern (0 solid, 1 cross-hatched).
 inline constexpr AjusteEntero kColorR{kSeccionColor, "R", 200};
@@ -129,10 +136,17 @@ inline constexpr AjusteEntero kColorG{kSeccionColor, "G", 255};
 inline constexpr AjusteEntero kColorB{kSeccionColor, "B", 255};
 inline constexpr AjusteEntero kFondo{kSeccionColor, "fondo", 0};
 
+// The creditor of the direct-debit remittances: its name (at most 70 characters), its SEPA
+// creditor identifier, the IBAN the debits are paid into and its BIC (optional).
+inline constexpr AjusteTexto kAcreedorNombre{kSeccionAcreedor, "Nombre", ""};
+inline constexpr AjusteTexto kAcreedorIdentificador{kSeccionAcreedor, "Identificador", ""};
+inline constexpr AjusteTexto kAcreedorIban{kSeccionAcreedor, "IBAN", ""};
+inline constexpr AjusteTexto kAcreedorBic{kSeccionAcreedor, "BIC", ""};
+
 using Entrada = std::variant<AjusteTexto, AjusteEntero>;
 
 // clang-format off
-inline constexpr std::array<Entrada, 53> kEsquema{
+inline constexpr std::array<Entrada, 60> kEsquema{
     kNumero, kConcepto1, kConcepto2, kConcepto3, kConcepto4, kConcepto5, kConcepto6,
     kLocalidad, kVencimiento, kPagador1, kPagador2, kPagador3, kCobrador1, kCobrador2,
     kCobrador3, kDomicilio, kFecha, kImporte1, kImporte2, kImporte3, kImporte4, kImporte5,
@@ -141,8 +155,9 @@ inline constexpr std::array<Entrada, 53> kEsquema{
     kDefConceptos, kDefPagador, kDefCobrador, kDefDomicilio,
     kNombreMoneda, kSimbolo, kDecimales, kSeparadorDecimal, kSeparadorMiles, kTamanoGrupo,
     kModoPositivo, kModoNegativo, kRelleno, kInicializado, kIdioma,
-    kTexto1, kTexto2, kTexto3, kFileLogo, kImporteEnLetra,
+    kTexto1, kTexto2, kTexto3, kFileLogo, kImporteEnLetra, kPorHoja, kMarcasCorte, kCopias,
     kColorR, kColorG, kColorB, kFondo,
+    kAcreedorNombre, kAcreedorIdentificador, kAcreedorIban, kAcreedorBic,
 };
 // clang-format on
 

@@ -165,3 +165,19 @@ FileLock::~FileLock() {
         close(fd_);
     }
 }
+
+bool RewriteLocked(const std::string& path,
+                   const std::function<std::string(const std::string&)>& change) {
+    if (!CreateFolders(FolderOf(path))) {
+        return false;
+    }
+    const FileLock lock(path);
+    if (!lock.held()) {
+        return false;
+    }
+    std::string contents;
+    if (ReadWholeFile(path, contents) == ReadOutcome::kUnreadable) {
+        return false;
+    }
+    return ReplaceFileDurably(path, change(contents));
+}

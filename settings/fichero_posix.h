@@ -3,6 +3,7 @@
 // read-modify-write of one process from interleaving with another's.
 #pragma once
 
+#include <functional>
 #include <string>
 
 enum class ReadOutcome { kRead, kMissing, kUnreadable };
@@ -13,6 +14,13 @@ ReadOutcome ReadWholeFile(const std::string& path, std::string& contents);
 // Replaces the file with `bytes` through a temporary file in the same folder, flushed to disk
 // and renamed over it; the folder is flushed too. Needs the lock to be held.
 bool ReplaceFileDurably(const std::string& path, const std::string& bytes);
+
+// One read-modify-write of the file under its lock: the folder is created when missing, the
+// file read whole (empty when missing), `change` turns its contents into the new ones and the
+// file is replaced durably. A file that is there but cannot be read is left alone, since
+// rewriting it from nothing would lose what it holds. False when nothing was written.
+bool RewriteLocked(const std::string& path,
+                   const std::function<std::string(const std::string&)>& change);
 
 // The folder part of a path ("." when it has none).
 std::string FolderOf(const std::string& path);

@@ -26,24 +26,13 @@ std::string SinSaltos(const std::string& sTexto) {
     return sLimpio;
 }
 
-// One read-modify-write of the settings file under its lock. A file that is there but cannot
-// be read is left alone: rewriting it from nothing would lose what it holds.
+// One read-modify-write of the settings file under its lock.
 void ModificarConfiguracion(const std::function<void(CLineasConfiguracion&)>& cambio) {
-    const std::string sRuta = RutaFicheroConfiguracion();
-    if (!CreateFolders(FolderOf(sRuta))) {
-        return;
-    }
-    const FileLock cerrojo(sRuta);
-    if (!cerrojo.held()) {
-        return;
-    }
-    std::string sTexto;
-    if (ReadWholeFile(sRuta, sTexto) == ReadOutcome::kUnreadable) {
-        return;
-    }
-    CLineasConfiguracion lineas(HastaPrimerNul(std::move(sTexto)));
-    cambio(lineas);
-    ReplaceFileDurably(sRuta, lineas.Texto() + '\0');
+    RewriteLocked(RutaFicheroConfiguracion(), [&](const std::string& sTexto) {
+        CLineasConfiguracion lineas(HastaPrimerNul(sTexto));
+        cambio(lineas);
+        return lineas.Texto() + '\0';
+    });
 }
 
 }  // namespace

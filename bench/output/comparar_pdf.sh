@@ -2,7 +2,9 @@
 # Whether two builds print the bench receipt alike: both write it with "brixamo --pdf" from the
 # same settings file and logo, and the two PDFs are compared byte for byte apart from their
 # creation dates, then as pages rendered at 300 dpi. For restructurings of the code that must
-# not change what is printed.
+# not change what is printed. The document as the PDF writer made it (up to its first
+# end-of-file marker) is compared apart from what an update appended to the finished file
+# says (the viewer preference of every PDF), which is shown.
 # Usage: bench/output/comparar_pdf.sh BUILD_DIR_BEFORE BUILD_DIR_AFTER
 set -euo pipefail
 source "$(dirname "$0")/recibo_bench.sh"
@@ -35,6 +37,15 @@ print_with() {
     recibo_bench "$work/logo.bmp" >"$BRIXAMO_HOME/tarvel.inf"
     "$build/app/brixamo" --pdf "$work/$name.pdf"
     sed -E 's/\/CreationDate \(D:[0-9Z+'"'"'-]*\)//' "$work/$name.pdf" >"$work/$name.sin-fecha"
+    # The document, and what follows its first end-of-file marker.
+    python3 - "$work/$name.sin-fecha" "$work/$name.documento" "$work/$name.anadido" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+end = data.find(b'%%EOF')
+end = len(data) if end < 0 else end + len(b'%%EOF\n')
+open(sys.argv[2], 'wb').write(data[:end])
+open(sys.argv[3], 'wb').write(data[end:])
+PY
     pdftoppm -r 300 -png "$work/$name.pdf" "$work/$name"
 }
 print_with "$before" antes
@@ -42,6 +53,14 @@ print_with "$after" despues
 
 if cmp -s "$work/antes.sin-fecha" "$work/despues.sin-fecha"; then
     echo "identical: the two PDFs differ only in their creation dates ($(stat -c %s "$work/antes.pdf") bytes)"
+    exit 0
+fi
+if cmp -s "$work/antes.documento" "$work/despues.documento"; then
+    echo "identical documents apart from their creation dates ($(stat -c %s "$work/antes.documento") bytes);"
+    for name in antes despues; do
+        echo "$name appends $(stat -c %s "$work/$name.anadido") bytes:"
+        grep -a '^/' "$work/$name.anadido" | sed 's/^/    /' || true
+    done
     exit 0
 fi
 echo "the PDFs differ beyond their creation dates"

@@ -101,9 +101,7 @@ void CReciboDlg::RegistrarComandos() {
 
 bool CReciboDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    Window().AddMenuItem(kTextoAcercaDe, IDM_ABOUTBOX);
-    Window().AddMenuItem("Imprimir lote...", IDM_IMPRIMIR_LOTE);
-    Window().AddMenuItem(kTextoRecibosEmitidos, IDM_RECIBOS_EMITIDOS);
+    PonerMenuComandos();
     LeerIdioma();
     const bool bPrimerInicio = EsPrimerInicio();
     CGlobalCurrency::CargarConfiguracion();
@@ -163,20 +161,18 @@ bool CReciboDlg::PuedeTerminar() {
 }
 
 void CReciboDlg::OnSysCommand(int command) {
-    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg dlgAbout;
-        dlgAbout.DoModal();
-        return;
-    }
-    if ((command & 0xFFF0) == IDM_IMPRIMIR_LOTE) {
-        OnImprimirLote();
-        return;
-    }
-    if ((command & 0xFFF0) == IDM_RECIBOS_EMITIDOS) {
-        OnRecibosEmitidos();
-        return;
+    for (const ComandoMenu& c : ComandosMenu()) {
+        if ((command & 0xFFF0) == c.nComando) {
+            (this->*c.pAccion)();
+            return;
+        }
     }
     CDialog::OnSysCommand(command);
+}
+
+void CReciboDlg::OnAcercaDe() {
+    CAboutDlg dlgAbout;
+    dlgAbout.DoModal();
 }
 
 void CReciboDlg::OnImprimir() {

@@ -5,10 +5,23 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "form/recibodata.h"
 #include "money/globalcurrency.h"
 #include "platform/dialog.h"
+
+class CReciboDlg;
+// One command of the form's menu: its text, its command id, its shortcut and what it does.
+struct ComandoMenu {
+    const char* sTexto;
+    int nComando;
+    const char* sAtajo;
+    void (CReciboDlg::*pAccion)();
+};
+
+// The menu of commands in its order.
+const std::vector<ComandoMenu>& ComandosMenu();
 
 class CReciboDlg : public CDialog {
   public:
@@ -72,4 +85,10 @@ class CReciboDlg : public CDialog {
     void OnMoneda();
     void OnImprimirLote();     // recibodlg_lote.cpp
     void OnRecibosEmitidos();  // recibodlg_emitidos.cpp
+    void OnAcercaDe();
+    void OnAjustarImpresora();
+    void OnDatosAcreedor();
+    // The menu of commands (recibodlg_menu.cpp): the context menu and "Más…".
+    void PonerMenuComandos();
+    friend const std::vector<ComandoMenu>& ComandosMenu();
 };

@@ -130,6 +130,7 @@ QWidget* CreateWidget(const ControlTemplate& control, const DialogUnits& units, 
                                                      : CreateLineEdit(control, parent);
         case ControlKind::Button:
         case ControlKind::ImageButton:
+        case ControlKind::MenuButton:
             return CreatePushButton(control, parent);
         case ControlKind::Radio:
             return new QRadioButton(FromCp1252(control.text), parent);

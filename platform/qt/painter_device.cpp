@@ -267,12 +267,15 @@ class CopyCache {
     std::map<Key, QImage> copies_;
 };
 
-// A raster surface drawn without scaling (an image, a window at one device pixel per pixel):
-// what was drawn on it can be kept as pixels and drawn again with the same result. Documents
-// keep vectors instead.
+// A raster surface drawn without scaling (an image, a window at one device pixel per pixel),
+// moved by whole pixels at most: what was drawn on it can be kept as pixels and drawn again
+// with the same result. Documents keep vectors instead.
 bool UnscaledRaster(const QPainter& painter) {
+    const QTransform& transform = painter.deviceTransform();
     return painter.paintEngine()->type() == QPaintEngine::Raster &&
-           painter.deviceTransform().isIdentity();
+           transform.type() <= QTransform::TxTranslate &&
+           transform.dx() == std::round(transform.dx()) &&
+           transform.dy() == std::round(transform.dy());
 }
 
 // A 45-degree cross-hatch of lines anchored at the device origin, clipped to the area; the
@@ -342,6 +345,9 @@ struct PainterDevice::State {
     QPainter* painter = nullptr;
     QSize pixels;
     QSizeF millimetres;
+    QPoint offset;
+    int sheetHeight = 0;
+    QPoint viewportOrg;
     bool anisotropic = false;
     int windowCx = 1;
     int windowCy = 1;
@@ -449,10 +455,13 @@ PainterDevice::PainterDevice(QPainter& painter, QSize pixels, QSizeF millimetres
 
 PainterDevice::~PainterDevice() = default;
 
-void PainterDevice::Attach(QPainter& painter, QSize pixels, QSizeF millimetres) {
+void PainterDevice::Attach(QPainter& painter, QSize pixels, QSizeF millimetres, QPoint offset,
+                           int sheetHeight) {
     state_->painter = &painter;
     state_->pixels = pixels;
     state_->millimetres = millimetres;
+    state_->offset = offset;
+    state_->sheetHeight = sheetHeight > 0 ? sheetHeight : pixels.height();
 }
 
 int PainterDevice::GetDeviceCaps(int index) const {
@@ -467,6 +476,12 @@ int PainterDevice::GetDeviceCaps(int index) const {
             return state_->pixels.height();
         case RASTERCAPS:
             return kRasterCaps;
+        case PHYSICALOFFSETX:
+            return state_->offset.x();
+        case PHYSICALOFFSETY:
+            return state_->offset.y();
+        case PHYSICALHEIGHT:
+            return state_->sheetHeight;
         default:
             return 0;
     }
@@ -489,6 +504,19 @@ void PainterDevice::SetViewportExt(int cx, int cy) {
         state_->viewportCx = cx;
         state_->viewportCy = cy;
     }
+}
+
+// The painter moves by whole pixels: what is drawn at the new origin is pixel for pixel what
+// was drawn at the old one. Only the change is applied, so a transform the painter already has
+// stays under it; an unchanged origin leaves the painter untouched.
+void PainterDevice::SetViewportOrg(int x, int y) {
+    const QPoint origin(x, y);
+    if (!state_->Drawable() || origin == state_->viewportOrg) {
+        return;
+    }
+    const QPoint step = origin - state_->viewportOrg;
+    state_->painter->translate(step.x(), step.y());
+    state_->viewportOrg = origin;
 }
 
 Pen PainterDevice::SelectPen(const Pen& pen) {

@@ -10,8 +10,10 @@
 #include <QPrinterInfo>
 #include <QString>
 
+#include "platform/pdf_print_scaling.h"
 #include "platform/qt/painter_device.h"
 #include "platform/qt/text_1252.h"
+#include "settings/calibracion.h"
 
 namespace {
 
@@ -39,6 +41,7 @@ class DocumentDevice : public PainterDevice {
             return 0;
         }
         AttachToSurface();
+        ApplyCorrection();
         pageOpen_ = true;
         return 1;
     }
@@ -51,6 +54,7 @@ class DocumentDevice : public PainterDevice {
             if (!Surface().newPage()) {
                 return 0;
             }
+            ApplyCorrection();
             pageOpen_ = true;
         }
         return 1;
@@ -77,19 +81,45 @@ class DocumentDevice : public PainterDevice {
     // Called once the surface is set up, so the device reports its size before StartDoc.
     void AttachToSurface() {
         QPageLayout layout = Surface().pageLayout();
-        QSize pixels = layout.paintRectPixels(Surface().logicalDpiX()).size();
-        QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
-        Attach(painter_, pixels, millimetres);
+        const int dpi = Surface().logicalDpiX();
+        const QRect area = layout.paintRectPixels(dpi);
+        const QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
+        Attach(painter_, area.size(), millimetres, area.topLeft(),
+               layout.fullRectPixels(dpi).height());
+    }
+
+    // Every page is drawn through this transform, set before anything is drawn on it.
+    // Without a correction the painter is left alone, so that an uncorrected document is
+    // written exactly as before (a transform set, even the identity, adds to the page).
+    void ApplyCorrection() {
+        if (!correction_.isIdentity()) {
+            painter_.setWorldTransform(correction_);
+        }
+    }
+
+    void Correct(const CalibracionImpresora& correction) {
+        const QPageLayout layout = Surface().pageLayout();
+        const QSizeF millimetres = layout.paintRect(QPageLayout::Millimeter).size();
+        const QSize pixels = layout.paintRectPixels(Surface().logicalDpiX()).size();
+        if (millimetres.width() > 0 && millimetres.height() > 0) {
+            correction_ = CorrectionTransform(correction, pixels.width() / millimetres.width(),
+                                              pixels.height() / millimetres.height());
+        }
     }
 
   private:
     QPainter painter_;
+    QTransform correction_;
     bool pageOpen_ = false;
 };
 
+// The file, once complete, asks viewers to print it at its actual size: a receipt shrunk to
+// fit the paper's printable area is no longer the receipt's size. A file that cannot take
+// that request is a file that failed.
 class PdfDevice final : public DocumentDevice {
   public:
-    explicit PdfDevice(const QString& path) : writer_(path) {
+    explicit PdfDevice(const std::string& path)
+        : writer_(QString::fromLocal8Bit(path.data(), qsizetype(path.size()))), path_(path) {
         writer_.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer_.setCreator(QStringLiteral("Brixamo"));
@@ -97,17 +127,27 @@ class PdfDevice final : public DocumentDevice {
     }
     ~PdfDevice() override { EndDoc(); }
 
+    int EndDoc() override {
+        if (DocumentDevice::EndDoc() <= 0) {
+            return 0;
+        }
+        return AskViewersNotToScale(path_) ? 1 : 0;
+    }
+
   private:
     QPagedPaintDevice& Surface() override { return writer_; }
     void SetTitle(const QString& title) override { writer_.setTitle(title); }
 
     QPdfWriter writer_;
+    std::string path_;
 };
 
 class PrinterDevice final : public DocumentDevice {
   public:
-    explicit PrinterDevice(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
+    PrinterDevice(std::unique_ptr<QPrinter> printer, const CalibracionImpresora& correction)
+        : printer_(std::move(printer)) {
         AttachToSurface();
+        Correct(correction);
     }
     // A job dropped before EndDoc is cancelled, not printed half drawn.
     ~PrinterDevice() override {
@@ -126,15 +166,34 @@ class PrinterDevice final : public DocumentDevice {
 
 }  // namespace
 
+QTransform CorrectionTransform(const CalibracionImpresora& correction, double pixelsPerMmX,
+                               double pixelsPerMmY) {
+    const double scale = CalibracionImpresora::kEscalaNeutra;
+    return QTransform(correction.nEscalaX / scale, 0, 0, correction.nEscalaY / scale,
+                      correction.nDesplazamientoX / 10.0 * pixelsPerMmX,
+                      correction.nDesplazamientoY / 10.0 * pixelsPerMmY);
+}
+
+std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer,
+                                         const CalibracionImpresora& correction) {
+    if (!printer) {
+        return nullptr;
+    }
+    return std::make_unique<PrinterDevice>(std::move(printer), correction);
+}
+
 std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer) {
     if (!printer) {
         return nullptr;
     }
-    return std::make_unique<PrinterDevice>(std::move(printer));
+    const bool queue = printer->outputFormat() == QPrinter::NativeFormat;
+    const CalibracionImpresora correction =
+        queue ? LeerCalibracion(printer->printerName().toStdString()) : CalibracionImpresora{};
+    return WrapPrinter(std::move(printer), correction);
 }
 
 std::unique_ptr<PrintDevice> CreatePdfDevice(const std::string& path) {
-    return std::make_unique<PdfDevice>(QString::fromLocal8Bit(path.data(), qsizetype(path.size())));
+    return std::make_unique<PdfDevice>(path);
 }
 
 std::unique_ptr<PrintDevice> CreatePrinterDevice(const std::string& queue) {

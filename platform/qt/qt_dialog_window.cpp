@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -86,7 +85,7 @@ struct QtDialogWindow::Impl final : FrameEvents {
     QPointer<DialogFrame> frame;
     ClientArea* client = nullptr;
     std::map<int, QWidget*> controls;
-    std::vector<std::pair<QString, int>> menu;
+    QMenu* menu = nullptr;            // the commands, owned by the frame
     std::map<int, int> selectedRows;  // the row each table last reported selected
     QPointer<QWidget> previousActive;
     bool alive = true;
@@ -103,6 +102,7 @@ struct QtDialogWindow::Impl final : FrameEvents {
         frame->setWindowModality(Qt::ApplicationModal);
         frame->setWindowTitle(FromCp1252(tmpl.title));
         frame->setWindowIcon(AppIcon());
+        menu = new QMenu(frame);
         const DialogUnits units(frame->font());
         BuildClientArea(tmpl, units);
         BuildControls(tmpl, units);
@@ -141,6 +141,9 @@ struct QtDialogWindow::Impl final : FrameEvents {
             QWidget* widget = CreateControl(c, units, client);
             if (c.id != -1) {
                 controls[c.id] = widget;
+            }
+            if (c.kind == ControlKind::MenuButton) {
+                static_cast<QPushButton*>(widget)->setMenu(menu);
             }
             if (c.kind == ControlKind::Radio) {
                 // A run of radios forms an exclusive group; kGroup starts a new one.
@@ -267,15 +270,8 @@ struct QtDialogWindow::Impl final : FrameEvents {
     }
 
     void ContextMenu(QPoint globalPos) override {
-        if (menu.empty()) {
-            return;
-        }
-        QMenu popup(frame);
-        for (const auto& [text, command] : menu) {
-            popup.addAction(text)->setData(command);
-        }
-        if (const QAction* chosen = popup.exec(globalPos)) {
-            RunMenuCommand(chosen->data().toInt());
+        if (!menu->isEmpty()) {
+            menu->exec(globalPos);
         }
     }
 };
@@ -504,13 +500,19 @@ void QtDialogWindow::Invalidate() {
     impl_->client->update();
 }
 
-void QtDialogWindow::AddMenuItem(const std::string& text, int command) {
-    impl_->menu.emplace_back(FromCp1252(text), command);
-    if (impl_->menu.size() == 1) {
-        auto* help = new QShortcut(QKeySequence(Qt::Key_F1), impl_->frame);
-        QObject::connect(help, &QShortcut::activated, impl_->frame,
-                         [impl = impl_.get()] { impl->RunMenuCommand(impl->menu.front().second); });
+// The item's shortcut belongs to the frame, so it works whichever control has the focus, and
+// the menus show it beside the item.
+void QtDialogWindow::AddMenuItem(const std::string& text, int command,
+                                 const std::string& shortcut) {
+    QAction* action = impl_->menu->addAction(FromCp1252(text));
+    if (!shortcut.empty()) {
+        action->setShortcut(
+            QKeySequence(QString::fromLatin1(shortcut.c_str()), QKeySequence::PortableText));
+        action->setShortcutContext(Qt::WindowShortcut);
+        impl_->frame->addAction(action);
     }
+    QObject::connect(action, &QAction::triggered, impl_->frame,
+                     [impl = impl_.get(), command] { impl->RunMenuCommand(command); });
 }
 
 QWidget* QtDialogWindow::Widget() const {

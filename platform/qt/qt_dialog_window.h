@@ -40,7 +40,7 @@ class QtDialogWindow final : public DialogWindow {
     void SetTitle(const std::string& title) override;
     void ShowMaximised() override;
     void Invalidate() override;
-    void AddMenuItem(const std::string& text, int command) override;
+    void AddMenuItem(const std::string& text, int command, const std::string& shortcut) override;
 
     QWidget* Widget() const;
 

@@ -21,6 +21,9 @@ class QtServices : public Services {
                                                const std::string& proposedName,
                                                const std::vector<FileFilter>& filters) override;
     std::unique_ptr<PrintDevice> PrintSetup() override;
+    std::vector<std::string> PrinterNames() override;
+    std::unique_ptr<PrintDevice> OpenPrinter(const std::string& name) override;
+    std::unique_ptr<PrintDevice> PrintSetupPerSheet(int& receiptsPerSheet) override;
     bool ShellOpen(const std::string& target) override;
     bool OpenInImageEditor(const std::string& path) override;
     BitmapPtr LoadResourceBitmap(int id) override;

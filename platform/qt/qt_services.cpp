@@ -5,17 +5,21 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include "platform/qt/image_loading.h"
 #include "platform/qt/painter_device.h"
+#include "platform/qt/qt_devices.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/text_1252.h"
@@ -194,14 +198,60 @@ std::optional<std::string> QtServices::GetOpenFileName(const std::string& defaul
     return path;
 }
 
+namespace {
+
+// A fresh printer each time, so that the print dialog opens on the default printer.
+std::unique_ptr<QPrinter> FreshPrinter() {
+    return std::make_unique<QPrinter>(QPrinter::HighResolution);
+}
+
+bool Confirmed(QPrintDialog& dialog, const QPrinter& printer) {
+    return dialog.exec() == QDialog::Accepted && printer.isValid();
+}
+
+}  // namespace
+
 std::unique_ptr<PrintDevice> QtServices::PrintSetup() {
-    // A fresh printer each time, so the dialog opens on the default printer.
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    auto printer = FreshPrinter();
     QPrintDialog dialog(printer.get(), BoxParent());
-    if (dialog.exec() != QDialog::Accepted || !printer->isValid()) {
+    return Confirmed(dialog, *printer) ? WrapPrinter(std::move(printer)) : nullptr;
+}
+
+// The receipts per sheet in a tab "Hoja" of the dialog's options, which owns it.
+std::unique_ptr<PrintDevice> QtServices::PrintSetupPerSheet(int& receiptsPerSheet) {
+    auto printer = FreshPrinter();
+    QPrintDialog dialog(printer.get(), BoxParent());
+    auto* sheet = new QWidget(&dialog);
+    sheet->setWindowTitle(QStringLiteral("Hoja"));
+    auto* perSheet = new QSpinBox(sheet);
+    perSheet->setRange(1, 3);
+    perSheet->setValue(receiptsPerSheet);
+    perSheet->setAccessibleName(QStringLiteral("Recibos por hoja"));
+    (new QFormLayout(sheet))->addRow(QStringLiteral("Recibos por hoja:"), perSheet);
+    dialog.setOptionTabs({sheet});
+    if (!Confirmed(dialog, *printer)) {
         return nullptr;
     }
+    receiptsPerSheet = perSheet->value();
     return WrapPrinter(std::move(printer));
+}
+
+std::vector<std::string> QtServices::PrinterNames() {
+    const QString preferred = QPrinterInfo::defaultPrinterName();
+    std::vector<std::string> names;
+    if (!preferred.isEmpty()) {
+        names.push_back(ToCp1252(preferred));
+    }
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) {
+        if (name != preferred) {
+            names.push_back(ToCp1252(name));
+        }
+    }
+    return names;
+}
+
+std::unique_ptr<PrintDevice> QtServices::OpenPrinter(const std::string& name) {
+    return CreatePrinterDevice(FromCp1252(name).toStdString());
 }
 
 bool QtServices::ShellOpen(const std::string& target) {

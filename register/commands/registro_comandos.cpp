@@ -10,6 +10,7 @@
 #include "form/campos.h"
 #include "output/imprimirrecibo.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/opciones_hoja.h"
 #include "register/print/registro_impresion.h"
 #include "settings/esquema.h"
 
@@ -179,7 +180,8 @@ int CopiarRegistro(const std::string& sFichero) {
     return 0;
 }
 
-int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
+int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino,
+                         const DisposicionHoja& disposicion) {
     CRegistro registro;
     if (registro.Apertura().estado == EstadoRegistro::kFallo) {
         return FalloRegistro(registro.Apertura());
@@ -193,7 +195,16 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino) {
     }
     const std::unique_ptr<PrintDevice> dc =
         destino.sPdf ? CreatePdfDevice(*destino.sPdf) : CreatePrinterDevice(destino.sImpresora);
-    if (!dc || !ReimprimirEnDispositivo(recibo->recibo, recibo->ajustes, *dc)) {
+    bool bActual = false;
+    const AparienciaRecibo apariencia = AparienciaDeRegistrado(*recibo, bActual);
+    if (bActual) {
+        std::fprintf(stderr,
+                     "brixamo: receipt %lld was registered before the register kept each "
+                     "receipt's look; it is reprinted in the current colours, texts and logo\n",
+                     static_cast<long long>(nId));
+    }
+    if (!dc ||
+        !ImprimirEnDispositivo(recibo->recibo, apariencia, recibo->ajustes, *dc, disposicion)) {
         std::fprintf(stderr, "brixamo: cannot reprint receipt %lld on '%s'\n",
                      static_cast<long long>(nId),
                      destino.sPdf ? destino.sPdf->c_str() : destino.sImpresora.c_str());
@@ -216,8 +227,10 @@ std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
         case PeticionRegistro::Orden::kCopiar:
             return CopiarRegistro(peticion->sFichero);
         case PeticionRegistro::Orden::kReimprimir:
-            return conToolkit(
-                [&] { return ReimprimirRegistrado(peticion->nId, peticion->destino); });
+            return conToolkit([&] {
+                return ReimprimirRegistrado(peticion->nId, peticion->destino,
+                                            DisposicionDeLinea(linea, DisposicionEnVigor()));
+            });
     }
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "output/hoja_recibos.h"
 #include "platform/qt/command_line.h"
 #include "register/commands/registro_opciones.h"
 #include "register/registro.h"
@@ -27,8 +28,10 @@ int ExportarRegistro(const std::string& sFichero);
 // is replaced only by a whole copy.
 int CopiarRegistro(const std::string& sFichero);
 
-// Reprints the registered receipt nId exactly as it was printed. The toolkit must be up.
-int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino);
+// Reprints the registered receipt nId exactly as it was printed, on a sheet laid out as
+// disposicion says. The toolkit must be up.
+int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino,
+                         const DisposicionHoja& disposicion);
 
 // Runs what the register's options of a coherent line ask for; nothing when the line names
 // none of them. conToolkit runs its argument with the toolkit up, for the reprint.

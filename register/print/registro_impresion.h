@@ -12,10 +12,16 @@
 // under and the amounts as the page shows them under those.
 ReciboRegistrado ComoSeImprime(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda);
 
-// Appends one completed job, printed under the given currency settings, to the register. When
-// the register could not take it, or had to be set aside, the notice in force is given once
-// for the whole job.
-void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda);
+// Appends one completed job, printed under the given currency settings in the given look, to
+// the register. When the register could not take it, or had to be set aside, the notice in
+// force is given once for the whole job.
+void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda,
+                       const AparienciaRegistrada& apariencia);
+
+// The same for receipts made ready with ComoSeImprime (and their debtors), with the remittance
+// written for the job when there is one. The job's id, when it was registered.
+std::optional<std::int64_t> RegistrarTrabajo(std::vector<ReciboRegistrado>& trabajo,
+                                             const std::optional<RemesaRegistrada>& remesa);
 
 // One line on stderr when the result says a damaged register was set aside.
 void AvisarApartadoEnTerminal(const ResultadoRegistro& r);

@@ -144,6 +144,17 @@ std::optional<ReciboRegistrado> CRecibosEmitidosDlg::Seleccionado() {
     return r;
 }
 
+// The look the receipt was printed in; one registered before looks were kept shows and prints
+// in the look in force, and the status line says so.
+AparienciaRecibo CRecibosEmitidosDlg::Apariencia(const ReciboRegistrado& r) {
+    bool bActual = false;
+    AparienciaRecibo apariencia = AparienciaDeRegistrado(r, bActual);
+    if (bActual) {
+        SetDlgItemText(IDC_TEXTO_ESTADO, kAvisoAparienciaActual);
+    }
+    return apariencia;
+}
+
 // The preview draws the receipt as registered, and its OK reprints it.
 void CRecibosEmitidosDlg::OnVistaPrevia() {
     const std::optional<ReciboRegistrado> r = Seleccionado();
@@ -153,13 +164,14 @@ void CRecibosEmitidosDlg::OnVistaPrevia() {
     CVistaPreviaDlg dlgVista(r->ajustes);
     dlgVista.m_recibo = r->recibo;
     dlgVista.m_bRegistrado = true;
+    dlgVista.m_apariencia = Apariencia(*r);
     dlgVista.DoModal();
 }
 
 // A reprint is a copy: it is not registered again.
 void CRecibosEmitidosDlg::OnReimprimir() {
     if (const std::optional<ReciboRegistrado> r = Seleccionado()) {
-        ReimprimirRecibo(r->recibo, r->ajustes);
+        ReimprimirRecibo(r->recibo, Apariencia(*r), r->ajustes);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/recibodata.h"
+#include "output/apariencia_recibo.h"
 #include "platform/dialog.h"
 #include "register/registro.h"
 
@@ -37,6 +38,7 @@ class CRecibosEmitidosDlg : public CDialog {
 
     void OnVistaPrevia();
     void OnReimprimir();
+    AparienciaRecibo Apariencia(const ReciboRegistrado& r);
     void OnCargar();
 
     std::vector<std::int64_t> m_ids;  // the register's id of each row shown

@@ -1,6 +1,7 @@
 // The form's "Imprimir lote..." item: the CSV file asked for, its first receipt previewed with
 // the count in the title, all of it printed and registered as one job, the number series
-// carried on.
+// carried on; the receipts per sheet chosen in the print dialog, for the batch and the form's
+// own print.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -110,6 +111,48 @@ TEST_F(LoteFormularioTest, PreviewsTheFirstAndPrintsAllAsOneJob) {
     EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "R-11");
     EXPECT_EQ(NumeroGuardado(), "R-11");
     EXPECT_EQ(Registrados(), (std::vector<std::string>{"Ana", "Luis", "Eva"}));
+}
+
+// The print dialog offers the stored receipts per sheet; three chosen there put the batch's
+// three receipts on one sheet, each a slot lower, and the choice is stored.
+TEST_F(LoteFormularioTest, PrintDialogPutsThreeOnASheet) {
+    Fichero("PAGADOR_1;IMPORTE_2\nAna;1,5\nLuis;2\nEva;3\n");
+    EnLaVista(IDOK);
+    ElegirImpresora();
+    m_servicios.perSheetAnswers.push_back(3);
+    Menu(QStringLiteral("Imprimir lote..."));
+
+    EXPECT_EQ(m_servicios.perSheetOffered, std::vector<int>{1});
+    EXPECT_EQ(ajustes::kPorHoja.Leer(), 3);
+    EXPECT_EQ(m_impreso.CallsOf(CallKind::StartPage).size(), 1u);
+    std::vector<int> origenes;
+    for (const RecordedCall& c : m_impreso.CallsOf(CallKind::SetViewportOrg)) {
+        origenes.push_back(c.rect.bottom);
+    }
+    EXPECT_EQ(origenes, (std::vector<int>{374, 748, 0}));  // 96 pixels per inch
+    EXPECT_EQ(Registrados(), (std::vector<std::string>{"Ana", "Luis", "Eva"}));
+}
+
+// The form's print button prints the one receipt in the sheet's first slot; with two copies
+// and two per sheet (offered as stored) its copy takes the second slot, and the register
+// holds the receipt once.
+TEST_F(LoteFormularioTest, PrintButtonPrintsTheReceiptAndItsCopyOnOneSheet) {
+    ajustes::kPorHoja.Escribir(2);
+    ajustes::kCopias.Escribir(2);
+    ui::Type(Dlg(), IDC_EDIT_PAGADOR_1, "Ana");
+    ElegirImpresora();
+    ui::Click(Dlg(), IDC_BUTTON_IMPRIMIR);
+
+    EXPECT_EQ(m_servicios.perSheetOffered, std::vector<int>{2});
+    EXPECT_EQ(m_impreso.CallsOf(CallKind::StartPage).size(), 1u);
+    std::vector<std::string> marcas;
+    for (const RecordedCall& c : m_impreso.CallsOf(CallKind::DrawText)) {
+        if (c.text == "ORIGINAL" || c.text == "COPIA") {
+            marcas.push_back(c.text);
+        }
+    }
+    EXPECT_EQ(marcas, (std::vector<std::string>{"ORIGINAL", "COPIA"}));
+    EXPECT_EQ(Registrados(), std::vector<std::string>{"Ana"});
 }
 
 // Cancel in the preview, or in the print dialog, prints and registers nothing and keeps the

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "settings/ficherostxt.h"
+#include "tests/fuzz/carpeta_fuzz.h"
 #include "tests/fuzz/comprobar.h"
 #include "tests/support/carpeta_temporal.h"
 
@@ -20,13 +20,7 @@ std::size_t Cuenta(const std::string& s, char c) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    if (std::getenv("BRIXAMO_HOME") == nullptr) {
-        char sPlantilla[] = "/tmp/brixamo-fuzz-XXXXXX";
-        if (mkdtemp(sPlantilla) != nullptr) {
-            setenv("BRIXAMO_HOME", sPlantilla, 1);
-        }
-    }
-    std::filesystem::create_directories(std::getenv("BRIXAMO_HOME"));
+    PrepararCarpetaConfiguracion();
     return 0;
 }
 

@@ -2,7 +2,8 @@
 # Prints the stored receipt through a real CUPS spooler: a private cupsd (own configuration,
 # spool and socket) with a cups-pdf queue, "brixamo --print QUEUE" pointed at it through
 # CUPS_SERVER, then checks the job's name and page count, the texts of the PDF produced and
-# that the receipt's full-colour logo came through the whole chain pixel for pixel.
+# that the receipt's full-colour logo came through the whole chain pixel for pixel; then a
+# batch, and a batch three to a sheet with copies.
 #
 # Usage: cups_impresion.sh BRIXAMO [KEEP_DIR]
 #   KEEP_DIR: copy the PDF produced there (to look at it); KEEP_WORK=1 keeps the private
@@ -158,15 +159,25 @@ printf '\0' >>"$BRIXAMO_HOME/tarvel.inf"
 
 "$brixamo" --print "$queue" || fail "brixamo --print $queue failed"
 
-# The job leaves the queue once cups-pdf has written its file.
-pdf=""
-for _ in $(seq 1 300); do
-    if [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
-        pdf="$(find "$work/out" -name '*.pdf' | head -n 1)"
-        [ -n "$pdf" ] && break
-    fi
-    sleep 0.1
-done
+# The file of the job just sent: the job leaves the queue once cups-pdf has written it. The
+# files of earlier jobs, given as arguments, are not it.
+new_pdf() {
+    local found="" earlier
+    for _ in $(seq 1 300); do
+        if [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
+            for found in $(find "$work/out" -name '*.pdf'); do
+                for earlier in "$@"; do
+                    [ "$found" = "$earlier" ] && found="" && break
+                done
+                [ -n "$found" ] && break
+            done
+            [ -n "$found" ] && break
+        fi
+        sleep 0.1
+    done
+    echo "$found"
+}
+pdf="$(new_pdf)"
 if [ -z "$pdf" ]; then
     tail -n 40 "$work/log/error_log" >&2 || true
     fail "no PDF came out of the cups-pdf queue"
@@ -208,14 +219,7 @@ fi
 # A batch of two rows is one job of two pages, each with its payer.
 printf 'PAGADOR_1;IMPORTE_1\nAna Souto;10\nXan Pena;20\n' >"$work/pagos.csv"
 "$brixamo" --batch "$work/pagos.csv" --print "$queue" || fail "brixamo --batch --print failed"
-batch_pdf=""
-for _ in $(seq 1 300); do
-    if [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; then
-        batch_pdf="$(find "$work/out" -name '*.pdf' ! -path "$pdf" | head -n 1)"
-        [ -n "$batch_pdf" ] && break
-    fi
-    sleep 0.1
-done
+batch_pdf="$(new_pdf "$pdf")"
 [ -n "$batch_pdf" ] || fail "no PDF came out of the cups-pdf queue for the batch"
 [ "$(lpstat -W completed -o "$queue" | grep -c "^$queue-")" -eq 2 ] || fail "expected two completed jobs"
 grep -q "pages=total 2 name=Imprimiento Recibo" "$work/log/page_log" ||
@@ -226,5 +230,37 @@ for page in 1 2; do
         fail "page $page of the batch lacks \"$payer\""
 done
 
+# Three to a sheet, each followed by its copy: three receipts and their copies are one job of
+# two sheets, the first holding the first receipt, its copy and the second receipt.
+printf 'PAGADOR_1;IMPORTE_1\nAna Souto;10\nXan Pena;20\nRosa Lema;30\n' >"$work/tres.csv"
+"$brixamo" --batch "$work/tres.csv" --per-sheet=3 --copies=2 --cut-marks --print "$queue" ||
+    fail "brixamo --batch --per-sheet=3 --copies=2 --print failed"
+sheets_pdf="$(new_pdf "$pdf" "$batch_pdf")"
+[ -n "$sheets_pdf" ] || fail "no PDF came out of the cups-pdf queue for the sheets"
+grep -q "pages=total 2 name=Imprimiento Recibo" <(tail -n 1 "$work/log/page_log") ||
+    fail "the page log does not show the sheets as one job of 2 pages: $(cat "$work/log/page_log")"
+first_sheet="$(pdftotext -f 1 -l 1 "$sheets_pdf" -)"
+for expected in "Ana Souto" "ORIGINAL" "COPIA" "Xan Pena"; do
+    grep -qF -- "$expected" <<<"$first_sheet" || fail "the first sheet lacks \"$expected\""
+done
+[ "$(grep -c "Ana Souto" <<<"$first_sheet")" -eq 2 ] || fail "the first sheet lacks the copy of Ana Souto's receipt"
+
+# The queue's stored correction moves every page printed on it: 10 mm right and 5 mm down.
+"$brixamo" --calibrate "$queue" --offset=10,5 --scale=100,100 || fail "brixamo --calibrate failed"
+"$brixamo" --print "$queue" || fail "brixamo --print $queue failed after --calibrate"
+moved_pdf="$(new_pdf "$pdf" "$batch_pdf" "$sheets_pdf")"
+[ -n "$moved_pdf" ] || fail "no PDF came out of the cups-pdf queue for the corrected print"
+# The top-left corner of the word "Santiago", in points.
+corner() {
+    pdftotext -bbox "$1" - | perl -ne 'print "$1 $2\n" if /xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>Santiago</'
+}
+read -r x0 y0 <<<"$(corner "$pdf")"
+read -r x1 y1 <<<"$(corner "$moved_pdf")"
+echo "Santiago: at $x0,$y0 pt; corrected at $x1,$y1 pt"
+perl -e 'exit(abs($ARGV[2] - $ARGV[0] - 10 * 72 / 25.4) < 0.5 && abs($ARGV[3] - $ARGV[1] - 5 * 72 / 25.4) < 0.5 ? 0 : 1)' \
+    "$x0" "$y0" "$x1" "$y1" || fail "the corrected page is not moved 10 mm right and 5 mm down"
+
 echo "PASSED: job $job_id \"Imprimiento Recibo\", 1 page, receipt texts and exact logo found"
 echo "PASSED: the batch of 2 rows printed as one job of 2 pages"
+echo "PASSED: 3 receipts and their copies printed three to a sheet as one job of 2 pages"
+echo "PASSED: the queue's correction moved the page by 10 mm and 5 mm"

@@ -39,6 +39,8 @@ std::string Describir(const RecordedCall& c) {
             return "window " + Rectangulo(c.rect);
         case CallKind::SetViewportExt:
             return "viewport " + Rectangulo(c.rect);
+        case CallKind::SetViewportOrg:
+            return "origin " + Rectangulo(c.rect);
         case CallKind::SelectPen:
             return Lapiz(c.pen);
         case CallKind::SelectBrush:

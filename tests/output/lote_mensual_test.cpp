@@ -177,7 +177,7 @@ TEST_F(LoteMensualTest, AFailedRunLeavesNoFileOfItsOwn) {
     const Salida salida = Brixamo("--batch pagos.csv --pdf lote.pdf --pdf-dir recibos --force");
     EXPECT_EQ(salida.nEstado, 1);
     EXPECT_NE(
-        salida.sErrores.find("brixamo: cannot write the PDF file 'recibos/" + kFicheros[2] + "'\n"),
+        salida.sErrores.find("brixamo: cannot write the file 'recibos/" + kFicheros[2] + "'\n"),
         std::string::npos)
         << salida.sErrores;
     EXPECT_EQ(Ficheros(), (std::vector<std::string>{"pagos.csv", "recibos"}));

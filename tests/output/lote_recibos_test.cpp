@@ -321,7 +321,7 @@ TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     apariencia.color = RGB(1, 2, 3);
     RecordingDevice dc;
     std::vector<std::size_t> progreso;
-    ASSERT_TRUE(lote.Imprimir(dc, apariencia, [&](std::size_t n) { progreso.push_back(n); }));
+    ASSERT_TRUE(lote.Imprimir(dc, apariencia, {}, [&](std::size_t n) { progreso.push_back(n); }));
     EXPECT_EQ(progreso, (std::vector<std::size_t>{1, 2, 3}));
 
     std::vector<std::string> esperadas = Descritas(dc.CallsOf(CallKind::StartDoc));
@@ -343,7 +343,7 @@ TEST_F(LoteTest, ADocumentThatCannotStartPrintsNothing) {
     CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol(), kEnero);
     RecordingDevice dc;
     dc.SetStartDocResult(0);
-    EXPECT_FALSE(lote.Imprimir(dc, {}, [](std::size_t) {}));
+    EXPECT_FALSE(lote.Imprimir(dc, {}, {}, [](std::size_t) {}));
     EXPECT_TRUE(dc.CallsOf(CallKind::StartPage).empty());
 }
 
@@ -380,7 +380,7 @@ TEST_F(LoteTest, PrintsEachReceiptInADocumentOfItsOwn) {
     ASSERT_EQ(documentos.size(), recibos.size());
     for (std::size_t i = 0; i < recibos.size(); ++i) {
         RecordingDevice solo;
-        ASSERT_TRUE(ImprimirEnDispositivo(recibos[i], apariencia, Espanol(), solo));
+        ASSERT_TRUE(ImprimirEnDispositivo(recibos[i], apariencia, Espanol(), solo, {}));
         EXPECT_EQ(documentos[i], Descritas(solo.Calls())) << "receipt " << i + 1;
     }
     EXPECT_NE(documentos[0], documentos[1]);

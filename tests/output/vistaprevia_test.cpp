@@ -120,11 +120,14 @@ TEST_F(ImpresionTest, ReprintDrawsUnderItsRecordedCurrencyAndLeavesTheOnesInForc
     ASSERT_NE(enVigor, kDolares);
     const std::string sFichero = BytesDe(m_carpeta.Fichero());
     RecordingDevice impreso;
-    ASSERT_TRUE(ReimprimirEnDispositivo(ReciboCompleto(), kDolares, impreso));
+    ASSERT_TRUE(
+        ImprimirEnDispositivo(ReciboCompleto(), AparienciaEnVigor(), kDolares, impreso, {}));
 
     RecordingDevice esperado;
     esperado.StartDoc(kNombreDocumento);
-    ImprimirPagina(ReciboCompleto(), AparienciaEnVigor(), kDolares, esperado);
+    esperado.StartPage();
+    DibujarRecibo(ReciboCompleto(), AparienciaEnVigor(), kDolares, esperado);
+    esperado.EndPage();
     esperado.EndDoc();
     EXPECT_EQ(Descritas(impreso.Calls()), Descritas(esperado.Calls()));
     const std::vector<RecordedCall> textos = impreso.CallsOf(CallKind::DrawText);

@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -86,6 +89,40 @@ TEST(DesktopServices, SaveQuestionIsAnsweredByItsButtons) {
         EXPECT_EQ(text, QString::fromUtf8("¿Guardar los cambios del recibo?"));
         buttons.sort();
         EXPECT_EQ(buttons, (QStringList{"Cancelar", "Guardar", "No guardar"}));
+    }
+}
+
+// The print dialog's tab "Hoja" offers the receipts per sheet as given, 1 to 3; the number set
+// there comes back when the dialog is confirmed, and a cancelled dialog leaves it alone.
+TEST(DesktopServices, PrintDialogOffersTheReceiptsPerSheet) {
+    struct Case {
+        const char* name;
+        int offered;
+        int set;
+        bool confirm;
+        int expected;
+    };
+    QtServices services;
+    for (const Case& c : {Case{"confirmed", 1, 3, true, 3}, Case{"cancelled", 2, 3, false, 2},
+                          Case{"beyond the range", 1, 9, true, 3}}) {
+        int shown = 0;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QSpinBox* perSheet = nullptr;
+            for (QSpinBox* box : dialog->findChildren<QSpinBox*>()) {
+                perSheet = box->accessibleName() == "Recibos por hoja" ? box : perSheet;
+            }
+            ASSERT_NE(perSheet, nullptr);
+            shown = perSheet->value();
+            perSheet->setValue(c.set);
+            c.confirm ? dialog->accept() : dialog->reject();
+        });
+        int perSheet = c.offered;
+        const std::unique_ptr<PrintDevice> printer = services.PrintSetupPerSheet(perSheet);
+        EXPECT_EQ(shown, c.offered) << c.name;
+        EXPECT_EQ(perSheet, c.expected) << c.name;
+        EXPECT_EQ(printer != nullptr, c.confirm) << c.name;
     }
 }
 

@@ -68,8 +68,8 @@ const char* KindName(const QWidget* w) {
 }
 
 // The widget each ControlKind is built as, in the enumeration's order.
-const char* const kBuiltAs[] = {"edit",  "button", "button",   "radio",
-                                "other", "other",  "calendar", "table"};
+const char* const kBuiltAs[] = {"edit",  "button", "button",   "radio", "other",
+                                "other", "other",  "calendar", "table", "button"};
 
 // The ids of the controls Tab visits, in the order of the focus chain.
 std::vector<int> TabChain(QWidget* window) {
@@ -345,11 +345,20 @@ TEST_F(DialogWindowTest, ToolTipsAndNamesReachTheToolkit) {
 }
 
 // F1, and the item offered by a right click on the background, run the system command.
-TEST_F(DialogWindowTest, MenuItemAndF1RunTheSystemCommand) {
+// An item runs from the context menu, from a menu button and from its shortcut, whichever
+// control has the focus; an item without a shortcut has none.
+TEST_F(DialogWindowTest, MenuItemAndItsShortcutRunTheSystemCommand) {
     DialogoPrueba& dlg = Open(IDD_RECIBO_DIALOG);
-    dlg.Window().AddMenuItem("&Acerca de Ovalcade...", IDM_ABOUTBOX);
+    dlg.Window().AddMenuItem("&Acerca de Ovalcade...", IDM_ABOUTBOX, "F1");
+    dlg.Window().AddMenuItem("Imprimir lote...", IDM_IMPRIMIR_LOTE, "Ctrl+L");
+    dlg.Window().AddMenuItem("Recibos emitidos...", IDM_RECIBOS_EMITIDOS, "");
     ui::Key(dlg, Qt::Key_F1);
     EXPECT_EQ(dlg.comandos, std::vector<int>{IDM_ABOUTBOX});
+    ui::Click(dlg, IDC_EDIT_PAGADOR_2);
+    QTest::keyClick(ui::Control(dlg, IDC_EDIT_PAGADOR_2), Qt::Key_L, Qt::ControlModifier);
+    QTest::keyClick(ui::Control(dlg, IDC_EDIT_PAGADOR_2), Qt::Key_F2);
+    EXPECT_EQ(dlg.comandos, (std::vector<int>{IDM_ABOUTBOX, IDM_IMPRIMIR_LOTE}));
+    dlg.comandos.clear();
     EXPECT_FALSE(dlg.Window().IsEnded());
     QString shown;
     QTimer::singleShot(0, [&shown] {
@@ -364,7 +373,7 @@ TEST_F(DialogWindowTest, MenuItemAndF1RunTheSystemCommand) {
                             background->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(background, &click);
     EXPECT_EQ(shown, QStringLiteral("&Acerca de Ovalcade..."));  // "&" marks the mnemonic
-    EXPECT_EQ(dlg.comandos, (std::vector<int>{IDM_ABOUTBOX, IDM_ABOUTBOX}));
+    EXPECT_EQ(dlg.comandos, (std::vector<int>{IDM_ABOUTBOX}));
 }
 
 TEST_F(DialogWindowTest, PaintGivesTheOwnerADeviceOnTheClientArea) {

@@ -81,6 +81,17 @@ std::unique_ptr<PrintDevice> ScriptedServices::PrintSetup() {
     return factory ? factory() : nullptr;
 }
 
+std::unique_ptr<PrintDevice> ScriptedServices::PrintSetupPerSheet(int& receiptsPerSheet) {
+    perSheetOffered.push_back(receiptsPerSheet);
+    const std::optional<int> choice =
+        perSheetAnswers.empty() ? std::nullopt : std::optional(Next(perSheetAnswers));
+    std::unique_ptr<PrintDevice> printer = PrintSetup();
+    if (printer && choice) {
+        receiptsPerSheet = *choice;
+    }
+    return printer;
+}
+
 bool ScriptedServices::ShellOpen(const std::string& target) {
     shellOpened.push_back(target);
     return true;
@@ -107,4 +118,13 @@ std::string ScriptedServices::ShortDateText(const Date& date) {
 
 std::string ScriptedServices::CurrentDirectory() {
     return currentDirectory;
+}
+
+std::vector<std::string> ScriptedServices::PrinterNames() {
+    return printerNames;
+}
+
+std::unique_ptr<PrintDevice> ScriptedServices::OpenPrinter(const std::string& name) {
+    printersOpened.push_back(name);
+    return openPrinter ? openPrinter(name) : nullptr;
 }

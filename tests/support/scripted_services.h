@@ -47,6 +47,16 @@ class ScriptedServices : public QtServices {
     // Print dialog: each queued factory gives the chosen printer; nothing queued means Cancel.
     std::deque<std::function<std::unique_ptr<PrintDevice>()>> printAnswers;
     int printAsked = 0;
+    // The receipts per sheet each dialog offered, and what the user sets there before
+    // confirming (nothing queued: the offer is kept).
+    std::vector<int> perSheetOffered;
+    std::deque<int> perSheetAnswers;
+
+    // Printer queues: the names offered, and the device each opening gives (nothing: no such
+    // queue); the names opened are recorded.
+    std::vector<std::string> printerNames;
+    std::function<std::unique_ptr<PrintDevice>(const std::string&)> openPrinter;
+    std::vector<std::string> printersOpened;
 
     // Shell and editor: recorded; the editor is found unless editorAvailable is false.
     std::vector<std::string> shellOpened;
@@ -66,6 +76,9 @@ class ScriptedServices : public QtServices {
                                                const std::string& proposedName,
                                                const std::vector<FileFilter>& filters) override;
     std::unique_ptr<PrintDevice> PrintSetup() override;
+    std::vector<std::string> PrinterNames() override;
+    std::unique_ptr<PrintDevice> OpenPrinter(const std::string& name) override;
+    std::unique_ptr<PrintDevice> PrintSetupPerSheet(int& receiptsPerSheet) override;
     bool ShellOpen(const std::string& target) override;
     bool OpenInImageEditor(const std::string& path) override;
     Date Today() override;

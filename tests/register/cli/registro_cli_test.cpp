@@ -15,6 +15,9 @@
 
 #include <sqlite3.h>
 
+#include <QColor>
+#include <QImage>
+
 #include "register/registro.h"
 #include "settings/esquema.h"
 #include "tests/register/core/recibos_prueba.h"
@@ -90,6 +93,15 @@ class RegistroCliTest : public LineaComandosTest {
     }
 
     std::string Ruta(const std::string& sNombre) const { return m_carpeta.Ruta() + "/" + sNombre; }
+
+    // The colour of the frame's strip left of the boxes on the PDF's page.
+    QColor ColorDelMarco(const std::string& sPdf) const {
+        const std::string sPng = Ruta("marco");
+        EXPECT_EQ(Ejecutar("pdftoppm -r 254 -singlefile -png " + sPdf + " '" + sPng + "'").nEstado,
+                  0);
+        const QImage pagina(QString::fromStdString(sPng + ".png"));
+        return pagina.isNull() ? QColor() : pagina.pixelColor(100, 567);
+    }
 };
 
 // Lines of the program's own (the toolkit may add warnings of its own).
@@ -241,6 +253,45 @@ TEST_F(RegistroCliTest, AReprintIsThePageOfTheOriginal) {
     EXPECT_NE(Palabras("ahora.pdf"), original);  // the settings did change
     EXPECT_EQ(Lineas("--list").size(), 2u);      // a reprint is not a new receipt
     EXPECT_EQ(BytesDe(m_carpeta.Fichero()).find("Recibo n"), std::string::npos);
+}
+
+// Printed in one look, reprinted after the look changed: the frame, its texts and the words
+// are the original's. A receipt registered before looks were kept reprints in the look in
+// force, and says so once.
+TEST_F(RegistroCliTest, AReprintAfterAColourChangeHasTheOriginalColour) {
+    const auto color = [](int r, int g, int b) {
+        ajustes::kColorR.Escribir(r);
+        ajustes::kColorG.Escribir(g);
+        ajustes::kColorB.Escribir(b);
+    };
+    color(0, 128, 0);
+    ajustes::kTexto1.Escribir("Comunidad");
+    Pdf("original.pdf");
+    color(255, 0, 0);
+    ajustes::kTexto1.Escribir("Otra");
+    ajustes::kImporteEnLetra.Escribir(1);
+
+    const Salida r = Brixamo("--reprint 1 --pdf copia.pdf");
+    ASSERT_EQ(r.nEstado, 0) << r.sErrores;
+    EXPECT_EQ(r.sErrores.find("brixamo:"), std::string::npos) << r.sErrores;
+    EXPECT_EQ(ColorDelMarco("copia.pdf"), QColor(0, 128, 0));
+    EXPECT_EQ(Palabras("copia.pdf"), Palabras("original.pdf"));
+
+    // The same receipt as the first version of the register kept it.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(Ruta("registro.sqlite").c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "UPDATE trabajos SET color = NULL, logo = NULL", nullptr, nullptr,
+                           nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    const Salida vieja = Brixamo("--reprint 1 --pdf vieja.pdf");
+    ASSERT_EQ(vieja.nEstado, 0) << vieja.sErrores;
+    EXPECT_EQ(LineasDe(vieja.sErrores,
+                       "brixamo: receipt 1 was registered before the register "
+                       "kept each receipt's look"),
+              1)
+        << vieja.sErrores;
+    EXPECT_EQ(ColorDelMarco("vieja.pdf"), QColor(255, 0, 0));
 }
 
 TEST_F(RegistroCliTest, AFailedPdfIsNotRegistered) {

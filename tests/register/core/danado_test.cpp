@@ -78,6 +78,16 @@ const Dano kDanos[] = {
      }},
 };
 
+// No register was ever given a version below the first: such a file is another program's and
+// goes aside like a damaged one, and nothing runs as if it had steps to take.
+TEST_F(DanadoTest, AVersionBelowTheFirstIsSetAside) {
+    LlenarRegistro();
+    ASSERT_EQ(Sql("PRAGMA user_version = -246"), SQLITE_OK);
+    CRegistro registro(Ruta());
+    EXPECT_EQ(registro.Apertura().estado, EstadoRegistro::kApartado) << registro.Apertura().sError;
+    EXPECT_EQ(ContarFilas(Ruta(), "recibos"), 0);  // a new register in its place
+}
+
 TEST_F(DanadoTest, ADamagedFileIsSetAsideAndANewOneStarted) {
     for (const Dano& dano : kDanos) {
         SCOPED_TRACE(dano.sNombre);

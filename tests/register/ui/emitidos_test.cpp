@@ -224,6 +224,53 @@ TEST_F(EmitidosTest, PreviewDrawsTheReceiptAsRegisteredWhateverChangedSince) {
     EXPECT_EQ(m_servicios.printAsked, 0);
 }
 
+// A receipt registered with its look previews and reprints in it, whatever the colours and
+// texts are now; one registered before looks were kept uses the look in force, and the status
+// line says so.
+TEST_F(EmitidosTest, PreviewAndReprintUseTheRegisteredLook) {
+    std::vector<ReciboRegistrado> trabajo = {Registrar("R-1", "Ana", 10, 1)};
+    trabajo[0].apariencia =
+        AparienciaRegistrada{RGB(0, 128, 0), false, {"Libre", "", ""}, false, nullptr};
+    {
+        CRegistro registro;
+        ASSERT_EQ(registro.Registrar(trabajo, Dia(2)).estado, EstadoRegistro::kCorrecto);
+    }
+    ajustes::kColorR.Escribir(255);
+    ajustes::kColorG.Escribir(0);
+    ajustes::kColorB.Escribir(0);
+    ajustes::kTexto1.Escribir("Ahora");
+    struct Caso {
+        int nFila;  // newest first: row 0 holds the look, row 1 is the older receipt
+        COLORREF color;
+        const char* sTexto;
+        std::string sEstado;
+    };
+    const Caso casos[] = {
+        {0, RGB(0, 128, 0), "Libre", ""},
+        {1, RGB(255, 0, 0), "Ahora", kAvisoAparienciaActual},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nFila);
+        RecordingDevice pintado, impreso;
+        ElegirImpresora(impreso);
+        AbrirEmitidos([&](CRecibosEmitidosDlg& d) {
+            ui::SelectRow(d, IDC_TABLA_EMITIDOS, c.nFila);
+            m_servicios.QueueModal([&](CDialog& vista) { vista.OnPaint(pintado); });
+            ui::Click(d, IDC_BUTTON_VER_EMITIDO);
+            ui::Click(d, IDC_BUTTON_REIMPRIMIR);
+            if (!c.sEstado.empty()) {
+                EXPECT_EQ(d.GetDlgItemText(IDC_TEXTO_ESTADO), c.sEstado);
+            }
+        });
+        for (const RecordingDevice* dc : {&pintado, &impreso}) {
+            const std::vector<RecordedCall> pinceles = dc->CallsOf(CallKind::SelectBrush);
+            ASSERT_FALSE(pinceles.empty());
+            EXPECT_EQ(pinceles.front().brush.color, c.color);
+            EXPECT_TRUE(Contiene(TextosDibujados(*dc), c.sTexto));
+        }
+    }
+}
+
 // By the button, by the preview's OK, or by Enter twice (the preview, then its OK): one page
 // of the receipt as registered, under its own settings; nothing registered, nothing asked.
 TEST_F(EmitidosTest, ReprintHandsOnePageToThePrinterAndRegistersNothing) {
@@ -400,9 +447,11 @@ TEST_F(EmitidosTest, TheFormsContextMenuOpensTheReceiptsIssued) {
     QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2),
                            fondo->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(fondo, &clic);
-    EXPECT_EQ(ofrecidos, QStringList({QStringLiteral("&Acerca de Ovalcade..."),
-                                      QStringLiteral("Imprimir lote..."),
-                                      QStringLiteral("Recibos emitidos...")}));
+    EXPECT_EQ(
+        ofrecidos,
+        QStringList({QStringLiteral("&Acerca de Ovalcade..."), QStringLiteral("Imprimir lote..."),
+                     QStringLiteral("Recibos emitidos..."), QStringLiteral("Ajustar impresora..."),
+                     QStringLiteral("Datos del acreedor...")}));
     EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBOS_EMITIDOS});
 }
 
