@@ -80,6 +80,7 @@ TEST_F(RegistroFormularioTest, APrintedReceiptIsRegisteredAsPrinted) {
     esperado.nId = registrados[0].nId;
     esperado.nTrabajo = registrados[0].nTrabajo;
     esperado.sEmitido = registrados[0].sEmitido;
+    esperado.estado.nRecibo = registrados[0].nId;  // pendiente
     EXPECT_EQ(registrados[0], esperado);
     EXPECT_EQ(registrados[0].sImportes[0], "12,50");
     EXPECT_EQ(registrados[0].ajustes.sSeparadorDecimal, ",");
