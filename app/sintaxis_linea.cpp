@@ -157,10 +157,9 @@ std::string MismoFichero(const ParsedCommandLine& linea) {
 
 // The remittance's options: --sepa with --batch or --job, --job alone with it.
 std::string IncoherenciaRemesa(const ParsedCommandLine& linea) {
-    for (const char* sOrden : {"list", "export", "backup", "reprint"}) {
-        if (linea.Has(sOrden) && linea.Has("sepa")) {
-            return std::string("--") + sOrden + " and --sepa cannot go together";
-        }
+    if (const std::string sOrden = NombreOrdenRegistro(linea);
+        !sOrden.empty() && linea.Has("sepa")) {
+        return "--" + sOrden + " and --sepa cannot go together";
     }
     if (std::string s = MismoFichero(linea); !s.empty()) {
         return s;

@@ -1,0 +1,133 @@
+#include "register/deudas.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <map>
+
+#include "register/estado_cobro.h"
+#include "settings/texto1252.h"
+
+namespace {
+
+constexpr std::array<const char*, 12> kMeses = {"enero",      "febrero", "marzo",     "abril",
+                                                "mayo",       "junio",   "julio",     "agosto",
+                                                "septiembre", "octubre", "noviembre", "diciembre"};
+
+std::string SinBlancos(const std::string& s) {
+    const auto nPrimero = s.find_first_not_of(" \t");
+    if (nPrimero == std::string::npos) {
+        return {};
+    }
+    return s.substr(nPrimero, s.find_last_not_of(" \t") - nPrimero + 1);
+}
+
+// The month by its Spanish name, 1 to 12; 0 for any other word.
+int MesDeNombre(const std::string& sNombre) {
+    if (sNombre == "setiembre") {
+        return 9;
+    }
+    const auto it = std::find(kMeses.begin(), kMeses.end(), sNombre);
+    return it == kMeses.end() ? 0 : static_cast<int>(it - kMeses.begin()) + 1;
+}
+
+std::optional<std::string> Dia(int nAno, int nMes, int nDia) {
+    char s[16];
+    std::snprintf(s, sizeof s, "%04d-%02d-%02d", nAno, nMes, nDia);
+    return EsDiaValido(s) ? std::optional<std::string>(s) : std::nullopt;
+}
+
+// "D/M/YYYY", with '/', '-' or '.', a year of 2 digits being this century's.
+std::optional<std::string> DiaNumerico(const std::string& s) {
+    int nDia = 0, nMes = 0, nAno = 0, nLeidos = 0;
+    char c1 = 0, c2 = 0;
+    if (std::sscanf(s.c_str(), "%2d%c%2d%c%4d%n", &nDia, &c1, &nMes, &c2, &nAno, &nLeidos) != 5 ||
+        static_cast<std::size_t>(nLeidos) != s.size() || c1 != c2 ||
+        std::string("/-.").find(c1) == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::size_t nCifrasAno = s.size() - s.find_last_of(c1) - 1;
+    if (nCifrasAno != 2 && nCifrasAno != 4) {
+        return std::nullopt;
+    }
+    return Dia(nCifrasAno == 2 ? 2000 + nAno : nAno, nMes, nDia);
+}
+
+// "D de MES de YYYY".
+std::optional<std::string> DiaEnLetra(const std::string& s) {
+    int nDia = 0, nAno = 0, nLeidos = 0;
+    char sMes[16] = {};
+    if (std::sscanf(s.c_str(), "%2d de %15s de %4d%n", &nDia, sMes, &nAno, &nLeidos) != 3 ||
+        static_cast<std::size_t>(nLeidos) != s.size() || nAno < 1000) {
+        return std::nullopt;
+    }
+    const int nMes = MesDeNombre(sMes);
+    return nMes == 0 ? std::nullopt : Dia(nAno, nMes, nDia);
+}
+
+bool SoloCifrasYSignos(const std::string& s) {
+    return s.find_first_not_of("0123456789/-.") == std::string::npos;
+}
+
+}  // namespace
+
+std::optional<std::string> DiaDeVencimiento(const std::string& sTexto) {
+    const std::string s = Minusculas1252(SinBlancos(sTexto));
+    if (s.empty()) {
+        return std::nullopt;
+    }
+    if (EsDiaValido(s)) {
+        return s;
+    }
+    return SoloCifrasYSignos(s) ? DiaNumerico(s) : DiaEnLetra(s);
+}
+
+std::optional<std::string> DeudaDesde(const DeudaRegistrada& deuda, const std::string& sHoy) {
+    if (const std::optional<std::string> sVence = DiaDeVencimiento(deuda.sVencimiento)) {
+        return *sVence < sHoy ? sVence : std::nullopt;
+    }
+    std::string sEmitido = deuda.sEmitido.substr(0, 10);
+    return sEmitido <= sHoy ? std::optional(std::move(sEmitido)) : std::nullopt;
+}
+
+void DeudaPagador::Anadir(const DeudaRegistrada& deuda, const std::string& sDesdeDeuda) {
+    ++nRecibos;
+    if (sDesde.empty() || sDesdeDeuda < sDesde) {
+        sDesde = sDesdeDeuda;
+    }
+    auto suma = std::find_if(totales.begin(), totales.end(),
+                             [&](const SumaMoneda& s) { return s.ajustes == deuda.ajustes; });
+    if (suma == totales.end()) {
+        totales.push_back({deuda.ajustes, CGlobalCurrency()});
+        suma = totales.end() - 1;
+    }
+    if (suma->cuTotal && !suma->cuTotal->Sumar(deuda.cuTotal)) {
+        suma->cuTotal.reset();
+    }
+}
+
+std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& sHoy,
+                                        ResultadoRegistro& resultado) {
+    std::map<std::string, DeudaPagador> porPagador;
+    InformeDeudas informe;
+    resultado = registro.RecorrerDeudas([&](const DeudaRegistrada& deuda) {
+        const std::optional<std::string> sDesde = DeudaDesde(deuda, sHoy);
+        if (!sDesde) {
+            return;
+        }
+        std::string sPagador = SinBlancos(deuda.sPagador1);
+        DeudaPagador& pagador = porPagador[Minusculas1252(sPagador)];
+        if (pagador.nRecibos == 0) {
+            pagador.sPagador = std::move(sPagador);
+        }
+        pagador.Anadir(deuda, *sDesde);
+        informe.total.Anadir(deuda, *sDesde);
+    });
+    if (resultado.estado == EstadoRegistro::kFallo) {
+        return std::nullopt;
+    }
+    for (auto& [sClave, pagador] : porPagador) {
+        informe.pagadores.push_back(std::move(pagador));
+    }
+    return informe;
+}

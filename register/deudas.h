@@ -1,0 +1,47 @@
+// The debts: the receipts still owed (pendiente or devuelto), gathered per payer. A receipt is
+// owed from its due date when its due-date text reads as a date, and only once that day has
+// passed; otherwise from the day it was issued, that day included.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "money/globalcurrency.h"
+#include "money/regional.h"
+#include "register/registro.h"
+
+// The day a due-date text names, "YYYY-MM-DD": "5/2/2027", "05-02-2027", "5.2.27",
+// "2027-02-05" or "5 de febrero de 2027" (blanks around it, capitals and "setiembre" allowed);
+// nothing for any other text ("al contado", "a la vista"...) or a day not in the calendar.
+std::optional<std::string> DiaDeVencimiento(const std::string& sTexto);
+
+// Whether the receipt is owed on day sHoy, and the day it is owed from.
+std::optional<std::string> DeudaDesde(const DeudaRegistrada& deuda, const std::string& sHoy);
+
+// A sum of amounts under one set of currency settings; nothing once it went beyond the
+// largest amount.
+struct SumaMoneda {
+    AjustesMoneda ajustes;
+    std::optional<CGlobalCurrency> cuTotal;
+};
+
+// One payer's debts, or all of them (sPagador empty): count, the earliest day one is owed
+// from, and the totals, one per set of currency settings in the order first met.
+struct DeudaPagador {
+    std::string sPagador;  // the first payer line as first met, blanks around it removed
+    int nRecibos = 0;
+    std::string sDesde;
+    std::vector<SumaMoneda> totales;
+
+    void Anadir(const DeudaRegistrada& deuda, const std::string& sDesdeDeuda);
+};
+
+struct InformeDeudas {
+    std::vector<DeudaPagador> pagadores;  // by payer, compared in either case
+    DeudaPagador total;
+};
+
+// The register's debts on day sHoy, payers told apart by their first line in either case.
+std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& sHoy,
+                                        ResultadoRegistro& resultado);
