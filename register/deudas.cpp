@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "money/formato.h"
 #include "register/estado_cobro.h"
 #include "settings/texto1252.h"
 
@@ -106,6 +107,21 @@ void DeudaPagador::Anadir(const DeudaRegistrada& deuda, const std::string& sDesd
     }
 }
 
+std::string TextoTotales(const DeudaPagador& deuda, const std::string& sMasDe) {
+    std::string s;
+    for (const SumaMoneda& suma : deuda.totales) {
+        s += s.empty() ? "" : " + ";
+        if (suma.cuTotal) {
+            s += moneda::TextoRecibo(*suma.cuTotal, suma.ajustes);
+        } else {
+            CGlobalCurrency cuMaximo;
+            cuMaximo.SetValor(CGlobalCurrency::kImporteMaximo);
+            s += sMasDe + moneda::TextoRecibo(cuMaximo, suma.ajustes);
+        }
+    }
+    return s;
+}
+
 std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& sHoy,
                                         ResultadoRegistro& resultado) {
     std::map<std::string, DeudaPagador> porPagador;
@@ -130,4 +146,25 @@ std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& 
         informe.pagadores.push_back(std::move(pagador));
     }
     return informe;
+}
+
+std::optional<DeudaPagador> LeerDeudasDe(CRegistro& registro, const std::string& sPagador,
+                                         const std::string& sHoy, const std::string& sAntesDe,
+                                         ResultadoRegistro& resultado) {
+    DeudaPagador deudas;
+    resultado = registro.RecorrerDeudas(
+        [&](const DeudaRegistrada& deuda) {
+            const std::optional<std::string> sDesde = DeudaDesde(deuda, sHoy);
+            if (sDesde && *sDesde < sAntesDe) {
+                if (deudas.nRecibos == 0) {
+                    deudas.sPagador = SinBlancos(deuda.sPagador1);
+                }
+                deudas.Anadir(deuda, *sDesde);
+            }
+        },
+        sPagador);
+    if (resultado.estado == EstadoRegistro::kFallo) {
+        return std::nullopt;
+    }
+    return deudas;
 }

@@ -37,6 +37,10 @@ struct DeudaPagador {
     void Anadir(const DeudaRegistrada& deuda, const std::string& sDesdeDeuda);
 };
 
+// The totals side by side, each as printed under its currency settings: "147,50 € + 20.00 $";
+// a total gone beyond the largest amount is that amount after sMasDe ("beyond ").
+std::string TextoTotales(const DeudaPagador& deuda, const std::string& sMasDe);
+
 struct InformeDeudas {
     std::vector<DeudaPagador> pagadores;  // by payer, compared in either case
     DeudaPagador total;
@@ -45,3 +49,10 @@ struct InformeDeudas {
 // The register's debts on day sHoy, payers told apart by their first line in either case.
 std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& sHoy,
                                         ResultadoRegistro& resultado);
+
+// The debts of one payer (first payer line, in either case, blanks around it ignored) owed on
+// day sHoy from a day before sAntesDe, read in one query, the payer named as the first of them
+// registered names it; nothing when the register failed.
+std::optional<DeudaPagador> LeerDeudasDe(CRegistro& registro, const std::string& sPagador,
+                                         const std::string& sHoy, const std::string& sAntesDe,
+                                         ResultadoRegistro& resultado);

@@ -192,8 +192,10 @@ class CRegistro {
     std::vector<std::int64_t> RecibosQueNombra(const std::string& sIdONumero);
 
     // Every receipt that is pendiente or devuelto now, oldest first, one call each: one
-    // query, reading only what a debts report needs.
-    ResultadoRegistro RecorrerDeudas(const std::function<void(const DeudaRegistrada&)>& visitar);
+    // query, reading only what a debts report needs. With a payer, only the receipts whose
+    // first payer line is that text, in either case, blanks around either ignored.
+    ResultadoRegistro RecorrerDeudas(const std::function<void(const DeudaRegistrada&)>& visitar,
+                                     const std::optional<std::string>& sPagador = std::nullopt);
 
     // A consistent copy of the whole register into the file sDestino, through SQLite's
     // online backup, while other processes may go on writing: the copy is one file (no log),

@@ -19,6 +19,12 @@ struct Situacion {
     bool bDomiciliado = false;
 };
 
+// The first payer line as the search column keeps it (small letters), without the blanks
+// around it.
+constexpr const char* kPrimerPagador =
+    "trim(substr(r.pagador_busqueda, 1, instr(r.pagador_busqueda, char(10)) - 1), "
+    "' ' || char(9))";
+
 std::string SqlSituacion(const std::string& sCondicion) {
     return std::string(
                "SELECT r.id, coalesce(e.estado, 'pendiente'), r.iban <> '' AND EXISTS "
@@ -195,7 +201,8 @@ std::vector<std::int64_t> CRegistro::RecibosQueNombra(const std::string& sIdONum
 }
 
 ResultadoRegistro CRegistro::RecorrerDeudas(
-    const std::function<void(const DeudaRegistrada&)>& visitar) {
+    const std::function<void(const DeudaRegistrada&)>& visitar,
+    const std::optional<std::string>& sPagador) {
     if (m_apertura.estado == EstadoRegistro::kFallo) {
         return m_apertura;
     }
@@ -206,7 +213,10 @@ ResultadoRegistro CRegistro::RecorrerDeudas(
                          ListaAjustes("t.") +
                          " FROM recibos r JOIN trabajos t ON t.id = r.trabajo" + kUnionEstado +
                          " WHERE coalesce(e.estado, 'pendiente') IN ('pendiente', "
-                         "'devuelto') ORDER BY r.id");
+                         "'devuelto') AND (?1 = 0 OR " +
+                         kPrimerPagador + " = trim(?2, ' ' || char(9))) ORDER BY r.id");
+        st.Entero(1, sPagador ? 1 : 0);
+        st.Texto(2, Minusculas1252(sPagador.value_or("")));
         DeudaRegistrada d;
         while (st.Paso()) {
             d.nId = st.Entero(0);

@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "money/formato.h"
 #include "register/commands/texto_registro.h"
 #include "register/deudas.h"
 #include "register/print/registro_impresion.h"
@@ -74,22 +73,9 @@ std::string TextoCambio(const CambioEstado& c) {
     return s;
 }
 
-std::string TextoSuma(const SumaMoneda& suma) {
-    if (suma.cuTotal) {
-        return Utf8De1252(moneda::TextoRecibo(*suma.cuTotal, suma.ajustes));
-    }
-    CGlobalCurrency cuMaximo;
-    cuMaximo.SetValor(CGlobalCurrency::kImporteMaximo);
-    return "beyond " + Utf8De1252(moneda::TextoRecibo(cuMaximo, suma.ajustes));
-}
-
 // The totals under different currency settings side by side: "147,50 € + 20.00 $".
 std::string TextoTotales(const DeudaPagador& d) {
-    std::string s;
-    for (const SumaMoneda& suma : d.totales) {
-        s += (s.empty() ? "" : " + ") + TextoSuma(suma);
-    }
-    return s;
+    return Utf8De1252(::TextoTotales(d, "beyond "));
 }
 
 void EscribirDeuda(const DeudaPagador& d, const std::string& sPagador, bool bCsv) {
