@@ -39,7 +39,9 @@ void CVistaPreviaDlg::OnPaint(Device& dc) {
 
 // The preview closes with OK whether or not the print dialog was confirmed.
 void CVistaPreviaDlg::OnOK() {
-    if (m_bRegistrado) {
+    if (!m_sSinImpresion.empty()) {
+        Servicios().MessageBox(m_sSinImpresion);
+    } else if (m_bRegistrado) {
         ReimprimirRecibo(m_recibo, m_apariencia ? *m_apariencia : AparienciaEnVigor(), m_moneda);
     } else {
         ImprimirRecibo(m_recibo, m_moneda);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "form/recibodata.h"
 #include "money/regional.h"
@@ -21,6 +22,8 @@ class CVistaPreviaDlg : public CDialog {
     // A registered receipt, under its own currency settings: OK prints it again as it was, and
     // that reprint is not registered.
     bool m_bRegistrado = false;
+    // Not empty: OK tells this instead of printing (a void receipt is never printed again).
+    std::string m_sSinImpresion;
     // The look it is drawn and printed in; nothing: the look in force at each paint.
     std::optional<AparienciaRecibo> m_apariencia;
 
