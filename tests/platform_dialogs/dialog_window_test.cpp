@@ -509,6 +509,23 @@ TEST_F(TableTest, DoubleClickOrEnterOnARowActivatesIt) {
 
 namespace {
 
+// The receipts issued and the dialogs of a change of status: Tab visits the controls in the
+// order of their templates, the search or the day first.
+TEST_F(DialogWindowTest, ReceiptsIssuedAndStatusDialogsTabInTemplateOrder) {
+    for (const int id : {IDD_RECIBOS_EMITIDOS, IDD_COBRADO, IDD_DEVUELTO}) {
+        SCOPED_TRACE(id);
+        std::vector<int> tabStops;
+        for (const ControlTemplate& c : BuscarPlantilla(id)->controls) {
+            if ((c.style & kTabStop) != 0) {
+                tabStops.push_back(c.id);
+            }
+        }
+        DialogoPrueba& dlg = Open(id);
+        EXPECT_EQ(TabChain(ui::Window(dlg)), tabStops);
+        EXPECT_EQ(dlg.Window().GetFocusId(), tabStops.front());
+    }
+}
+
 // The receipts-issued template's status filter: a drop-down list of the template's items, the
 // first chosen; each change of item, by the keys or by code, notifies once; its rows replace
 // the items.

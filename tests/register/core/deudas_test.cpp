@@ -73,12 +73,11 @@ std::time_t Dia(int nAno, int nMes, int nDia) {
     return std::mktime(&tm);
 }
 
-// Payers told apart in either case and with blanks around; two currency settings summed
-// apart; paid and void receipts left out; the grand total last.
-TEST(DeudasTest, TheReportPerPayer) {
-    CarpetaTemporal carpeta;
-    CRegistro registro(carpeta.Ruta() + "/registro.sqlite");
-    const AjustesMoneda dolar{"Dolar", "$", 2, ".", ",", 3, 0, 0, ' '};
+const AjustesMoneda kDolar{"Dolar", "$", 2, ".", ",", 3, 0, 0, ' '};
+
+// Six receipts of January 2027: Ana's three (in euros and dollars, spelt three ways), Luis's
+// two (one paid on the 20th) and Eva's void one.
+void RegistrarDeudas(CRegistro& registro) {
     struct Recibo {
         const char* sPagador;
         std::int64_t nImporte;
@@ -99,7 +98,7 @@ TEST(DeudasTest, TheReportPerPayer) {
         trabajo[0].recibo.sVencimiento = "";
         trabajo[0].recibo.cuImporte.SetValor(r.nImporte);
         if (r.bDolares) {
-            trabajo[0].ajustes = dolar;
+            trabajo[0].ajustes = kDolar;
         }
         ASSERT_EQ(registro.Registrar(trabajo, Dia(2027, 1, r.nDia)).estado,
                   EstadoRegistro::kCorrecto);
@@ -109,6 +108,14 @@ TEST(DeudasTest, TheReportPerPayer) {
     const NuevoEstado anulacion{EstadoCobro::kAnulado, "", MetodoCobro::kNinguno, {}};
     ASSERT_EQ(registro.CambiarEstado(6, anulacion, Dia(2027, 1, 20)).rechazo,
               RechazoEstado::kNinguno);
+}
+
+// Payers told apart in either case and with blanks around; two currency settings summed
+// apart; paid and void receipts left out; the grand total last.
+TEST(DeudasTest, TheReportPerPayer) {
+    CarpetaTemporal carpeta;
+    CRegistro registro(carpeta.Ruta() + "/registro.sqlite");
+    RegistrarDeudas(registro);
 
     ResultadoRegistro r;
     const std::optional<InformeDeudas> informe = LeerDeudas(registro, "2027-02-10", r);
@@ -121,7 +128,7 @@ TEST(DeudasTest, TheReportPerPayer) {
     ASSERT_EQ(ana.totales.size(), 2u);
     EXPECT_EQ(ana.totales[0].ajustes.sNombreMoneda, "Euro");
     EXPECT_EQ(ana.totales[0].cuTotal->Valor(), 350000);
-    EXPECT_EQ(ana.totales[1].ajustes, dolar);
+    EXPECT_EQ(ana.totales[1].ajustes, kDolar);
     EXPECT_EQ(ana.totales[1].cuTotal->Valor(), 70000);
     EXPECT_EQ(informe->pagadores[1].sPagador, "Luis");
     EXPECT_EQ(informe->pagadores[1].nRecibos, 1);
@@ -135,6 +142,45 @@ TEST(DeudasTest, TheReportPerPayer) {
     ASSERT_TRUE(antes);
     EXPECT_TRUE(antes->pagadores.empty());
     EXPECT_EQ(antes->total.nRecibos, 0);
+}
+
+// One payer's debts, found in one query by the first payer line in either case (accented
+// capitals too) and blanks around it, owed from before a day; the totals as printed.
+TEST(DeudasTest, OnePayersDebtsOwedFromBeforeADay) {
+    CarpetaTemporal carpeta;
+    CRegistro registro(carpeta.Ruta() + "/registro.sqlite");
+    RegistrarDeudas(registro);
+    struct Fila {
+        const char* sNombre;
+        const char* sPagador;
+        const char* sAntesDe;
+        int nRecibos;
+        const char* sDesde;
+        const char* sPagadorVisto;
+    };
+    const Fila filas[] = {
+        {"every one of Ana", "  ana p\xC9REZ\t", "2027-02-10", 3, "2027-01-03", "Ana P\xE9rez"},
+        {"Ana's before the 6th", "Ana P\xE9rez", "2027-01-06", 2, "2027-01-03", "Ana P\xE9rez"},
+        {"Ana's before the 3rd", "Ana P\xE9rez", "2027-01-03", 0, "", ""},
+        {"Luis's unpaid one", "luis", "2027-02-10", 1, "2027-01-09", "Luis"},
+        {"a void one is not owed", "Eva", "2027-02-10", 0, "", ""},
+        {"a part of a name is not the name", "Ana", "2027-02-10", 0, "", ""},
+        {"nobody", "", "2027-02-10", 0, "", ""},
+    };
+    for (const Fila& f : filas) {
+        ResultadoRegistro r;
+        const std::optional<DeudaPagador> d =
+            LeerDeudasDe(registro, f.sPagador, "2027-02-10", f.sAntesDe, r);
+        ASSERT_TRUE(d) << f.sNombre << ": " << r.sError;
+        EXPECT_EQ(d->nRecibos, f.nRecibos) << f.sNombre;
+        EXPECT_EQ(d->sDesde, f.sDesde) << f.sNombre;
+        EXPECT_EQ(d->sPagador, f.sPagadorVisto) << f.sNombre;
+    }
+    ResultadoRegistro r;
+    const std::optional<DeudaPagador> ana =
+        LeerDeudasDe(registro, "ana p\xE9rez", "2027-02-10", "2027-02-10", r);
+    ASSERT_TRUE(ana);
+    EXPECT_EQ(TextoTotales(*ana, "more than "), "3.500,00 \x80 + 700.00 $");
 }
 
 }  // namespace
