@@ -142,11 +142,11 @@ TEST_F(RegistroCliTest, EveryPdfIsRegisteredAndListedNewestFirst) {
     std::smatch m;
     ASSERT_TRUE(std::regex_match(lineas[0], m, linea)) << lineas[0];
     EXPECT_EQ(m[1], "2");
-    EXPECT_EQ(m[3], "B-2  Luis P\xC3\xA9rez  EUR1.234,50");  // UTF-8 on the terminal
+    EXPECT_EQ(m[3], "B-2  Luis P\xC3\xA9rez  EUR1.234,50  pendiente");  // UTF-8 on the terminal
     ASSERT_TRUE(std::regex_match(lineas[1], m, linea)) << lineas[1];
     EXPECT_EQ(m[3],
               "A-1  Ana Garc\xC3\xAD"
-              "a  EUR12,50");
+              "a  EUR12,50  pendiente");
 }
 
 TEST_F(RegistroCliTest, ListFiltersAndCsv) {
@@ -177,8 +177,9 @@ TEST_F(RegistroCliTest, ListFiltersAndCsv) {
     }
     const std::vector<std::string> csv = Lineas("--list --csv --number B-2");
     ASSERT_EQ(csv.size(), 2u);
-    EXPECT_EQ(csv[0], "ID;EMITIDO;NUMERO;PAGADOR;TOTAL\r");
-    EXPECT_NE(csv[1].find(";B-2;Luis P\xC3\xA9rez;EUR3,00\r"), std::string::npos) << csv[1];
+    EXPECT_EQ(csv[0], "ID;EMITIDO;NUMERO;PAGADOR;TOTAL;ESTADO\r");
+    EXPECT_NE(csv[1].find(";B-2;Luis P\xC3\xA9rez;EUR3,00;pendiente\r"), std::string::npos)
+        << csv[1];
 }
 
 TEST_F(RegistroCliTest, ExportWritesTheFieldsAsCsv) {
