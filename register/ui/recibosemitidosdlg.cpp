@@ -8,6 +8,8 @@
 
 #include "output/imprimirrecibo.h"
 #include "output/vistapreviadlg.h"
+#include "platform/services.h"
+#include "register/estado_cobro.h"
 #include "register/print/registro_impresion.h"
 #include "res/ids/identificadores.h"
 
@@ -164,13 +166,17 @@ void CRecibosEmitidosDlg::OnVistaPrevia() {
     CVistaPreviaDlg dlgVista(r->ajustes);
     dlgVista.m_recibo = r->recibo;
     dlgVista.m_bRegistrado = true;
+    dlgVista.m_bAnulado = r->estado.estado == EstadoCobro::kAnulado;
     dlgVista.m_apariencia = Apariencia(*r);
     dlgVista.DoModal();
 }
 
-// A reprint is a copy: it is not registered again.
+// A reprint is a copy: it is not registered again. A void receipt is never reprinted.
 void CRecibosEmitidosDlg::OnReimprimir() {
-    if (const std::optional<ReciboRegistrado> r = Seleccionado()) {
+    const std::optional<ReciboRegistrado> r = Seleccionado();
+    if (r && r->estado.estado == EstadoCobro::kAnulado) {
+        Servicios().MessageBox(kAvisoAnuladoNoSeReimprime);
+    } else if (r) {
         ReimprimirRecibo(r->recibo, Apariencia(*r), r->ajustes);
     }
 }

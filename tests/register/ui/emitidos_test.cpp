@@ -318,6 +318,32 @@ TEST_F(EmitidosTest, ReprintHandsOnePageToThePrinterAndRegistersNothing) {
     EXPECT_TRUE(m_servicios.messages.empty());
 }
 
+// A void receipt is shown but never reprinted, by the button or by the preview's OK: the
+// user is told why and the printer gets nothing.
+TEST_F(EmitidosTest, AVoidReceiptIsNotReprinted) {
+    const ReciboRegistrado r = Registrar("R-101", "Ana", 1234.5, 1);
+    const NuevoEstado anulado{EstadoCobro::kAnulado, "", MetodoCobro::kNinguno, {}};
+    ASSERT_EQ(CRegistro().CambiarEstado(r.nId, anulado).rechazo, RechazoEstado::kNinguno);
+    const std::pair<const char*, std::function<void(CRecibosEmitidosDlg&)>> caminos[] = {
+        {"button", [](CRecibosEmitidosDlg& d) { ui::Click(d, IDC_BUTTON_REIMPRIMIR); }},
+        {"preview's OK",
+         [this](CRecibosEmitidosDlg& d) {
+             m_servicios.QueueModal([](CDialog& vista) { ui::Click(vista, IDOK); });
+             ui::Click(d, IDC_BUTTON_VER_EMITIDO);
+         }},
+    };
+    for (const auto& [sNombre, actuar] : caminos) {
+        SCOPED_TRACE(sNombre);
+        m_servicios.messages.clear();
+        RecordingDevice impreso;
+        ElegirImpresora(impreso);
+        AbrirEmitidos(actuar);
+        EXPECT_TRUE(impreso.CallsOf(CallKind::StartDoc).empty());
+        EXPECT_EQ(m_servicios.messages, std::vector<std::string>{kAvisoAnuladoNoSeReimprime});
+    }
+    EXPECT_EQ(m_servicios.printAsked, 0);
+}
+
 // The older receipt is loaded over what the form held: its texts, its amounts written under
 // the settings in force (so they keep their values) and the total recalculated. The labels
 // stay and nothing is stored.
