@@ -290,7 +290,7 @@ TEST_F(EstadosRegistroTest, ListingsFilterByStatus) {
     std::vector<std::int64_t> deudas;
     registro.RecorrerDeudas([&](const DeudaRegistrada& d) {
         deudas.push_back(d.nId);
-        EXPECT_EQ(d.ajustes.sNombreMoneda, "Euro");
+        EXPECT_EQ(d.ajustes->sNombreMoneda, "Euro");
         EXPECT_EQ(d.sPagador1, "Pagador " + std::to_string(d.nId));
         EXPECT_EQ(d.cuTotal.Valor(), d.nId * 10000LL + 5000 - 1234);
     });
