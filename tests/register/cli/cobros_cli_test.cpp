@@ -16,15 +16,6 @@
 
 namespace {
 
-std::string DiaDesdeHoy(int nDias) {
-    const std::time_t t = std::time(nullptr) + std::time_t{nDias} * 86400;
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char s[16];
-    std::strftime(s, sizeof s, "%Y-%m-%d", &tm);
-    return s;
-}
-
 // Three members paying by direct debit, one in cash (no IBAN).
 constexpr const char* kSocios =
     "NUMERO;PAGADOR_1;IMPORTE_1;IBAN;MANDATO;FECHA_MANDATO\n"
@@ -37,13 +28,7 @@ constexpr const char* kSocios =
 class CobrosCliTest : public LineaComandosTest {
   protected:
     CobrosCliTest() {
-        GuardarIdiomaYMoneda({.sDecimal = ",",
-                              .sMiles = ".",
-                              .nPositivo = 3,
-                              .nNegativo = 8,
-                              .sSimbolo = "\x80",
-                              .nRelleno = '*',
-                              .sNombre = "Euro"});
+        GuardarIdiomaYMoneda(kEurosDePrueba);
         ajustes::kVencimiento.Escribir("a la vista");
         ajustes::kAcreedorNombre.Escribir("Comunidad de Propietarios Calle Mayor 5");
         ajustes::kAcreedorIdentificador.Escribir("ES58000 12345678Z");

@@ -123,15 +123,6 @@ std::string Columna(const std::string& sLinea, int n) {
     return sLinea.substr(nInicio, sLinea.find("  ", nInicio) - nInicio);
 }
 
-std::string Hoy() {
-    const std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char s[16];
-    std::strftime(s, sizeof s, "%Y-%m-%d", &tm);
-    return s;
-}
-
 TEST_F(RegistroCliTest, EveryPdfIsRegisteredAndListedNewestFirst) {
     Pdf("a.pdf");
     Recibo("B-2", "Luis P\xE9rez", "1.234,5");
@@ -164,7 +155,7 @@ TEST_F(RegistroCliTest, ListFiltersAndCsv) {
         {"--payer 'P\xC3\xA9rez'", {"B-2"}},  // typed in UTF-8
         {"--number B-", {"B-3", "B-2"}},
         {"--payer ana --number B", {"B-3"}},
-        {"--from " + Hoy() + " --to " + Hoy(), {"B-3", "B-2", "A-1"}},
+        {"--from " + DiaDesdeHoy(0) + " --to " + DiaDesdeHoy(0), {"B-3", "B-2", "A-1"}},
         {"--to 2000-01-01", {}},
         {"--from 2999-01-01", {}},
     };
