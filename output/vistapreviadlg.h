@@ -2,7 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "form/recibodata.h"
 #include "money/regional.h"
@@ -22,8 +21,8 @@ class CVistaPreviaDlg : public CDialog {
     // A registered receipt, under its own currency settings: OK prints it again as it was, and
     // that reprint is not registered.
     bool m_bRegistrado = false;
-    // Not empty: OK tells this instead of printing (a void receipt is never printed again).
-    std::string m_sSinImpresion;
+    // A registered receipt that is void: OK says it is not reprinted, and closes.
+    bool m_bAnulado = false;
     // The look it is drawn and printed in; nothing: the look in force at each paint.
     std::optional<AparienciaRecibo> m_apariencia;
 

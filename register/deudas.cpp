@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <map>
+#include <iterator>
+#include <unordered_map>
 
 #include "money/formato.h"
 #include "register/estado_cobro.h"
@@ -83,12 +84,22 @@ std::optional<std::string> DiaDeVencimiento(const std::string& sTexto) {
     return SoloCifrasYSignos(s) ? DiaNumerico(s) : DiaEnLetra(s);
 }
 
-std::optional<std::string> DeudaDesde(const DeudaRegistrada& deuda, const std::string& sHoy) {
-    if (const std::optional<std::string> sVence = DiaDeVencimiento(deuda.sVencimiento)) {
+namespace {
+
+// The day a receipt is owed from on day sHoy, its due day (when its text is one) known.
+std::optional<std::string> Desde(const std::optional<std::string>& sVence,
+                                 const std::string& sEmitido, const std::string& sHoy) {
+    if (sVence) {
         return *sVence < sHoy ? sVence : std::nullopt;
     }
-    std::string sEmitido = deuda.sEmitido.substr(0, 10);
-    return sEmitido <= sHoy ? std::optional(std::move(sEmitido)) : std::nullopt;
+    std::string sDia = sEmitido.substr(0, 10);
+    return sDia <= sHoy ? std::optional(std::move(sDia)) : std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> DeudaDesde(const DeudaRegistrada& deuda, const std::string& sHoy) {
+    return Desde(DiaDeVencimiento(deuda.sVencimiento), deuda.sEmitido, sHoy);
 }
 
 void DeudaPagador::Anadir(const DeudaRegistrada& deuda, const std::string& sDesdeDeuda) {
@@ -97,9 +108,9 @@ void DeudaPagador::Anadir(const DeudaRegistrada& deuda, const std::string& sDesd
         sDesde = sDesdeDeuda;
     }
     auto suma = std::find_if(totales.begin(), totales.end(),
-                             [&](const SumaMoneda& s) { return s.ajustes == deuda.ajustes; });
+                             [&](const SumaMoneda& s) { return s.nMoneda == deuda.nMoneda; });
     if (suma == totales.end()) {
-        totales.push_back({deuda.ajustes, CGlobalCurrency()});
+        totales.push_back({*deuda.ajustes, deuda.nMoneda, CGlobalCurrency()});
         suma = totales.end() - 1;
     }
     if (suma->cuTotal && !suma->cuTotal->Sumar(deuda.cuTotal)) {
@@ -124,17 +135,23 @@ std::string TextoTotales(const DeudaPagador& deuda, const std::string& sMasDe) {
 
 std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& sHoy,
                                         ResultadoRegistro& resultado) {
-    std::map<std::string, DeudaPagador> porPagador;
+    std::unordered_map<std::string, DeudaPagador> porPagador;
+    std::unordered_map<std::string, std::optional<std::string>> vencimientos;  // by text
     InformeDeudas informe;
     resultado = registro.RecorrerDeudas([&](const DeudaRegistrada& deuda) {
-        const std::optional<std::string> sDesde = DeudaDesde(deuda, sHoy);
+        auto [vence, bNuevo] = vencimientos.try_emplace(deuda.sVencimiento);
+        if (bNuevo) {
+            vence->second = DiaDeVencimiento(deuda.sVencimiento);
+        }
+        const std::optional<std::string> sDesde = Desde(vence->second, deuda.sEmitido, sHoy);
         if (!sDesde) {
             return;
         }
         std::string sPagador = SinBlancos(deuda.sPagador1);
         DeudaPagador& pagador = porPagador[Minusculas1252(sPagador)];
-        if (pagador.nRecibos == 0) {
+        if (pagador.nRecibos == 0 || deuda.nId < pagador.nPrimero) {
             pagador.sPagador = std::move(sPagador);
+            pagador.nPrimero = deuda.nId;
         }
         pagador.Anadir(deuda, *sDesde);
         informe.total.Anadir(deuda, *sDesde);
@@ -142,7 +159,11 @@ std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& 
     if (resultado.estado == EstadoRegistro::kFallo) {
         return std::nullopt;
     }
-    for (auto& [sClave, pagador] : porPagador) {
+    std::vector<std::pair<std::string, DeudaPagador>> ordenados(
+        std::make_move_iterator(porPagador.begin()), std::make_move_iterator(porPagador.end()));
+    std::sort(ordenados.begin(), ordenados.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [sClave, pagador] : ordenados) {
         informe.pagadores.push_back(std::move(pagador));
     }
     return informe;
@@ -151,18 +172,23 @@ std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& 
 std::optional<DeudaPagador> LeerDeudasDe(CRegistro& registro, const std::string& sPagador,
                                          const std::string& sHoy, const std::string& sAntesDe,
                                          ResultadoRegistro& resultado) {
+    const std::string sClave = Minusculas1252(SinBlancos(sPagador));
     DeudaPagador deudas;
-    resultado = registro.RecorrerDeudas(
-        [&](const DeudaRegistrada& deuda) {
-            const std::optional<std::string> sDesde = DeudaDesde(deuda, sHoy);
-            if (sDesde && *sDesde < sAntesDe) {
-                if (deudas.nRecibos == 0) {
-                    deudas.sPagador = SinBlancos(deuda.sPagador1);
-                }
-                deudas.Anadir(deuda, *sDesde);
-            }
-        },
-        sPagador);
+    resultado = registro.RecorrerDeudas([&](const DeudaRegistrada& deuda) {
+        const std::optional<std::string> sDesde = DeudaDesde(deuda, sHoy);
+        if (!sDesde || *sDesde >= sAntesDe) {
+            return;
+        }
+        std::string sSuyo = SinBlancos(deuda.sPagador1);
+        if (Minusculas1252(sSuyo) != sClave) {
+            return;
+        }
+        if (deudas.nRecibos == 0 || deuda.nId < deudas.nPrimero) {
+            deudas.sPagador = std::move(sSuyo);
+            deudas.nPrimero = deuda.nId;
+        }
+        deudas.Anadir(deuda, *sDesde);
+    });
     if (resultado.estado == EstadoRegistro::kFallo) {
         return std::nullopt;
     }

@@ -23,13 +23,16 @@ std::optional<std::string> DeudaDesde(const DeudaRegistrada& deuda, const std::s
 // largest amount.
 struct SumaMoneda {
     AjustesMoneda ajustes;
+    std::size_t nMoneda = 0;  // DeudaRegistrada::nMoneda
     std::optional<CGlobalCurrency> cuTotal;
 };
 
 // One payer's debts, or all of them (sPagador empty): count, the earliest day one is owed
-// from, and the totals, one per set of currency settings in the order first met.
+// from, and the totals, one per set of currency settings in the order met.
 struct DeudaPagador {
-    std::string sPagador;  // the first payer line as first met, blanks around it removed
+    std::string sPagador;       // the first payer line as the oldest of them spells it, blanks
+                                // around it removed
+    std::int64_t nPrimero = 0;  // the id of that oldest receipt
     int nRecibos = 0;
     std::string sDesde;
     std::vector<SumaMoneda> totales;
@@ -51,8 +54,8 @@ std::optional<InformeDeudas> LeerDeudas(CRegistro& registro, const std::string& 
                                         ResultadoRegistro& resultado);
 
 // The debts of one payer (first payer line, in either case, blanks around it ignored) owed on
-// day sHoy from a day before sAntesDe, read in one query, the payer named as the first of them
-// registered names it; nothing when the register failed.
+// day sHoy from a day before sAntesDe, the payer named as the first of them registered names
+// it: one query of the owed receipts, as for the report. Nothing when the register failed.
 std::optional<DeudaPagador> LeerDeudasDe(CRegistro& registro, const std::string& sPagador,
                                          const std::string& sHoy, const std::string& sAntesDe,
                                          ResultadoRegistro& resultado);

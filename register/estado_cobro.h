@@ -81,5 +81,9 @@ RechazoEstado ComprobarCambio(EstadoCobro actual, bool bDomiciliado, const Nuevo
 const char* TextoRechazo(RechazoEstado rechazo);
 const char* AvisoRechazo(RechazoEstado rechazo);
 
+// What a window says when asked to reprint a void receipt (Spanish, Windows-1252).
+inline constexpr const char* kAvisoAnuladoNoSeReimprime =
+    "Este recibo est\xE1 anulado: un recibo anulado no se reimprime.";
+
 // Whether s is a day of the calendar written YYYY-MM-DD.
 bool EsDiaValido(std::string_view s);

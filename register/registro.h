@@ -128,7 +128,8 @@ struct DeudaRegistrada {
     std::string sVencimiento;  // the due-date text as printed
     std::string sPagador1;
     CGlobalCurrency cuTotal;
-    AjustesMoneda ajustes;
+    const AjustesMoneda* ajustes = nullptr;  // the job's, valid during the call
+    std::size_t nMoneda = 0;  // which of the distinct currency settings met in the walk (0...)
     EstadoCobro estado = EstadoCobro::kPendiente;
 };
 
@@ -191,11 +192,9 @@ class CRegistro {
     // numbered exactly so; in id order, without repeats.
     std::vector<std::int64_t> RecibosQueNombra(const std::string& sIdONumero);
 
-    // Every receipt that is pendiente or devuelto now, oldest first, one call each: one
-    // query, reading only what a debts report needs. With a payer, only the receipts whose
-    // first payer line is that text, in either case, blanks around either ignored.
-    ResultadoRegistro RecorrerDeudas(const std::function<void(const DeudaRegistrada&)>& visitar,
-                                     const std::optional<std::string>& sPagador = std::nullopt);
+    // Every receipt that is pendiente or devuelto now, one call each, in no set order: one
+    // query of an index that holds what a debts report needs.
+    ResultadoRegistro RecorrerDeudas(const std::function<void(const DeudaRegistrada&)>& visitar);
 
     // A consistent copy of the whole register into the file sDestino, through SQLite's
     // online backup, while other processes may go on writing: the copy is one file (no log),

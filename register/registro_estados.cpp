@@ -1,8 +1,11 @@
 // The collection status of registered receipts: each change appended to the receipt's
 // history in one transaction, a job's debits paid at once, the history read back, and the
 // receipts still owed.
+#include <algorithm>
 #include <ctime>
+#include <deque>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "register/registro.h"
@@ -19,17 +22,10 @@ struct Situacion {
     bool bDomiciliado = false;
 };
 
-// The first payer line as the search column keeps it (small letters), without the blanks
-// around it.
-constexpr const char* kPrimerPagador =
-    "trim(substr(r.pagador_busqueda, 1, instr(r.pagador_busqueda, char(10)) - 1), "
-    "' ' || char(9))";
-
 std::string SqlSituacion(const std::string& sCondicion) {
-    return std::string(
-               "SELECT r.id, coalesce(e.estado, 'pendiente'), r.iban <> '' AND EXISTS "
-               "(SELECT 1 FROM remesas m WHERE m.trabajo = r.trabajo) FROM recibos r") +
-           kUnionEstado + " WHERE " + sCondicion + " ORDER BY r.id";
+    return "SELECT r.id, r.estado, r.iban <> '' AND EXISTS "
+           "(SELECT 1 FROM remesas m WHERE m.trabajo = r.trabajo) FROM recibos r WHERE " +
+           sCondicion + " ORDER BY r.id";
 }
 
 Situacion LeerSituacion(const Sentencia& st) {
@@ -83,6 +79,48 @@ void ContarDejado(const Situacion& s, ResultadoCobroTrabajo& resultado) {
         ++resultado.nAnulados;
     }
 }
+
+// The jobs of the owed receipts, each read once: its day, and its currency settings among the
+// distinct ones met.
+class DeudasPorTrabajo {
+  public:
+    explicit DeudasPorTrabajo(sqlite3* db)
+        : m_st(db, "SELECT emitido, " + ListaAjustes("") + " FROM trabajos WHERE id = ?1") {}
+
+    void Completar(DeudaRegistrada& d) {
+        auto [it, bNuevo] = m_trabajos.try_emplace(d.nTrabajo);
+        if (bNuevo) {
+            m_st.Entero(1, d.nTrabajo);
+            if (m_st.Paso()) {
+                it->second.sEmitido = m_st.Texto(0);
+                it->second.nMoneda = Moneda(LeerAjustes(m_st, 1));
+            }
+            m_st.Reiniciar();
+        }
+        d.sEmitido = it->second.sEmitido;
+        d.nMoneda = it->second.nMoneda;
+        d.ajustes = &m_monedas[d.nMoneda];
+    }
+
+  private:
+    struct Trabajo {
+        std::string sEmitido;
+        std::size_t nMoneda = 0;
+    };
+
+    std::size_t Moneda(AjustesMoneda ajustes) {
+        const auto it = std::find(m_monedas.begin(), m_monedas.end(), ajustes);
+        if (it != m_monedas.end()) {
+            return static_cast<std::size_t>(it - m_monedas.begin());
+        }
+        m_monedas.push_back(std::move(ajustes));
+        return m_monedas.size() - 1;
+    }
+
+    Sentencia m_st;
+    std::unordered_map<std::int64_t, Trabajo> m_trabajos;
+    std::deque<AjustesMoneda> m_monedas;  // their addresses stay
+};
 
 }  // namespace
 
@@ -201,34 +239,26 @@ std::vector<std::int64_t> CRegistro::RecibosQueNombra(const std::string& sIdONum
 }
 
 ResultadoRegistro CRegistro::RecorrerDeudas(
-    const std::function<void(const DeudaRegistrada&)>& visitar,
-    const std::optional<std::string>& sPagador) {
+    const std::function<void(const DeudaRegistrada&)>& visitar) {
     if (m_apertura.estado == EstadoRegistro::kFallo) {
         return m_apertura;
     }
     try {
+        DeudasPorTrabajo trabajos(m_db);
+        // The owed receipts from their index alone.
         Sentencia st(m_db,
-                     "SELECT r.id, r.trabajo, t.emitido, r.vencimiento, r.pagador_1, "
-                     "r.total, coalesce(e.estado, 'pendiente'), " +
-                         ListaAjustes("t.") +
-                         " FROM recibos r JOIN trabajos t ON t.id = r.trabajo" + kUnionEstado +
-                         " WHERE coalesce(e.estado, 'pendiente') IN ('pendiente', "
-                         "'devuelto') AND (?1 = 0 OR " +
-                         kPrimerPagador + " = trim(?2, ' ' || char(9))) ORDER BY r.id");
-        st.Entero(1, sPagador ? 1 : 0);
-        st.Texto(2, Minusculas1252(sPagador.value_or("")));
+                     "SELECT r.id, r.trabajo, r.vencimiento, r.pagador_1, r.total, r.estado"
+                     " FROM recibos r INDEXED BY recibos_deudas"
+                     " WHERE r.estado IN ('pendiente', 'devuelto')");
         DeudaRegistrada d;
         while (st.Paso()) {
             d.nId = st.Entero(0);
-            if (const std::int64_t nTrabajo = st.Entero(1); nTrabajo != d.nTrabajo) {
-                d.nTrabajo = nTrabajo;  // the settings are the job's: read once per job
-                d.sEmitido = st.Texto(2);
-                d.ajustes = LeerAjustes(st, 7);
-            }
-            d.sVencimiento = st.Texto(3);
-            d.sPagador1 = st.Texto(4);
-            d.cuTotal.SetValor(st.Entero(5));
-            d.estado = EstadoDeNombre(st.Texto(6)).value_or(EstadoCobro::kPendiente);
+            d.nTrabajo = st.Entero(1);
+            trabajos.Completar(d);
+            d.sVencimiento = st.Texto(2);
+            d.sPagador1 = st.Texto(3);
+            d.cuTotal.SetValor(st.Entero(4));
+            d.estado = EstadoDeNombre(st.Texto(5)).value_or(EstadoCobro::kPendiente);
             visitar(d);
         }
     } catch (const ErrorSql& e) {

@@ -68,7 +68,7 @@ constexpr const char* kCondicionFiltro =
     "r.id IN (SELECT b.id FROM recibos b INDEXED BY recibos_busqueda WHERE "
     "(?3 = '' OR instr(b.pagador_busqueda, ?3) > 0) AND "
     "(?4 = '' OR b.numero LIKE ?4 ESCAPE '\\')) AND "
-    "(?6 = '' OR coalesce(e.estado, 'pendiente') = ?6)";
+    "(?6 = '' OR r.estado = ?6)";
 
 // A text to look for anywhere, its LIKE wildcards taken literally.
 std::string Contiene(const std::string& s) {

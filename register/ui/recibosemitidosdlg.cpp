@@ -9,6 +9,7 @@
 #include "output/imprimirrecibo.h"
 #include "output/vistapreviadlg.h"
 #include "platform/services.h"
+#include "register/estado_cobro.h"
 #include "register/print/registro_impresion.h"
 #include "register/ui/cambioestadodlg.h"
 #include "res/ids/identificadores.h"
@@ -253,15 +254,6 @@ AparienciaRecibo CRecibosEmitidosDlg::Apariencia(const ReciboRegistrado& r) {
     return apariencia;
 }
 
-namespace {
-
-std::string AvisoAnulado(const ReciboRegistrado& r) {
-    return "El recibo " + NombreDelRecibo(r) +
-           " est\xE1 anulado: un recibo anulado no se vuelve a imprimir.";
-}
-
-}  // namespace
-
 // The preview draws the receipt as registered, and its OK reprints it; a void receipt is shown
 // and never printed.
 void CRecibosEmitidosDlg::OnVistaPrevia() {
@@ -272,24 +264,19 @@ void CRecibosEmitidosDlg::OnVistaPrevia() {
     CVistaPreviaDlg dlgVista(r->ajustes);
     dlgVista.m_recibo = r->recibo;
     dlgVista.m_bRegistrado = true;
+    dlgVista.m_bAnulado = r->estado.estado == EstadoCobro::kAnulado;
     dlgVista.m_apariencia = Apariencia(*r);
-    if (r->estado.estado == EstadoCobro::kAnulado) {
-        dlgVista.m_sSinImpresion = AvisoAnulado(*r);
-    }
     dlgVista.DoModal();
 }
 
-// A reprint is a copy: it is not registered again.
+// A reprint is a copy: it is not registered again. A void receipt is never reprinted.
 void CRecibosEmitidosDlg::OnReimprimir() {
     const std::optional<ReciboRegistrado> r = Seleccionado();
-    if (!r) {
-        return;
+    if (r && r->estado.estado == EstadoCobro::kAnulado) {
+        Servicios().MessageBox(kAvisoAnuladoNoSeReimprime);
+    } else if (r) {
+        ReimprimirRecibo(r->recibo, Apariencia(*r), r->ajustes);
     }
-    if (r->estado.estado == EstadoCobro::kAnulado) {
-        Servicios().MessageBox(AvisoAnulado(*r));
-        return;
-    }
-    ReimprimirRecibo(r->recibo, Apariencia(*r), r->ajustes);
 }
 
 void CRecibosEmitidosDlg::OnCargar() {

@@ -231,6 +231,15 @@ TEST_F(EstadosRegistroTest, OlderRegistersComeUpWithTheirReceiptsPendiente) {
                   nVersion == 3 ? R::kNinguno : R::kNoDomiciliado);
         EXPECT_EQ(registro.CambiarEstado(2, Cobro(), Momento()).rechazo, R::kNinguno);
         EXPECT_EQ(Estado(registro, 2), E::kCobrado);
+        FiltroRegistro cobrados;
+        cobrados.estado = E::kCobrado;
+        std::vector<std::int64_t> ids;
+        registro.Recorrer(cobrados, OrdenRegistro::kAntiguosPrimero,
+                          [&](const ReciboRegistrado& r) { ids.push_back(r.nId); });
+        EXPECT_EQ(ids, std::vector<std::int64_t>{2});
+        int nDeudas = 0;
+        registro.RecorrerDeudas([&](const DeudaRegistrada&) { ++nDeudas; });
+        EXPECT_EQ(nDeudas, 2);  // receipt 1 pendiente or devuelto, receipt 3 pendiente
         EXPECT_EQ(registro.Leer(3)->recibo.sNumero, "v1 3");
         EXPECT_EQ(ComprobarIntegridad(sRuta), "ok");
     }
@@ -290,7 +299,7 @@ TEST_F(EstadosRegistroTest, ListingsFilterByStatus) {
     std::vector<std::int64_t> deudas;
     registro.RecorrerDeudas([&](const DeudaRegistrada& d) {
         deudas.push_back(d.nId);
-        EXPECT_EQ(d.ajustes.sNombreMoneda, "Euro");
+        EXPECT_EQ(d.ajustes->sNombreMoneda, "Euro");
         EXPECT_EQ(d.sPagador1, "Pagador " + std::to_string(d.nId));
         EXPECT_EQ(d.cuTotal.Valor(), d.nId * 10000LL + 5000 - 1234);
     });
