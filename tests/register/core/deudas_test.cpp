@@ -180,7 +180,10 @@ TEST(DeudasTest, OnePayersDebtsOwedFromBeforeADay) {
     const std::optional<DeudaPagador> ana =
         LeerDeudasDe(registro, "ana p\xE9rez", "2027-02-10", "2027-02-10", r);
     ASSERT_TRUE(ana);
-    EXPECT_EQ(TextoTotales(*ana, "more than "), "3.500,00 \x80 + 700.00 $");
+    EXPECT_EQ(TextoTotales(*ana, "more than "), "35,00 \x80 + $7.00");
+    DeudaPagador desbordado;  // a sum gone beyond the largest amount
+    desbordado.totales.push_back({kDolar, 0, std::nullopt});
+    EXPECT_EQ(TextoTotales(desbordado, "more than "), "more than $922,337,203,685,477.58");
 }
 
 }  // namespace
