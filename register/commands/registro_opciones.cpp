@@ -134,7 +134,10 @@ std::string IncoherenciaModificadores(const ParsedCommandLine& linea, const std:
         }
         const std::string sValor = linea.Value(m.sNombre);
         if (const std::string sFalta = ValorMalo(m.valor, sValor); !sFalta.empty()) {
-            return std::string("--") + m.sNombre + " needs " + sFalta + ", not '" + sValor + "'";
+            std::string s = std::string("--") + m.sNombre + " needs ";
+            s += sFalta;
+            s += ", not '" + sValor + "'";
+            return s;
         }
     }
     return {};

@@ -137,6 +137,7 @@ class EstadosRegistroTest : public ::testing::Test {
         }
         EXPECT_EQ(registro.Registrar(trabajo, Momento(), remesa).estado, EstadoRegistro::kCorrecto);
         std::vector<std::int64_t> ids;
+        ids.reserve(trabajo.size());
         for (const ReciboRegistrado& r : trabajo) {
             ids.push_back(r.nId);
         }
