@@ -189,7 +189,7 @@ class CRegistro {
     ResultadoRegistro Historial(std::int64_t nId, std::vector<CambioEstado>& cambios);
 
     // The receipts a text names: the receipt of that id (when it is one) and every receipt
-    // numbered exactly so; in id order, without repeats.
+    // numbered exactly so; in id order, without repeats. "id:" and an id name that id alone.
     std::vector<std::int64_t> RecibosQueNombra(const std::string& sIdONumero);
 
     // Every receipt that is pendiente or devuelto now, one call each, in no set order: one

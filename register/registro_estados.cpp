@@ -221,14 +221,21 @@ std::vector<std::int64_t> CRegistro::RecibosQueNombra(const std::string& sIdONum
     if (m_apertura.estado == EstadoRegistro::kFallo) {
         return ids;
     }
-    const bool bCifras = !sIdONumero.empty() && sIdONumero.size() <= 18 &&
-                         sIdONumero.find_first_not_of("0123456789") == std::string::npos;
+    // "id:12" names the receipt of id 12 alone: a way out when 12 is also another's number.
+    const bool bSoloId = sIdONumero.starts_with("id:");
+    const std::string sCifras = bSoloId ? sIdONumero.substr(3) : sIdONumero;
+    const bool bCifras = !sCifras.empty() && sCifras.size() <= 18 &&
+                         sCifras.find_first_not_of("0123456789") == std::string::npos;
     try {
         Sentencia st(m_db,
                      "SELECT id FROM recibos WHERE id = ?1 UNION "
                      "SELECT id FROM recibos WHERE numero = ?2 ORDER BY id");
-        st.Entero(1, bCifras ? std::stoll(sIdONumero) : -1);
-        st.Texto(2, sIdONumero);
+        st.Entero(1, bCifras ? std::stoll(sCifras) : -1);
+        if (bSoloId) {
+            st.Nulo(2);
+        } else {
+            st.Texto(2, sIdONumero);
+        }
         while (st.Paso()) {
             ids.push_back(st.Entero(0));
         }

@@ -39,9 +39,12 @@ std::optional<ReciboRegistrado> ReciboNombrado(CRegistro& registro, const std::s
     if (ids.size() > 1) {
         std::string sIds;
         for (std::size_t i = 0; i < ids.size(); ++i) {
-            sIds += (i == 0 ? "" : i + 1 == ids.size() ? " and " : ", ") + std::to_string(ids[i]);
+            sIds += (i == 0                ? ""
+                     : i + 1 == ids.size() ? " or "
+                                           : ", ") +
+                    ("id:" + std::to_string(ids[i]));
         }
-        std::fprintf(stderr, "brixamo: '%s' may mean the receipts of ids %s; give the id\n",
+        std::fprintf(stderr, "brixamo: '%s' may mean several receipts; name one by its id: %s\n",
                      sUtf8.c_str(), sIds.c_str());
         return std::nullopt;
     }

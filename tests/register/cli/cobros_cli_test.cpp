@@ -118,12 +118,14 @@ TEST_F(CobrosCliTest, AMonthOfCollection) {
 TEST_F(CobrosCliTest, AReceiptIsNamedByIdOrByANumberOnlyOneHas) {
     Bien("--batch socios.csv --pdf a.pdf");
     Bien("--batch socios.csv --pdf b.pdf");  // the same numbers again: ids 5 to 8
-    EXPECT_NE(Rechazo("--paid S-2").find("'S-2' may mean the receipts of ids 2 and 6; give the id"),
+    EXPECT_NE(Rechazo("--paid S-2")
+                  .find("'S-2' may mean several receipts; name one by its id: id:2 or id:6"),
               std::string::npos);
     EXPECT_NE(Rechazo("--history S-9").find("there is no receipt 'S-9' in the register"),
               std::string::npos);
     EXPECT_NE(Rechazo("--paid-job 3").find("there is no job 3 in the register"), std::string::npos);
     EXPECT_EQ(Bien("--paid 6"), "receipt 6 (S-2): cobrado on " + m_sHoy + ", efectivo\n");
+    EXPECT_EQ(Bien("--paid id:2"), "receipt 2 (S-2): cobrado on " + m_sHoy + ", efectivo\n");
 }
 
 TEST_F(CobrosCliTest, UsageErrors) {

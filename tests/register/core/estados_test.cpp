@@ -327,6 +327,15 @@ TEST_F(EstadosRegistroTest, AReceiptIsNamedByItsIdOrItsNumber) {
     std::vector<ReciboRegistrado> repetido = {ReciboDePrueba(1)};  // number "1" again
     ASSERT_EQ(registro.Registrar(repetido, Momento()).estado, EstadoRegistro::kCorrecto);
     EXPECT_EQ(registro.RecibosQueNombra("1"), (std::vector<std::int64_t>{1, 6}));
+    // An id that is also another receipt's number: "id:" names the id alone.
+    std::vector<ReciboRegistrado> numerado4 = {ReciboDePrueba(4)};  // id 7, number "4"
+    ASSERT_EQ(registro.Registrar(numerado4, Momento()).estado, EstadoRegistro::kCorrecto);
+    const std::pair<const char*, std::vector<std::int64_t>> conPrefijo[] = {
+        {"4", {4, 7}}, {"id:4", {4}}, {"id:7", {7}}, {"id:99", {}}, {"id:", {}}, {"id:2x", {}},
+    };
+    for (const auto& [s, esperados] : conPrefijo) {
+        EXPECT_EQ(registro.RecibosQueNombra(s), esperados) << s;
+    }
 }
 
 }  // namespace
