@@ -8,6 +8,8 @@
 #include <QRawFont>
 #include <QStaticText>
 #include <QString>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QVector>
 #include <algorithm>
 #include <array>
@@ -46,6 +48,11 @@ constexpr qint64 kMaxHatchPicturePixels = qint64{4} * 1024 * 1024;
 // Device coordinates are kept within this distance of the origin, far beyond any surface, so
 // absurd logical coordinates cannot overflow.
 constexpr double kDeviceLimit = 1 << 24;
+
+// Whether a coordinate is a whole number of 64ths of a pixel, as text layouts keep positions.
+bool HeldInFixedPoint(double value) {
+    return std::abs(value) < kDeviceLimit && value * 64 == std::round(value * 64);
+}
 
 int ToDevice(double value) {
     return static_cast<int>(std::lround(std::clamp(value, -kDeviceLimit, kDeviceLimit)));
@@ -87,12 +94,35 @@ struct ResolvedFont {
         return *line.laidOut;
     }
 
+    // The line of text (not empty) shaped in this font for any other surface (a document, a
+    // scaled or rotated drawing): drawn at a baseline that fixed point (1/64 pixel) holds
+    // exactly, it paints and writes what QPainter::drawText does there, without shaping the text
+    // again. A layout keeps no pointer to the device it is made for.
+    QTextLine Shaped(const QString& text, const QPaintDevice* device,
+                     Qt::LayoutDirection direction) const {
+        Line& line = Kept(text);
+        if (!line.shaped || line.shaped->textOption().textDirection() != direction) {
+            line.shaped.emplace(text, font, device);
+            QTextOption option;
+            option.setWrapMode(QTextOption::NoWrap);
+            option.setTextDirection(direction);
+            line.shaped->setTextOption(option);
+            line.shaped->setCacheEnabled(true);
+            line.shaped->beginLayout();
+            line.shaped->createLine();
+            line.shaped->endLayout();
+        }
+        return line.shaped->lineAt(0);
+    }
+
   private:
     // What is kept of each line of text measured or drawn in this font: every repaint draws the
-    // same texts, and measuring or drawing one lays it out again each time.
+    // same texts, every receipt of a batch most of them, and measuring or drawing one lays it
+    // out again each time.
     struct Line {
         std::optional<double> advance;
         std::optional<QStaticText> laidOut;
+        std::optional<QTextLayout> shaped;
     };
 
     // Far more than the texts of a receipt; a form edited for a long while starts afresh.
@@ -469,10 +499,15 @@ void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& res
         double advance = resolved.Advance(line, painter->device());
         painter->fillRect(QRectF(cellTopLeft, QSizeF(advance, resolved.cellHeight)), kBackground);
     }
+    const QPointF baseline = cellTopLeft + QPointF(0, resolved.ascent);
     if (!rotated && UnscaledRaster(*painter)) {
         painter->drawStaticText(cellTopLeft, resolved.LaidOut(line));
+    } else if (!line.isEmpty() && HeldInFixedPoint(baseline.y())) {
+        const QTextLine shaped =
+            resolved.Shaped(line, painter->device(), painter->layoutDirection());
+        shaped.draw(painter, baseline - QPointF(0, shaped.ascent()));
     } else {
-        painter->drawText(cellTopLeft + QPointF(0, resolved.ascent), line);
+        painter->drawText(baseline, line);
     }
     if (rotated) {
         painter->restore();
