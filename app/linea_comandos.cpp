@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@
 #include "money/formato.h"
 #include "output/apariencia_recibo.h"
 #include "output/calibracion.h"
+#include "output/disposicion_recibo.h"
 #include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
@@ -74,6 +76,15 @@ std::unique_ptr<CPlataformaApp> ArrancarSinVentana(int& argc, char** argv) {
     return std::make_unique<CPlataformaApp>(argc, argv, QtPlatform::Use::kHeadless);
 }
 
+// The receipt's pictures decoded on another thread while this one starts the fonts, the two
+// longest parts of a first drawing: the look in force, taken before the drawing with its logo,
+// would otherwise wait for the decoding before the fonts could start.
+std::future<void> PrepararDibujo() {
+    std::future<void> imagenes = PrecargarImagenesRecibo();
+    StartFontSystem(disposicion::kCaraLetra);
+    return imagenes;
+}
+
 int NoSePuedeEscribir(const std::string& sFichero) {
     std::fprintf(stderr, "brixamo: cannot write the PDF file '%s'\n", sFichero.c_str());
     return 1;
@@ -104,7 +115,7 @@ bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc,
 
 int EscribirPdf(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
-    const auto imagenes = PrecargarImagenesRecibo();
+    const auto imagenes = PrepararDibujo();
     const ReciboGuardado guardado = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(orden.sPdf);
     return dc && ImprimirGuardado(guardado, *dc, orden.disposicion) ? 0
@@ -113,7 +124,7 @@ int EscribirPdf(int& argc, char** argv, const Orden& orden) {
 
 int Imprimir(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
-    const auto imagenes = PrecargarImagenesRecibo();
+    const auto imagenes = PrepararDibujo();
     const std::unique_ptr<PrintDevice> dc = Impresora(orden.sImpresora);
     if (!dc) {
         return 1;
@@ -305,7 +316,7 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
             return 0;
         }
         const auto plataforma = ArrancarSinVentana(argc, argv);
-        const auto imagenes = PrecargarImagenesRecibo();
+        const auto imagenes = PrepararDibujo();
         const bool bHecho =
             orden.bImprimir
                 ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
@@ -360,7 +371,7 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     }
     const auto conToolkit = [&](const std::function<int()>& ordenRegistro) {
         const auto plataforma = ArrancarSinVentana(argc, argv);
-        const auto imagenes = PrecargarImagenesRecibo();
+        const auto imagenes = PrepararDibujo();
         return ordenRegistro();
     };
     if (const std::optional<int> nSalida = EjecutarOrdenRegistro(linea, conToolkit)) {
