@@ -2,7 +2,6 @@
 // or on a printer, without any window.
 #include "app/linea_comandos.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -20,6 +19,8 @@
 #include <vector>
 
 #include "app/plataforma_app.h"
+#include "app/remesa_lote.h"
+#include "app/salida_temporal.h"
 #include "app/sintaxis_linea.h"
 #include "money/formato.h"
 #include "output/apariencia_recibo.h"
@@ -63,6 +64,9 @@ struct Orden {
     std::string sImpresora;
     std::string sLote;
     bool bPrueba = false;
+    std::string sSepa;
+    std::string sFechaCobro;
+    std::string sTrabajo;
     bool bCalibracion = false;  // the calibration page instead of the stored receipt
     DisposicionHoja disposicion;
 };
@@ -237,42 +241,38 @@ class Progreso {
     std::chrono::steady_clock::time_point m_ultimo;
 };
 
-// A temporary file beside the one asked for, so that the file appears only when complete,
-// with the permissions a new file gets; empty when the folder takes no file.
-std::string TemporalJunto(const std::string& sDestino) {
-    const auto nBarra = sDestino.rfind('/');
-    const std::string sCarpeta = nBarra == std::string::npos ? "" : sDestino.substr(0, nBarra + 1);
-    const std::string sNombre =
-        nBarra == std::string::npos ? sDestino : sDestino.substr(nBarra + 1);
-    std::string sPlantilla = sCarpeta + "." + sNombre + ".XXXXXX";
-    const int fd = mkstemp(sPlantilla.data());
-    if (fd < 0) {
-        return {};
+// The batch's pages into a temporary file, which the run renames once every output is ready.
+bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, SalidaTemporal& pdf,
+             const DisposicionHoja& disposicion) {
+    if (pdf.Temporal().empty()) {
+        return NoSePuedeEscribir(pdf.Destino()) == 0;
     }
-    const mode_t mascara = umask(0);
-    umask(mascara);
-    fchmod(fd, 0666 & ~mascara);
-    close(fd);
-    return sPlantilla;
+    Progreso progreso(nRecibos);
+    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(pdf.Temporal());
+    if (!dc || !lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+                              [&](std::size_t n) { progreso(n); })) {
+        return NoSePuedeEscribir(pdf.Destino()) == 0;
+    }
+    return true;
 }
 
-// The batch's pages into a temporary file, renamed to sFichero once every receipt is drawn.
-bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const std::string& sFichero,
-             const DisposicionHoja& disposicion) {
-    const std::string sTemporal = TemporalJunto(sFichero);
-    if (sTemporal.empty()) {
-        return NoSePuedeEscribir(sFichero) == 0;
+bool LoteRemesa(CLoteRecibos& lote, const RemesaDeLote& remesa, SalidaTemporal& xml) {
+    if (xml.Temporal().empty() || !EscribirRemesaDeLote(lote, remesa, xml.Temporal())) {
+        std::fprintf(stderr, "brixamo: cannot write the remittance file '%s'\n",
+                     xml.Destino().c_str());
+        return false;
     }
-    bool bEscrito = false;
-    {
-        Progreso progreso(nRecibos);
-        const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(sTemporal);
-        bEscrito = dc && lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
-                                       [&](std::size_t n) { progreso(n); });
-    }
-    if (!bEscrito || std::rename(sTemporal.c_str(), sFichero.c_str()) != 0) {
-        std::remove(sTemporal.c_str());
-        return NoSePuedeEscribir(sFichero) == 0;
+    return true;
+}
+
+// Every output file of the run in place, or none changed but those already renamed.
+bool ConfirmarSalidas(std::optional<SalidaTemporal>& xml, std::optional<SalidaTemporal>& pdf) {
+    for (std::optional<SalidaTemporal>* salida : {&xml, &pdf}) {
+        if (*salida && !(*salida)->Confirmar()) {
+            std::fprintf(stderr, "brixamo: cannot write the file '%s'\n",
+                         (*salida)->Destino().c_str());
+            return false;
+        }
     }
     return true;
 }
@@ -303,32 +303,75 @@ std::string TextoTotal(const ResumenLote& resumen, const AjustesMoneda& a) {
     return "beyond " + Utf8De1252(moneda::TextoRecibo(cuMaximo, a));
 }
 
+void MostrarPrueba(const ResumenLote& resumen, const std::optional<RemesaDeLote>& remesa,
+                   const AjustesMoneda& a) {
+    std::printf("%zu %s, total %s\n", resumen.nRecibos,
+                resumen.nRecibos == 1 ? "receipt" : "receipts", TextoTotal(resumen, a).c_str());
+    if (remesa) {
+        std::printf("%s\n", TextoResumenRemesa(remesa->resumen, a).c_str());
+    }
+}
+
+// The outputs of a checked batch: the remittance and the PDF into temporary files, or the print
+// job once the remittance is written; then every file in place, and the job registered.
+bool SalidasLote(int& argc, char** argv, const Orden& orden, CLoteRecibos& lote,
+                 const ResumenLote& resumen, const std::optional<RemesaDeLote>& remesa) {
+    std::optional<SalidaTemporal> xml, pdf;
+    if (remesa && !LoteRemesa(lote, *remesa, xml.emplace(orden.sSepa))) {
+        return false;
+    }
+    if (orden.bImprimir || !orden.sPdf.empty()) {
+        const auto plataforma = ArrancarSinVentana(argc, argv);
+        const auto imagenes = PrepararDibujo();
+        const bool bHecho =
+            orden.bImprimir
+                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
+                : LotePdf(lote, resumen.nRecibos, pdf.emplace(orden.sPdf), orden.disposicion);
+        if (!bHecho) {
+            return false;
+        }
+    }
+    if (!ConfirmarSalidas(xml, pdf)) {
+        return false;
+    }
+    std::optional<RemesaRegistrada> registrada;
+    if (remesa) {
+        registrada = RemesaRegistrada{remesa->cabecera.sMsgId, remesa->cabecera.sFechaCobro};
+    }
+    const std::optional<std::int64_t> nTrabajo = lote.Registrar(registrada);
+    if (remesa) {
+        std::printf("job %s: remittance %s, %s\n",
+                    nTrabajo ? std::to_string(*nTrabajo).c_str() : "not registered",
+                    remesa->cabecera.sMsgId.c_str(),
+                    TextoResumenRemesa(remesa->resumen, lote.Moneda()).c_str());
+    }
+    return true;
+}
+
 int EjecutarLote(int& argc, char** argv, const Orden& orden) {
     try {
         ReciboGuardado guardado = LeerReciboGuardado();
         CLoteRecibos lote(LeerFicheroLote(orden.sLote), std::move(guardado.recibo),
                           guardado.ajustesMoneda);
         const ResumenLote resumen = lote.Comprobar();
+        std::optional<RemesaDeLote> remesa;
+        if (!orden.sSepa.empty()) {
+            remesa = ComprobarRemesa(lote, orden.sFechaCobro);
+        }
         if (orden.bPrueba) {
-            std::printf("%zu %s, total %s\n", resumen.nRecibos,
-                        resumen.nRecibos == 1 ? "receipt" : "receipts",
-                        TextoTotal(resumen, lote.Moneda()).c_str());
+            MostrarPrueba(resumen, remesa, lote.Moneda());
             return 0;
         }
-        const auto plataforma = ArrancarSinVentana(argc, argv);
-        const auto imagenes = PrepararDibujo();
-        const bool bHecho =
-            orden.bImprimir
-                ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
-                : LotePdf(lote, resumen.nRecibos, orden.sPdf, orden.disposicion);
-        if (!bHecho) {
+        if (!SalidasLote(argc, argv, orden, lote, resumen, remesa)) {
             return 1;
         }
-        lote.Registrar();
         GuardarNumeroSiguiente(resumen);
         return 0;
     } catch (const ErrorLote& error) {
         std::fprintf(stderr, "%s\n", TextoErrorLote(orden.sLote, error).c_str());
+        return 1;
+    } catch (const ErrorRemesa& error) {
+        std::fprintf(stderr, "brixamo: %s\n", error.what());
         return 1;
     }
 }
@@ -341,6 +384,9 @@ std::optional<int> EjecutarOrden(int& argc, char** argv, const Orden& orden) {
     }
     if (!orden.sLote.empty()) {
         return EjecutarLote(argc, argv, orden);
+    }
+    if (!orden.sTrabajo.empty()) {
+        return ReescribirRemesa(orden.sSepa, std::stoll(orden.sTrabajo), orden.sFechaCobro);
     }
     if (orden.bImprimir) {
         return Imprimir(argc, argv, orden);
@@ -385,6 +431,9 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
                       linea.Value("batch"),
                       linea.Has("dry-run"),
+                      linea.Value("sepa"),
+                      linea.Value("collection-date"),
+                      linea.Value("job"),
                       linea.Has("calibration-page"),
                       DisposicionDeLinea(linea, DisposicionEnVigor())};
     try {

@@ -2,6 +2,9 @@
 // cannot be run.
 #include "app/sintaxis_linea.h"
 
+#include <filesystem>
+#include <iterator>
+
 #include "register/commands/opciones_hoja.h"
 #include "register/commands/registro_opciones.h"
 
@@ -71,6 +74,18 @@ std::vector<CommandLineOption> Opciones() {
          "with --batch, check the whole file and show the number of receipts and the total "
          "of their totals; nothing is printed or stored",
          ""},
+        {{"sepa"},
+         "with --batch, write the rows with an IBAN as a SEPA direct-debit remittance "
+         "(pain.008.001.02) to FILE, alone or with --pdf or --print; with --job, write that "
+         "job's remittance again",
+         "FILE"},
+        {{"collection-date"},
+         "with --sepa, the day the bank collects the debits (YYYY-MM-DD, today or later)",
+         "DATE"},
+        {{"job"},
+         "with --sepa, the registered job ID whose remittance is written again under a new "
+         "message id",
+         "ID"},
     };
     for (auto* lista : {&OpcionesCalibracion, &OpcionesHoja, &OpcionesRegistro}) {
         for (CommandLineOption& opcion : lista()) {
@@ -80,6 +95,63 @@ std::vector<CommandLineOption> Opciones() {
     opciones.push_back({{"h", "help"}, "show this help and exit", ""});
     opciones.push_back({{"v", "version"}, "show the version and exit", ""});
     return opciones;
+}
+
+bool EsNumeroDeTrabajo(const std::string& s) {
+    return !s.empty() && s.size() <= 18 && s.find_first_not_of("0123456789") == std::string::npos &&
+           s.find_first_not_of('0') != std::string::npos;
+}
+
+// A file's path with its folders and links resolved as far as they exist.
+std::filesystem::path Ruta(const std::string& sFichero) {
+    std::error_code error;
+    const std::filesystem::path absoluta = std::filesystem::absolute(sFichero, error);
+    return std::filesystem::weakly_canonical(absoluta, error);
+}
+
+// The same file named twice: the run would write one output over the other, or over its batch.
+std::string MismoFichero(const ParsedCommandLine& linea) {
+    const char* kFicheros[] = {"batch", "pdf", "sepa"};
+    for (std::size_t i = 0; i < std::size(kFicheros); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kFicheros); ++j) {
+            const std::string a = linea.Value(kFicheros[i]), b = linea.Value(kFicheros[j]);
+            if (!a.empty() && !b.empty() && Ruta(a) == Ruta(b)) {
+                return std::string("--") + kFicheros[i] + " and --" + kFicheros[j] +
+                       " name the same file";
+            }
+        }
+    }
+    return {};
+}
+
+// The remittance's options: --sepa with --batch or --job, --job alone with it.
+std::string IncoherenciaRemesa(const ParsedCommandLine& linea) {
+    for (const char* sOrden : {"list", "export", "backup", "reprint"}) {
+        if (linea.Has(sOrden) && linea.Has("sepa")) {
+            return std::string("--") + sOrden + " and --sepa cannot go together";
+        }
+    }
+    if (std::string s = MismoFichero(linea); !s.empty()) {
+        return s;
+    }
+    if (linea.Has("collection-date") && !linea.Has("sepa")) {
+        return "--collection-date needs --sepa";
+    }
+    if (!linea.Has("job")) {
+        return linea.Has("sepa") && !linea.Has("batch") ? "--sepa needs --batch or --job" : "";
+    }
+    if (!linea.Has("sepa")) {
+        return "--job needs --sepa FILE";
+    }
+    if (!EsNumeroDeTrabajo(linea.Value("job"))) {
+        return "--job needs the number of a registered job";
+    }
+    for (const char* sOpcion : {"batch", "pdf", "print", "dry-run"}) {
+        if (linea.Has(sOpcion)) {
+            return std::string("--job and --") + sOpcion + " cannot go together";
+        }
+    }
+    return {};
 }
 
 // The reason the options cannot go together; empty when they can.
@@ -98,7 +170,7 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.Has("pdf") && linea.Has("print")) {
         return "--pdf and --print cannot go together";
     }
-    for (const char* sOpcion : {"pdf", "batch"}) {
+    for (const char* sOpcion : {"pdf", "batch", "sepa"}) {
         if (linea.Has(sOpcion) && linea.options.at(sOpcion).empty()) {
             return std::string("--") + sOpcion + " needs a file name";
         }
@@ -106,8 +178,12 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.Has("dry-run") && !linea.Has("batch")) {
         return "--dry-run needs --batch";
     }
-    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run")) {
-        return "--batch needs --pdf, --print or --dry-run";
+    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run") &&
+        !linea.Has("sepa")) {
+        return "--batch needs --pdf, --print, --sepa or --dry-run";
+    }
+    if (std::string s = IncoherenciaRemesa(linea); !s.empty()) {
+        return s;
     }
     for (auto* incoherencia : {&IncoherenciaCalibracion, &IncoherenciaHoja}) {
         if (std::string sMotivo = incoherencia(linea); !sMotivo.empty()) {

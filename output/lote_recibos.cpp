@@ -41,34 +41,52 @@ CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda aj
       m_nColumnaNumero(std::string::npos) {
     const std::vector<std::string>& cabecera = m_lector.Cabecera();
     for (std::size_t i = 0; i < cabecera.size(); ++i) {
-        const auto campo = std::find_if(kCamposRecibo.begin(), kCamposRecibo.end(), [&](auto& c) {
-            return MismoNombre(ajustes::NombreCampo(c.ajuste), cabecera[i]);
-        });
-        if (campo == kCamposRecibo.end()) {
-            throw ErrorLote(m_lector.Linea(), cabecera[i], "columna desconocida");
-        }
-        const std::string_view sNombre = ajustes::NombreCampo(campo->ajuste);
-        for (std::size_t j = 0; j < i; ++j) {
-            if (MismoNombre(cabecera[j], sNombre)) {
-                throw ErrorLote(m_lector.Linea(), std::string(sNombre), "columna repetida");
-            }
-        }
-        Columna columna{i, sNombre};
-        if (const auto t = Buscar(kTextosRecibo, campo->nControl); t != kTextosRecibo.end()) {
-            columna.pTexto = t->pMiembro;
-        } else {
-            columna.pImporte = Buscar(kImportesRecibo, campo->nControl)->pMiembro;
-        }
-        m_nColumnaNumero = campo->nControl == IDC_EDIT_NUMERO ? i : m_nColumnaNumero;
-        m_columnas.push_back(columna);
+        AnadirColumna(i, cabecera[i]);
     }
+}
+
+// A receipt's field, or a debtor's column, by its name in any case.
+void CLoteRecibos::AnadirColumna(std::size_t i, const std::string& sCabecera) {
+    const auto campo = std::find_if(kCamposRecibo.begin(), kCamposRecibo.end(), [&](auto& c) {
+        return MismoNombre(ajustes::NombreCampo(c.ajuste), sCabecera);
+    });
+    const auto deudor = std::find_if(kColumnasDeudor.begin(), kColumnasDeudor.end(),
+                                     [&](auto& c) { return MismoNombre(c.sNombre, sCabecera); });
+    if (campo == kCamposRecibo.end() && deudor == kColumnasDeudor.end()) {
+        throw ErrorLote(m_lector.Linea(), sCabecera, "columna desconocida");
+    }
+    const std::string_view sNombre =
+        campo != kCamposRecibo.end() ? ajustes::NombreCampo(campo->ajuste) : deudor->sNombre;
+    for (std::size_t j = 0; j < i; ++j) {
+        if (MismoNombre(m_lector.Cabecera()[j], sNombre)) {
+            throw ErrorLote(m_lector.Linea(), std::string(sNombre), "columna repetida");
+        }
+    }
+    Columna columna{i, sNombre};
+    if (deudor != kColumnasDeudor.end()) {
+        columna.pDeudor = deudor->pMiembro;
+        m_bDeudores = true;
+    } else if (const auto t = Buscar(kTextosRecibo, campo->nControl); t != kTextosRecibo.end()) {
+        columna.pTexto = t->pMiembro;
+    } else {
+        columna.pImporte = Buscar(kImportesRecibo, campo->nControl)->pMiembro;
+    }
+    if (campo != kCamposRecibo.end() && campo->nControl == IDC_EDIT_NUMERO) {
+        m_nColumnaNumero = i;
+    }
+    m_columnas.push_back(columna);
 }
 
 // An amount that would print other than the cell says is a fault of its cell; a total that
 // would, a fault of the row.
-void CLoteRecibos::Rellenar(const std::vector<std::string>& campos, ReciboData& recibo) const {
+void CLoteRecibos::Rellenar(const std::vector<std::string>& campos, ReciboData& recibo,
+                            DatosDeudor& deudor) const {
     for (const Columna& c : m_columnas) {
         const std::string& sCampo = campos[c.nCampo];
+        if (c.pDeudor) {
+            deudor.*c.pDeudor = sCampo;
+            continue;
+        }
         if (c.pTexto) {
             recibo.*c.pTexto = sCampo;
             continue;
@@ -91,12 +109,18 @@ void CLoteRecibos::Rellenar(const std::vector<std::string>& campos, ReciboData& 
 }
 
 std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboData&)>& f) {
+    return ParaCadaFila(
+        [&](const ReciboData& recibo, const DatosDeudor&, std::size_t) { return f(recibo); });
+}
+
+std::string CLoteRecibos::ParaCadaFila(const VisitaFila& f) {
     m_lector.Rebobinar();
     std::string sSiguiente = m_base.sNumero;
     std::vector<std::string> campos;
     while (m_lector.SiguienteFila(campos)) {
         ReciboData recibo = m_base;
-        Rellenar(campos, recibo);
+        DatosDeudor deudor;
+        Rellenar(campos, recibo, deudor);
         if (m_nColumnaNumero == std::string::npos || campos[m_nColumnaNumero].empty()) {
             if (SinNumero(sSiguiente)) {
                 sSiguiente = SiguienteNumero(sSiguiente);  // a receipt always has a number
@@ -104,7 +128,7 @@ std::string CLoteRecibos::ParaCadaRecibo(const std::function<bool(const ReciboDa
             recibo.sNumero = sSiguiente;
             sSiguiente = SiguienteNumero(sSiguiente);
         }
-        if (!f(recibo)) {
+        if (!f(recibo, deudor, m_lector.Linea())) {
             break;
         }
     }
@@ -155,13 +179,19 @@ bool CLoteRecibos::Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
     return dc.EndDoc() > 0;
 }
 
-void CLoteRecibos::Registrar() {
-    std::vector<ReciboData> recibos;
-    ParaCadaRecibo([&](const ReciboData& recibo) {
-        recibos.push_back(recibo);
+std::optional<std::int64_t> CLoteRecibos::Registrar(const std::optional<RemesaRegistrada>& remesa) {
+    const AparienciaRegistrada apariencia =
+        ComoSeRegistra(m_impresa ? *m_impresa : AparienciaEnVigor());
+    std::vector<ReciboRegistrado> trabajo;
+    ParaCadaFila([&](const ReciboData& recibo, const DatosDeudor& deudor, std::size_t) {
+        trabajo.push_back(ComoSeImprime(recibo, m_moneda));
+        trabajo.back().apariencia = apariencia;  // the logo's pixels shared, not copied
+        if (remesa) {
+            trabajo.back().deudor = deudor;
+        }
         return true;
     });
-    RegistrarImpresos(recibos, m_moneda, ComoSeRegistra(m_impresa));
+    return RegistrarTrabajo(trabajo, remesa);
 }
 
 void GuardarNumeroSiguiente(const ResumenLote& resumen) {

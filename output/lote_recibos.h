@@ -9,12 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "form/deudor.h"
 #include "form/lote_csv.h"
 #include "form/recibodata.h"
 #include "money/regional.h"
 #include "output/apariencia_recibo.h"
 #include "output/hoja_recibos.h"
 #include "platform/device.h"
+#include "register/registro.h"
 
 // What checking a whole batch found.
 struct ResumenLote {
@@ -41,6 +43,12 @@ class CLoteRecibos {
     // Throws ErrorLote for a bad row. Returns the number that follows the last one taken
     // (the stored number itself when none was).
     std::string ParaCadaRecibo(const std::function<bool(const ReciboData&)>& f);
+    // The same, with each row's debtor columns (empty without them) and the line it begins on.
+    using VisitaFila =
+        std::function<bool(const ReciboData&, const DatosDeudor&, std::size_t nLinea)>;
+    std::string ParaCadaFila(const VisitaFila& f);
+    // Whether the file has any of the debtor columns.
+    bool TieneDeudores() const { return m_bDeudores; }
 
     // Walks the whole batch. Throws ErrorLote, also for a batch without receipts.
     ResumenLote Comprobar();
@@ -55,9 +63,10 @@ class CLoteRecibos {
                   const DisposicionHoja& disposicion,
                   const std::function<void(std::size_t)>& progreso);
 
-    // Appends every receipt of a batch already printed to the register, as one job in the look
-    // it was printed in.
-    void Registrar();
+    // Appends every receipt of a batch to the register, as one job in the look it was printed in
+    // (the look in force when it was not printed: a remittance alone); with a remittance, each
+    // receipt with its debtor's columns. The job's id, when it was registered.
+    std::optional<std::int64_t> Registrar(const std::optional<RemesaRegistrada>& remesa = {});
 
   private:
     struct Columna {
@@ -65,15 +74,19 @@ class CLoteRecibos {
         std::string_view sNombre;  // NUMERO, IMPORTE_2...
         std::string ReciboData::*pTexto = nullptr;
         CGlobalCurrency ReciboData::*pImporte = nullptr;
+        std::string DatosDeudor::*pDeudor = nullptr;
     };
-    void Rellenar(const std::vector<std::string>& campos, ReciboData& recibo) const;
+    void AnadirColumna(std::size_t i, const std::string& sCabecera);
+    void Rellenar(const std::vector<std::string>& campos, ReciboData& recibo,
+                  DatosDeudor& deudor) const;
 
     LectorCsv m_lector;
     ReciboData m_base;
     AjustesMoneda m_moneda;
     std::vector<Columna> m_columnas;
     std::size_t m_nColumnaNumero;  // npos: no NUMERO column
-    AparienciaRecibo m_impresa;    // the look of the last print
+    bool m_bDeudores = false;
+    std::optional<AparienciaRecibo> m_impresa;  // the look of the last print
 };
 
 // Stores the number that follows the batch, when some receipt took its number from the series.

@@ -107,6 +107,16 @@ std::string Primera(sqlite3* db, const char* sSql) {
     return st.Paso() ? st.Texto(0) : std::string();
 }
 
+// The register holds account numbers: only its owner may read it, whatever the umask, and an
+// older file readable by others is closed to them. SQLite gives its log files the same mode.
+void SoloPropietario(const std::string& sRuta) {
+    const int fd = open(sRuta.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd >= 0) {
+        fchmod(fd, S_IRUSR | S_IWUSR);
+        close(fd);
+    }
+}
+
 ResultadoRegistro Fallo(const std::string& sError) {
     return {EstadoRegistro::kFallo, {}, sError};
 }
@@ -171,6 +181,7 @@ void CRegistro::Abrir() {
 
 // Throws ErrorSql when the file cannot be opened as a register.
 bool CRegistro::AbrirFichero() {
+    SoloPropietario(m_sRuta);
     const int rc = sqlite3_open_v2(m_sRuta.c_str(), &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {

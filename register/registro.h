@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "form/deudor.h"
 #include "form/recibodata.h"
 #include "money/regional.h"
 #include "settings/texto1252.h"
@@ -44,9 +45,18 @@ struct AparienciaRegistrada {
     friend bool operator==(const AparienciaRegistrada& a, const AparienciaRegistrada& b);
 };
 
-// One registered receipt. nId and sEmitido are given by the register.
+// A remittance written for a job: its message id and the day the debits are collected on.
+struct RemesaRegistrada {
+    std::string sMsgId;
+    std::string sFechaCobro;  // "YYYY-MM-DD"
+
+    friend bool operator==(const RemesaRegistrada&, const RemesaRegistrada&) = default;
+};
+
+// One registered receipt. nId, nTrabajo, sEmitido and remesa are given by the register.
 struct ReciboRegistrado {
     std::int64_t nId = 0;
+    std::int64_t nTrabajo = 0;
     std::string sEmitido;  // "YYYY-MM-DD HH:MM:SS", local time of the registration
     ReciboData recibo;
     AjustesMoneda ajustes;                 // currency settings in force at the print
@@ -55,6 +65,9 @@ struct ReciboRegistrado {
     // The job's look; nothing for a receipt registered before the register kept looks. Read
     // back by Leer only.
     std::optional<AparienciaRegistrada> apariencia;
+    DatosDeudor deudor;  // of a job with a remittance; empty otherwise
+    // The latest remittance written for the job, for a receipt it debits (one with an IBAN).
+    std::optional<RemesaRegistrada> remesa;
 
     friend bool operator==(const ReciboRegistrado&, const ReciboRegistrado&) = default;
 };
@@ -97,10 +110,21 @@ class CRegistro {
     // How the opening went; a register that failed to open fails every call.
     const ResultadoRegistro& Apertura() const { return m_apertura; }
 
-    // One print job (1..N receipts) in one transaction: all of it is kept or none. Fills
-    // nId and sEmitido of each receipt.
+    // One print job (1..N receipts) in one transaction: all of it is kept or none, with the
+    // remittance written for it when there is one. Fills nId, nTrabajo and sEmitido of each
+    // receipt.
     ResultadoRegistro Registrar(std::vector<ReciboRegistrado>& recibos,
-                                std::time_t momento = std::time(nullptr));
+                                std::time_t momento = std::time(nullptr),
+                                const std::optional<RemesaRegistrada>& remesa = {});
+
+    // The receipts of job nTrabajo in the order of the job, one call each.
+    ResultadoRegistro RecorrerTrabajo(std::int64_t nTrabajo,
+                                      const std::function<void(const ReciboRegistrado&)>& visitar);
+
+    // Another remittance written for job nTrabajo (a new message id for the same debits): it
+    // becomes the job's latest; the earlier ones stay recorded.
+    ResultadoRegistro AnotarRemesa(std::int64_t nTrabajo, const RemesaRegistrada& remesa,
+                                   std::time_t momento = std::time(nullptr));
 
     // The receipts the filter lets through, in the order asked, one call each.
     ResultadoRegistro Recorrer(const FiltroRegistro& filtro, OrdenRegistro orden,

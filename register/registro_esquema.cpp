@@ -1,5 +1,6 @@
 // The register's schema and its migrations. The version sits in PRAGMA user_version; each step
 // takes a register one version up, inside the transaction that opens it.
+#include <algorithm>
 #include <array>
 
 #include "register/registro_sql.h"
@@ -73,7 +74,7 @@ INSERT INTO comprobacion (id, dia) VALUES (1, '');
 
 // Version 2: each job's look (colour, pattern, free texts, amount in words; NULL in the jobs
 // registered before), its logo kept once per distinct picture, found by a hash of its pixels.
-void CrearVersion2(sqlite3* db) {
+void AnadirApariencias(sqlite3* db) {
     Ejecutar(db, R"sql(
 CREATE TABLE logos (
     id INTEGER PRIMARY KEY,
@@ -93,8 +94,30 @@ ALTER TABLE trabajos ADD COLUMN logo INTEGER REFERENCES logos (id);
 )sql");
 }
 
+// Version 3: each receipt of a job with a remittance keeps its debtor's data (empty in the
+// receipts of older jobs), and every remittance written for a job is kept, the latest last.
+void AnadirRemesas(sqlite3* db) {
+    Ejecutar(db, R"sql(
+ALTER TABLE recibos ADD COLUMN iban TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN bic TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN mandato TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN fecha_mandato TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN secuencia TEXT NOT NULL DEFAULT '';
+ALTER TABLE recibos ADD COLUMN titular TEXT NOT NULL DEFAULT '';
+CREATE TABLE remesas (
+    id INTEGER PRIMARY KEY,
+    trabajo INTEGER NOT NULL REFERENCES trabajos (id) ON DELETE CASCADE,
+    msgid TEXT NOT NULL UNIQUE,
+    fecha_cobro TEXT NOT NULL CHECK (fecha_cobro GLOB
+        '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    escrita TEXT NOT NULL
+) STRICT;
+CREATE INDEX remesas_trabajo ON remesas (trabajo, id);
+)sql");
+}
+
 using PasoMigracion = void (*)(sqlite3*);
-constexpr std::array<PasoMigracion, 2> kPasos = {CrearVersion1, CrearVersion2};
+constexpr std::array<PasoMigracion, 3> kPasos = {CrearVersion1, AnadirApariencias, AnadirRemesas};
 
 int VersionDe(sqlite3* db) {
     Sentencia st(db, "PRAGMA user_version");
@@ -150,18 +173,19 @@ void AnotarComprobacion(sqlite3* db, const std::string& sHoy) {
 }
 
 // Brings a checked register up to this program's version; an up-to-date one is not written to.
-void Migrar(sqlite3* db) {
-    if (VersionDe(db) == VersionActual()) {
+void Migrar(sqlite3* db, int nHasta) {
+    if (VersionDe(db) >= nHasta) {
         return;
     }
     Ejecutar(db, "BEGIN IMMEDIATE");
     try {
         ComprobarVersion(db);  // another process may have migrated meanwhile
         const int nVersion = VersionDe(db);
-        for (int n = nVersion; n < VersionActual(); ++n) {
+        for (int n = nVersion; n < nHasta; ++n) {
             kPasos[n](db);
         }
-        Ejecutar(db, ("PRAGMA user_version = " + std::to_string(VersionActual())).c_str());
+        Ejecutar(db,
+                 ("PRAGMA user_version = " + std::to_string(std::max(nVersion, nHasta))).c_str());
         Ejecutar(db, "COMMIT");
     } catch (const ErrorSql&) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

@@ -33,10 +33,14 @@ std::string Lista(const std::string& sPrefijo) {
         s += sPrefijo + c.sColumna + ", ";
         s += sPrefijo + "texto_" + c.sColumna + ", ";
     }
-    return s + sPrefijo + "total, " + sPrefijo + "texto_total";
+    s += sPrefijo + "total, " + sPrefijo + "texto_total";
+    for (const ColumnaDeudor& c : kColumnasDeudor) {
+        s += ", " + sPrefijo + Minusculas1252(std::string(c.sNombre));
+    }
+    return s;
 }
 
-constexpr int kNumColumnasRecibo = 25 + 2 * 6 + 2;
+constexpr int kNumColumnasRecibo = 25 + 2 * 6 + 2 + static_cast<int>(kColumnasDeudor.size());
 
 std::string Parametros(int nPrimero, int nCuantos) {
     std::string s;
@@ -60,12 +64,15 @@ const std::string& SqlRecibo() {
     return s;
 }
 
-// Receipts with their job's date and settings; the filters of FiltroRegistro as ?1 to ?4
-// (and its limit as ?5).
+// Receipts with their job's date and settings, and the job's latest remittance for those it
+// debits; the filters of FiltroRegistro as ?1 to ?4 (and its limit as ?5).
 std::string SqlConsulta(const std::string& sCondicion, const std::string& sOrden) {
     return "SELECT r.id, t.emitido, " + ListaAjustes("t.") + ", " + Lista("r.") +
-           " FROM recibos r JOIN trabajos t ON t.id = r.trabajo WHERE " + sCondicion +
-           " ORDER BY r.id " + sOrden;
+           ", r.trabajo, m.msgid, m.fecha_cobro"
+           " FROM recibos r JOIN trabajos t ON t.id = r.trabajo"
+           " LEFT JOIN remesas m ON r.iban <> '' AND m.id ="
+           " (SELECT max(id) FROM remesas WHERE trabajo = r.trabajo) WHERE " +
+           sCondicion + " ORDER BY r.id " + sOrden;
 }
 
 // The texts are searched in the narrow index of payers and numbers, not in the receipts.
@@ -132,6 +139,9 @@ void PonerRecibo(Sentencia& st, int n, const ReciboRegistrado& r) {
     }
     st.Entero(n++, r.recibo.cuImporte.Valor());
     st.Texto(n++, r.sTotal);
+    for (const ColumnaDeudor& c : kColumnasDeudor) {
+        st.Texto(n++, r.deudor.*c.pMiembro);
+    }
     st.Texto(n, Minusculas1252(r.recibo.sPagador1 + "\n" + r.recibo.sPagador2 + "\n" +
                                r.recibo.sPagador3));
 }
@@ -150,12 +160,30 @@ ReciboRegistrado LeerFila(const Sentencia& st) {
         r.sImportes[i] = st.Texto(n++);
     }
     r.recibo.cuImporte.SetValor(st.Entero(n++));
-    r.sTotal = st.Texto(n);
+    r.sTotal = st.Texto(n++);
+    for (const ColumnaDeudor& c : kColumnasDeudor) {
+        r.deudor.*c.pMiembro = st.Texto(n++);
+    }
+    r.nTrabajo = st.Entero(n++);
+    if (std::string sMsgId = st.Texto(n++); !sMsgId.empty()) {
+        r.remesa = RemesaRegistrada{std::move(sMsgId), st.Texto(n)};
+    }
     return r;
 }
 
+void InsertarRemesa(sqlite3* db, std::int64_t nTrabajo, const RemesaRegistrada& remesa,
+                    const std::string& sEscrita) {
+    Sentencia st(
+        db, "INSERT INTO remesas (trabajo, msgid, fecha_cobro, escrita) VALUES (?1, ?2, ?3, ?4)");
+    st.Entero(1, nTrabajo);
+    st.Texto(2, remesa.sMsgId);
+    st.Texto(3, remesa.sFechaCobro);
+    st.Texto(4, sEscrita);
+    st.Paso();
+}
+
 void InsertarTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos,
-                     const std::string& sEmitido) {
+                     const std::string& sEmitido, const std::optional<RemesaRegistrada>& remesa) {
     Sentencia trabajo(db, SqlTrabajo());
     trabajo.Texto(1, sEmitido);
     trabajo.Entero(2, static_cast<std::int64_t>(recibos.size()));
@@ -171,7 +199,15 @@ void InsertarTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos,
         recibo.Paso();
         recibo.Reiniciar();
         recibos[i].nId = sqlite3_last_insert_rowid(db);
+        recibos[i].nTrabajo = nTrabajo;
         recibos[i].sEmitido = sEmitido;
+        recibos[i].remesa.reset();
+        if (remesa && recibos[i].deudor.Domiciliado()) {
+            recibos[i].remesa = remesa;
+        }
+    }
+    if (remesa) {
+        InsertarRemesa(db, nTrabajo, *remesa, sEmitido);
     }
 }
 
@@ -185,10 +221,11 @@ bool MismosAjustes(const std::vector<ReciboRegistrado>& recibos) {
     return true;
 }
 
-void EscribirTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos, std::time_t momento) {
+// One transaction: all that escribir writes is kept, or none.
+void EnTransaccion(sqlite3* db, const std::function<void()>& escribir) {
     Ejecutar(db, "BEGIN IMMEDIATE");
     try {
-        InsertarTrabajo(db, recibos, Momento(momento));
+        escribir();
         Ejecutar(db, "COMMIT");
     } catch (const ErrorSql&) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -198,8 +235,8 @@ void EscribirTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos, std::t
 
 }  // namespace
 
-ResultadoRegistro CRegistro::Registrar(std::vector<ReciboRegistrado>& recibos,
-                                       std::time_t momento) {
+ResultadoRegistro CRegistro::Registrar(std::vector<ReciboRegistrado>& recibos, std::time_t momento,
+                                       const std::optional<RemesaRegistrada>& remesa) {
     if (m_apertura.estado == EstadoRegistro::kFallo) {
         return m_apertura;
     }
@@ -212,7 +249,7 @@ ResultadoRegistro CRegistro::Registrar(std::vector<ReciboRegistrado>& recibos,
     ResultadoRegistro resultado = m_apertura;
     for (int nIntento = 0; nIntento < 2; ++nIntento) {
         try {
-            EscribirTrabajo(m_db, recibos, momento);
+            EnTransaccion(m_db, [&] { InsertarTrabajo(m_db, recibos, Momento(momento), remesa); });
             return resultado;
         } catch (const ErrorSql& e) {
             if (!e.Danado() || nIntento > 0 || !ApartarYEmpezar()) {
@@ -283,6 +320,38 @@ std::optional<ReciboRegistrado> CRegistro::UltimoConNumero(const std::string& sN
         ApartarSiDanado(e);
     }
     return std::nullopt;
+}
+
+ResultadoRegistro CRegistro::RecorrerTrabajo(
+    std::int64_t nTrabajo, const std::function<void(const ReciboRegistrado&)>& visitar) {
+    if (m_apertura.estado == EstadoRegistro::kFallo) {
+        return m_apertura;
+    }
+    try {
+        Sentencia st(m_db, SqlConsulta("r.trabajo = ?1", "ASC"));
+        st.Entero(1, nTrabajo);
+        while (st.Paso()) {
+            visitar(LeerFila(st));
+        }
+    } catch (const ErrorSql& e) {
+        ApartarSiDanado(e);
+        return {EstadoRegistro::kFallo, {}, e.sTexto};
+    }
+    return m_apertura;
+}
+
+ResultadoRegistro CRegistro::AnotarRemesa(std::int64_t nTrabajo, const RemesaRegistrada& remesa,
+                                          std::time_t momento) {
+    if (m_apertura.estado == EstadoRegistro::kFallo) {
+        return m_apertura;
+    }
+    try {
+        EnTransaccion(m_db, [&] { InsertarRemesa(m_db, nTrabajo, remesa, Momento(momento)); });
+    } catch (const ErrorSql& e) {
+        ApartarSiDanado(e);
+        return {EstadoRegistro::kFallo, {}, e.sTexto};
+    }
+    return m_apertura;
 }
 
 void CRegistro::ApartarSiDanado(const registro::ErrorSql& e) {

@@ -76,7 +76,8 @@ int VersionActual();
 // Throws when the file is not a register (a version 0 file with tables) or is of a later
 // version than this program knows.
 void ComprobarVersion(sqlite3* db);
-void Migrar(sqlite3* db);
+// Up to nHasta (a test makes an older register this way).
+void Migrar(sqlite3* db, int nHasta = VersionActual());
 
 // The full check (quick_check, which reads the whole file) runs on the first opening of a day;
 // a damaged page met at any other time fails with SQLITE_CORRUPT where it is met.

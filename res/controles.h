@@ -54,5 +54,6 @@ DialogTemplate PlantillaCalendario();        // IDD_CALENDARIO
 DialogTemplate PlantillaVistaPrevia();       // IDD_VISTA_PREVIA
 DialogTemplate PlantillaRecibosEmitidos();   // IDD_RECIBOS_EMITIDOS
 DialogTemplate PlantillaAjustarImpresora();  // IDD_AJUSTAR_IMPRESORA
+DialogTemplate PlantillaAcreedor();          // IDD_ACREEDOR
 
 }  // namespace plantillas

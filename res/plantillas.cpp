@@ -12,7 +12,8 @@ const std::map<int, DialogTemplate>& Plantillas() {
         for (DialogTemplate t :
              {PlantillaAcerca(), PlantillaRecibo(), PlantillaMoneda(), PlantillaSaludo(),
               PlantillaLogotipo(), PlantillaDisenoRecibo(), PlantillaCalendario(),
-              PlantillaVistaPrevia(), PlantillaRecibosEmitidos(), PlantillaAjustarImpresora()}) {
+              PlantillaVistaPrevia(), PlantillaRecibosEmitidos(), PlantillaAjustarImpresora(),
+              PlantillaAcreedor()}) {
             tabla.emplace(t.id, std::move(t));
         }
         return tabla;

@@ -34,6 +34,8 @@ LAYERS = [
     ("register_ui", "register/ui/*"),
     ("register_commands", "register/commands/*"),
     ("register", "register/*"),
+    ("remesa_ui", "remesa/ui/*"),
+    ("remesa", "remesa/*"),
     ("platform_qt", "platform/qt/*"),
     ("platform", "platform/*"),
     ("output", "output/*"),
@@ -46,7 +48,8 @@ LAYERS = [
     ("qt", "<Q*"),
 ]
 
-PROGRAM = ["settings", "lang", "money", "money_words", "form", "register", "res", "platform",
+PROGRAM = ["settings", "lang", "money", "money_words", "form", "register", "remesa", "res",
+           "platform", "remesa_ui",
            "platform_qt", "money_ui", "register_print", "output", "register_ui", "options",
            "app_boxes", "form_ui", "register_commands", "app"]
 
@@ -60,6 +63,7 @@ EDGES = {
     "money_words": ["money"],  # and ICU
     "form": ["money"],
     "register": ["form"],  # and SQLite
+    "remesa": ["form"],  # the bank remittance; and libxml2
     # the templates as data; the platform API: the drawing device, the dialog framework that
     # builds windows from the templates, the services
     "res": [],
@@ -70,13 +74,14 @@ EDGES = {
     "money_ui": ["money", "lang", "platform"],
     "app_boxes": ["lang", "platform"],
     "options": ["money", "app_boxes"],
+    "remesa_ui": ["remesa", "app_boxes"],  # the creditor dialog
     "register_print": ["register", "platform"],  # registering what is printed
     "output": ["register_print", "money_words", "money_ui"],
     "register_ui": ["output"],  # the receipts-issued dialog
-    "form_ui": ["output", "register_ui", "options"],
+    "form_ui": ["output", "register_ui", "options", "remesa_ui"],
     # start-up and the command line
     "register_commands": ["output", "platform_qt"],
-    "app": ["form_ui", "register_commands", "platform_qt", "version"],
+    "app": ["form_ui", "register_commands", "remesa", "platform_qt", "version"],
     # test programs, benchmarks and the resource generator
     "tests": PROGRAM + ["qt", "version"],
     "bench": PROGRAM + ["qt"],

@@ -7,11 +7,11 @@
 set -euo pipefail
 
 # Building and running the program: compiler, CMake, Qt and its translations, ICU, SQLite,
-# the receipt's fonts, the CUPS client.
+# libxml2 (the remittance), the receipt's fonts, the CUPS client.
 run_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libicu-dev libsqlite3-dev
+    libicu-dev libsqlite3-dev libxml2-dev
     qt6-translations-l10n
     fonts-liberation2
     cups-client
@@ -24,7 +24,9 @@ package_packages=(
 
 # The tests on top: GoogleTest, clang for the fuzzers, valgrind for the logo decoding, the
 # generator's fonts, every locale, poppler and qpdf for the PDF checks, a CUPS spooler with a PDF
-# queue, a display, package checks, the format and clang-tidy checks, ccache for the rebuilds.
+# queue, a display, package checks, the format and clang-tidy checks, ccache for the rebuilds, stdnum
+# to hold the account checks to. (The remittance's schema is fetched by the tests themselves:
+# apt-get download, never installed.)
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev
@@ -36,6 +38,7 @@ test_packages=(
     cups printer-driver-cups-pdf
     xvfb xauth
     lintian appstream desktop-file-utils
+    python3-stdnum
 )
 
 # Measuring the tests' coverage (scripts/coverage.sh): gcovr reads what the build counted.

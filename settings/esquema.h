@@ -58,6 +58,7 @@ inline constexpr const char* kSeccionConceptos = "Recibos conceptos";
 inline constexpr const char* kSeccionAplicacion = "Aplicacion Recibos";
 inline constexpr const char* kSeccionRecibo = "Recibo";
 inline constexpr const char* kSeccionColor = "Recibos color";
+inline constexpr const char* kSeccionAcreedor = "Acreedor";
 
 // The receipt on the form: each field's key is its control's name.
 inline constexpr AjusteTexto kNumero{kSeccionConceptos, "IDC_EDIT_NUMERO", ""};
@@ -135,10 +136,17 @@ inline constexpr AjusteEntero kColorG{kSeccionColor, "G", 255};
 inline constexpr AjusteEntero kColorB{kSeccionColor, "B", 255};
 inline constexpr AjusteEntero kFondo{kSeccionColor, "fondo", 0};
 
+// The creditor of the direct-debit remittances: its name (at most 70 characters), its SEPA
+// creditor identifier, the IBAN the debits are paid into and its BIC (optional).
+inline constexpr AjusteTexto kAcreedorNombre{kSeccionAcreedor, "Nombre", ""};
+inline constexpr AjusteTexto kAcreedorIdentificador{kSeccionAcreedor, "Identificador", ""};
+inline constexpr AjusteTexto kAcreedorIban{kSeccionAcreedor, "IBAN", ""};
+inline constexpr AjusteTexto kAcreedorBic{kSeccionAcreedor, "BIC", ""};
+
 using Entrada = std::variant<AjusteTexto, AjusteEntero>;
 
 // clang-format off
-inline constexpr std::array<Entrada, 56> kEsquema{
+inline constexpr std::array<Entrada, 60> kEsquema{
     kNumero, kConcepto1, kConcepto2, kConcepto3, kConcepto4, kConcepto5, kConcepto6,
     kLocalidad, kVencimiento, kPagador1, kPagador2, kPagador3, kCobrador1, kCobrador2,
     kCobrador3, kDomicilio, kFecha, kImporte1, kImporte2, kImporte3, kImporte4, kImporte5,
@@ -149,6 +157,7 @@ inline constexpr std::array<Entrada, 56> kEsquema{
     kModoPositivo, kModoNegativo, kRelleno, kInicializado, kIdioma,
     kTexto1, kTexto2, kTexto3, kFileLogo, kImporteEnLetra, kPorHoja, kMarcasCorte, kCopias,
     kColorR, kColorG, kColorB, kFondo,
+    kAcreedorNombre, kAcreedorIdentificador, kAcreedorIban, kAcreedorBic,
 };
 // clang-format on
 

@@ -87,6 +87,7 @@ class CReciboDlg : public CDialog {
     void OnRecibosEmitidos();  // recibodlg_emitidos.cpp
     void OnAcercaDe();
     void OnAjustarImpresora();
+    void OnDatosAcreedor();
     // The menu of commands (recibodlg_menu.cpp): the context menu and "Más…".
     void PonerMenuComandos();
     friend const std::vector<ComandoMenu>& ComandosMenu();

@@ -4,6 +4,7 @@
 #include "form/ui/recibodlg.h"
 #include "output/ajustarimpresoradlg.h"
 #include "register/ui/recibosemitidosdlg.h"
+#include "remesa/ui/acreedordlg.h"
 #include "res/ids/identificadores.h"
 
 const std::vector<ComandoMenu>& ComandosMenu() {
@@ -12,6 +13,7 @@ const std::vector<ComandoMenu>& ComandosMenu() {
         {"Imprimir lote...", IDM_IMPRIMIR_LOTE, "Ctrl+L", &CReciboDlg::OnImprimirLote},
         {kTextoRecibosEmitidos, IDM_RECIBOS_EMITIDOS, "Ctrl+R", &CReciboDlg::OnRecibosEmitidos},
         {"Ajustar impresora...", IDM_AJUSTAR_IMPRESORA, "Ctrl+J", &CReciboDlg::OnAjustarImpresora},
+        {"Datos del acreedor...", IDM_DATOS_ACREEDOR, "Ctrl+K", &CReciboDlg::OnDatosAcreedor},
     };
     return comandos;
 }
@@ -25,4 +27,9 @@ void CReciboDlg::PonerMenuComandos() {
 void CReciboDlg::OnAjustarImpresora() {
     CAjustarImpresoraDlg dlgAjustar;
     dlgAjustar.DoModal();
+}
+
+void CReciboDlg::OnDatosAcreedor() {
+    CAcreedorDlg dlgAcreedor;
+    dlgAcreedor.DoModal();
 }

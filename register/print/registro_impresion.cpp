@@ -80,11 +80,20 @@ void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMone
         trabajo.push_back(ComoSeImprime(recibo, ajustesMoneda));
         trabajo.back().apariencia = apariencia;  // the logo's pixels shared, not copied
     }
+    RegistrarTrabajo(trabajo, std::nullopt);
+}
+
+std::optional<std::int64_t> RegistrarTrabajo(std::vector<ReciboRegistrado>& trabajo,
+                                             const std::optional<RemesaRegistrada>& remesa) {
     CRegistro registro;
-    const ResultadoRegistro resultado = registro.Registrar(trabajo);
+    const ResultadoRegistro resultado = registro.Registrar(trabajo, std::time(nullptr), remesa);
     if (resultado.estado != EstadoRegistro::kCorrecto) {
         AvisoEnVigor()(resultado);
     }
+    if (resultado.estado == EstadoRegistro::kFallo) {
+        return std::nullopt;
+    }
+    return trabajo.front().nTrabajo;
 }
 
 AvisoRegistroEnVentana::AvisoRegistroEnVentana()

@@ -18,6 +18,11 @@ ReciboRegistrado ComoSeImprime(const ReciboData& recibo, const AjustesMoneda& aj
 void RegistrarImpresos(const std::vector<ReciboData>& recibos, const AjustesMoneda& ajustesMoneda,
                        const AparienciaRegistrada& apariencia);
 
+// The same for receipts made ready with ComoSeImprime (and their debtors), with the remittance
+// written for the job when there is one. The job's id, when it was registered.
+std::optional<std::int64_t> RegistrarTrabajo(std::vector<ReciboRegistrado>& trabajo,
+                                             const std::optional<RemesaRegistrada>& remesa);
+
 // One line on stderr when the result says a damaged register was set aside.
 void AvisarApartadoEnTerminal(const ResultadoRegistro& r);
 

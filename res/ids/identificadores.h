@@ -21,11 +21,13 @@ inline constexpr int IDD_CALENDARIO = 223;
 inline constexpr int IDD_VISTA_PREVIA = 225;
 inline constexpr int IDD_RECIBOS_EMITIDOS = 240;
 inline constexpr int IDD_AJUSTAR_IMPRESORA = 250;
+inline constexpr int IDD_ACREEDOR = 260;
 
 // Commands of the form's menu.
 inline constexpr int IDM_ABOUTBOX = 16;
 inline constexpr int IDM_IMPRIMIR_LOTE = 32;
 inline constexpr int IDM_RECIBOS_EMITIDOS = 0x50;
+inline constexpr int IDM_DATOS_ACREEDOR = 0x60;
 inline constexpr int IDM_AJUSTAR_IMPRESORA = 0x70;
 
 // The receipt form (IDD_RECIBO_DIALOG): the fields, their labels (IDC_EDIT_DEF_*) and the
@@ -213,6 +215,15 @@ inline constexpr int IDC_BUTTON_VER_EMITIDO = 1204;
 inline constexpr int IDC_BUTTON_REIMPRIMIR = 1205;
 inline constexpr int IDC_BUTTON_CARGAR_EMITIDO = 1206;
 
+// The creditor of the remittances (IDD_ACREEDOR): each field, and below it what is wrong with it.
+inline constexpr int IDC_EDIT_ACREEDOR_NOMBRE = 1251;
+inline constexpr int IDC_EDIT_ACREEDOR_IDENTIFICADOR = 1252;
+inline constexpr int IDC_EDIT_ACREEDOR_IBAN = 1253;
+inline constexpr int IDC_EDIT_ACREEDOR_BIC = 1254;
+inline constexpr int IDC_TEXTO_ERROR_NOMBRE = 1261;
+inline constexpr int IDC_TEXTO_ERROR_IDENTIFICADOR = 1262;
+inline constexpr int IDC_TEXTO_ERROR_IBAN = 1263;
+inline constexpr int IDC_TEXTO_ERROR_BIC = 1264;
 // The printer calibration (IDD_AJUSTAR_IMPRESORA).
 inline constexpr int IDC_TABLA_IMPRESORAS = 1301;
 inline constexpr int IDC_TEXTO_CALIBRACION = 1302;  // the stored correction, or what went wrong

@@ -41,7 +41,8 @@ TEST_F(MenuTest, MasListsEveryCommandWithItsShortcut) {
     EXPECT_EQ(AbrirMas(Dlg(), 2), QStringList({QStringLiteral("&Acerca de Ovalcade...\tF1"),
                                                QStringLiteral("Imprimir lote...\tCtrl+L"),
                                                QStringLiteral("Recibos emitidos...\tCtrl+R"),
-                                               QStringLiteral("Ajustar impresora...\tCtrl+J")}));
+                                               QStringLiteral("Ajustar impresora...\tCtrl+J"),
+                                               QStringLiteral("Datos del acreedor...\tCtrl+K")}));
     EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBOS_EMITIDOS});
 }
 
@@ -67,6 +68,7 @@ const FilaAtajo kAtajos[] = {
     {"F1", Qt::Key_F1, Qt::NoModifier, IDD_ABOUTBOX},
     {"CtrlR", Qt::Key_R, Qt::ControlModifier, IDD_RECIBOS_EMITIDOS},
     {"CtrlJ", Qt::Key_J, Qt::ControlModifier, IDD_AJUSTAR_IMPRESORA},
+    {"CtrlK", Qt::Key_K, Qt::ControlModifier, IDD_ACREEDOR},
 };
 
 class AtajoTest : public MenuTest, public ::testing::WithParamInterface<FilaAtajo> {};
@@ -83,9 +85,10 @@ TEST_P(AtajoTest, TheShortcutOpensItsWindow) {
 INSTANTIATE_TEST_SUITE_P(Atajos, AtajoTest, ::testing::ValuesIn(kAtajos),
                          ::testing::PrintToStringParamName());
 
-TEST_F(MenuTest, AjustarImpresoraFromMas) {
+TEST_F(MenuTest, AjustarImpresoraAndDatosDelAcreedorFromMas) {
     AbrirMas(Dlg(), 3);
-    EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_AJUSTAR_IMPRESORA});
+    AbrirMas(Dlg(), 4);
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{IDD_AJUSTAR_IMPRESORA, IDD_ACREEDOR}));
 }
 
 }  // namespace

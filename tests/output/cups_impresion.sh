@@ -3,7 +3,8 @@
 # spool and socket) with a cups-pdf queue, "brixamo --print QUEUE" pointed at it through
 # CUPS_SERVER, then checks the job's name and page count, the texts of the PDF produced and
 # that the receipt's full-colour logo came through the whole chain pixel for pixel; then a
-# batch, and a batch three to a sheet with copies.
+# batch, a batch three to a sheet with copies, a batch with its remittance, and a queue's
+# correction.
 #
 # Usage: cups_impresion.sh BRIXAMO [KEEP_DIR]
 #   KEEP_DIR: copy the PDF produced there (to look at it); KEEP_WORK=1 keeps the private
@@ -154,7 +155,10 @@ printf '%s\n' \
     "Recibos conceptos - IDC_EDIT_CONCEPTO_1" "Mantenimiento anual" \
     "Recibos conceptos - IDC_EDIT_IMPORTE_1" "150,75" \
     "Recibos conceptos - IDC_EDIT_PAGADOR_1" "Lucia Varela" \
-    "Recibo - FileLogo" "$logo" >"$BRIXAMO_HOME/tarvel.inf"
+    "Recibo - FileLogo" "$logo" \
+    "Acreedor - Nombre" "Comunidad Calle Mayor 5" \
+    "Acreedor - Identificador" "ES5800012345678Z" \
+    "Acreedor - IBAN" "ES8001822370440201234567" >"$BRIXAMO_HOME/tarvel.inf"
 printf '\0' >>"$BRIXAMO_HOME/tarvel.inf"
 
 "$brixamo" --print "$queue" || fail "brixamo --print $queue failed"
@@ -245,10 +249,35 @@ for expected in "Ana Souto" "ORIGINAL" "COPIA" "Xan Pena"; do
 done
 [ "$(grep -c "Ana Souto" <<<"$first_sheet")" -eq 2 ] || fail "the first sheet lacks the copy of Ana Souto's receipt"
 
+# The month's receipts and the bank's remittance in one run: every receipt is printed as one
+# job, the row with an IBAN is also a debit. A batch whose remittance is refused prints nothing.
+collection="$(date -d tomorrow +%F)"
+printf 'NUMERO;PAGADOR_1;IMPORTE_1;IBAN;MANDATO;FECHA_MANDATO\nR-1;Ana Souto;10;ES9121000418450200051332;M-1;2024-01-15\nR-2;Xan Pena;20;;;\n' >"$work/remesa.csv"
+"$brixamo" --batch "$work/remesa.csv" --sepa "$work/remesa.xml" --collection-date "$collection" \
+    --print "$queue" || fail "brixamo --batch --sepa --print failed"
+sepa_pdf="$(new_pdf "$pdf" "$batch_pdf" "$sheets_pdf")"
+[ -n "$sepa_pdf" ] || fail "no PDF came out of the cups-pdf queue for the batch with a remittance"
+[ "$(pdfinfo "$sepa_pdf" | awk '/^Pages:/ {print $2}')" = "2" ] ||
+    fail "the batch with a remittance did not print both receipts"
+grep -q "<EndToEndId>R-1</EndToEndId>" "$work/remesa.xml" || fail "the remittance lacks the debit of R-1"
+! grep -q "R-2" "$work/remesa.xml" || fail "the receipt without an IBAN is in the remittance"
+jobs_before="$(lpstat -W completed -o "$queue" | grep -c "^$queue-")"
+sed 's/ES9121000418450200051332/ES9221000418450200051332/' "$work/remesa.csv" >"$work/mala.csv"
+if "$brixamo" --batch "$work/mala.csv" --sepa "$work/mala.xml" --collection-date "$collection" \
+    --print "$queue" 2>"$work/mala.err"; then
+    fail "a batch with a bad IBAN was printed"
+fi
+grep -q "mala.csv:2: IBAN" "$work/mala.err" || fail "the refusal does not name row 2's IBAN: $(cat "$work/mala.err")"
+[ ! -e "$work/mala.xml" ] || fail "a refused remittance was written"
+sleep 1
+[ -z "$(lpstat -o "$queue" 2>/dev/null)" ] &&
+    [ "$(lpstat -W completed -o "$queue" | grep -c "^$queue-")" = "$jobs_before" ] ||
+    fail "a batch whose remittance was refused sent a job to the queue"
+
 # The queue's stored correction moves every page printed on it: 10 mm right and 5 mm down.
 "$brixamo" --calibrate "$queue" --offset=10,5 --scale=100,100 || fail "brixamo --calibrate failed"
 "$brixamo" --print "$queue" || fail "brixamo --print $queue failed after --calibrate"
-moved_pdf="$(new_pdf "$pdf" "$batch_pdf" "$sheets_pdf")"
+moved_pdf="$(new_pdf "$pdf" "$batch_pdf" "$sheets_pdf" "$sepa_pdf")"
 [ -n "$moved_pdf" ] || fail "no PDF came out of the cups-pdf queue for the corrected print"
 # The top-left corner of the word "Santiago", in points.
 corner() {
@@ -263,4 +292,5 @@ perl -e 'exit(abs($ARGV[2] - $ARGV[0] - 10 * 72 / 25.4) < 0.5 && abs($ARGV[3] - 
 echo "PASSED: job $job_id \"Imprimiento Recibo\", 1 page, receipt texts and exact logo found"
 echo "PASSED: the batch of 2 rows printed as one job of 2 pages"
 echo "PASSED: 3 receipts and their copies printed three to a sheet as one job of 2 pages"
+echo "PASSED: a batch printed with its remittance in one run; a refused remittance printed nothing"
 echo "PASSED: the queue's correction moved the page by 10 mm and 5 mm"

@@ -228,7 +228,7 @@ TEST_F(LoteComandosTest, GnuFormsAndUsageErrors) {
 
     const std::pair<const char*, const char*> malos[] = {
         {"--dry-run", "--dry-run needs --batch"},
-        {"--batch pagos.csv", "--batch needs --pdf, --print or --dry-run"},
+        {"--batch pagos.csv", "--batch needs --pdf, --print, --sepa or --dry-run"},
         {"--batch pagos.csv --pdf a.pdf --print", "--pdf and --print cannot go together"},
         {"--batch", "Missing value after '--batch'."},
         {"--pdf=", "--pdf needs a file name"},

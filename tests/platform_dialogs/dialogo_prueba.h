@@ -8,10 +8,10 @@
 #include "res/ids/identificadores.h"
 
 // Every template of the program.
-inline constexpr int kPlantillas[] = {IDD_ABOUTBOX,         IDD_RECIBO_DIALOG, IDD_CONFIG,
-                                      IDD_SALUDO,           IDD_LOGOTIPO,      IDD_DISENO_RECIBO,
-                                      IDD_CALENDARIO,       IDD_VISTA_PREVIA,  IDD_RECIBOS_EMITIDOS,
-                                      IDD_AJUSTAR_IMPRESORA};
+inline constexpr int kPlantillas[] = {
+    IDD_ABOUTBOX,         IDD_RECIBO_DIALOG,     IDD_CONFIG,     IDD_SALUDO,
+    IDD_LOGOTIPO,         IDD_DISENO_RECIBO,     IDD_CALENDARIO, IDD_VISTA_PREVIA,
+    IDD_RECIBOS_EMITIDOS, IDD_AJUSTAR_IMPRESORA, IDD_ACREEDOR};
 
 class DialogoPrueba : public CDialog {
   public:

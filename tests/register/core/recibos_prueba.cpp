@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "register/registro_sql.h"
+
 namespace {
 
 std::string Texto(const char* sBase, int n, const std::string& sClave) {
@@ -99,4 +101,40 @@ std::vector<std::string> NumerosRegistrados(const std::string& sRuta) {
     Consultar(sRuta, "SELECT numero FROM recibos ORDER BY id",
               [&numeros](sqlite3_stmt* st) { numeros.push_back(Columna(st, 0)); });
     return numeros;
+}
+
+int RegistroVersionUno(const std::string& sRuta, int nRecibos) {
+    sqlite3* db = nullptr;
+    sqlite3_open(sRuta.c_str(), &db);
+    registro::Migrar(db, 1);
+    const std::string sTrabajo = "INSERT INTO trabajos VALUES (1, '2025-03-01 10:00:00', " +
+                                 std::to_string(nRecibos) +
+                                 ", 'Euro', 'E', 2, ',', '.', 3, 3, 8, 42)";
+    registro::Ejecutar(db, sTrabajo.c_str());
+    // Every column of the first version but the keys: texts from the order, amounts 1250.
+    std::string sColumnas = "id, trabajo, orden", sValores = "?1, 1, ?1";
+    {
+        registro::Sentencia info(db, "PRAGMA table_info(recibos)");
+        while (info.Paso()) {
+            const std::string sNombre = info.Texto(1);
+            if (sNombre != "id" && sNombre != "trabajo" && sNombre != "orden") {
+                sColumnas += ", " + sNombre;
+                sValores += info.Texto(2) == "INTEGER" ? ", 1250" : ", 'v1 ' || ?1";
+            }
+        }
+    }
+    const std::string sInsertar =
+        "INSERT INTO recibos (" + sColumnas + ") VALUES (" + sValores + ")";
+    for (int n = 1; n <= nRecibos; ++n) {
+        registro::Sentencia st(db, sInsertar);
+        st.Entero(1, n);
+        st.Paso();
+    }
+    int nVersion = -1;
+    {
+        registro::Sentencia version(db, "PRAGMA user_version");
+        nVersion = version.Paso() ? static_cast<int>(version.Entero(0)) : -1;
+    }
+    sqlite3_close(db);
+    return nVersion;
 }

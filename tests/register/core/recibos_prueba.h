@@ -22,3 +22,8 @@ std::int64_t ContarFilas(const std::string& sRuta, const std::string& sTabla);
 std::int64_t TrabajosIncompletos(const std::string& sRuta);
 // Numbers of all registered receipts, oldest first.
 std::vector<std::string> NumerosRegistrados(const std::string& sRuta);
+
+// A register file of the first version, made by its first migration step alone, with one job
+// (id 1) of nRecibos receipts whose texts read "v1 <order>" and whose amounts are 1250. The
+// file's version as it was left (1).
+int RegistroVersionUno(const std::string& sRuta, int nRecibos);

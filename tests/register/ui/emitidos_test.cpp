@@ -447,10 +447,11 @@ TEST_F(EmitidosTest, TheFormsContextMenuOpensTheReceiptsIssued) {
     QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(2, 2),
                            fondo->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(fondo, &clic);
-    EXPECT_EQ(ofrecidos,
-              QStringList(
-                  {QStringLiteral("&Acerca de Ovalcade..."), QStringLiteral("Imprimir lote..."),
-                   QStringLiteral("Recibos emitidos..."), QStringLiteral("Ajustar impresora...")}));
+    EXPECT_EQ(
+        ofrecidos,
+        QStringList({QStringLiteral("&Acerca de Ovalcade..."), QStringLiteral("Imprimir lote..."),
+                     QStringLiteral("Recibos emitidos..."), QStringLiteral("Ajustar impresora..."),
+                     QStringLiteral("Datos del acreedor...")}));
     EXPECT_EQ(m_servicios.modalRuns, std::vector<int>{IDD_RECIBOS_EMITIDOS});
 }
 

@@ -78,6 +78,7 @@ TEST_F(RegistroFormularioTest, APrintedReceiptIsRegisteredAsPrinted) {
     ASSERT_EQ(registrados.size(), 1u);
     ReciboRegistrado esperado = ComoSeImprime(DelFormulario(), CGlobalCurrency::AjustesEnVigor());
     esperado.nId = registrados[0].nId;
+    esperado.nTrabajo = registrados[0].nTrabajo;
     esperado.sEmitido = registrados[0].sEmitido;
     EXPECT_EQ(registrados[0], esperado);
     EXPECT_EQ(registrados[0].sImportes[0], "12,50");
