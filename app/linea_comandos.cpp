@@ -18,10 +18,12 @@
 #include <utility>
 #include <vector>
 
+#include "app/ficheros_pendientes.h"
+#include "app/pdf_por_recibo.h"
 #include "app/plataforma_app.h"
 #include "app/remesa_lote.h"
-#include "app/salida_temporal.h"
 #include "app/sintaxis_linea.h"
+#include "form/periodo.h"
 #include "money/formato.h"
 #include "output/apariencia_recibo.h"
 #include "output/calibracion.h"
@@ -64,6 +66,9 @@ struct Orden {
     std::string sImpresora;
     std::string sLote;
     bool bPrueba = false;
+    std::string sCarpetaPdf;  // --pdf-dir
+    bool bForzar = false;
+    Periodo periodo;
     std::string sSepa;
     std::string sFechaCobro;
     std::string sTrabajo;
@@ -87,11 +92,6 @@ std::future<void> PrepararDibujo() {
     std::future<void> imagenes = PrecargarImagenesRecibo();
     StartFontSystem(disposicion::kCaraLetra);
     return imagenes;
-}
-
-int NoSePuedeEscribir(const std::string& sFichero) {
-    std::fprintf(stderr, "brixamo: cannot write the PDF file '%s'\n", sFichero.c_str());
-    return 1;
 }
 
 // The queue by name, or the default one; a message when there is none.
@@ -241,38 +241,41 @@ class Progreso {
     std::chrono::steady_clock::time_point m_ultimo;
 };
 
-// The batch's pages into a temporary file, which the run renames once every output is ready.
-bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, SalidaTemporal& pdf,
-             const DisposicionHoja& disposicion) {
-    if (pdf.Temporal().empty()) {
-        return NoSePuedeEscribir(pdf.Destino()) == 0;
-    }
+// The batch's pages into a temporary file of pendientes for the order's --pdf file.
+bool LotePdf(CLoteRecibos& lote, std::size_t nRecibos, const Orden& orden,
+             CFicherosPendientes& pendientes) {
+    const std::string sTemporal = pendientes.Temporal(orden.sPdf, true);
     Progreso progreso(nRecibos);
-    const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(pdf.Temporal());
-    if (!dc || !lote.Imprimir(*dc, AparienciaEnVigor(), disposicion,
+    const std::unique_ptr<PrintDevice> dc =
+        sTemporal.empty() ? nullptr : CreatePdfDevice(sTemporal);
+    if (!dc || !lote.Imprimir(*dc, AparienciaEnVigor(), orden.disposicion,
                               [&](std::size_t n) { progreso(n); })) {
-        return NoSePuedeEscribir(pdf.Destino()) == 0;
+        return NoSePuedeEscribir(orden.sPdf) == 0;
     }
     return true;
 }
 
-bool LoteRemesa(CLoteRecibos& lote, const RemesaDeLote& remesa, SalidaTemporal& xml) {
-    if (xml.Temporal().empty() || !EscribirRemesaDeLote(lote, remesa, xml.Temporal())) {
-        std::fprintf(stderr, "brixamo: cannot write the remittance file '%s'\n",
-                     xml.Destino().c_str());
+// The batch's PDF file and its files of one receipt each, as the order asks, into temporary
+// files of pendientes.
+bool LoteFicheros(CLoteRecibos& lote, std::size_t nRecibos, const Orden& orden,
+                  const std::vector<std::string>& rutas, CFicherosPendientes& pendientes) {
+    if (!orden.sPdf.empty() && !LotePdf(lote, nRecibos, orden, pendientes)) {
         return false;
     }
-    return true;
+    if (rutas.empty()) {
+        return true;
+    }
+    Progreso progreso(nRecibos);
+    return EscribirPdfPorRecibo(lote, rutas, orden.bForzar, pendientes,
+                                [&](std::size_t n) { progreso(n); });
 }
 
-// Every output file of the run in place, or none changed but those already renamed.
-bool ConfirmarSalidas(std::optional<SalidaTemporal>& xml, std::optional<SalidaTemporal>& pdf) {
-    for (std::optional<SalidaTemporal>* salida : {&xml, &pdf}) {
-        if (*salida && !(*salida)->Confirmar()) {
-            std::fprintf(stderr, "brixamo: cannot write the file '%s'\n",
-                         (*salida)->Destino().c_str());
-            return false;
-        }
+bool LoteRemesa(CLoteRecibos& lote, const RemesaDeLote& remesa, const std::string& sFichero,
+                CFicherosPendientes& pendientes) {
+    const std::string sTemporal = pendientes.Temporal(sFichero, true);
+    if (sTemporal.empty() || !EscribirRemesaDeLote(lote, remesa, sTemporal)) {
+        std::fprintf(stderr, "brixamo: cannot write the remittance file '%s'\n", sFichero.c_str());
+        return false;
     }
     return true;
 }
@@ -303,35 +306,43 @@ std::string TextoTotal(const ResumenLote& resumen, const AjustesMoneda& a) {
     return "beyond " + Utf8De1252(moneda::TextoRecibo(cuMaximo, a));
 }
 
+// What a dry run shows: the count and the total, the remittance's, then the files --pdf-dir
+// would write.
 void MostrarPrueba(const ResumenLote& resumen, const std::optional<RemesaDeLote>& remesa,
-                   const AjustesMoneda& a) {
+                   const AjustesMoneda& a, const std::vector<std::string>& rutas) {
     std::printf("%zu %s, total %s\n", resumen.nRecibos,
                 resumen.nRecibos == 1 ? "receipt" : "receipts", TextoTotal(resumen, a).c_str());
     if (remesa) {
         std::printf("%s\n", TextoResumenRemesa(remesa->resumen, a).c_str());
     }
+    for (const std::string& sRuta : rutas) {
+        std::printf("%s\n", sRuta.c_str());
+    }
 }
 
-// The outputs of a checked batch: the remittance and the PDF into temporary files, or the print
-// job once the remittance is written; then every file in place, and the job registered.
+// The outputs of a checked batch: the remittance, the PDF and the files of one receipt each
+// into temporary files, or the print job once the remittance is written; then every file put
+// in place together, and the job registered.
 bool SalidasLote(int& argc, char** argv, const Orden& orden, CLoteRecibos& lote,
-                 const ResumenLote& resumen, const std::optional<RemesaDeLote>& remesa) {
-    std::optional<SalidaTemporal> xml, pdf;
-    if (remesa && !LoteRemesa(lote, *remesa, xml.emplace(orden.sSepa))) {
+                 const ResumenLote& resumen, const std::optional<RemesaDeLote>& remesa,
+                 const std::vector<std::string>& rutas) {
+    CFicherosPendientes pendientes;
+    if (remesa && !LoteRemesa(lote, *remesa, orden.sSepa, pendientes)) {
         return false;
     }
-    if (orden.bImprimir || !orden.sPdf.empty()) {
+    if (orden.bImprimir || !orden.sPdf.empty() || !rutas.empty()) {
         const auto plataforma = ArrancarSinVentana(argc, argv);
         const auto imagenes = PrepararDibujo();
         const bool bHecho =
             orden.bImprimir
                 ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
-                : LotePdf(lote, resumen.nRecibos, pdf.emplace(orden.sPdf), orden.disposicion);
+                : LoteFicheros(lote, resumen.nRecibos, orden, rutas, pendientes);
         if (!bHecho) {
             return false;
         }
     }
-    if (!ConfirmarSalidas(xml, pdf)) {
+    if (const std::optional<std::string> sFallido = pendientes.PonerEnSuSitio()) {
+        std::fprintf(stderr, "brixamo: cannot write the file '%s'\n", sFallido->c_str());
         return false;
     }
     std::optional<RemesaRegistrada> registrada;
@@ -352,17 +363,24 @@ int EjecutarLote(int& argc, char** argv, const Orden& orden) {
     try {
         ReciboGuardado guardado = LeerReciboGuardado();
         CLoteRecibos lote(LeerFicheroLote(orden.sLote), std::move(guardado.recibo),
-                          guardado.ajustesMoneda);
+                          guardado.ajustesMoneda, orden.periodo);
         const ResumenLote resumen = lote.Comprobar();
         std::optional<RemesaDeLote> remesa;
         if (!orden.sSepa.empty()) {
             remesa = ComprobarRemesa(lote, orden.sFechaCobro);
         }
+        std::vector<std::string> rutas;
+        if (!orden.sCarpetaPdf.empty()) {
+            rutas = RutasPdf(lote, orden.sCarpetaPdf);
+            if (!CarpetaPdfLista(orden.sCarpetaPdf, rutas, orden.bForzar)) {
+                return 1;
+            }
+        }
         if (orden.bPrueba) {
-            MostrarPrueba(resumen, remesa, lote.Moneda());
+            MostrarPrueba(resumen, remesa, lote.Moneda(), rutas);
             return 0;
         }
-        if (!SalidasLote(argc, argv, orden, lote, resumen, remesa)) {
+        if (!SalidasLote(argc, argv, orden, lote, resumen, remesa, rutas)) {
             return 1;
         }
         GuardarNumeroSiguiente(resumen);
@@ -431,6 +449,9 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
                       linea.arguments.empty() ? std::string() : linea.arguments[0],
                       linea.Value("batch"),
                       linea.Has("dry-run"),
+                      linea.Value("pdf-dir"),
+                      linea.Has("force"),
+                      LeerPeriodo(linea.Value("period")).value_or(PeriodoActual()),
                       linea.Value("sepa"),
                       linea.Value("collection-date"),
                       linea.Value("job"),

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/salida_temporal.h"
+#include "app/ficheros_pendientes.h"
 #include "money/formato.h"
 #include "register/registro.h"
 #include "remesa/acreedor.h"
@@ -148,15 +148,15 @@ int ReescribirRemesa(const std::string& sFichero, std::int64_t nTrabajo,
                           error.what());
         }
     }
-    SalidaTemporal salida(sFichero);
-    const bool bEscrita =
-        !salida.Temporal().empty() &&
-        EscribirRemesa(salida.Temporal(), cabecera, suma.Resumen(), [&](const auto& visitar) {
-            for (const Adeudo& a : adeudos) {
-                visitar(a);
-            }
-        });
-    if (!bEscrita || !salida.Confirmar()) {
+    CFicherosPendientes salida;
+    const std::string sTemporal = salida.Temporal(sFichero, true);
+    const bool bEscrita = !sTemporal.empty() && EscribirRemesa(sTemporal, cabecera, suma.Resumen(),
+                                                               [&](const auto& visitar) {
+                                                                   for (const Adeudo& a : adeudos) {
+                                                                       visitar(a);
+                                                                   }
+                                                               });
+    if (!bEscrita || salida.PonerEnSuSitio()) {
         return Fallar("cannot write the remittance file '" + sFichero + "'");
     }
     const ResultadoRegistro r =

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iterator>
 
+#include "form/periodo.h"
 #include "register/commands/opciones_hoja.h"
 #include "register/commands/registro_opciones.h"
 
@@ -70,9 +71,18 @@ std::vector<CommandLineOption> Opciones() {
          "one receipt per data row of the CSV file FILE, all in one PDF file or one print "
          "job; the columns the file leaves out come from the stored receipt",
          "FILE"},
+        {{"pdf-dir"},
+         "with --batch, write each receipt to a PDF file of its own in the folder DIR, named "
+         "after its number and first payer line (with --pdf too, in the same run)",
+         "DIR"},
+        {{"force"}, "with --pdf-dir, replace the files of those names that are already there", ""},
+        {{"period"},
+         "with --batch, the month (YYYY-MM) that {MES}, {MES_SIGUIENTE}, {AÑO} and "
+         "{PERIODO} name in the texts; the current month by default",
+         "MONTH"},
         {{"dry-run"},
          "with --batch, check the whole file and show the number of receipts and the total "
-         "of their totals; nothing is printed or stored",
+         "of their totals (and the files --pdf-dir would write); nothing is printed or stored",
          ""},
         {{"sepa"},
          "with --batch, write the rows with an IBAN as a SEPA direct-debit remittance "
@@ -95,6 +105,27 @@ std::vector<CommandLineOption> Opciones() {
     opciones.push_back({{"h", "help"}, "show this help and exit", ""});
     opciones.push_back({{"v", "version"}, "show the version and exit", ""});
     return opciones;
+}
+
+// The reason the batch's options cannot go together, or --period's value is wrong; empty when
+// they can.
+std::string IncoherenciaLote(const ParsedCommandLine& linea) {
+    for (const char* sOpcion : {"dry-run", "pdf-dir", "period"}) {
+        if (linea.Has(sOpcion) && !linea.Has("batch")) {
+            return std::string("--") + sOpcion + " needs --batch";
+        }
+    }
+    if (linea.Has("force") && !linea.Has("pdf-dir")) {
+        return "--force needs --pdf-dir";
+    }
+    if (linea.Has("period") && !LeerPeriodo(linea.Value("period"))) {
+        return "--period needs a month written YYYY-MM, not '" + linea.Value("period") + "'";
+    }
+    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("pdf-dir") && !linea.Has("print") &&
+        !linea.Has("dry-run") && !linea.Has("sepa")) {
+        return "--batch needs --pdf, --pdf-dir, --print, --sepa or --dry-run";
+    }
+    return {};
 }
 
 bool EsNumeroDeTrabajo(const std::string& s) {
@@ -126,10 +157,9 @@ std::string MismoFichero(const ParsedCommandLine& linea) {
 
 // The remittance's options: --sepa with --batch or --job, --job alone with it.
 std::string IncoherenciaRemesa(const ParsedCommandLine& linea) {
-    for (const char* sOrden : {"list", "export", "backup", "reprint"}) {
-        if (linea.Has(sOrden) && linea.Has("sepa")) {
-            return std::string("--") + sOrden + " and --sepa cannot go together";
-        }
+    if (const std::string sOrden = NombreOrdenRegistro(linea);
+        !sOrden.empty() && linea.Has("sepa")) {
+        return "--" + sOrden + " and --sepa cannot go together";
     }
     if (std::string s = MismoFichero(linea); !s.empty()) {
         return s;
@@ -167,25 +197,21 @@ std::string Incoherencia(const ParsedCommandLine& linea) {
     if (linea.arguments.size() > 1) {
         return "--print takes at most one printer name";
     }
-    if (linea.Has("pdf") && linea.Has("print")) {
-        return "--pdf and --print cannot go together";
+    for (const char* sOpcion : {"pdf", "pdf-dir"}) {
+        if (linea.Has(sOpcion) && linea.Has("print")) {
+            return std::string("--") + sOpcion + " and --print cannot go together";
+        }
     }
     for (const char* sOpcion : {"pdf", "batch", "sepa"}) {
         if (linea.Has(sOpcion) && linea.options.at(sOpcion).empty()) {
             return std::string("--") + sOpcion + " needs a file name";
         }
     }
-    if (linea.Has("dry-run") && !linea.Has("batch")) {
-        return "--dry-run needs --batch";
+    if (linea.Has("pdf-dir") && linea.Value("pdf-dir").empty()) {
+        return "--pdf-dir needs a folder name";
     }
-    if (linea.Has("batch") && !linea.Has("pdf") && !linea.Has("print") && !linea.Has("dry-run") &&
-        !linea.Has("sepa")) {
-        return "--batch needs --pdf, --print, --sepa or --dry-run";
-    }
-    if (std::string s = IncoherenciaRemesa(linea); !s.empty()) {
-        return s;
-    }
-    for (auto* incoherencia : {&IncoherenciaCalibracion, &IncoherenciaHoja}) {
+    for (auto* incoherencia :
+         {&IncoherenciaLote, &IncoherenciaRemesa, &IncoherenciaCalibracion, &IncoherenciaHoja}) {
         if (std::string sMotivo = incoherencia(linea); !sMotivo.empty()) {
             return sMotivo;
         }

@@ -39,7 +39,7 @@ std::unique_ptr<PrintDevice> ElegirImpresora(DisposicionHoja& disposicion) {
 
 void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda) {
     const AvisoRegistroEnVentana aviso;
-    if (!ConfirmarNumeroRepetido(recibo)) {
+    if (!ConfirmarNumeroRepetido(recibo) || !ConfirmarDeudasDelPagador(recibo)) {
         return;
     }
     DisposicionHoja disposicion = DisposicionEnVigor();

@@ -30,8 +30,9 @@ bool ImprimirYRegistrar(const ReciboData& recibo, const AparienciaRecibo& aparie
 std::unique_ptr<PrintDevice> ElegirImpresora(DisposicionHoja& disposicion);
 
 // The print of a window: a number already issued this year is printed again only when the
-// user says so; then the print dialog, and the receipt printed in the look in force under the
-// given currency settings, in the first slot of its sheet, and registered. Cancelling the
+// user says so, and a receipt for a payer who owes old receipts only once the user has seen
+// them and answered "Imprimir"; then the print dialog, and the receipt printed in the look in force
+// under the given currency settings, in the first slot of its sheet, and registered. Cancelling the
 // dialog, or a printer that cannot start the document, prints nothing and shows nothing.
 void ImprimirRecibo(const ReciboData& recibo, const AjustesMoneda& ajustesMoneda);
 

@@ -32,16 +32,50 @@ auto Buscar(const Tabla& tabla, int nControl) {
                         [&](const auto& c) { return c.nControl == nControl; });
 }
 
+// A stored field's placeholders are faults of no row: the column's name says where they are.
+constexpr const char* kDelGuardado = " del recibo guardado";
+
 }  // namespace
 
-CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda ajustesMoneda)
+CLoteRecibos::CLoteRecibos(std::string sBytes, ReciboData base, AjustesMoneda ajustesMoneda,
+                           Periodo periodo)
     : m_lector(std::move(sBytes)),
       m_base(std::move(base)),
       m_moneda(std::move(ajustesMoneda)),
+      m_periodo(periodo),
       m_nColumnaNumero(std::string::npos) {
     const std::vector<std::string>& cabecera = m_lector.Cabecera();
     for (std::size_t i = 0; i < cabecera.size(); ++i) {
         AnadirColumna(i, cabecera[i]);
+    }
+    SustituirEnBase();
+}
+
+std::string CLoteRecibos::Sustituir(const std::string& sTexto, std::size_t nLinea,
+                                    const std::string& sColumna) const {
+    try {
+        return SustituirMarcadores(sTexto, m_periodo);
+    } catch (const ErrorMarcador& error) {
+        throw ErrorLote(nLinea, sColumna, error.what());
+    }
+}
+
+// The placeholders of the stored text fields that no column covers, replaced once; the number
+// only checked, since its series runs on the text as stored.
+void CLoteRecibos::SustituirEnBase() {
+    for (const CampoGuardado& campo : kCamposRecibo) {
+        const auto texto = Buscar(kTextosRecibo, campo.nControl);
+        const std::string_view sNombre = ajustes::NombreCampo(campo.ajuste);
+        if (texto == kTextosRecibo.end() ||
+            std::any_of(m_columnas.begin(), m_columnas.end(),
+                        [&](const Columna& c) { return c.sNombre == sNombre; })) {
+            continue;
+        }
+        std::string& sTexto = m_base.*texto->pMiembro;
+        const std::string sSustituido = Sustituir(sTexto, 0, std::string(sNombre) + kDelGuardado);
+        if (campo.nControl != IDC_EDIT_NUMERO) {
+            sTexto = sSustituido;
+        }
     }
 }
 
@@ -88,7 +122,7 @@ void CLoteRecibos::Rellenar(const std::vector<std::string>& campos, ReciboData& 
             continue;
         }
         if (c.pTexto) {
-            recibo.*c.pTexto = sCampo;
+            recibo.*c.pTexto = Sustituir(sCampo, m_lector.Linea(), std::string(c.sNombre));
             continue;
         }
         if (!moneda::EsTextoImporte(sCampo, m_moneda)) {
@@ -125,7 +159,8 @@ std::string CLoteRecibos::ParaCadaFila(const VisitaFila& f) {
             if (SinNumero(sSiguiente)) {
                 sSiguiente = SiguienteNumero(sSiguiente);  // a receipt always has a number
             }
-            recibo.sNumero = sSiguiente;
+            recibo.sNumero =
+                Sustituir(sSiguiente, m_lector.Linea(), "NUMERO" + std::string(kDelGuardado));
             sSiguiente = SiguienteNumero(sSiguiente);
         }
         if (!f(recibo, deudor, m_lector.Linea())) {
@@ -177,6 +212,24 @@ bool CLoteRecibos::Imprimir(PrintDevice& dc, const AparienciaRecibo& apariencia,
     });
     hojas.Terminar();
     return dc.EndDoc() > 0;
+}
+
+bool CLoteRecibos::ImprimirCadaUno(
+    const std::function<std::unique_ptr<PrintDevice>(std::size_t)>& dispositivo,
+    const AparienciaRecibo& apariencia, const std::function<void(std::size_t)>& progreso) {
+    m_impresa = apariencia;
+    std::size_t n = 0;
+    bool bImpreso = true;
+    ParaCadaRecibo([&](const ReciboData& recibo) {
+        const std::unique_ptr<PrintDevice> dc = dispositivo(n);
+        // A file of its own is one receipt alone on its page, whatever the sheet's choice.
+        bImpreso = dc && ImprimirEnDispositivo(recibo, apariencia, m_moneda, *dc, {});
+        if (bImpreso) {
+            progreso(++n);
+        }
+        return bImpreso;
+    });
+    return bImpreso;
 }
 
 std::optional<std::int64_t> CLoteRecibos::Registrar(const std::optional<RemesaRegistrada>& remesa) {

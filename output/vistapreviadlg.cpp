@@ -7,6 +7,7 @@
 #include "output/dibujarrecibo.h"
 #include "output/imprimirrecibo.h"
 #include "platform/services.h"
+#include "register/estado_cobro.h"
 #include "register/print/registro_impresion.h"
 #include "res/ids/identificadores.h"
 
@@ -39,7 +40,9 @@ void CVistaPreviaDlg::OnPaint(Device& dc) {
 
 // The preview closes with OK whether or not the print dialog was confirmed.
 void CVistaPreviaDlg::OnOK() {
-    if (m_bRegistrado) {
+    if (m_bRegistrado && m_bAnulado) {
+        Servicios().MessageBox(kAvisoAnuladoNoSeReimprime);
+    } else if (m_bRegistrado) {
         ReimprimirRecibo(m_recibo, m_apariencia ? *m_apariencia : AparienciaEnVigor(), m_moneda);
     } else {
         ImprimirRecibo(m_recibo, m_moneda);

@@ -21,6 +21,8 @@ class CVistaPreviaDlg : public CDialog {
     // A registered receipt, under its own currency settings: OK prints it again as it was, and
     // that reprint is not registered.
     bool m_bRegistrado = false;
+    // A registered receipt that is void: OK says it is not reprinted, and closes.
+    bool m_bAnulado = false;
     // The look it is drawn and printed in; nothing: the look in force at each paint.
     std::optional<AparienciaRecibo> m_apariencia;
 

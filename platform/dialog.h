@@ -14,7 +14,8 @@
 #include "platform/device.h"
 #include "res/dialog_template.h"
 
-// SelectionChanged: a table's selected row changed (by the user or by code). Activated: a row
+// SelectionChanged: a table's selected row, or a drop-down list's item, changed (by the user or
+// by code). Activated: a row
 // of a table was double-clicked, or Enter was pressed on its selected row.
 enum class Notify { Clicked, Changed, FocusLost, SelectionChanged, Activated };
 
@@ -57,7 +58,8 @@ class DialogWindow {
     virtual void SetFocus(int id) = 0;
     virtual std::optional<Date> GetCalendarSelection(int id) const = 0;
     // Tables: each row holds one cell per column heading (Windows-1252). Setting the rows
-    // clears the selection. A row is counted from 0; -1 is no row.
+    // clears the selection. A row is counted from 0; -1 is no row. A drop-down list's items
+    // are its rows, of one cell each; choosing one is selecting its row.
     virtual void SetRows(int id, const std::vector<std::vector<std::string>>& rows) = 0;
     virtual int GetSelectedRow(int id) const = 0;
     virtual void SetSelectedRow(int id, int row) = 0;  // -1, or a row out of range, clears it

@@ -49,6 +49,9 @@ class Services {
     virtual std::unique_ptr<PrintDevice> PrintSetupPerSheet(int& receiptsPerSheet) = 0;
     // A question answered Yes (true) or No.
     virtual bool AskYesNo(const std::string& question) = 0;
+    // A warning answered with a button that does the action (true: "Imprimir", "Anular") or
+    // "Cancelar", the default; Escape and the close box answer Cancelar.
+    virtual bool AskConfirm(const std::string& warning, const std::string& action) = 0;
 
     // Shell.
     virtual bool ShellOpen(const std::string& target) = 0;        // file, URL or mailto:

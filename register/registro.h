@@ -16,6 +16,7 @@
 #include "form/deudor.h"
 #include "form/recibodata.h"
 #include "money/regional.h"
+#include "register/estado_cobro.h"
 #include "settings/texto1252.h"
 
 struct sqlite3;
@@ -68,6 +69,9 @@ struct ReciboRegistrado {
     DatosDeudor deudor;  // of a job with a remittance; empty otherwise
     // The latest remittance written for the job, for a receipt it debits (one with an IBAN).
     std::optional<RemesaRegistrada> remesa;
+    // The collection status now: the latest change recorded (pendiente with no date when none
+    // was). Registering fills nRecibo only.
+    CambioEstado estado;
 
     friend bool operator==(const ReciboRegistrado&, const ReciboRegistrado&) = default;
 };
@@ -79,6 +83,7 @@ struct FiltroRegistro {
     std::string sPagador;       // part of any payer line (ASCII letters in either case)
     std::string sNumero;        // part of the number
     std::int64_t nMaximo = -1;  // at most this many receipts, the first in the order asked; -1: all
+    std::optional<EstadoCobro> estado = std::nullopt;  // in this collection status now
 };
 
 enum class OrdenRegistro { kRecientesPrimero, kAntiguosPrimero };
@@ -93,6 +98,39 @@ struct ResultadoRegistro {
     EstadoRegistro estado = EstadoRegistro::kCorrecto;
     std::string sApartado;
     std::string sError;
+};
+
+// A status change asked of the register: refused (rechazo), failed (registro), or recorded
+// as cambio.
+struct ResultadoCambio {
+    ResultadoRegistro registro;
+    RechazoEstado rechazo = RechazoEstado::kNinguno;
+    CambioEstado cambio;
+};
+
+// A job's debits marked paid: how many were, and why the others were left.
+struct ResultadoCobroTrabajo {
+    ResultadoRegistro registro;
+    RechazoEstado rechazo = RechazoEstado::kNinguno;
+    bool bExiste = false;  // the job is in the register
+    int nCobrados = 0;
+    int nYaCobrados = 0;
+    int nDevueltos = 0;  // returned by the bank: still owed
+    int nAnulados = 0;
+    int nSinDomiciliar = 0;  // not debited: paid otherwise, if at all
+};
+
+// A receipt still owed (pendiente or devuelto), with what the debts report needs of it.
+struct DeudaRegistrada {
+    std::int64_t nId = 0;
+    std::int64_t nTrabajo = 0;
+    std::string sEmitido;      // "YYYY-MM-DD HH:MM:SS"
+    std::string sVencimiento;  // the due-date text as printed
+    std::string sPagador1;
+    CGlobalCurrency cuTotal;
+    const AjustesMoneda* ajustes = nullptr;  // the job's, valid during the call
+    std::size_t nMoneda = 0;  // which of the distinct currency settings met in the walk (0...)
+    EstadoCobro estado = EstadoCobro::kPendiente;
 };
 
 // Where the register lies: beside the settings file.
@@ -134,6 +172,29 @@ class CRegistro {
 
     // The latest receipt registered in the year nAno with exactly this number.
     std::optional<ReciboRegistrado> UltimoConNumero(const std::string& sNumero, int nAno);
+
+    // Records a change of receipt nId's collection status, when ComprobarCambio allows it on
+    // the day of momento (an empty nuevo.sFecha is that day): appended to its history, in one
+    // transaction flushed to disk. The reason code is kept in capitals.
+    ResultadoCambio CambiarEstado(std::int64_t nId, const NuevoEstado& nuevo,
+                                  std::time_t momento = std::time(nullptr));
+
+    // Every debited receipt of job nTrabajo that is pendiente becomes cobrado on sFecha (empty:
+    // momento's day) by domiciliacion, all in one transaction; the others are counted and left
+    // as they are. A date that is not a day up to momento's is refused (kFechaMala).
+    ResultadoCobroTrabajo CobrarTrabajo(std::int64_t nTrabajo, const std::string& sFecha,
+                                        std::time_t momento = std::time(nullptr));
+
+    // The status changes of receipt nId, oldest first (none for a receipt never changed).
+    ResultadoRegistro Historial(std::int64_t nId, std::vector<CambioEstado>& cambios);
+
+    // The receipts a text names: the receipt of that id (when it is one) and every receipt
+    // numbered exactly so; in id order, without repeats.
+    std::vector<std::int64_t> RecibosQueNombra(const std::string& sIdONumero);
+
+    // Every receipt that is pendiente or devuelto now, one call each, in no set order: one
+    // query of an index that holds what a debts report needs.
+    ResultadoRegistro RecorrerDeudas(const std::function<void(const DeudaRegistrada&)>& visitar);
 
     // A consistent copy of the whole register into the file sDestino, through SQLite's
     // online backup, while other processes may go on writing: the copy is one file (no log),

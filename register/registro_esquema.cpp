@@ -116,8 +116,37 @@ CREATE INDEX remesas_trabajo ON remesas (trabajo, id);
 )sql");
 }
 
+// Version 4: the collection status of each receipt, as the changes recorded for it, the
+// latest last; a receipt without any is pendiente (so every receipt registered before is).
+// Changes are only ever added: the triggers refuse to rewrite or remove one. The receipt keeps
+// its current status beside it, set by a trigger in the change's own transaction, and an
+// index of the owed ones' payer, due date and total that the debts report reads alone.
+void AnadirEstados(sqlite3* db) {
+    Ejecutar(db, R"sql(
+CREATE TABLE cambios_estado (
+    id INTEGER PRIMARY KEY,
+    recibo INTEGER NOT NULL REFERENCES recibos (id),
+    estado TEXT NOT NULL CHECK (estado IN ('pendiente', 'cobrado', 'devuelto', 'anulado')),
+    fecha TEXT NOT NULL CHECK (fecha GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    metodo TEXT NOT NULL CHECK (metodo IN ('', 'efectivo', 'transferencia', 'domiciliacion')),
+    motivo TEXT NOT NULL,
+    anotado TEXT NOT NULL
+) STRICT;
+CREATE INDEX cambios_estado_recibo ON cambios_estado (recibo, id);
+CREATE TRIGGER cambios_estado_sin_reescribir BEFORE UPDATE ON cambios_estado
+BEGIN SELECT RAISE(ABORT, 'a status change is never rewritten'); END;
+CREATE TRIGGER cambios_estado_sin_borrar BEFORE DELETE ON cambios_estado
+BEGIN SELECT RAISE(ABORT, 'a status change is never removed'); END;
+ALTER TABLE recibos ADD COLUMN estado TEXT NOT NULL DEFAULT 'pendiente';
+CREATE TRIGGER cambios_estado_actual AFTER INSERT ON cambios_estado
+BEGIN UPDATE recibos SET estado = NEW.estado WHERE id = NEW.recibo; END;
+CREATE INDEX recibos_deudas ON recibos (estado, pagador_1, vencimiento, total, trabajo);
+)sql");
+}
+
 using PasoMigracion = void (*)(sqlite3*);
-constexpr std::array<PasoMigracion, 3> kPasos = {CrearVersion1, AnadirApariencias, AnadirRemesas};
+constexpr std::array<PasoMigracion, 4> kPasos = {CrearVersion1, AnadirApariencias, AnadirRemesas,
+                                                 AnadirEstados};
 
 int VersionDe(sqlite3* db) {
     Sentencia st(db, "PRAGMA user_version");

@@ -10,20 +10,6 @@ using namespace registro;
 
 namespace {
 
-constexpr std::array<const char*, 9> kColumnasAjustes = {
-    "nombre_moneda",     "simbolo",         "decimales",
-    "separador_decimal", "separador_miles", "tamano_grupo",
-    "modo_positivo",     "modo_negativo",   "relleno"};
-constexpr int kNumAjustes = kColumnasAjustes.size();
-
-std::string ListaAjustes(const std::string& sPrefijo) {
-    std::string s;
-    for (const char* sColumna : kColumnasAjustes) {
-        s += (s.empty() ? "" : ", ") + sPrefijo + sColumna;
-    }
-    return s;
-}
-
 std::string Lista(const std::string& sPrefijo) {
     std::string s;
     for (const ColumnaTexto& c : kColumnasTexto) {
@@ -65,14 +51,15 @@ const std::string& SqlRecibo() {
 }
 
 // Receipts with their job's date and settings, and the job's latest remittance for those it
-// debits; the filters of FiltroRegistro as ?1 to ?4 (and its limit as ?5).
+// debits, and its current status; the filters of FiltroRegistro as ?1 to ?4 and ?6 (and its
+// limit as ?5).
 std::string SqlConsulta(const std::string& sCondicion, const std::string& sOrden) {
     return "SELECT r.id, t.emitido, " + ListaAjustes("t.") + ", " + Lista("r.") +
-           ", r.trabajo, m.msgid, m.fecha_cobro"
+           ", r.trabajo, m.msgid, m.fecha_cobro, " + kColumnasEstado +
            " FROM recibos r JOIN trabajos t ON t.id = r.trabajo"
            " LEFT JOIN remesas m ON r.iban <> '' AND m.id ="
-           " (SELECT max(id) FROM remesas WHERE trabajo = r.trabajo) WHERE " +
-           sCondicion + " ORDER BY r.id " + sOrden;
+           " (SELECT max(id) FROM remesas WHERE trabajo = r.trabajo)" +
+           kUnionEstado + " WHERE " + sCondicion + " ORDER BY r.id " + sOrden;
 }
 
 // The texts are searched in the narrow index of payers and numbers, not in the receipts.
@@ -80,7 +67,8 @@ constexpr const char* kCondicionFiltro =
     "(?1 = '' OR t.emitido >= ?1) AND (?2 = '' OR substr(t.emitido, 1, 10) <= ?2) AND "
     "r.id IN (SELECT b.id FROM recibos b INDEXED BY recibos_busqueda WHERE "
     "(?3 = '' OR instr(b.pagador_busqueda, ?3) > 0) AND "
-    "(?4 = '' OR b.numero LIKE ?4 ESCAPE '\\'))";
+    "(?4 = '' OR b.numero LIKE ?4 ESCAPE '\\')) AND "
+    "(?6 = '' OR r.estado = ?6)";
 
 // A text to look for anywhere, its LIKE wildcards taken literally.
 std::string Contiene(const std::string& s) {
@@ -97,14 +85,6 @@ std::string Contiene(const std::string& s) {
     return sPatron + "%";
 }
 
-std::string Momento(std::time_t t) {
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char s[32];
-    std::strftime(s, sizeof s, "%Y-%m-%d %H:%M:%S", &tm);
-    return s;
-}
-
 void PonerAjustes(Sentencia& st, int n, const AjustesMoneda& a) {
     st.Texto(n, a.sNombreMoneda);
     st.Texto(n + 1, a.sSimbolo);
@@ -115,18 +95,6 @@ void PonerAjustes(Sentencia& st, int n, const AjustesMoneda& a) {
     st.Entero(n + 6, a.nModoPositivo);
     st.Entero(n + 7, a.nModoNegativo);
     st.Entero(n + 8, a.nRelleno);
-}
-
-AjustesMoneda LeerAjustes(const Sentencia& st, int n) {
-    return {st.Texto(n),
-            st.Texto(n + 1),
-            static_cast<std::int32_t>(st.Entero(n + 2)),
-            st.Texto(n + 3),
-            st.Texto(n + 4),
-            static_cast<std::int32_t>(st.Entero(n + 5)),
-            static_cast<std::int32_t>(st.Entero(n + 6)),
-            static_cast<std::int32_t>(st.Entero(n + 7)),
-            static_cast<std::int32_t>(st.Entero(n + 8))};
 }
 
 void PonerRecibo(Sentencia& st, int n, const ReciboRegistrado& r) {
@@ -168,6 +136,7 @@ ReciboRegistrado LeerFila(const Sentencia& st) {
     if (std::string sMsgId = st.Texto(n++); !sMsgId.empty()) {
         r.remesa = RemesaRegistrada{std::move(sMsgId), st.Texto(n)};
     }
+    r.estado = LeerEstado(st, n + 1, r.nId);
     return r;
 }
 
@@ -201,6 +170,8 @@ void InsertarTrabajo(sqlite3* db, std::vector<ReciboRegistrado>& recibos,
         recibos[i].nId = sqlite3_last_insert_rowid(db);
         recibos[i].nTrabajo = nTrabajo;
         recibos[i].sEmitido = sEmitido;
+        recibos[i].estado = CambioEstado{};
+        recibos[i].estado.nRecibo = recibos[i].nId;
         recibos[i].remesa.reset();
         if (remesa && recibos[i].deudor.Domiciliado()) {
             recibos[i].remesa = remesa;
@@ -219,18 +190,6 @@ bool MismosAjustes(const std::vector<ReciboRegistrado>& recibos) {
         }
     }
     return true;
-}
-
-// One transaction: all that escribir writes is kept, or none.
-void EnTransaccion(sqlite3* db, const std::function<void()>& escribir) {
-    Ejecutar(db, "BEGIN IMMEDIATE");
-    try {
-        escribir();
-        Ejecutar(db, "COMMIT");
-    } catch (const ErrorSql&) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw;
-    }
 }
 
 }  // namespace
@@ -275,6 +234,7 @@ ResultadoRegistro CRegistro::Recorrer(const FiltroRegistro& filtro, OrdenRegistr
         st.Texto(3, Minusculas1252(filtro.sPagador));
         st.Texto(4, Contiene(filtro.sNumero));
         st.Entero(5, filtro.nMaximo);
+        st.Texto(6, filtro.estado ? NombreEstado(*filtro.estado) : "");
         while (st.Paso()) {
             visitar(LeerFila(st));
         }

@@ -1,6 +1,8 @@
 // The SQLite wrappers of the register.
 #include "register/registro_sql.h"
 
+#include <ctime>
+
 namespace registro {
 
 void Fallar(sqlite3* db, int nCodigo) {
@@ -83,6 +85,74 @@ std::vector<std::uint8_t> Sentencia::Bytes(int n) const {
     const auto* p = static_cast<const std::uint8_t*>(sqlite3_column_blob(m_st, n));
     return p != nullptr ? std::vector<std::uint8_t>(p, p + sqlite3_column_bytes(m_st, n))
                         : std::vector<std::uint8_t>();
+}
+
+namespace {
+
+constexpr std::array<const char*, kNumAjustes> kColumnasAjustes = {
+    "nombre_moneda",     "simbolo",         "decimales",
+    "separador_decimal", "separador_miles", "tamano_grupo",
+    "modo_positivo",     "modo_negativo",   "relleno"};
+
+}  // namespace
+
+std::string ListaAjustes(const std::string& sPrefijo) {
+    std::string s;
+    for (const char* sColumna : kColumnasAjustes) {
+        s += (s.empty() ? "" : ", ") + sPrefijo + sColumna;
+    }
+    return s;
+}
+
+AjustesMoneda LeerAjustes(const Sentencia& st, int n) {
+    return {st.Texto(n),
+            st.Texto(n + 1),
+            static_cast<std::int32_t>(st.Entero(n + 2)),
+            st.Texto(n + 3),
+            st.Texto(n + 4),
+            static_cast<std::int32_t>(st.Entero(n + 5)),
+            static_cast<std::int32_t>(st.Entero(n + 6)),
+            static_cast<std::int32_t>(st.Entero(n + 7)),
+            static_cast<std::int32_t>(st.Entero(n + 8))};
+}
+
+std::string Momento(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char s[32];
+    std::strftime(s, sizeof s, "%Y-%m-%d %H:%M:%S", &tm);
+    return s;
+}
+
+void EnTransaccion(sqlite3* db, const std::function<void()>& escribir) {
+    Ejecutar(db, "BEGIN IMMEDIATE");
+    try {
+        escribir();
+        Ejecutar(db, "COMMIT");
+    } catch (const ErrorSql&) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+// The latest change of the receipt, found in the index of its changes.
+const char* const kUnionEstado =
+    " LEFT JOIN cambios_estado e ON e.id ="
+    " (SELECT max(id) FROM cambios_estado WHERE recibo = r.id)";
+const char* const kColumnasEstado = "e.estado, e.fecha, e.metodo, e.motivo, e.anotado";
+
+CambioEstado LeerEstado(const Sentencia& st, int n, std::int64_t nRecibo) {
+    CambioEstado c;
+    c.nRecibo = nRecibo;
+    if (st.EsNulo(n)) {
+        return c;  // never changed: pendiente
+    }
+    c.estado = EstadoDeNombre(st.Texto(n)).value_or(EstadoCobro::kPendiente);
+    c.sFecha = st.Texto(n + 1);
+    c.metodo = MetodoDeNombre(st.Texto(n + 2)).value_or(MetodoCobro::kNinguno);
+    c.sMotivo = st.Texto(n + 3);
+    c.sAnotado = st.Texto(n + 4);
+    return c;
 }
 
 const std::array<ColumnaTexto, 25> kColumnasTexto = {{

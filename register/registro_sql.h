@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,6 +72,25 @@ inline constexpr int kNumColumnasApariencia = 7;
 void PonerApariencia(sqlite3* db, Sentencia& st, int n,
                      const std::optional<AparienciaRegistrada>& apariencia);
 std::optional<AparienciaRegistrada> LeerApariencia(sqlite3* db, std::int64_t nRecibo);
+
+// A job's currency settings: its columns, listed with a prefix ("t."), and read back from
+// column n on.
+inline constexpr int kNumAjustes = 9;
+std::string ListaAjustes(const std::string& sPrefijo);
+AjustesMoneda LeerAjustes(const Sentencia& st, int n);
+
+// A moment as the register writes it, "YYYY-MM-DD HH:MM:SS" in local time.
+std::string Momento(std::time_t t);
+
+// One transaction: all that escribir writes is kept, or none (the error is thrown on).
+void EnTransaccion(sqlite3* db, const std::function<void()>& escribir);
+
+// A receipt's current collection status, joined as "e" to a query of receipts "r", and its
+// columns (kNumColumnasEstado of them) read back from column n on.
+extern const char* const kUnionEstado;
+extern const char* const kColumnasEstado;
+inline constexpr int kNumColumnasEstado = 5;
+CambioEstado LeerEstado(const Sentencia& st, int n, std::int64_t nRecibo);
 
 // The schema's migrations: step k takes a register from version k to k + 1.
 int VersionActual();

@@ -43,6 +43,11 @@ inline ControlTemplate Tabla(int id, int x, int y, int cx, int cy, const char* h
     return {id, ControlKind::Table, x, y, cx, cy, headings, kBorder | kTabStop};
 }
 
+// A drop-down list whose items are separated by '\t'; the first is chosen.
+inline ControlTemplate Lista(int id, int x, int y, int cx, int cy, const char* items) {
+    return {id, ControlKind::ComboBox, x, y, cx, cy, items, kTabStop};
+}
+
 // The tables, one per window.
 DialogTemplate PlantillaAcerca();            // IDD_ABOUTBOX
 DialogTemplate PlantillaRecibo();            // IDD_RECIBO_DIALOG
@@ -53,6 +58,8 @@ DialogTemplate PlantillaDisenoRecibo();      // IDD_DISENO_RECIBO
 DialogTemplate PlantillaCalendario();        // IDD_CALENDARIO
 DialogTemplate PlantillaVistaPrevia();       // IDD_VISTA_PREVIA
 DialogTemplate PlantillaRecibosEmitidos();   // IDD_RECIBOS_EMITIDOS
+DialogTemplate PlantillaCobrado();           // IDD_COBRADO
+DialogTemplate PlantillaDevuelto();          // IDD_DEVUELTO
 DialogTemplate PlantillaAjustarImpresora();  // IDD_AJUSTAR_IMPRESORA
 DialogTemplate PlantillaAcreedor();          // IDD_ACREEDOR
 

@@ -18,6 +18,7 @@ enum class ControlKind {
     MonthCalendar,  // month calendar, single selection
     Table,          // read-only table, one row selected at most; text: column headings, '\t' apart
     MenuButton,     // push button that opens the window's menu of commands
+    ComboBox,  // drop-down list, one item chosen; text: the items, '\t' apart, the first chosen
 };
 
 enum ControlStyle : unsigned {

@@ -12,8 +12,8 @@ const std::map<int, DialogTemplate>& Plantillas() {
         for (DialogTemplate t :
              {PlantillaAcerca(), PlantillaRecibo(), PlantillaMoneda(), PlantillaSaludo(),
               PlantillaLogotipo(), PlantillaDisenoRecibo(), PlantillaCalendario(),
-              PlantillaVistaPrevia(), PlantillaRecibosEmitidos(), PlantillaAjustarImpresora(),
-              PlantillaAcreedor()}) {
+              PlantillaVistaPrevia(), PlantillaRecibosEmitidos(), PlantillaCobrado(),
+              PlantillaDevuelto(), PlantillaAjustarImpresora(), PlantillaAcreedor()}) {
             tabla.emplace(t.id, std::move(t));
         }
         return tabla;

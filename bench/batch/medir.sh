@@ -4,10 +4,12 @@
 #     wall and CPU time, peak memory (/usr/bin/time -v) and PDF size. The marginal rate and the
 #     bytes per additional receipt come from the difference between 1,000 and 10,000, so the
 #     start of the process and what the PDF holds once (fonts, glyph cells, logo) drop out;
-#  2. side by side, what a user scripts today: 1,000 "brixamo --pdf" runs joined by pdfunite;
-#  3. when LibreOffice is installed (bench/output/medir.sh installs it), the same 1,000
+#  2. "--pdf-dir DIR" for 1,000 receipts, one PDF file each: wall time, receipts/s and bytes;
+#  3. side by side, what a user scripts today: 1,000 "brixamo --pdf" runs joined by pdfunite;
+#  4. when LibreOffice is installed (bench/output/medir.sh installs it), the same 1,000
 #     receipts as one HTML document of 1,000 pages converted to PDF by Writer headless.
-# Targets: >= 500 receipts/s marginal, < 100 MB peak at 10,000, < 8 KB per additional receipt.
+# Targets: >= 500 receipts/s marginal, < 100 MB peak at 10,000, < 8 KB per additional receipt;
+# >= 20 files/s for --pdf-dir, each file holding the logo.
 # Needs GNU time and poppler-utils (pdfinfo, pdfunite).
 # Usage: bench/batch/medir.sh BUILD_DIR [RUNS]
 set -euo pipefail
@@ -41,6 +43,21 @@ awk -v w1="${wall[1000]}" -v w2="${wall[10000]}" -v c1="${cpu[1000]}" -v c2="${c
         9000 / (w2 - w1), 9000 / (c2 - c1)
     printf "per extra receipt   %.0f bytes of PDF   (target < 8192)\n", (b2 - b1) / 9000
 }'
+
+# One file per receipt, into a folder emptied before each run. Each file carries the logo.
+w=() c=() m=()
+for _ in $(seq "$runs"); do
+    rm -rf "$work/recibos" && mkdir "$work/recibos"
+    read -r ws cs mb < <(measure "$brixamo" --batch "$work/lote1000.csv" --pdf-dir "$work/recibos")
+    w+=("$ws") c+=("$cs") m+=("$mb")
+done
+files=$(find "$work/recibos" -name '*.pdf' | wc -l)
+[ "$files" = 1000 ] || echo "warning: --pdf-dir wrote $files files"
+printf -- '--pdf-dir 1000      wall %7.2f s   cpu %7.2f s   peak RSS %6.1f MB   %d bytes\n' \
+    "$(printf '%s\n' "${w[@]}" | median)" "$(printf '%s\n' "${c[@]}" | median)" \
+    "$(printf '%s\n' "${m[@]}" | median)" "$(du -sb "$work/recibos" | cut -f1)"
+printf '%s\n' "${w[@]}" | median |
+    awk '{printf "files per second    %.0f by wall   (target >= 20)\n", 1000 / $1}'
 
 # What a user scripts today: one process per receipt, then one file of them all.
 cp "$settings" "$BRIXAMO_HOME/tarvel.inf"

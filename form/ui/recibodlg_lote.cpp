@@ -18,8 +18,9 @@ std::string NombreSinCarpeta(const std::string& sRuta) {
 
 }  // namespace
 
-// The columns the file leaves out, and the number the series starts from, are the form's; a
-// printed batch leaves the number that follows it in the number field and in the store, as
+// The columns the file leaves out, and the number the series starts from, are the form's; the
+// month's placeholders name the user's current month; a printed batch leaves the number that
+// follows it in the number field and in the store, as
 // "+" does. A faulty file, or an amount of the form that would not print as typed, is told in
 // a message box and prints nothing.
 void CReciboDlg::OnImprimirLote() {
@@ -33,7 +34,9 @@ void CReciboDlg::OnImprimirLote() {
         return;
     }
     try {
-        CLoteRecibos lote(LeerFicheroLote(*sRuta), base, CGlobalCurrency::AjustesEnVigor());
+        const Date hoy = Servicios().Today();
+        CLoteRecibos lote(LeerFicheroLote(*sRuta), base, CGlobalCurrency::AjustesEnVigor(),
+                          Periodo{hoy.year, hoy.month});
         const ResumenLote resumen = lote.Comprobar();
         CVistaLoteDlg dlgVista(lote, resumen);
         if (dlgVista.DoModal() == IDOK && dlgVista.Impreso() && resumen.bNumeroTomado) {

@@ -2,6 +2,7 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -123,6 +124,14 @@ QWidget* CreateTable(const ControlTemplate& control, QWidget* parent) {
     return table;
 }
 
+QWidget* CreateComboBox(const ControlTemplate& control, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    if (!control.text.empty()) {
+        combo->addItems(FromCp1252(control.text).split(QLatin1Char('\t')));
+    }
+    return combo;
+}
+
 QWidget* CreateWidget(const ControlTemplate& control, const DialogUnits& units, QWidget* parent) {
     switch (control.kind) {
         case ControlKind::Edit:
@@ -144,6 +153,8 @@ QWidget* CreateWidget(const ControlTemplate& control, const DialogUnits& units, 
             return CreateCalendar(parent);
         case ControlKind::Table:
             return CreateTable(control, parent);
+        case ControlKind::ComboBox:
+            return CreateComboBox(control, parent);
     }
     return new QWidget(parent);
 }
@@ -199,6 +210,9 @@ QString ControlText(const QWidget& widget) {
     }
     if (const QVariant hidden = widget.property(kHiddenText); hidden.isValid()) {
         return hidden.toString();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+        return combo->currentText();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
         return button->text();
@@ -280,4 +294,13 @@ void SelectRow(QTableWidget& table, int row) {
     }
     table.selectRow(row);
     table.scrollTo(table.model()->index(row, 0));
+}
+
+void SetComboItems(QComboBox& combo, const std::vector<std::vector<std::string>>& rows) {
+    QStringList items;
+    for (const std::vector<std::string>& row : rows) {
+        items.append(row.empty() ? QString() : FromCp1252(row.front()));
+    }
+    combo.clear();
+    combo.addItems(items);
 }

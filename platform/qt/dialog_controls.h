@@ -1,11 +1,13 @@
 // The widgets a dialog template's controls become, and text access that knows each kind.
 #pragma once
 
+#include <QComboBox>
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -36,3 +38,7 @@ QImage ToQImage(const Bitmap& bitmap);
 void SetTableRows(QTableWidget& table, const std::vector<QStringList>& rows);
 int SelectedRow(const QTableWidget& table);
 void SelectRow(QTableWidget& table, int row);
+
+// Drop-down lists: the first cell of each row (Windows-1252) becomes an item, and the first
+// item is chosen (none when there are no rows).
+void SetComboItems(QComboBox& combo, const std::vector<std::vector<std::string>>& rows);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -172,6 +173,9 @@ struct QtDialogWindow::Impl final : FrameEvents {
             WatchFocus(id, text);
         } else if (auto* table = qobject_cast<QTableWidget*>(widget)) {
             WireTable(id, *table);
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                             [this, id] { Route(id, Notify::SelectionChanged); });
         } else if (auto* calendar = qobject_cast<QCalendarWidget*>(widget)) {
             // The calendar's grid would keep Enter for itself; in a dialog it means OK.
             if (auto* grid = calendar->findChild<QAbstractItemView*>()) {
@@ -455,6 +459,10 @@ std::optional<Date> QtDialogWindow::GetCalendarSelection(int id) const {
 }
 
 void QtDialogWindow::SetRows(int id, const std::vector<std::vector<std::string>>& rows) {
+    if (auto* combo = qobject_cast<QComboBox*>(impl_->Find(id))) {
+        SetComboItems(*combo, rows);  // its change of item is routed as it happens
+        return;
+    }
     auto* table = qobject_cast<QTableWidget*>(impl_->Find(id));
     if (table == nullptr) {
         return;
@@ -475,12 +483,17 @@ void QtDialogWindow::SetRows(int id, const std::vector<std::vector<std::string>>
 }
 
 int QtDialogWindow::GetSelectedRow(int id) const {
+    if (const auto* combo = qobject_cast<const QComboBox*>(impl_->Find(id))) {
+        return combo->currentIndex();
+    }
     const auto* table = qobject_cast<const QTableWidget*>(impl_->Find(id));
     return table != nullptr ? SelectedRow(*table) : -1;
 }
 
 void QtDialogWindow::SetSelectedRow(int id, int row) {
-    if (auto* table = qobject_cast<QTableWidget*>(impl_->Find(id))) {
+    if (auto* combo = qobject_cast<QComboBox*>(impl_->Find(id))) {
+        combo->setCurrentIndex(row >= 0 && row < combo->count() ? row : -1);
+    } else if (auto* table = qobject_cast<QTableWidget*>(impl_->Find(id))) {
         SelectRow(*table, row);
     }
 }

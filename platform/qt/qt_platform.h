@@ -16,6 +16,7 @@ class QtServices : public Services {
     void MessageBox(const std::string& text) override;
     SaveChoice AskSaveChanges(const std::string& question) override;
     bool AskYesNo(const std::string& question) override;
+    bool AskConfirm(const std::string& warning, const std::string& action) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,

@@ -166,6 +166,17 @@ bool QtServices::AskYesNo(const std::string& question) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtServices::AskConfirm(const std::string& warning, const std::string& action) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brixamo"), FromCp1252(warning),
+                    QMessageBox::NoButton, BoxParent());
+    QPushButton* act = box.addButton(FromCp1252(action), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == act;
+}
+
 std::optional<COLORREF> QtServices::ChooseColor() {
     const QColor color = QColorDialog::getColor(Qt::white, BoxParent());
     if (!color.isValid()) {

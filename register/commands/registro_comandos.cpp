@@ -10,36 +10,17 @@
 #include "form/campos.h"
 #include "output/imprimirrecibo.h"
 #include "platform/qt/qt_devices.h"
+#include "register/commands/cobros_comandos.h"
 #include "register/commands/opciones_hoja.h"
+#include "register/commands/texto_registro.h"
 #include "register/print/registro_impresion.h"
 #include "settings/esquema.h"
 
 namespace {
 
-constexpr char kSeparador = ';';
-
-// A CSV field: quoted when it holds the separator, a quote or a line break.
-std::string CampoCsv(const std::string& sUtf8) {
-    if (sUtf8.find_first_of(std::string(1, kSeparador) + "\"\r\n") == std::string::npos) {
-        return sUtf8;
-    }
-    std::string s = "\"";
-    for (char c : sUtf8) {
-        s += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return s + "\"";
-}
-
-std::string FilaCsv(const std::vector<std::string>& campos1252) {
-    std::string s;
-    for (std::size_t i = 0; i < campos1252.size(); ++i) {
-        s += (i > 0 ? std::string(1, kSeparador) : "") + CampoCsv(Utf8De1252(campos1252[i]));
-    }
-    return s + "\r\n";
-}
-
 std::vector<std::string> CamposLista(const ReciboRegistrado& r) {
-    return {std::to_string(r.nId), r.sEmitido, r.recibo.sNumero, r.recibo.sPagador1, r.sTotal};
+    return {std::to_string(r.nId), r.sEmitido, r.recibo.sNumero,
+            r.recibo.sPagador1,    r.sTotal,   NombreEstado(r.estado.estado)};
 }
 
 std::string ValorDeTexto(const ReciboRegistrado& r, int nControl) {
@@ -96,19 +77,14 @@ std::vector<std::string> FilaExportada(const ReciboRegistrado& r) {
     return fila;
 }
 
-int FalloRegistro(const ResultadoRegistro& r) {
-    std::fprintf(stderr, "brixamo: the register of receipts '%s' cannot be read: %s\n",
-                 RutaRegistro().c_str(), r.sError.c_str());
-    return 1;
-}
-
 }  // namespace
 
 int ListarRegistro(const FiltroRegistro& filtro, bool bCsv) {
     CRegistro registro;
     AvisarApartadoEnTerminal(registro.Apertura());
     if (bCsv) {
-        std::fputs(FilaCsv({"ID", "EMITIDO", "NUMERO", "PAGADOR", "TOTAL"}).c_str(), stdout);
+        std::fputs(FilaCsv({"ID", "EMITIDO", "NUMERO", "PAGADOR", "TOTAL", "ESTADO"}).c_str(),
+                   stdout);
     }
     const ResultadoRegistro r = registro.Recorrer(
         filtro, OrdenRegistro::kRecientesPrimero, [bCsv](const ReciboRegistrado& recibo) {
@@ -193,6 +169,11 @@ int ReimprimirRegistrado(std::int64_t nId, const DestinoReimpresion& destino,
                      static_cast<long long>(nId));
         return 1;
     }
+    if (recibo->estado.estado == EstadoCobro::kAnulado) {
+        std::fprintf(stderr, "brixamo: receipt %s is void; a void receipt is not reprinted\n",
+                     NombreRecibo(*recibo).c_str());
+        return 1;
+    }
     const std::unique_ptr<PrintDevice> dc =
         destino.sPdf ? CreatePdfDevice(*destino.sPdf) : CreatePrinterDevice(destino.sImpresora);
     bool bActual = false;
@@ -231,6 +212,14 @@ std::optional<int> EjecutarOrdenRegistro(const ParsedCommandLine& linea,
                 return ReimprimirRegistrado(peticion->nId, peticion->destino,
                                             DisposicionDeLinea(linea, DisposicionEnVigor()));
             });
+        case PeticionRegistro::Orden::kCambiarEstado:
+            return CambiarEstadoRegistrado(peticion->sRecibo, peticion->nuevo);
+        case PeticionRegistro::Orden::kCobrarTrabajo:
+            return CobrarTrabajoRegistrado(peticion->nId, peticion->nuevo.sFecha);
+        case PeticionRegistro::Orden::kHistorial:
+            return MostrarHistorial(peticion->sRecibo);
+        case PeticionRegistro::Orden::kDeudas:
+            return ListarDeudas(peticion->bCsv);
     }
     return std::nullopt;
 }

@@ -2,24 +2,36 @@
 // option's values checked and gathered for registro_comandos to run.
 #include "register/commands/registro_opciones.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 
+#include "register/estado_cobro.h"
 #include "settings/texto1252.h"
 
 namespace {
 
-// The options that only go with --list, by name, and the filter's text each one sets.
-struct OpcionLista {
+// What an option's value must be.
+enum class Valor { kNinguno, kTexto, kFecha, kDia, kEstado, kMetodo, kMotivo };
+
+// The options that only go with some of the register's orders, by name, and the filter's
+// text each of --list's sets.
+struct Modificador {
     const char* sNombre;
-    std::string FiltroRegistro::*pTexto;  // nullptr: --csv
-    bool bFecha;
+    std::array<const char*, 3> ordenes;  // nullptr after the last
+    Valor valor;
+    std::string FiltroRegistro::*pTexto = nullptr;
 };
-constexpr OpcionLista kOpcionesLista[] = {
-    {"from", &FiltroRegistro::sDesde, true},
-    {"to", &FiltroRegistro::sHasta, true},
-    {"payer", &FiltroRegistro::sPagador, false},
-    {"number", &FiltroRegistro::sNumero, false},
-    {"csv", nullptr, false},
+const Modificador kModificadores[] = {
+    {"from", {"list"}, Valor::kFecha, &FiltroRegistro::sDesde},
+    {"to", {"list"}, Valor::kFecha, &FiltroRegistro::sHasta},
+    {"payer", {"list"}, Valor::kTexto, &FiltroRegistro::sPagador},
+    {"number", {"list"}, Valor::kTexto, &FiltroRegistro::sNumero},
+    {"status", {"list"}, Valor::kEstado},
+    {"csv", {"list", "debts"}, Valor::kNinguno},
+    {"date", {"paid", "returned", "paid-job"}, Valor::kDia},
+    {"method", {"paid"}, Valor::kMetodo},
+    {"reason", {"returned"}, Valor::kMotivo},
 };
 
 // The register's orders; a line names one at most.
@@ -30,7 +42,13 @@ struct NombreOrden {
 constexpr NombreOrden kOrdenes[] = {{"list", PeticionRegistro::Orden::kListar},
                                     {"export", PeticionRegistro::Orden::kExportar},
                                     {"backup", PeticionRegistro::Orden::kCopiar},
-                                    {"reprint", PeticionRegistro::Orden::kReimprimir}};
+                                    {"reprint", PeticionRegistro::Orden::kReimprimir},
+                                    {"paid", PeticionRegistro::Orden::kCambiarEstado},
+                                    {"returned", PeticionRegistro::Orden::kCambiarEstado},
+                                    {"void", PeticionRegistro::Orden::kCambiarEstado},
+                                    {"paid-job", PeticionRegistro::Orden::kCobrarTrabajo},
+                                    {"history", PeticionRegistro::Orden::kHistorial},
+                                    {"debts", PeticionRegistro::Orden::kDeudas}};
 
 bool EsFecha(const std::string& s) {
     if (s.size() != 10 || s[4] != '-' || s[7] != '-') {
@@ -70,19 +88,71 @@ const NombreOrden* Orden(const ParsedCommandLine& linea, std::string& sOtra) {
     return orden;
 }
 
-std::string IncoherenciaLista(const ParsedCommandLine& linea, const std::string& sOrden) {
-    for (const OpcionLista& opcion : kOpcionesLista) {
-        if (!linea.Has(opcion.sNombre)) {
+bool VaCon(const Modificador& m, const std::string& sOrden) {
+    return std::any_of(m.ordenes.begin(), m.ordenes.end(),
+                       [&](const char* s) { return s != nullptr && sOrden == s; });
+}
+
+// "--list", "--list or --debts", "--paid, --returned or --paid-job".
+std::string Ordenes(const Modificador& m) {
+    std::string s;
+    const auto n = std::count_if(m.ordenes.begin(), m.ordenes.end(),
+                                 [](const char* o) { return o != nullptr; });
+    for (std::ptrdiff_t i = 0; i < n; ++i) {
+        s += (i == 0 ? "" : i + 1 == n ? " or " : ", ") + std::string("--") + m.ordenes[i];
+    }
+    return s;
+}
+
+// What is wrong with the value of an option; empty when nothing is.
+std::string ValorMalo(Valor valor, const std::string& s) {
+    switch (valor) {
+        case Valor::kFecha:
+            return EsFecha(s) ? "" : "a date written YYYY-MM-DD";
+        case Valor::kDia:
+            return EsDiaValido(s) ? "" : "a day written YYYY-MM-DD";
+        case Valor::kEstado:
+            return EstadoDeNombre(s) ? "" : "pendiente, cobrado, devuelto or anulado";
+        case Valor::kMetodo:
+            return MetodoDeNombre(s) ? "" : "efectivo, transferencia or domiciliacion";
+        case Valor::kMotivo:
+            return BuscarMotivo(s) ? "" : "a SEPA return reason code (AC04, AM04, MD06...)";
+        case Valor::kNinguno:
+        case Valor::kTexto:
+            break;
+    }
+    return {};
+}
+
+std::string IncoherenciaModificadores(const ParsedCommandLine& linea, const std::string& sOrden) {
+    for (const Modificador& m : kModificadores) {
+        if (!linea.Has(m.sNombre)) {
             continue;
         }
-        if (sOrden != "list") {
-            return std::string("--") + opcion.sNombre + " goes with --list";
+        if (!VaCon(m, sOrden)) {
+            return std::string("--") + m.sNombre + " goes with " + Ordenes(m);
         }
-        const std::string sValor = linea.Value(opcion.sNombre);
-        if (opcion.bFecha && !EsFecha(sValor)) {
-            return std::string("--") + opcion.sNombre + " needs a date written YYYY-MM-DD, not '" +
-                   sValor + "'";
+        const std::string sValor = linea.Value(m.sNombre);
+        if (const std::string sFalta = ValorMalo(m.valor, sValor); !sFalta.empty()) {
+            std::string s = std::string("--") + m.sNombre + " needs ";
+            s += sFalta;
+            s += ", not '" + sValor + "'";
+            return s;
         }
+    }
+    return {};
+}
+
+// The orders of the collection: a receipt named, a job's id, --reason for a return.
+std::string IncoherenciaCobro(const ParsedCommandLine& linea, const std::string& sOrden) {
+    if (sOrden == "paid-job") {
+        return Identificador(linea.Value(sOrden)) ? "" : "--paid-job needs the id of a job";
+    }
+    if (linea.Value(sOrden).empty()) {
+        return "--" + sOrden + " needs the id or the number of a registered receipt";
+    }
+    if (sOrden == "returned" && !linea.Has("reason")) {
+        return "--returned ID needs --reason CODE";
     }
     return {};
 }
@@ -103,21 +173,43 @@ std::string IncoherenciaOrden(const ParsedCommandLine& linea, const std::string&
     if (linea.Has("pdf") || linea.Has("print")) {
         return "--" + sOrden + " cannot go with --pdf or --print";
     }
-    if (sOrden != "list" && linea.Value(sOrden).empty()) {
-        return "--" + sOrden + " needs a file name";
+    if (sOrden == "export" || sOrden == "backup") {
+        return linea.Value(sOrden).empty() ? "--" + sOrden + " needs a file name" : "";
     }
-    return {};
+    return sOrden == "list" || sOrden == "debts" ? "" : IncoherenciaCobro(linea, sOrden);
 }
 
 FiltroRegistro Filtro(const ParsedCommandLine& linea) {
     FiltroRegistro filtro;
-    for (const OpcionLista& opcion : kOpcionesLista) {
-        if (opcion.pTexto != nullptr && linea.Has(opcion.sNombre)) {
-            const std::string sValor = linea.Value(opcion.sNombre);
-            filtro.*opcion.pTexto = opcion.bFecha ? sValor : Cp1252DeUtf8(sValor);
+    for (const Modificador& m : kModificadores) {
+        if (m.pTexto != nullptr && linea.Has(m.sNombre)) {
+            const std::string sValor = linea.Value(m.sNombre);
+            filtro.*m.pTexto = m.valor == Valor::kFecha ? sValor : Cp1252DeUtf8(sValor);
         }
     }
+    if (linea.Has("status")) {
+        filtro.estado = EstadoDeNombre(linea.Value("status"));
+    }
     return filtro;
+}
+
+// The status --paid, --returned or --void asks for: --paid efectivo by default; an empty day
+// is today's.
+NuevoEstado Nuevo(const ParsedCommandLine& linea, const std::string& sOrden) {
+    NuevoEstado nuevo;
+    nuevo.sFecha = linea.Value("date");
+    if (sOrden == "paid" || sOrden == "paid-job") {
+        nuevo.estado = EstadoCobro::kCobrado;
+        nuevo.metodo = linea.Has("method")
+                           ? MetodoDeNombre(linea.Value("method")).value_or(MetodoCobro::kEfectivo)
+                           : MetodoCobro::kEfectivo;
+    } else if (sOrden == "returned") {
+        nuevo.estado = EstadoCobro::kDevuelto;
+        nuevo.sMotivo = linea.Value("reason");
+    } else {
+        nuevo.estado = EstadoCobro::kAnulado;
+    }
+    return nuevo;
 }
 
 DestinoReimpresion Destino(const ParsedCommandLine& linea) {
@@ -147,7 +239,39 @@ std::vector<CommandLineOption> OpcionesRegistro() {
         {{"backup"},
          "copy the register to FILE, consistently even while receipts are being printed",
          "FILE"},
+        {{"status"},
+         "with --list, the receipts in status S: pendiente, cobrado, devuelto or anulado",
+         "S"},
+        {{"paid"},
+         "record the registered receipt ID (an id or a number) as paid, today and in cash "
+         "unless --date and --method say otherwise",
+         "ID"},
+        {{"returned"},
+         "record the debited receipt ID as returned by the bank, with --reason CODE (a SEPA "
+         "return reason such as AM04 or MD06)",
+         "ID"},
+        {{"void"}, "record the registered receipt ID as void: it is never reprinted", "ID"},
+        {{"paid-job"},
+         "record every debited receipt of job ID as paid by direct debit, but those returned, "
+         "void or already paid",
+         "ID"},
+        {{"history"}, "show every status change of the registered receipt ID", "ID"},
+        {{"debts"},
+         "list who owes what: per payer, the pending and returned receipts, the day owed "
+         "from and the total; with --csv as CSV",
+         ""},
+        {{"date"},
+         "with --paid, --returned or --paid-job, the day it happened (YYYY-MM-DD)",
+         "DATE"},
+        {{"method"}, "with --paid, how it was paid: efectivo, transferencia or domiciliacion", "M"},
+        {{"reason"}, "with --returned, the bank's SEPA return reason code", "CODE"},
     };
+}
+
+std::string NombreOrdenRegistro(const ParsedCommandLine& linea) {
+    std::string sOtra;
+    const NombreOrden* orden = Orden(linea, sOtra);
+    return orden != nullptr ? orden->sNombre : "";
 }
 
 std::string IncoherenciaRegistro(const ParsedCommandLine& linea) {
@@ -157,7 +281,7 @@ std::string IncoherenciaRegistro(const ParsedCommandLine& linea) {
     if (!sOtra.empty()) {
         return "--" + sOrden + " and --" + sOtra + " cannot go together";
     }
-    if (std::string s = IncoherenciaLista(linea, sOrden); !s.empty()) {
+    if (std::string s = IncoherenciaModificadores(linea, sOrden); !s.empty()) {
         return s;
     }
     return orden == nullptr ? std::string() : IncoherenciaOrden(linea, sOrden);
@@ -183,6 +307,19 @@ std::optional<PeticionRegistro> PeticionDeLinea(const ParsedCommandLine& linea) 
         case PeticionRegistro::Orden::kReimprimir:
             peticion.nId = Identificador(linea.Value("reprint")).value_or(0);
             peticion.destino = Destino(linea);
+            break;
+        case PeticionRegistro::Orden::kCobrarTrabajo:
+            peticion.nId = Identificador(linea.Value(orden->sNombre)).value_or(0);
+            peticion.nuevo = Nuevo(linea, orden->sNombre);
+            break;
+        case PeticionRegistro::Orden::kCambiarEstado:
+            peticion.nuevo = Nuevo(linea, orden->sNombre);
+            [[fallthrough]];
+        case PeticionRegistro::Orden::kHistorial:
+            peticion.sRecibo = Cp1252DeUtf8(linea.Value(orden->sNombre));
+            break;
+        case PeticionRegistro::Orden::kDeudas:
+            peticion.bCsv = linea.Has("csv");
             break;
     }
     return peticion;

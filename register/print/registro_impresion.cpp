@@ -1,6 +1,7 @@
 // Registering printed receipts and telling the user when that failed.
 #include "register/print/registro_impresion.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <utility>
@@ -8,6 +9,7 @@
 #include "money/espacios.h"
 #include "money/formato.h"
 #include "platform/services.h"
+#include "register/deudas.h"
 
 void AvisarApartadoEnTerminal(const ResultadoRegistro& r) {
     if (r.estado == EstadoRegistro::kApartado) {
@@ -53,6 +55,11 @@ int AnoEnCurso() {
     std::tm tm{};
     localtime_r(&t, &tm);
     return tm.tm_year + 1900;
+}
+
+std::string RecibosDebidos(int n) {
+    return n == 1 ? "1 recibo pendiente o devuelto"
+                  : std::to_string(n) + " recibos pendientes o devueltos";
 }
 
 }  // namespace
@@ -118,6 +125,37 @@ bool ConfirmarNumeroRepetido(const ReciboData& recibo) {
     }
     return Servicios().AskYesNo("El recibo n\xBA " + recibo.sNumero + " ya se emiti\xF3 el " +
                                 FechaCorta(anterior->sEmitido) + ". \xBFImprimir de nuevo?");
+}
+
+std::string DiaDeHoy(int nDiasAntes) {
+    using namespace std::chrono;
+    const Date hoy = Servicios().Today();
+    const year_month_day dia{sys_days{year{hoy.year} / hoy.month / hoy.day} - days{nDiasAntes}};
+    char s[16];
+    std::snprintf(s, sizeof s, "%04d-%02u-%02u", static_cast<int>(dia.year()),
+                  static_cast<unsigned>(dia.month()), static_cast<unsigned>(dia.day()));
+    return s;
+}
+
+bool ConfirmarDeudasDelPagador(const ReciboData& recibo) {
+    if (recibo.sPagador1.find_first_not_of(" \t") == std::string::npos) {
+        return true;
+    }
+    CRegistro registro;
+    ResultadoRegistro resultado;
+    const std::optional<DeudaPagador> deudas = LeerDeudasDe(registro, recibo.sPagador1, DiaDeHoy(),
+                                                            DiaDeHoy(kDiasDeudaAntigua), resultado);
+    if (!deudas || deudas->nRecibos == 0) {
+        return true;
+    }
+    return Servicios().AskConfirm(deudas->sPagador + " debe " + RecibosDebidos(deudas->nRecibos) +
+                                      " desde hace m\xE1s de " + std::to_string(kDiasDeudaAntigua) +
+                                      " d\xED"
+                                      "as (el primero, desde el " +
+                                      FechaCorta(deudas->sDesde) + "), por un total de " +
+                                      QuitarEspaciosExtremos(TextoTotales(*deudas, "m\xE1s de ")) +
+                                      ".",
+                                  "Imprimir");
 }
 
 std::string FechaCorta(const std::string& sEmitido) {

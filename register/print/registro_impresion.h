@@ -45,5 +45,18 @@ class AvisoRegistroEnVentana {
 // print goes on (the number is new, the register cannot say, or the user says yes).
 bool ConfirmarNumeroRepetido(const ReciboData& recibo);
 
+// Today by the user's calendar (the services' date), or the day nDiasAntes days before it,
+// written YYYY-MM-DD.
+std::string DiaDeHoy(int nDiasAntes = 0);
+
+// A payer's receipts owed for more than this many days are told before printing another.
+inline constexpr int kDiasDeudaAntigua = 60;
+
+// The windows' warning before printing for a payer (the first payer line) who owes receipts,
+// pendiente or devuelto, owed for more than kDiasDeudaAntigua days: their count and total,
+// answered "Imprimir" or "Cancelar". True when the print goes on (no such receipt, no payer,
+// a register that cannot say, or the answer "Imprimir").
+bool ConfirmarDeudasDelPagador(const ReciboData& recibo);
+
 // The date of a registration ("YYYY-MM-DD HH:MM:SS") in the user's short date format.
 std::string FechaCorta(const std::string& sEmitido);

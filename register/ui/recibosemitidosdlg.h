@@ -1,6 +1,7 @@
 // The receipts issued (IDD_RECIBOS_EMITIDOS): the register as a table, newest first, searched by
-// payer or number as typed; the selected receipt can be previewed, reprinted or loaded into the
-// form.
+// payer or number as typed and narrowed to a collection status; the selected receipt can be
+// previewed, reprinted or loaded into the form, marked paid, returned or void, and its history
+// shown.
 #pragma once
 
 #include <cstdint>
@@ -29,8 +30,17 @@ class CRecibosEmitidosDlg : public CDialog {
     // The receipt chosen with "Cargar en el formulario"; the dialog then ends with OK.
     std::optional<ReciboData> m_cargado;
 
+    // A row of the table: the receipt's id and what decides which changes it may take.
+    struct Fila {
+        std::int64_t nId = 0;
+        EstadoCobro estado = EstadoCobro::kPendiente;
+        bool bDomiciliado = false;  // debited in a remittance
+    };
+
   private:
     void Buscar();
+    // The table again, the receipt nId selected when it is still shown (the newest otherwise).
+    void Mostrar(std::int64_t nId);
     void ActivarBotones();
     // The selected receipt as registered; nothing when no row is selected or the register no
     // longer gives it (which the status line then says).
@@ -40,6 +50,13 @@ class CRecibosEmitidosDlg : public CDialog {
     void OnReimprimir();
     AparienciaRecibo Apariencia(const ReciboRegistrado& r);
     void OnCargar();
+    void OnCobrado();
+    void OnDevuelto();
+    void OnAnular();
+    void OnHistorial();
+    // Asks the register for the change; a refusal or a failure is told in a box, and a change
+    // made shows in the table.
+    void Cambiar(const ReciboRegistrado& r, const NuevoEstado& nuevo);
 
-    std::vector<std::int64_t> m_ids;  // the register's id of each row shown
+    std::vector<Fila> m_filas;  // each row shown
 };

@@ -20,6 +20,8 @@ inline constexpr int IDD_DISENO_RECIBO = 216;
 inline constexpr int IDD_CALENDARIO = 223;
 inline constexpr int IDD_VISTA_PREVIA = 225;
 inline constexpr int IDD_RECIBOS_EMITIDOS = 240;
+inline constexpr int IDD_COBRADO = 241;
+inline constexpr int IDD_DEVUELTO = 242;
 inline constexpr int IDD_AJUSTAR_IMPRESORA = 250;
 inline constexpr int IDD_ACREEDOR = 260;
 
@@ -214,6 +216,20 @@ inline constexpr int IDC_TEXTO_ESTADO = 1203;  // what the table shows, or why i
 inline constexpr int IDC_BUTTON_VER_EMITIDO = 1204;
 inline constexpr int IDC_BUTTON_REIMPRIMIR = 1205;
 inline constexpr int IDC_BUTTON_CARGAR_EMITIDO = 1206;
+inline constexpr int IDC_LISTA_ESTADO = 1207;  // the collection status the table shows
+inline constexpr int IDC_BUTTON_COBRADO = 1208;
+inline constexpr int IDC_BUTTON_DEVUELTO = 1209;
+inline constexpr int IDC_BUTTON_ANULAR = 1210;
+inline constexpr int IDC_BUTTON_HISTORIAL = 1211;
+
+// A receipt paid (IDD_COBRADO) or returned by the bank (IDD_DEVUELTO): the day, and how it was
+// paid or why it was returned.
+inline constexpr int IDC_EDIT_FECHA_ESTADO = 1221;
+inline constexpr int IDC_TEXTO_ERROR_FECHA = 1222;
+inline constexpr int IDC_RADIO_EFECTIVO = 1223;
+inline constexpr int IDC_RADIO_TRANSFERENCIA = 1224;
+inline constexpr int IDC_RADIO_DOMICILIACION = 1225;
+inline constexpr int IDC_TABLA_MOTIVOS = 1226;
 
 // The creditor of the remittances (IDD_ACREEDOR): each field, and below it what is wrong with it.
 inline constexpr int IDC_EDIT_ACREEDOR_NOMBRE = 1251;

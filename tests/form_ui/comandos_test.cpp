@@ -11,6 +11,7 @@
 #include "options/disenorecibodlg.h"
 #include "options/logotipodlg.h"
 #include "output/vistapreviadlg.h"
+#include "register/ui/cambioestadodlg.h"
 #include "register/ui/recibosemitidosdlg.h"
 #include "res/ids/identificadores.h"
 #include "tests/form_ui/formulario.h"
@@ -77,6 +78,7 @@ TEST_F(ComandosTest, CadaVentanaAtiendeSoloControlesDeSuPlantilla) {
         [] { return std::make_unique<CLogotipoDlg>(); },
         [] { return std::make_unique<CDisenoReciboDlg>(); },
         [] { return std::make_unique<CRecibosEmitidosDlg>(); },
+        [] { return std::make_unique<CDevueltoDlg>(); },
     };
     for (const auto& crear : ventanas) {
         const std::unique_ptr<CDialog> dlg = crear();

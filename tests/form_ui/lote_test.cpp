@@ -182,6 +182,29 @@ TEST_F(LoteFormularioTest, AFaultyFileIsShownAndNothingPrints) {
     EXPECT_EQ(Texto(IDC_EDIT_NUMERO), "R-8");
 }
 
+// The form's batch names the user's month (the services' today) in the cells and in the
+// form's fields; the form keeps its texts as typed.
+TEST_F(LoteFormularioTest, ABatchNamesTodaysMonth) {
+    ui::Type(Dlg(), IDC_EDIT_CONCEPTO_1, "Cuota de {MES}");
+    m_servicios.today = Date{2027, 3, 31};
+    Fichero("PAGADOR_1;CONCEPTO_2\nAna;{PERIODO}\n");
+    EnLaVista(IDOK);
+    ElegirImpresora();
+    Dlg().OnSysCommand(IDM_IMPRIMIR_LOTE);
+    EXPECT_EQ(m_primero.sConcepto1, "Cuota de marzo");
+    EXPECT_EQ(m_primero.sConcepto2, "marzo de 2027");
+    EXPECT_EQ(Texto(IDC_EDIT_CONCEPTO_1), "Cuota de {MES}");
+    EXPECT_EQ(Registrados(), std::vector<std::string>{"Ana"});
+
+    ui::Type(Dlg(), IDC_EDIT_CONCEPTO_1, "Cuota de {MESS}");
+    Fichero("PAGADOR_1\nAna\n");
+    Dlg().OnSysCommand(IDM_IMPRIMIR_LOTE);
+    EXPECT_EQ(m_servicios.messages,
+              std::vector<std::string>{"pagos.csv: CONCEPTO_1 del recibo guardado: '{MESS}' no es "
+                                       "un marcador: se conocen {MES}, {MES_SIGUIENTE}, {A\xD1O} "
+                                       "y {PERIODO}"});
+}
+
 TEST_F(LoteFormularioTest, NoFileChosenDoesNothing) {
     Dlg().OnSysCommand(IDM_IMPRIMIR_LOTE);
     EXPECT_EQ(m_servicios.openFileCalls.size(), 1u);

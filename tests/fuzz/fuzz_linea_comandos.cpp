@@ -8,6 +8,7 @@
 
 #include "app/sintaxis_linea.h"
 #include "register/commands/registro_opciones.h"
+#include "register/estado_cobro.h"
 #include "tests/fuzz/comprobar.h"
 
 namespace {
@@ -63,6 +64,26 @@ void ComprobarPeticion(const ParsedCommandLine& linea) {
             Comprobar(peticion->destino.sPdf.has_value() == linea.Has("pdf") &&
                           (linea.Has("pdf") || linea.Has("print")),
                       "a reprint goes to a PDF file or a printer");
+            break;
+        case PeticionRegistro::Orden::kCambiarEstado:
+            Comprobar(!peticion->sRecibo.empty(), "a status change names a receipt");
+            Comprobar(peticion->nuevo.sFecha.empty() || EsDiaValido(peticion->nuevo.sFecha),
+                      "on a day of the calendar");
+            Comprobar(peticion->nuevo.estado != EstadoCobro::kDevuelto ||
+                          BuscarMotivo(peticion->nuevo.sMotivo) != nullptr,
+                      "a return with a known reason");
+            Comprobar(peticion->nuevo.estado != EstadoCobro::kCobrado ||
+                          peticion->nuevo.metodo != MetodoCobro::kNinguno,
+                      "a payment with its method");
+            break;
+        case PeticionRegistro::Orden::kCobrarTrabajo:
+            Comprobar(peticion->nId > 0, "a job's debits paid name the job");
+            break;
+        case PeticionRegistro::Orden::kHistorial:
+            Comprobar(!peticion->sRecibo.empty(), "a history names a receipt");
+            break;
+        case PeticionRegistro::Orden::kDeudas:
+            Comprobar(!linea.Has("pdf") && !linea.Has("print"), "the debts print nothing");
             break;
     }
 }

@@ -1,11 +1,13 @@
 // Arbitrary bytes as a batch file: the CSV reader with its separators and encodings. A file is
 // refused with a message, or read into rows that fit its header and hold only what a receipt's
-// field may hold; reading it again from the first row gives the same rows.
+// field may hold; reading it again from the first row gives the same rows. The month's
+// placeholders of each field are replaced, or refused with a message.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "form/lote_csv.h"
+#include "form/periodo.h"
 #include "settings/texto1252.h"
 #include "tests/fuzz/comprobar.h"
 
@@ -23,6 +25,20 @@ bool CampoDeRecibo(const std::string& s) {
         }
     }
     return true;
+}
+
+// A field's placeholders replaced: what has no brace is left as it is, a value is one line, an
+// unknown name is told in UTF-8.
+void ComprobarMarcadores(const std::string& sCampo) {
+    try {
+        const std::string s = SustituirMarcadores(sCampo, Periodo{2026, 12});
+        Comprobar(sCampo.find('{') != std::string::npos || s == sCampo, "no brace, no change");
+        Comprobar(s.size() < 4 * sCampo.size() + 1, "a value is at most four times its name");
+        Comprobar(s.find_first_of("\r\n") == std::string::npos, "a value is one line");
+    } catch (const ErrorMarcador& error) {
+        Comprobar(EsUtf8(error.what()), "the message is UTF-8");
+        Comprobar(sCampo.find('{') != std::string::npos, "only a brace is refused");
+    }
 }
 
 // The message is shown on a terminal as UTF-8, with a line within the file.
@@ -76,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             bool bAlgunCampo = false;
             for (const std::string& sCampo : primera.filas[i]) {
                 Comprobar(CampoDeRecibo(sCampo), "a field is one line of Windows-1252");
+                ComprobarMarcadores(sCampo);
                 bAlgunCampo = bAlgunCampo || !sCampo.empty();
             }
             Comprobar(bAlgunCampo, "rows of empty fields are skipped");

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
         {"--print", "cola"},
         {"--batch", "pagos.csv", "--dry-run"},
         {"--batch=pagos.csv", "--pdf", "lote.pdf"},
+        {"--batch", "pagos.csv", "--period=2027-01", "--pdf-dir", "recibos", "--force"},
         {"--list", "--from", "2026-01-01", "--to=2026-12-31", "--payer", "ana", "--csv"},
         {"--reprint=12", "--pdf", "copia.pdf"},
         {"--export", "registro.csv"},

@@ -3,65 +3,15 @@
 // nothing and keep the stored number.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "settings/esquema.h"
+#include "tests/output/entorno_lote.h"
 #include "tests/support/fila.h"
-#include "tests/support/moneda_prueba.h"
-#include "tests/support/programa.h"
 
 namespace {
-
-// Three payers over the stored receipt; the second keeps a number of its own.
-constexpr const char* kPagos =
-    "NUMERO;PAGADOR_1;IMPORTE_1;CONCEPTO_2\n"
-    ";Ana;\"1,234.5\";Agua\n"
-    "B-2;\"Luis \"\"el\"\" Pardo, hijo\";7;\n"
-    ";Eva;-3;Luz & gas\n";
-
-class LoteComandosTest : public LineaComandosTest {
-  protected:
-    LoteComandosTest() {
-        GuardarIdiomaYMoneda({.nRelleno = '*'});
-        const std::pair<AjusteTexto, const char*> campos[] = {
-            {ajustes::kNumero, "A-0017"},       {ajustes::kLocalidad, "Pontevedra"},
-            {ajustes::kConcepto1, "Cuota"},     {ajustes::kImporte1, "1"},
-            {ajustes::kConcepto3, "Fianza"},    {ajustes::kImporte3, "20"},
-            {ajustes::kCobrador2, "Comunidad"}, {ajustes::kVencimiento, "31/12/2026"}};
-        for (const auto& [ajuste, sValor] : campos) {
-            ajuste.Escribir(sValor);
-        }
-        PonerBytes(Ruta("pagos.csv"), kPagos);
-    }
-
-    std::string Ruta(const std::string& sNombre) const { return m_carpeta.Ruta() + "/" + sNombre; }
-    static std::string NumeroGuardado() { return ajustes::kNumero.Leer(); }
-
-    // The files of the folder besides the settings, the register and the test's own.
-    std::vector<std::string> Ficheros() const {
-        std::vector<std::string> nombres;
-        for (const auto& f : std::filesystem::directory_iterator(m_carpeta.Ruta())) {
-            const std::string sNombre = f.path().filename();
-            if (!sNombre.starts_with("tarvel.inf") && !sNombre.starts_with("registro.sqlite") &&
-                sNombre != "salida" && sNombre != "errores") {
-                nombres.push_back(sNombre);
-            }
-        }
-        std::sort(nombres.begin(), nombres.end());
-        return nombres;
-    }
-
-    std::vector<Palabra> PalabrasDe(const std::string& sPdf, int nPagina) {
-        const std::string sPagina = std::to_string(nPagina);
-        const Salida bbox =
-            Ejecutar("pdftotext -bbox -f " + sPagina + " -l " + sPagina + " '" + sPdf + "' -");
-        EXPECT_EQ(bbox.nEstado, 0) << bbox.sErrores;
-        return Palabras(bbox.sSalida);
-    }
-};
 
 // Each page of the batch holds the same words at the same places as a --pdf run of the stored
 // receipt changed by hand to that row.
@@ -94,18 +44,8 @@ TEST_F(LoteComandosTest, EachPageIsTheSingleReceiptOfItsRow) {
             ajuste.Escribir(sValor);
         }
         ASSERT_EQ(Brixamo("--pdf uno.pdf").nEstado, 0);
-        const std::vector<Palabra> solo = PalabrasDe(Ruta("uno.pdf"), 1);
-        const std::vector<Palabra> pagina = PalabrasDe(Ruta("lote.pdf"), static_cast<int>(i + 1));
-        ASSERT_EQ(pagina.size(), solo.size()) << "page " << i + 1;
-        ASSERT_GT(solo.size(), 15u);
-        for (std::size_t j = 0; j < solo.size(); ++j) {
-            EXPECT_EQ(pagina[j].sTexto, solo[j].sTexto) << "page " << i + 1;
-            const double medido[] = {pagina[j].x0, pagina[j].y0, pagina[j].x1, pagina[j].y1};
-            const double esperado[] = {solo[j].x0, solo[j].y0, solo[j].x1, solo[j].y1};
-            for (int k = 0; k < 4; ++k) {
-                EXPECT_NEAR(medido[k], esperado[k], 0.01) << solo[j].sTexto << " on page " << i + 1;
-            }
-        }
+        MismasPalabras(PalabrasDe(Ruta("lote.pdf"), static_cast<int>(i + 1)),
+                       PalabrasDe(Ruta("uno.pdf"), 1), "page " + std::to_string(i + 1));
     }
     EXPECT_NE(Buscar(PalabrasDe(Ruta("lote.pdf"), 2), "Luis &quot;el&quot;"), std::nullopt);
     EXPECT_NE(Buscar(PalabrasDe(Ruta("lote.pdf"), 3), "Luz & gas"), std::nullopt);
@@ -171,6 +111,8 @@ const CasoMalo kMalos[] = {
      "pagos.csv:3: IMPORTE_1: '999,999,999,999,999' supera el importe máximo, 922,337,203,685,477.58"},
     {"SumBeyondTheLargest", "IMPORTE_1;IMPORTE_2\n500,000,000,000,000;500,000,000,000,000\n",
      "pagos.csv:2: la suma de los importes supera el importe máximo, 922,337,203,685,477.58"},
+    {"UnknownPlaceholder", "PAGADOR_1;CONCEPTO_1\nAna;x\nEva;Cuota de {MESS}\n",
+     "pagos.csv:3: CONCEPTO_1: '{MESS}' no es un marcador: se conocen {MES}, {MES_SIGUIENTE}, {AÑO} y {PERIODO}"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, LoteMalo, ::testing::ValuesIn(kMalos),
@@ -228,13 +170,26 @@ TEST_F(LoteComandosTest, GnuFormsAndUsageErrors) {
 
     const std::pair<const char*, const char*> malos[] = {
         {"--dry-run", "--dry-run needs --batch"},
-        {"--batch pagos.csv", "--batch needs --pdf, --print, --sepa or --dry-run"},
+        {"--batch pagos.csv", "--batch needs --pdf, --pdf-dir, --print, --sepa or --dry-run"},
         {"--batch pagos.csv --pdf a.pdf --print", "--pdf and --print cannot go together"},
         {"--batch", "Missing value after '--batch'."},
         {"--pdf=", "--pdf needs a file name"},
         {"a.pdf", "unexpected argument 'a.pdf'"},
         {"-h -v", "--help goes alone"},
         {"--batch pagos.csv --dry-run --nada", "Unknown option 'nada'."},
+        {"--batch pagos.csv --dry-run --period 2027-13",
+         "--period needs a month written YYYY-MM, not '2027-13'"},
+        {"--batch pagos.csv --dry-run --period 2027-1",
+         "--period needs a month written YYYY-MM, not '2027-1'"},
+        {"--batch pagos.csv --dry-run --period=", "--period needs a month written YYYY-MM, not ''"},
+        {"--batch pagos.csv --dry-run --period", "Missing value after '--period'."},
+        {"--pdf uno.pdf --period 2027-01", "--period needs --batch"},
+        {"--pdf-dir recibos", "--pdf-dir needs --batch"},
+        {"--list --pdf-dir recibos", "--pdf-dir needs --batch"},
+        {"--batch pagos.csv --pdf-dir recibos --print", "--pdf-dir and --print cannot go together"},
+        {"--batch pagos.csv --pdf-dir=", "--pdf-dir needs a folder name"},
+        {"--batch pagos.csv --pdf lote.pdf --force", "--force needs --pdf-dir"},
+        {"--batch pagos.csv --force", "--force needs --pdf-dir"},
     };
     for (const auto& [sArgumentos, sMensaje] : malos) {
         const Salida salida = Brixamo(sArgumentos);

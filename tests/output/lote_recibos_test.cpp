@@ -2,12 +2,14 @@
 // currency settings, their numbers, the batch's faults, and the pages printed.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "form/campos.h"
 #include "output/dibujarrecibo.h"
 #include "output/importes_impresos.h"
+#include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
 #include "settings/esquema.h"
 #include "tests/output/entorno_salida.h"
@@ -24,11 +26,14 @@ AjustesMoneda Espanol() {
     return a;
 }
 
+// The month the batches of these tests are issued for.
+constexpr Periodo kEnero{2027, 1};
+
 class LoteTest : public SalidaTest {
   protected:
     static std::vector<ReciboData> Recibos(const std::string& sCsv,
                                            const ReciboData& base = ReciboCompleto()) {
-        CLoteRecibos lote(sCsv, base, Espanol());
+        CLoteRecibos lote(sCsv, base, Espanol(), kEnero);
         std::vector<ReciboData> recibos;
         lote.ParaCadaRecibo([&](const ReciboData& r) {
             recibos.push_back(r);
@@ -45,9 +50,10 @@ class LoteTest : public SalidaTest {
         return numeros;
     }
     // The message of the fault the batch shows when checked, as the command line names it.
-    static std::string Fallo(const std::string& sCsv, const AjustesMoneda& a = Espanol()) {
+    static std::string Fallo(const std::string& sCsv, const AjustesMoneda& a = Espanol(),
+                             const ReciboData& base = ReciboCompleto()) {
         try {
-            CLoteRecibos(sCsv, ReciboCompleto(), a).Comprobar();
+            CLoteRecibos(sCsv, base, a, kEnero).Comprobar();
         } catch (const ErrorLote& error) {
             return TextoErrorLote("pagos.csv", error);
         }
@@ -95,7 +101,7 @@ TEST_P(NumerosDelLote, FollowTheStoredNumberWhereTheRowHasNone) {
     ReciboData base = ReciboCompleto();
     base.sNumero = c.sNumeroGuardado;
     EXPECT_EQ(Numeros(Recibos(c.sCsv, base)), c.numeros);
-    const ResumenLote resumen = CLoteRecibos(c.sCsv, base, Espanol()).Comprobar();
+    const ResumenLote resumen = CLoteRecibos(c.sCsv, base, Espanol(), kEnero).Comprobar();
     EXPECT_EQ(resumen.sNumeroSiguiente, c.sSiguiente);
     EXPECT_EQ(resumen.bNumeroTomado, c.bTomado);
 }
@@ -114,9 +120,80 @@ const CasoNumeros kNumeros[] = {
 INSTANTIATE_TEST_SUITE_P(Lote, NumerosDelLote, ::testing::ValuesIn(kNumeros),
                          ::testing::PrintToStringParamName());
 
+// The cells' placeholders, and those of the stored fields the batch takes, name the batch's
+// month; the labels print as they are; the number's series runs on the stored text.
+TEST_F(LoteTest, PlaceholdersNameTheBatchsMonth) {
+    ReciboData base = ReciboCompleto();
+    base.sNumero = "{A\xD1O}-0017";
+    base.sConcepto1 = "Cuota de {MES}";
+    base.sFecha = "1 de {MES} de {A\xD1O}";
+    base.sConcepto5 = "{NINGUNO}";  // every row has its own
+    base.sDPagador = "Pagador de {MES}";
+    const std::string sCsv =
+        "PAGADOR_1;CONCEPTO_5;CONCEPTO_2\n"
+        "Ana;{PERIODO};\n"
+        "Luis {MES_SIGUIENTE};x;{} {mes\n";
+    CLoteRecibos lote(sCsv, base, Espanol(), Periodo{2026, 12});
+    std::vector<ReciboData> recibos;
+    lote.ParaCadaRecibo([&](const ReciboData& r) {
+        recibos.push_back(r);
+        return true;
+    });
+    ASSERT_EQ(recibos.size(), 2u);
+    ReciboData esperado = base;
+    esperado.sNumero = "2026-0017";
+    esperado.sConcepto1 = "Cuota de diciembre";
+    esperado.sFecha = "1 de diciembre de 2026";
+    esperado.sPagador1 = "Ana";
+    esperado.sConcepto5 = "diciembre de 2026";
+    esperado.sConcepto2 = "";
+    EXPECT_EQ(recibos[0], esperado);
+    esperado.sNumero = "2026-0018";
+    esperado.sPagador1 = "Luis enero";
+    esperado.sConcepto5 = "x";
+    esperado.sConcepto2 = "{} {mes";
+    EXPECT_EQ(recibos[1], esperado);
+    EXPECT_EQ(lote.Comprobar().sNumeroSiguiente, "{A\xD1O}-0019");
+}
+
+struct CasoGuardado : Fila {
+    std::string ReciboData::*pCampo;
+    std::string sGuardado;
+    std::string sCsv;
+    std::string sMensaje;
+};
+
+class MarcadorGuardado : public LoteTest, public ::testing::WithParamInterface<CasoGuardado> {};
+
+// An unknown placeholder of a stored field is a fault of the batch when the batch takes it.
+TEST_P(MarcadorGuardado, IsAFaultWhenTheBatchTakesIt) {
+    ReciboData base = ReciboCompleto();
+    base.*GetParam().pCampo = GetParam().sGuardado;
+    EXPECT_EQ(Fallo(GetParam().sCsv, Espanol(), base), GetParam().sMensaje);
+}
+
+constexpr const char* kConocidos =
+    "' no es un marcador: se conocen {MES}, {MES_SIGUIENTE}, {AÑO} y {PERIODO}";
+
+// clang-format off
+const CasoGuardado kGuardados[] = {
+    {"ConceptNoColumnCovers", &ReciboData::sConcepto4, "{X}", "PAGADOR_1\nAna\n",
+     std::string("pagos.csv: CONCEPTO_4 del recibo guardado: '{X}") + kConocidos},
+    {"NumberOfTheSeries", &ReciboData::sNumero, "{X}-1", "PAGADOR_1\nAna\n",
+     std::string("pagos.csv: NUMERO del recibo guardado: '{X}") + kConocidos},
+    {"NumberAnEmptyCellTakes", &ReciboData::sNumero, "{X}-1", "NUMERO;PAGADOR_1\n5;Ana\n;Eva\n",
+     std::string("pagos.csv:3: NUMERO del recibo guardado: '{X}") + kConocidos},
+    {"ConceptAColumnCovers", &ReciboData::sConcepto4, "{X}", "CONCEPTO_4\nAgua\n", "accepted"},
+    {"NumberEveryRowHas", &ReciboData::sNumero, "{X}", "NUMERO\n5\n", "accepted"},
+    {"Label", &ReciboData::sDNumero, "{X}", "PAGADOR_1\nAna\n", "accepted"},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Lote, MarcadorGuardado, ::testing::ValuesIn(kGuardados),
+                         ::testing::PrintToStringParamName());
+
 TEST_F(LoteTest, CheckingCountsTheReceiptsAndSumsTheirTotals) {
     const ResumenLote resumen =
-        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto(), Espanol())
+        CLoteRecibos("IMPORTE_1;IMPORTE_6\n1.000;\n(2,5);0\n", ReciboCompleto(), Espanol(), kEnero)
             .Comprobar();
     EXPECT_EQ(resumen.nRecibos, 2u);
     // Each receipt: its first and sixth amounts from the row, the others 2.5 and 1234.5.
@@ -165,6 +242,11 @@ const CasoFallo kFallos[] = {
     {"TotalLongerThanItsCells", std::string(kSeisImportes) + "1.000.000.000;;;;;\n",
      "pagos.csv:2: el total, \xE2\x82\xAC" "1.000.000.000,00, no cabe en la casilla del importe (16 caracteres)"},
     {"TotalThatJustFits", std::string(kSeisImportes) + "999.999.999,99;;;;;\n", "accepted"},
+    {"UnknownPlaceholder", "NUMERO;CONCEPTO_2\n1;x\n2;Cuota de {MESS}\n",
+     "pagos.csv:3: CONCEPTO_2: '{MESS}' no es un marcador: se conocen {MES}, {MES_SIGUIENTE}, {AÑO} y {PERIODO}"},
+    {"UnknownPlaceholderInANumber", "NUMERO\n{N}-1\n",
+     "pagos.csv:2: NUMERO: '{N}' no es un marcador: se conocen {MES}, {MES_SIGUIENTE}, {AÑO} y {PERIODO}"},
+    {"PlaceholderIsNoAmount", "IMPORTE_1\n{MES}\n", "pagos.csv:2: IMPORTE_1: '{MES}' no es un importe"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Lote, FalloDelLote, ::testing::ValuesIn(kFallos),
@@ -209,10 +291,12 @@ TEST_F(LoteTest, ASumOfTotalsBeyondTheLargestIsNone) {
         return sCsv;
     };
     const AjustesMoneda a = SinDecimalesConSigno();
-    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto(), a).Comprobar().cuTotal, std::nullopt);
+    EXPECT_EQ(CLoteRecibos(filas(1000), ReciboCompleto(), a, kEnero).Comprobar().cuTotal,
+              std::nullopt);
     CGlobalCurrency cuNovecientos;
     cuNovecientos.SetValor(std::int64_t{900} * 999999999999 * 10000);
-    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto(), a).Comprobar().cuTotal, cuNovecientos);
+    EXPECT_EQ(CLoteRecibos(filas(900), ReciboCompleto(), a, kEnero).Comprobar().cuTotal,
+              cuNovecientos);
 }
 
 // A fault on the last row is found before anything is printed.
@@ -222,7 +306,7 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
         sCsv += "Vecino " + std::to_string(i) + ";1,25\n";
     }
     const ResumenLote resumen =
-        CLoteRecibos(sCsv + "x;2\n", ReciboCompleto(), Espanol()).Comprobar();
+        CLoteRecibos(sCsv + "x;2\n", ReciboCompleto(), Espanol(), kEnero).Comprobar();
     EXPECT_EQ(resumen.nRecibos, 100000u);
     EXPECT_EQ(resumen.cuTotal, Importe(99999 * (1.25 + 1235.75) + (2 + 1235.75)));
     EXPECT_EQ(resumen.sNumeroSiguiente, "A-00100017");
@@ -232,7 +316,7 @@ TEST_F(LoteTest, AFaultInTheLastRowStopsTheCheckOfAHundredThousand) {
 // One document, one page per receipt, each page drawn as that receipt alone would be.
 TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
     const std::string sCsv = "PAGADOR_1;IMPORTE_2\nAna;1\nLuis;2\nEva;3\n";
-    CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol());
+    CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol(), kEnero);
     AparienciaRecibo apariencia;
     apariencia.color = RGB(1, 2, 3);
     RecordingDevice dc;
@@ -256,11 +340,72 @@ TEST_F(LoteTest, PrintsOnePagePerReceiptInOneDocument) {
 }
 
 TEST_F(LoteTest, ADocumentThatCannotStartPrintsNothing) {
-    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol());
+    CLoteRecibos lote("PAGADOR_1\nAna\n", ReciboCompleto(), Espanol(), kEnero);
     RecordingDevice dc;
     dc.SetStartDocResult(0);
     EXPECT_FALSE(lote.Imprimir(dc, {}, {}, [](std::size_t) {}));
     EXPECT_TRUE(dc.CallsOf(CallKind::StartPage).empty());
+}
+
+// A recording device that leaves what was drawn on it in a list when it is destroyed.
+class DispositivoDeLista : public RecordingDevice {
+  public:
+    explicit DispositivoDeLista(std::vector<std::vector<std::string>>& lista, int nStartDoc = 1)
+        : m_lista(lista) {
+        SetStartDocResult(nStartDoc);
+    }
+    ~DispositivoDeLista() override { m_lista.push_back(Descritas(Calls())); }
+
+  private:
+    std::vector<std::vector<std::string>>& m_lista;
+};
+
+// Each receipt in a document of its own, drawn as ImprimirEnDispositivo draws it alone.
+TEST_F(LoteTest, PrintsEachReceiptInADocumentOfItsOwn) {
+    const std::string sCsv = "PAGADOR_1;IMPORTE_2\nAna;1\nLuis;2\nEva;3\n";
+    CLoteRecibos lote(sCsv, ReciboCompleto(), Espanol(), kEnero);
+    AparienciaRecibo apariencia;
+    apariencia.color = RGB(1, 2, 3);
+    std::vector<std::vector<std::string>> documentos;
+    std::vector<std::size_t> pedidos, progreso;
+    ASSERT_TRUE(lote.ImprimirCadaUno(
+        [&](std::size_t n) {
+            pedidos.push_back(n);
+            return std::make_unique<DispositivoDeLista>(documentos);
+        },
+        apariencia, [&](std::size_t n) { progreso.push_back(n); }));
+    EXPECT_EQ(pedidos, (std::vector<std::size_t>{0, 1, 2}));
+    EXPECT_EQ(progreso, (std::vector<std::size_t>{1, 2, 3}));
+    const std::vector<ReciboData> recibos = Recibos(sCsv);
+    ASSERT_EQ(documentos.size(), recibos.size());
+    for (std::size_t i = 0; i < recibos.size(); ++i) {
+        RecordingDevice solo;
+        ASSERT_TRUE(ImprimirEnDispositivo(recibos[i], apariencia, Espanol(), solo, {}));
+        EXPECT_EQ(documentos[i], Descritas(solo.Calls())) << "receipt " << i + 1;
+    }
+    EXPECT_NE(documentos[0], documentos[1]);
+}
+
+// A device that is missing, or whose document cannot start, stops the batch there.
+TEST_F(LoteTest, AFailedDocumentStopsTheOthers) {
+    CLoteRecibos lote("PAGADOR_1\nAna\nLuis\nEva\n", ReciboCompleto(), Espanol(), kEnero);
+    for (const bool bSinDispositivo : {false, true}) {
+        std::vector<std::vector<std::string>> documentos;
+        std::vector<std::size_t> pedidos, progreso;
+        const bool bImpreso = lote.ImprimirCadaUno(
+            [&](std::size_t n) -> std::unique_ptr<PrintDevice> {
+                pedidos.push_back(n);
+                if (n == 1 && bSinDispositivo) {
+                    return nullptr;
+                }
+                return std::make_unique<DispositivoDeLista>(documentos, n == 1 ? 0 : 1);
+            },
+            {}, [&](std::size_t n) { progreso.push_back(n); });
+        EXPECT_FALSE(bImpreso) << bSinDispositivo;
+        EXPECT_EQ(pedidos, (std::vector<std::size_t>{0, 1})) << bSinDispositivo;
+        EXPECT_EQ(progreso, std::vector<std::size_t>{1}) << bSinDispositivo;
+        EXPECT_EQ(documentos.size(), bSinDispositivo ? 1u : 2u);
+    }
 }
 
 // The stored number moves only when the batch took numbers from it.

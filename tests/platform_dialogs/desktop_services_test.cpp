@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +55,32 @@ TEST(DesktopServices, ImageEditorGetsThePathAsOneArgument) {
     qunsetenv("BRIXAMO_EDITOR");
 }
 
+// Once the next message box shows: its text, its buttons' captions and its default button's are
+// taken, and the button captioned `press` is clicked (an empty one: Escape is pressed).
+void PressInTheNextBox(const QString& press, QString& text, QStringList& buttons,
+                       QString* defaultButton = nullptr) {
+    QTimer::singleShot(0, [&text, &buttons, press, defaultButton] {
+        QMessageBox* box = BoxShown();
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        if (defaultButton != nullptr && box->defaultButton() != nullptr) {
+            *defaultButton = box->defaultButton()->text();
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            buttons.append(button->text());
+            if (button->text() == press) {
+                button->click();
+            }
+        }
+        if (press.isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+        if (box->isVisible()) {
+            box->reject();
+        }
+    });
+}
+
 // The save question is a real box with the Spanish buttons; each button gives its answer, and
 // Escape answers Cancel.
 TEST(DesktopServices, SaveQuestionIsAnsweredByItsButtons) {
@@ -67,28 +94,37 @@ TEST(DesktopServices, SaveQuestionIsAnsweredByItsButtons) {
     for (const auto& [press, expected] : kPresses) {
         QString text;
         QStringList buttons;
-        QTimer::singleShot(0, [&, press = press] {
-            QMessageBox* box = BoxShown();
-            ASSERT_NE(box, nullptr);
-            text = box->text();
-            for (QAbstractButton* button : box->buttons()) {
-                buttons.append(button->text());
-                if (button->text() == press) {
-                    button->click();
-                }
-            }
-            if (press.isEmpty()) {
-                QTest::keyClick(box, Qt::Key_Escape);
-            }
-            if (box->isVisible()) {
-                box->reject();
-            }
-        });
+        PressInTheNextBox(press, text, buttons);
         EXPECT_EQ(services.AskSaveChanges("\xBFGuardar los cambios del recibo?"), expected)
             << press.toStdString();
         EXPECT_EQ(text, QString::fromUtf8("¿Guardar los cambios del recibo?"));
         buttons.sort();
         EXPECT_EQ(buttons, (QStringList{"Cancelar", "Guardar", "No guardar"}));
+    }
+}
+
+// The warning with an action is a real box with the action's button and "Cancelar", the
+// default; only the action's button answers true, and Escape answers Cancelar.
+TEST(DesktopServices, WarningIsAnsweredByItsActionOrCancelar) {
+    const std::pair<QString, bool> kPresses[] = {
+        {QStringLiteral("Imprimir"), true},
+        {QStringLiteral("Cancelar"), false},
+        {QString(), false},  // Escape
+    };
+    QtServices services;
+    for (const auto& [press, expected] : kPresses) {
+        QString text;
+        QStringList buttons;
+        QString defaultButton;
+        PressInTheNextBox(press, text, buttons, &defaultButton);
+        EXPECT_EQ(
+            services.AskConfirm("Ana debe 2 recibos, por un total de 12,50 \x80.", "Imprimir"),
+            expected)
+            << press.toStdString();
+        EXPECT_EQ(defaultButton, QStringLiteral("Cancelar"));
+        EXPECT_EQ(text, QString::fromUtf8("Ana debe 2 recibos, por un total de 12,50 €."));
+        buttons.sort();
+        EXPECT_EQ(buttons, (QStringList{"Cancelar", "Imprimir"}));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QLineEdit>
@@ -64,12 +65,15 @@ const char* KindName(const QWidget* w) {
     if (qobject_cast<const QTableWidget*>(w)) {
         return "table";
     }
+    if (qobject_cast<const QComboBox*>(w)) {
+        return "list";
+    }
     return "other";
 }
 
 // The widget each ControlKind is built as, in the enumeration's order.
-const char* const kBuiltAs[] = {"edit",  "button", "button",   "radio", "other",
-                                "other", "other",  "calendar", "table", "button"};
+const char* const kBuiltAs[] = {"edit",  "button",   "button", "radio",  "other", "other",
+                                "other", "calendar", "table",  "button", "list"};
 
 // The ids of the controls Tab visits, in the order of the focus chain.
 std::vector<int> TabChain(QWidget* window) {
@@ -425,7 +429,7 @@ class TableTest : public DialogWindowTest {
         dlg.Window().SetRows(kTable, {{"1", "uno",
                                        "Pe\xF1"
                                        "a"},
-                                      {"2", "dos", "", "20,00", "de m\xE1s"},
+                                      {"2", "dos", "", "20,00", "de m\xE1s", "sobra"},
                                       {"3", "tres", "Ruiz", "30,00"}});
     }
 
@@ -447,12 +451,14 @@ TEST_F(TableTest, ShowsItsRowsUnderTheTemplatesHeadingsReadOnly) {
     for (int c = 0; c < table->columnCount(); ++c) {
         headings << table->horizontalHeaderItem(c)->text();
     }
-    EXPECT_EQ(headings, QStringList({"Fecha", QString::fromUtf8("Número"), "Pagador", "Total"}));
+    EXPECT_EQ(headings,
+              QStringList({"Fecha", QString::fromUtf8("Número"), "Pagador", "Total", "Estado"}));
     // Missing cells are empty, cells beyond the headings are dropped, texts are Windows-1252.
     using Fila = std::vector<QString>;
-    EXPECT_EQ(ui::Rows(dlg, kTable), (std::vector<Fila>{{"1", "uno", QString::fromUtf8("Peña"), ""},
-                                                        {"2", "dos", "", "20,00"},
-                                                        {"3", "tres", "Ruiz", "30,00"}}));
+    EXPECT_EQ(ui::Rows(dlg, kTable),
+              (std::vector<Fila>{{"1", "uno", QString::fromUtf8("Peña"), "", ""},
+                                 {"2", "dos", "", "20,00", QString::fromUtf8("de más")},
+                                 {"3", "tres", "Ruiz", "30,00", ""}}));
     EXPECT_EQ(dlg.Window().GetSelectedRow(kTable), -1);
     // A click selects the whole row; typing and double clicks change no cell.
     ui::SelectRow(dlg, kTable, 2);
@@ -462,7 +468,7 @@ TEST_F(TableTest, ShowsItsRowsUnderTheTemplatesHeadingsReadOnly) {
     ui::ActivateRow(dlg, kTable, 1);
     EXPECT_EQ(ui::Rows(dlg, kTable)[1][1], QStringLiteral("dos"));
     EXPECT_EQ(ui::Rows(dlg, kTable)[2][1], QStringLiteral("tres"));
-    EXPECT_EQ(table->selectedItems().size(), 4);
+    EXPECT_EQ(table->selectedItems().size(), 5);  // row 1, five cells
 }
 
 // A selection moved by the user or by code notifies each change once; new rows clear it.
@@ -497,6 +503,53 @@ TEST_F(TableTest, DoubleClickOrEnterOnARowActivatesIt) {
     dlg.Window().SetSelectedRow(kTable, -1);
     ui::Key(dlg, Qt::Key_Return);
     EXPECT_EQ(dlg.Window().Result(), IDOK);
+}
+
+}  // namespace
+
+namespace {
+
+// The receipts issued and the dialogs of a change of status: Tab visits the controls in the
+// order of their templates, the search or the day first.
+TEST_F(DialogWindowTest, ReceiptsIssuedAndStatusDialogsTabInTemplateOrder) {
+    for (const int id : {IDD_RECIBOS_EMITIDOS, IDD_COBRADO, IDD_DEVUELTO}) {
+        SCOPED_TRACE(id);
+        std::vector<int> tabStops;
+        for (const ControlTemplate& c : BuscarPlantilla(id)->controls) {
+            if ((c.style & kTabStop) != 0) {
+                tabStops.push_back(c.id);
+            }
+        }
+        DialogoPrueba& dlg = Open(id);
+        EXPECT_EQ(TabChain(ui::Window(dlg)), tabStops);
+        EXPECT_EQ(dlg.Window().GetFocusId(), tabStops.front());
+    }
+}
+
+// The receipts-issued template's status filter: a drop-down list of the template's items, the
+// first chosen; each change of item, by the keys or by code, notifies once; its rows replace
+// the items.
+TEST_F(DialogWindowTest, DropDownListChoosesOneItemAndNotifiesEachChange) {
+    DialogoPrueba& dlg = Open(IDD_RECIBOS_EMITIDOS);
+    DialogWindow& w = dlg.Window();
+    dlg.Escuchar(IDC_LISTA_ESTADO);
+    EXPECT_EQ(ui::Items(dlg, IDC_LISTA_ESTADO),
+              QStringList({"Todos", "pendiente", "cobrado", "devuelto", "anulado"}));
+    EXPECT_EQ(w.GetSelectedRow(IDC_LISTA_ESTADO), 0);
+    ui::Choose(dlg, IDC_LISTA_ESTADO, "devuelto");
+    EXPECT_EQ(w.GetSelectedRow(IDC_LISTA_ESTADO), 3);
+    EXPECT_EQ(dlg.GetDlgItemText(IDC_LISTA_ESTADO), "devuelto");
+    EXPECT_EQ(dlg.Window().GetFocusId(), IDC_LISTA_ESTADO);
+    ui::Choose(dlg, IDC_LISTA_ESTADO, "devuelto");  // the same item again: no change
+    w.SetSelectedRow(IDC_LISTA_ESTADO, 1);
+    w.SetSelectedRow(IDC_LISTA_ESTADO, 9);  // no such item: none chosen
+    EXPECT_EQ(w.GetSelectedRow(IDC_LISTA_ESTADO), -1);
+    w.SetRows(IDC_LISTA_ESTADO, {{"a\xF1o"}, {"mes", "ignorado"}});
+    EXPECT_EQ(ui::Items(dlg, IDC_LISTA_ESTADO), QStringList({QString::fromUtf8("año"), "mes"}));
+    EXPECT_EQ(w.GetSelectedRow(IDC_LISTA_ESTADO), 0);
+    // Down three times, then by code to row 1, to none, and to the first of the new items.
+    EXPECT_EQ(dlg.avisos, std::vector<Aviso>(6, {IDC_LISTA_ESTADO, Notify::SelectionChanged}));
+    EXPECT_FALSE(w.IsEnded());
 }
 
 }  // namespace

@@ -22,16 +22,6 @@
 
 namespace {
 
-// A day from today, "YYYY-MM-DD".
-std::string DiaDesdeHoy(int nDias) {
-    const std::time_t t = std::time(nullptr) + std::time_t{nDias} * 86400;
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char s[16];
-    std::strftime(s, sizeof s, "%Y-%m-%d", &tm);
-    return s;
-}
-
 // Three members: the first with her mandate's first debit and a long concept line, the second
 // without a number (the stored series gives it), the third by the recurring default.
 constexpr const char* kSocios =
@@ -48,13 +38,7 @@ constexpr const char* kSocios =
 class RemesaCliTest : public LineaComandosTest {
   protected:
     RemesaCliTest() {
-        GuardarIdiomaYMoneda({.sDecimal = ",",
-                              .sMiles = ".",
-                              .nPositivo = 3,
-                              .nNegativo = 8,
-                              .sSimbolo = "\x80",
-                              .nRelleno = '*',
-                              .sNombre = "Euro"});
+        GuardarIdiomaYMoneda(kEurosDePrueba);
         ajustes::kNumero.Escribir("S-0100");
         ajustes::kConcepto1.Escribir("Cuota de diciembre");
         ajustes::kCobrador1.Escribir("Comunidad Calle Mayor 5");

@@ -51,6 +51,7 @@ int CaptionNeeds(const ControlTemplate& c, const QWidget& widget) {
         case ControlKind::Radio:  // indicator, spacing and text
         case ControlKind::CheckBox:
         case ControlKind::Static:
+        case ControlKind::ComboBox:  // the longest item, and the arrow
             return widget.sizeHint().width();
         case ControlKind::Edit:
             if ((c.style & (kReadOnly | kMultiLine)) == kReadOnly) {

@@ -20,6 +20,15 @@ struct MonedaDePrueba {
     std::string sNombre = "Dolar";
 };
 
+// Euros as a Spanish user keeps them: "1.234,50 €", "-1.234,50 €", '*' filling.
+inline const MonedaDePrueba kEurosDePrueba{.sDecimal = ",",
+                                           .sMiles = ".",
+                                           .nPositivo = 3,
+                                           .nNegativo = 8,
+                                           .sSimbolo = "\x80",
+                                           .nRelleno = '*',
+                                           .sNombre = "Euro"};
+
 // The nine settings as loading the stored ones gives them.
 AjustesMoneda Ajustes(const MonedaDePrueba& moneda);
 

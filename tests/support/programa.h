@@ -7,12 +7,23 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "tests/support/carpeta_temporal.h"
+
+// A day from today, "YYYY-MM-DD", as the command line takes dates.
+inline std::string DiaDesdeHoy(int nDias) {
+    const std::time_t t = std::time(nullptr) + std::time_t{nDias} * 86400;
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    char s[16];
+    std::strftime(s, sizeof s, "%Y-%m-%d", &tm);
+    return s;
+}
 
 struct Salida {
     int nEstado = -1;

@@ -33,14 +33,28 @@ void ScriptedServices::MessageBox(const std::string& text) {
     messages.push_back(text);
 }
 
-bool ScriptedServices::AskYesNo(const std::string& question) {
-    questions.push_back(question);
-    if (yesNoAnswers.empty()) {
+namespace {
+
+// The next answer queued; false when none is.
+bool NextAnswer(std::deque<bool>& answers) {
+    if (answers.empty()) {
         return false;
     }
-    const bool bYes = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return bYes;
+    const bool bAnswer = answers.front();
+    answers.pop_front();
+    return bAnswer;
+}
+
+}  // namespace
+
+bool ScriptedServices::AskYesNo(const std::string& question) {
+    questions.push_back(question);
+    return NextAnswer(yesNoAnswers);
+}
+
+bool ScriptedServices::AskConfirm(const std::string& warning, const std::string& action) {
+    warnings.emplace_back(warning, action);
+    return NextAnswer(confirmAnswers);
 }
 
 namespace {

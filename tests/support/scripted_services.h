@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/qt/qt_platform.h"
@@ -30,6 +31,10 @@ class ScriptedServices : public QtServices {
     // Yes/No questions: recorded, answered in order; nothing queued means No.
     std::deque<bool> yesNoAnswers;
     std::vector<std::string> questions;
+    // Warnings with an action: recorded with the action's caption, answered in order; nothing
+    // queued means Cancelar.
+    std::deque<bool> confirmAnswers;
+    std::vector<std::pair<std::string, std::string>> warnings;  // text and action
 
     // Colour chooser: answers in order; nothing queued means Cancel.
     std::deque<std::optional<COLORREF>> colorAnswers;
@@ -71,6 +76,7 @@ class ScriptedServices : public QtServices {
     void MessageBox(const std::string& text) override;
     SaveChoice AskSaveChanges(const std::string& question) override;
     bool AskYesNo(const std::string& question) override;
+    bool AskConfirm(const std::string& warning, const std::string& action) override;
     std::optional<COLORREF> ChooseColor() override;
     std::optional<std::string> GetOpenFileName(const std::string& defaultExtension,
                                                const std::string& proposedName,

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -61,6 +62,15 @@ QTableWidget* Table(const CDialog& dlg, int id) {
         throw std::runtime_error("not a table");
     }
     return table;
+}
+
+QComboBox* Combo(const CDialog& dlg, int id) {
+    auto* combo = qobject_cast<QComboBox*>(Control(dlg, id));
+    if (combo == nullptr) {
+        ADD_FAILURE() << "control " << id << " is not a drop-down list";
+        throw std::runtime_error("not a drop-down list");
+    }
+    return combo;
 }
 
 // Where a click on the row's first cell lands, in the table's viewport; the row is scrolled
@@ -190,6 +200,31 @@ std::vector<std::vector<QString>> Rows(const CDialog& dlg, int id) {
         }
     }
     return rows;
+}
+
+void Choose(CDialog& dlg, int id, const QString& item) {
+    QComboBox* combo = Combo(dlg, id);
+    const int index = combo->findText(item);
+    if (index < 0) {
+        ADD_FAILURE() << "the list " << id << " has no item " << item.toStdString();
+        throw std::runtime_error("no such item");
+    }
+    if (!combo->isVisible() || !combo->isEnabled()) {
+        return;
+    }
+    GiveFocus(combo);
+    while (combo->currentIndex() != index) {
+        QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    }
+}
+
+QStringList Items(const CDialog& dlg, int id) {
+    const QComboBox* combo = Combo(dlg, id);
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) {
+        items.append(combo->itemText(i));
+    }
+    return items;
 }
 
 void ProcessEvents() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -21,6 +22,10 @@ void Key(CDialog& dlg, int key);                       // a key press on the foc
 void SelectRow(CDialog& dlg, int id, int row);
 void ActivateRow(CDialog& dlg, int id, int row);
 std::vector<std::vector<QString>> Rows(const CDialog& dlg, int id);  // the cells as shown
+// Drop-down lists: the item is chosen with the keys (Up or Down to it, each key a change of
+// item); the test fails when the list has no such item.
+void Choose(CDialog& dlg, int id, const QString& item);
+QStringList Items(const CDialog& dlg, int id);
 void ProcessEvents();
 
 }  // namespace ui

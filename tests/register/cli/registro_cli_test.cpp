@@ -123,15 +123,6 @@ std::string Columna(const std::string& sLinea, int n) {
     return sLinea.substr(nInicio, sLinea.find("  ", nInicio) - nInicio);
 }
 
-std::string Hoy() {
-    const std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    char s[16];
-    std::strftime(s, sizeof s, "%Y-%m-%d", &tm);
-    return s;
-}
-
 TEST_F(RegistroCliTest, EveryPdfIsRegisteredAndListedNewestFirst) {
     Pdf("a.pdf");
     Recibo("B-2", "Luis P\xE9rez", "1.234,5");
@@ -142,11 +133,11 @@ TEST_F(RegistroCliTest, EveryPdfIsRegisteredAndListedNewestFirst) {
     std::smatch m;
     ASSERT_TRUE(std::regex_match(lineas[0], m, linea)) << lineas[0];
     EXPECT_EQ(m[1], "2");
-    EXPECT_EQ(m[3], "B-2  Luis P\xC3\xA9rez  EUR1.234,50");  // UTF-8 on the terminal
+    EXPECT_EQ(m[3], "B-2  Luis P\xC3\xA9rez  EUR1.234,50  pendiente");  // UTF-8 on the terminal
     ASSERT_TRUE(std::regex_match(lineas[1], m, linea)) << lineas[1];
     EXPECT_EQ(m[3],
               "A-1  Ana Garc\xC3\xAD"
-              "a  EUR12,50");
+              "a  EUR12,50  pendiente");
 }
 
 TEST_F(RegistroCliTest, ListFiltersAndCsv) {
@@ -164,7 +155,7 @@ TEST_F(RegistroCliTest, ListFiltersAndCsv) {
         {"--payer 'P\xC3\xA9rez'", {"B-2"}},  // typed in UTF-8
         {"--number B-", {"B-3", "B-2"}},
         {"--payer ana --number B", {"B-3"}},
-        {"--from " + Hoy() + " --to " + Hoy(), {"B-3", "B-2", "A-1"}},
+        {"--from " + DiaDesdeHoy(0) + " --to " + DiaDesdeHoy(0), {"B-3", "B-2", "A-1"}},
         {"--to 2000-01-01", {}},
         {"--from 2999-01-01", {}},
     };
@@ -177,8 +168,9 @@ TEST_F(RegistroCliTest, ListFiltersAndCsv) {
     }
     const std::vector<std::string> csv = Lineas("--list --csv --number B-2");
     ASSERT_EQ(csv.size(), 2u);
-    EXPECT_EQ(csv[0], "ID;EMITIDO;NUMERO;PAGADOR;TOTAL\r");
-    EXPECT_NE(csv[1].find(";B-2;Luis P\xC3\xA9rez;EUR3,00\r"), std::string::npos) << csv[1];
+    EXPECT_EQ(csv[0], "ID;EMITIDO;NUMERO;PAGADOR;TOTAL;ESTADO\r");
+    EXPECT_NE(csv[1].find(";B-2;Luis P\xC3\xA9rez;EUR3,00;pendiente\r"), std::string::npos)
+        << csv[1];
 }
 
 TEST_F(RegistroCliTest, ExportWritesTheFieldsAsCsv) {

@@ -104,12 +104,18 @@ std::vector<std::string> NumerosRegistrados(const std::string& sRuta) {
 }
 
 int RegistroVersionUno(const std::string& sRuta, int nRecibos) {
+    return RegistroDeVersion(sRuta, 1, nRecibos);
+}
+
+int RegistroDeVersion(const std::string& sRuta, int nVersionPedida, int nRecibos) {
     sqlite3* db = nullptr;
     sqlite3_open(sRuta.c_str(), &db);
-    registro::Migrar(db, 1);
-    const std::string sTrabajo = "INSERT INTO trabajos VALUES (1, '2025-03-01 10:00:00', " +
-                                 std::to_string(nRecibos) +
-                                 ", 'Euro', 'E', 2, ',', '.', 3, 3, 8, 42)";
+    registro::Migrar(db, nVersionPedida);
+    const std::string sTrabajo =
+        "INSERT INTO trabajos (id, emitido, recibos, nombre_moneda, simbolo, decimales, "
+        "separador_decimal, separador_miles, tamano_grupo, modo_positivo, modo_negativo, relleno)"
+        " VALUES (1, '2025-03-01 10:00:00', " +
+        std::to_string(nRecibos) + ", 'Euro', 'E', 2, ',', '.', 3, 3, 8, 42)";
     registro::Ejecutar(db, sTrabajo.c_str());
     // Every column of the first version but the keys: texts from the order, amounts 1250.
     std::string sColumnas = "id, trabajo, orden", sValores = "?1, 1, ?1";

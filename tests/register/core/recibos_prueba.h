@@ -27,3 +27,6 @@ std::vector<std::string> NumerosRegistrados(const std::string& sRuta);
 // (id 1) of nRecibos receipts whose texts read "v1 <order>" and whose amounts are 1250. The
 // file's version as it was left (1).
 int RegistroVersionUno(const std::string& sRuta, int nRecibos);
+// The same at version nVersion, made by the migration steps up to it; every text column of
+// the receipts, the debtor's too from version 3 on, reads "v1 <order>".
+int RegistroDeVersion(const std::string& sRuta, int nVersion, int nRecibos);

@@ -168,7 +168,7 @@ TEST_F(RegistroTest, WriteAheadLogAndSchemaVersion) {
     sqlite3_finalize(st);
     sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr);
     ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(st, 0), 3);
+    EXPECT_EQ(sqlite3_column_int(st, 0), 4);
     sqlite3_finalize(st);
     sqlite3_close(db);
 }

@@ -17,6 +17,7 @@
 #include "money/globalcurrency.h"
 #include "platform/qt/text_1252.h"
 #include "platform/recording_device.h"
+#include "register/estado_cobro.h"
 #include "register/print/registro_impresion.h"
 #include "register/registro.h"
 #include "register/ui/recibosemitidosdlg.h"
@@ -101,7 +102,7 @@ class EmitidosTest : public FormularioAbiertoTest {
         for (const ReciboRegistrado& r : recibos) {
             filas.push_back({FromCp1252(r.sEmitido.substr(8, 2) + "/03/2026 12:00"),
                              FromCp1252(r.recibo.sNumero), FromCp1252(r.recibo.sPagador1),
-                             FromCp1252(r.sTotal)});
+                             FromCp1252(r.sTotal), QStringLiteral("pendiente")});
         }
         return filas;
     }
@@ -138,6 +139,44 @@ class EmitidosTest : public FormularioAbiertoTest {
                           "az, portal 10",
                           1234, 2),
                 Registrar("R-203", "Carmen ANA", -7.25, 3)};
+    }
+
+    // A receipt registered on day nDia of March 2026 in a job whose remittance debited it.
+    ReciboRegistrado RegistrarDomiciliado(const std::string& sNumero, int nDia) {
+        std::vector<ReciboRegistrado> trabajo = {
+            ComoSeImprime(Recibo(sNumero, "Dora", 20), CGlobalCurrency::AjustesEnVigor())};
+        trabajo[0].deudor.sIban = "ES9121000418450200051332";
+        CRegistro registro;
+        EXPECT_EQ(
+            registro.Registrar(trabajo, Dia(nDia), RemesaRegistrada{"M-1", "2026-03-20"}).estado,
+            EstadoRegistro::kCorrecto);
+        return trabajo[0];
+    }
+
+    static void Cambiar(const ReciboRegistrado& r, NuevoEstado nuevo) {
+        CRegistro registro;
+        ASSERT_EQ(registro.CambiarEstado(r.nId, nuevo).rechazo, RechazoEstado::kNinguno);
+    }
+
+    static CambioEstado EstadoDe(const ReciboRegistrado& r) {
+        CRegistro registro;
+        return registro.Leer(r.nId).value_or(ReciboRegistrado{}).estado;
+    }
+
+    static std::vector<QString> Estados(const CDialog& d) {
+        std::vector<QString> estados;
+        for (const std::vector<QString>& fila : ui::Rows(d, IDC_TABLA_EMITIDOS)) {
+            estados.push_back(fila[4]);
+        }
+        return estados;
+    }
+
+    static std::vector<bool> CambiosActivados(const CDialog& d) {
+        std::vector<bool> activados;
+        for (const int id : {IDC_BUTTON_COBRADO, IDC_BUTTON_DEVUELTO, IDC_BUTTON_ANULAR}) {
+            activados.push_back(d.Window().IsEnabled(id));
+        }
+        return activados;
     }
 
     // The next print dialog chooses a printer that records into `dc`.
@@ -318,6 +357,32 @@ TEST_F(EmitidosTest, ReprintHandsOnePageToThePrinterAndRegistersNothing) {
     EXPECT_TRUE(m_servicios.messages.empty());
 }
 
+// A void receipt is shown but never reprinted, by the button or by the preview's OK: the
+// user is told why and the printer gets nothing.
+TEST_F(EmitidosTest, AVoidReceiptIsNotReprinted) {
+    const ReciboRegistrado r = Registrar("R-101", "Ana", 1234.5, 1);
+    const NuevoEstado anulado{EstadoCobro::kAnulado, "", MetodoCobro::kNinguno, {}};
+    ASSERT_EQ(CRegistro().CambiarEstado(r.nId, anulado).rechazo, RechazoEstado::kNinguno);
+    const std::pair<const char*, std::function<void(CRecibosEmitidosDlg&)>> caminos[] = {
+        {"button", [](CRecibosEmitidosDlg& d) { ui::Click(d, IDC_BUTTON_REIMPRIMIR); }},
+        {"preview's OK",
+         [this](CRecibosEmitidosDlg& d) {
+             m_servicios.QueueModal([](CDialog& vista) { ui::Click(vista, IDOK); });
+             ui::Click(d, IDC_BUTTON_VER_EMITIDO);
+         }},
+    };
+    for (const auto& [sNombre, actuar] : caminos) {
+        SCOPED_TRACE(sNombre);
+        m_servicios.messages.clear();
+        RecordingDevice impreso;
+        ElegirImpresora(impreso);
+        AbrirEmitidos(actuar);
+        EXPECT_TRUE(impreso.CallsOf(CallKind::StartDoc).empty());
+        EXPECT_EQ(m_servicios.messages, std::vector<std::string>{kAvisoAnuladoNoSeReimprime});
+    }
+    EXPECT_EQ(m_servicios.printAsked, 0);
+}
+
 // The older receipt is loaded over what the form held: its texts, its amounts written under
 // the settings in force (so they keep their values) and the total recalculated. The labels
 // stay and nothing is stored.
@@ -429,6 +494,220 @@ TEST_F(EmitidosTest, ALargeRegisterShowsItsNewestReceiptsAndTheSearchFindsTheOth
         EXPECT_EQ(numeros.back(), QStringLiteral("N5"));
         EXPECT_EQ(numeros.size(), 1u + 10u + 100u);  // N5, N50..N59, N500..N599
     });
+}
+
+// The status column, and the filter narrowing the table to one status, with the search too.
+TEST_F(EmitidosTest, StatusColumnShowsEachReceiptsStatusAndTheFilterNarrowsToOne) {
+    const std::vector<ReciboRegistrado> r = RegistrarTres();
+    const ReciboRegistrado dom = RegistrarDomiciliado("D-1", 4);
+    Cambiar(r[0], {EstadoCobro::kCobrado, "2026-03-05", MetodoCobro::kEfectivo, ""});
+    Cambiar(r[2], {EstadoCobro::kAnulado, "", MetodoCobro::kNinguno, ""});
+    Cambiar(dom, {EstadoCobro::kDevuelto, "2026-03-25", MetodoCobro::kNinguno, "am04"});
+    struct Caso {
+        const char* sFiltro;
+        const char* sBuscado;
+        std::vector<QString> numeros;
+        std::string sEstado;
+    };
+    const Caso casos[] = {
+        {"cobrado", "", {"R-101"}, "1 recibo emitido."},
+        {"pendiente", "", {"R-102"}, "1 recibo emitido."},
+        {"devuelto", "", {"D-1"}, "1 recibo emitido."},
+        {"anulado", "", {"R-203"}, "1 recibo emitido."},
+        {"anulado", "ana", {"R-203"}, "1 recibo emitido."},
+        {"pendiente",
+         "ana",
+         {},
+         "Ning\xFAn recibo emitido con ese pagador o ese n\xFAmero est\xE1 "
+         "pendiente."},
+        {"Todos", "ana", {"R-203", "R-101"}, "2 recibos emitidos."},
+    };
+    AbrirEmitidos([&](CRecibosEmitidosDlg& d) {
+        EXPECT_EQ(ui::Items(d, IDC_LISTA_ESTADO),
+                  QStringList({"Todos", "pendiente", "cobrado", "devuelto", "anulado"}));
+        EXPECT_EQ(Estados(d), (std::vector<QString>{"devuelto 25/03/2026 AM04", "anulado",
+                                                    "pendiente", "cobrado 05/03/2026"}));
+        for (const Caso& c : casos) {
+            SCOPED_TRACE(std::string(c.sFiltro) + " " + c.sBuscado);
+            ui::Type(d, IDC_EDIT_BUSCAR, c.sBuscado);
+            if (*c.sBuscado == '\0') {
+                ui::Type(d, IDC_EDIT_BUSCAR, "z");
+                ui::Key(d, Qt::Key_Backspace);
+            }
+            ui::Choose(d, IDC_LISTA_ESTADO, c.sFiltro);
+            EXPECT_EQ(Numeros(d), c.numeros);
+            EXPECT_EQ(d.GetDlgItemText(IDC_TEXTO_ESTADO), c.sEstado);
+            EXPECT_TRUE(d.Window().IsEnabled(IDC_LISTA_ESTADO));
+        }
+    });
+}
+
+// Each change the selected receipt cannot take has its button disabled; the history never is.
+struct BotonesDeEstado : Fila {
+    bool bDomiciliado;
+    std::vector<NuevoEstado> cambios;
+    std::vector<bool> activados;  // Cobrado..., Devuelto..., Anular
+};
+
+class EmitidosBotonesTest : public EmitidosTest,
+                            public ::testing::WithParamInterface<BotonesDeEstado> {};
+
+TEST_P(EmitidosBotonesTest, OnlyTheChangesTheReceiptMayTakeAreEnabled) {
+    const ReciboRegistrado r =
+        GetParam().bDomiciliado ? RegistrarDomiciliado("D-1", 1) : Registrar("R-1", "Ana", 5, 1);
+    for (const NuevoEstado& nuevo : GetParam().cambios) {
+        Cambiar(r, nuevo);
+    }
+    AbrirEmitidos([](CRecibosEmitidosDlg& d) {
+        EXPECT_EQ(CambiosActivados(d), GetParam().activados);
+        EXPECT_TRUE(d.Window().IsEnabled(IDC_BUTTON_HISTORIAL));
+        ui::Type(d, IDC_EDIT_BUSCAR, "zz");  // no row: nothing to change
+        EXPECT_EQ(CambiosActivados(d), std::vector<bool>(3, false));
+        EXPECT_FALSE(d.Window().IsEnabled(IDC_BUTTON_HISTORIAL));
+    });
+}
+
+const NuevoEstado kCobradoEfectivo{EstadoCobro::kCobrado, "2026-03-02", MetodoCobro::kEfectivo, ""};
+const NuevoEstado kDevueltoAM04{EstadoCobro::kDevuelto, "2026-03-03", MetodoCobro::kNinguno,
+                                "AM04"};
+const NuevoEstado kAnulado{EstadoCobro::kAnulado, "", MetodoCobro::kNinguno, ""};
+
+INSTANTIATE_TEST_SUITE_P(
+    Estados, EmitidosBotonesTest,
+    ::testing::Values(BotonesDeEstado{{"Pending"}, false, {}, {true, false, true}},
+                      BotonesDeEstado{{"PendingDebited"}, true, {}, {true, true, true}},
+                      BotonesDeEstado{{"Paid"}, false, {kCobradoEfectivo}, {false, false, false}},
+                      BotonesDeEstado{
+                          {"PaidDebited"}, true, {kCobradoEfectivo}, {false, true, false}},
+                      BotonesDeEstado{{"Returned"}, true, {kDevueltoAM04}, {true, false, true}},
+                      BotonesDeEstado{{"Void"}, false, {kAnulado}, {false, false, false}}),
+    ::testing::PrintToStringParamName());
+
+// "Cobrado...": the day (today at first) and how, the receipt recorded so and shown so, still
+// selected; then it can be neither paid again nor voided.
+TEST_F(EmitidosTest, PaidAsksTheDayAndHowAndTheTableShowsIt) {
+    const std::vector<ReciboRegistrado> r = RegistrarTres();
+    AbrirEmitidos([&](CRecibosEmitidosDlg& d) {
+        ui::SelectRow(d, IDC_TABLA_EMITIDOS, 1);
+        m_servicios.QueueModal([](CDialog& cobro) {
+            EXPECT_EQ(cobro.GetDlgItemText(IDC_EDIT_FECHA_ESTADO), "09/12/2026");
+            EXPECT_TRUE(cobro.Window().GetCheck(IDC_RADIO_EFECTIVO));
+            ui::Type(cobro, IDC_EDIT_FECHA_ESTADO, "ayer");
+            ui::Click(cobro, IDOK);
+            EXPECT_FALSE(cobro.Window().IsEnded());
+            EXPECT_EQ(cobro.GetDlgItemText(IDC_TEXTO_ERROR_FECHA),
+                      "Escriba la fecha como dd/mm/aaaa, por ejemplo 09/12/2026.");
+            ui::Type(cobro, IDC_EDIT_FECHA_ESTADO, "5/12/2026");
+            ui::Click(cobro, IDC_RADIO_TRANSFERENCIA);
+            ui::Click(cobro, IDOK);
+        });
+        ui::Click(d, IDC_BUTTON_COBRADO);
+        EXPECT_EQ(Estados(d)[1], QStringLiteral("cobrado 05/12/2026"));
+        EXPECT_EQ(d.Window().GetSelectedRow(IDC_TABLA_EMITIDOS), 1);
+        EXPECT_EQ(CambiosActivados(d), (std::vector<bool>{false, false, false}));
+    });
+    EXPECT_EQ(m_servicios.modalRuns, (std::vector<int>{IDD_RECIBOS_EMITIDOS, IDD_COBRADO}));
+    const CambioEstado estado = EstadoDe(r[1]);
+    EXPECT_EQ(estado.estado, EstadoCobro::kCobrado);
+    EXPECT_EQ(estado.sFecha, "2026-12-05");
+    EXPECT_EQ(estado.metodo, MetodoCobro::kTransferencia);
+    EXPECT_EQ(EstadoDe(r[0]).estado, EstadoCobro::kPendiente);
+    EXPECT_TRUE(m_servicios.messages.empty());
+}
+
+// What the register refuses is told in a box with its reason, and nothing changes: a day to
+// come, and a receipt paid from elsewhere (the command line) since the table was read.
+TEST_F(EmitidosTest, ARefusedChangeIsToldAndChangesNothing) {
+    const ReciboRegistrado r = Registrar("R-1", "Ana", 5, 1);
+    AbrirEmitidos([&](CRecibosEmitidosDlg& d) {
+        m_servicios.QueueModal([](CDialog& cobro) {
+            ui::Type(cobro, IDC_EDIT_FECHA_ESTADO, "2100-01-01");
+            ui::Click(cobro, IDOK);
+        });
+        ui::Click(d, IDC_BUTTON_COBRADO);
+        EXPECT_EQ(Estados(d), std::vector<QString>{"pendiente"});
+        Cambiar(r, kCobradoEfectivo);
+        m_servicios.confirmAnswers = {true};
+        ui::Click(d, IDC_BUTTON_ANULAR);
+        EXPECT_EQ(Estados(d), std::vector<QString>{"cobrado 02/03/2026"});  // read again
+    });
+    EXPECT_EQ(m_servicios.messages,
+              (std::vector<std::string>{std::string("El recibo n\xBA R-1 sigue pendiente. ") +
+                                            AvisoRechazo(RechazoEstado::kFechaMala),
+                                        std::string("El recibo n\xBA R-1 sigue cobrado. ") +
+                                            AvisoRechazo(RechazoEstado::kAnularCobrado)}));
+    EXPECT_EQ(EstadoDe(r).estado, EstadoCobro::kCobrado);
+    EXPECT_EQ(EstadoDe(r).sFecha, "2026-03-02");
+}
+
+// "Devuelto...": the day and the reason chosen from the list of codes with their meanings; a
+// returned receipt can then be paid or voided.
+TEST_F(EmitidosTest, ReturnedAsksTheDayAndTheReasonFromTheList) {
+    const ReciboRegistrado r = RegistrarDomiciliado("D-1", 1);
+    AbrirEmitidos([&](CRecibosEmitidosDlg& d) {
+        m_servicios.QueueModal([](CDialog& devolucion) {
+            const Filas motivos = ui::Rows(devolucion, IDC_TABLA_MOTIVOS);
+            ASSERT_EQ(motivos.size(), MotivosDevolucion().size());
+            int nAM04 = -1;
+            for (std::size_t i = 0; i < motivos.size(); ++i) {
+                EXPECT_EQ(motivos[i][1],
+                          FromCp1252(BuscarMotivo(ToCp1252(motivos[i][0]))->sSignificado));
+                nAM04 = motivos[i][0] == "AM04" ? static_cast<int>(i) : nAM04;
+            }
+            ui::Click(devolucion, IDOK);  // no reason chosen yet
+            EXPECT_FALSE(devolucion.Window().IsEnded());
+            EXPECT_EQ(devolucion.GetDlgItemText(IDC_TEXTO_ERROR_FECHA),
+                      "Elija en la lista el motivo de la devoluci\xF3n.");
+            ui::SelectRow(devolucion, IDC_TABLA_MOTIVOS, nAM04);
+            ui::Click(devolucion, IDOK);
+        });
+        ui::Click(d, IDC_BUTTON_DEVUELTO);
+        EXPECT_EQ(Estados(d), std::vector<QString>{"devuelto 09/12/2026 AM04"});
+        EXPECT_EQ(CambiosActivados(d), (std::vector<bool>{true, false, true}));
+    });
+    EXPECT_EQ(EstadoDe(r).sMotivo, "AM04");
+    EXPECT_EQ(EstadoDe(r).sFecha, "2026-12-09");
+}
+
+// "Anular" asks first; cancelled, nothing changes; a void receipt takes no further change.
+TEST_F(EmitidosTest, VoidAsksFirst) {
+    const ReciboRegistrado r = Registrar("R-1", "Ana", 5, 1);
+    AbrirEmitidos([&](CRecibosEmitidosDlg& d) {
+        ui::Click(d, IDC_BUTTON_ANULAR);  // nothing queued: Cancelar
+        EXPECT_EQ(EstadoDe(r).estado, EstadoCobro::kPendiente);
+        m_servicios.confirmAnswers = {true};
+        ui::Click(d, IDC_BUTTON_ANULAR);
+        EXPECT_EQ(Estados(d), std::vector<QString>{"anulado"});
+        EXPECT_EQ(CambiosActivados(d), std::vector<bool>(3, false));
+    });
+    ASSERT_EQ(m_servicios.warnings.size(), 2u);  // Cancelar, then Anular
+    EXPECT_EQ(m_servicios.warnings[0].second, "Anular");
+    EXPECT_EQ(m_servicios.warnings[0].first.rfind("\xBF"
+                                                  "Anular el recibo n\xBA R-1 de Ana?",
+                                                  0),
+              0u);
+    EXPECT_EQ(EstadoDe(r).estado, EstadoCobro::kAnulado);
+    EXPECT_TRUE(m_servicios.messages.empty());
+}
+
+// "Historial": the receipt's changes, oldest first, each with its day and what came with it.
+TEST_F(EmitidosTest, HistoryShowsEveryChangeOfTheReceipt) {
+    const ReciboRegistrado r = RegistrarDomiciliado("D-1", 1);
+    AbrirEmitidos([](CRecibosEmitidosDlg& d) { ui::Click(d, IDC_BUTTON_HISTORIAL); });
+    Cambiar(r, kDevueltoAM04);
+    Cambiar(r, {EstadoCobro::kCobrado, "2026-03-04", MetodoCobro::kDomiciliacion, ""});
+    AbrirEmitidos([](CRecibosEmitidosDlg& d) { ui::Click(d, IDC_BUTTON_HISTORIAL); });
+    ASSERT_EQ(m_servicios.messages.size(), 2u);
+    EXPECT_EQ(m_servicios.messages[0],
+              "Recibo n\xBA D-1 de Dora:\nemitido el 01/03/2026\npendiente: no ha cambiado "
+              "desde entonces.");
+    const std::string& s = m_servicios.messages[1];
+    const auto nDevuelto =
+        s.find("\ndevuelto el 03/03/2026 (AM04: Saldo insuficiente), anotado el ");
+    const auto nCobrado = s.find("\ncobrado el 04/03/2026 (domiciliaci\xF3n), anotado el ");
+    EXPECT_NE(nDevuelto, std::string::npos) << s;
+    EXPECT_NE(nCobrado, std::string::npos) << s;
+    EXPECT_LT(nDevuelto, nCobrado);
 }
 
 // The form's context menu offers the receipts issued after the About box.

@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 
 #include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "form/campos.h"
 #include "platform/recording_device.h"
@@ -12,6 +15,7 @@
 #include "register/registro.h"
 #include "res/ids/identificadores.h"
 #include "tests/form_ui/formulario.h"
+#include "tests/support/fila.h"
 #include "tests/support/ui.h"
 
 namespace {
@@ -80,6 +84,7 @@ TEST_F(RegistroFormularioTest, APrintedReceiptIsRegisteredAsPrinted) {
     esperado.nId = registrados[0].nId;
     esperado.nTrabajo = registrados[0].nTrabajo;
     esperado.sEmitido = registrados[0].sEmitido;
+    esperado.estado.nRecibo = registrados[0].nId;  // pendiente
     EXPECT_EQ(registrados[0], esperado);
     EXPECT_EQ(registrados[0].sImportes[0], "12,50");
     EXPECT_EQ(registrados[0].ajustes.sSeparadorDecimal, ",");
@@ -135,8 +140,10 @@ TEST_F(RegistroFormularioTest, ANumberOfAnotherYearIsNotAskedAbout) {
         ComoSeImprime(DelFormulario(), CGlobalCurrency::AjustesEnVigor())};
     CRegistro registro;
     ASSERT_EQ(registro.Registrar(anterior, std::mktime(&tm)).estado, EstadoRegistro::kCorrecto);
+    m_servicios.confirmAnswers = {true};  // last year's receipt is still owed
     ElegirImpresora();
     ui::Click(Dlg(), IDC_BUTTON_IMPRIMIR);
+    EXPECT_EQ(m_servicios.warnings.size(), 1u);
     EXPECT_TRUE(m_servicios.questions.empty());
     EXPECT_EQ(Registrados().size(), 2u);
 }
@@ -167,5 +174,118 @@ TEST_F(RegistroFormularioTest, ADamagedRegisterIsToldOnceAndTheReceiptGoesIntoAN
     EXPECT_EQ(m_nTerminados, 1);
     EXPECT_EQ(Registrados().size(), 1u);
 }
+
+// The receipts a payer owes, registered before the form prints for them: each by its first
+// payer line, so many days before the day the services give (9 December 2026), in a status.
+struct Deuda {
+    const char* sPagador;
+    int nDiasAntes;
+    std::optional<EstadoCobro> estado;  // changed to: nothing leaves it pendiente
+    const char* sImporte;
+};
+
+struct AvisoDeudas : Fila {
+    std::vector<Deuda> deudas;
+    std::string sAviso;  // empty: no warning
+};
+
+class AvisoDeudasTest : public RegistroFormularioTest,
+                        public ::testing::WithParamInterface<AvisoDeudas> {
+  protected:
+    void SetUp() override {
+        RegistroFormularioTest::SetUp();
+        ui::Type(Dlg(), IDC_EDIT_VENCIMIENTO, "");
+        for (const Deuda& d : GetParam().deudas) {
+            ui::Type(Dlg(), IDC_EDIT_PAGADOR_1, d.sPagador);
+            ui::Type(Dlg(), IDC_EDIT_IMPORTE_1, d.sImporte);
+            std::vector<ReciboRegistrado> trabajo = {
+                ComoSeImprime(DelFormulario(), CGlobalCurrency::AjustesEnVigor())};
+            std::tm tm{};
+            tm.tm_year = 2026 - 1900;
+            tm.tm_mon = 11;
+            tm.tm_mday = 9 - d.nDiasAntes;
+            tm.tm_hour = 12;
+            tm.tm_isdst = -1;
+            CRegistro registro;
+            ASSERT_EQ(registro.Registrar(trabajo, std::mktime(&tm)).estado,
+                      EstadoRegistro::kCorrecto);
+            if (d.estado) {
+                const NuevoEstado nuevo{*d.estado, "", MetodoCobro::kEfectivo, ""};
+                ASSERT_EQ(registro.CambiarEstado(trabajo[0].nId, nuevo).rechazo,
+                          RechazoEstado::kNinguno);
+            }
+        }
+        ui::Type(Dlg(), IDC_EDIT_NUMERO, "NUEVO");
+        ui::Type(Dlg(), IDC_EDIT_PAGADOR_1, "  ana ");
+        ui::Type(Dlg(), IDC_EDIT_IMPORTE_1, "12,5");
+    }
+
+    std::vector<std::string> Avisos() const {
+        std::vector<std::string> avisos;
+        for (const auto& [sAviso, sAccion] : m_servicios.warnings) {
+            EXPECT_EQ(sAccion, "Imprimir");
+            avisos.push_back(sAviso);
+        }
+        return avisos;
+    }
+
+    std::vector<std::string> Esperados() const {
+        if (GetParam().sAviso.empty()) {
+            return {};
+        }
+        return {GetParam().sAviso};
+    }
+};
+
+// Answered "Cancelar", nothing is printed or registered; answered "Imprimir", one page: by the
+// form's button and by the preview's print, each warned once. Without old debts, no warning.
+TEST_P(AvisoDeudasTest, WarnsOnceBeforePrintingForAPayerWithOldDebts) {
+    const std::size_t nAntes = Registrados().size();
+    if (!GetParam().sAviso.empty()) {
+        ui::Click(Dlg(), IDC_BUTTON_IMPRIMIR);  // nothing queued: Cancelar
+        EXPECT_EQ(Avisos(), Esperados());
+        EXPECT_EQ(m_servicios.printAsked, 0);
+        EXPECT_EQ(Registrados().size(), nAntes);
+        m_servicios.warnings.clear();
+        m_servicios.confirmAnswers = {true, true};
+    }
+    ElegirImpresora();
+    ui::Click(Dlg(), IDC_BUTTON_IMPRIMIR);
+    EXPECT_EQ(Avisos(), Esperados());
+    EXPECT_EQ(m_nTerminados, 1);
+    m_servicios.warnings.clear();
+    ElegirImpresora();
+    m_servicios.yesNoAnswers = {true};  // the number is now issued
+    m_servicios.QueueModal([](CDialog& vista) { ui::Click(vista, IDOK); });
+    ui::Click(Dlg(), IDC_BUTTON_VISTA);
+    EXPECT_EQ(Avisos(), Esperados());
+    EXPECT_EQ(m_nTerminados, 2);
+    EXPECT_EQ(Registrados().size(), nAntes + 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deudas, AvisoDeudasTest,
+    ::testing::Values(
+        AvisoDeudas{{"None"}, {}, ""},
+        AvisoDeudas{{"OnlyRecent"}, {{"Ana", 30, {}, "10"}, {"Ana", 60, {}, "10"}}, ""},
+        AvisoDeudas{{"OldButPaid"}, {{"Ana", 90, EstadoCobro::kCobrado, "10"}}, ""},
+        AvisoDeudas{{"OldVoid"}, {{"Ana", 90, EstadoCobro::kAnulado, "10"}}, ""},
+        AvisoDeudas{{"OtherPayer"},
+                    {{"Bruno", 90, {}, "10"},
+                     {"Ana Mar\xED"
+                      "a",
+                      90,
+                      {},
+                      "10"}},
+                    ""},
+        AvisoDeudas{{"OnePending"},
+                    {{"ANA", 61, {}, "10"}, {"Ana", 30, {}, "99"}},
+                    "ANA debe 1 recibo pendiente o devuelto desde hace m\xE1s de 60 d\xED"
+                    "as (el primero, desde el 09/10/2026), por un total de 10,00 \x80."},
+        AvisoDeudas{{"TwoOld"},
+                    {{"Ana", 200, {}, "10"}, {" ana", 90, {}, "2,5"}},
+                    "Ana debe 2 recibos pendientes o devueltos desde hace m\xE1s de 60 d\xED"
+                    "as (el primero, desde el 23/05/2026), por un total de 12,50 \x80."}),
+    ::testing::PrintToStringParamName());
 
 }  // namespace
