@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,7 @@
 #include "money/formato.h"
 #include "output/apariencia_recibo.h"
 #include "output/calibracion.h"
+#include "output/disposicion_recibo.h"
 #include "output/importes_impresos.h"
 #include "output/imprimirrecibo.h"
 #include "output/lote_recibos.h"
@@ -83,6 +85,15 @@ std::unique_ptr<CPlataformaApp> ArrancarSinVentana(int& argc, char** argv) {
     return std::make_unique<CPlataformaApp>(argc, argv, QtPlatform::Use::kHeadless);
 }
 
+// The receipt's pictures decoded on another thread while this one starts the fonts, the two
+// longest parts of a first drawing: the look in force, taken before the drawing with its logo,
+// would otherwise wait for the decoding before the fonts could start.
+std::future<void> PrepararDibujo() {
+    std::future<void> imagenes = PrecargarImagenesRecibo();
+    StartFontSystem(disposicion::kCaraLetra);
+    return imagenes;
+}
+
 // The queue by name, or the default one; a message when there is none.
 std::unique_ptr<PrintDevice> Impresora(const std::string& sImpresora) {
     std::unique_ptr<PrintDevice> dc = CreatePrinterDevice(sImpresora);
@@ -108,7 +119,7 @@ bool ImprimirGuardado(const ReciboGuardado& guardado, PrintDevice& dc,
 
 int EscribirPdf(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
-    const auto imagenes = PrecargarImagenesRecibo();
+    const auto imagenes = PrepararDibujo();
     const ReciboGuardado guardado = LeerReciboGuardado();
     const std::unique_ptr<PrintDevice> dc = CreatePdfDevice(orden.sPdf);
     return dc && ImprimirGuardado(guardado, *dc, orden.disposicion) ? 0
@@ -117,7 +128,7 @@ int EscribirPdf(int& argc, char** argv, const Orden& orden) {
 
 int Imprimir(int& argc, char** argv, const Orden& orden) {
     const auto plataforma = ArrancarSinVentana(argc, argv);
-    const auto imagenes = PrecargarImagenesRecibo();
+    const auto imagenes = PrepararDibujo();
     const std::unique_ptr<PrintDevice> dc = Impresora(orden.sImpresora);
     if (!dc) {
         return 1;
@@ -321,7 +332,7 @@ bool SalidasLote(int& argc, char** argv, const Orden& orden, CLoteRecibos& lote,
     }
     if (orden.bImprimir || !orden.sPdf.empty() || !rutas.empty()) {
         const auto plataforma = ArrancarSinVentana(argc, argv);
-        const auto imagenes = PrecargarImagenesRecibo();
+        const auto imagenes = PrepararDibujo();
         const bool bHecho =
             orden.bImprimir
                 ? LoteImpresora(lote, resumen.nRecibos, orden.sImpresora, orden.disposicion)
@@ -424,7 +435,7 @@ std::optional<int> EjecutarLineaComandos(int argc, char** argv) {
     }
     const auto conToolkit = [&](const std::function<int()>& ordenRegistro) {
         const auto plataforma = ArrancarSinVentana(argc, argv);
-        const auto imagenes = PrecargarImagenesRecibo();
+        const auto imagenes = PrepararDibujo();
         return ordenRegistro();
     };
     if (const std::optional<int> nSalida = EjecutarOrdenRegistro(linea, conToolkit)) {

@@ -94,7 +94,7 @@ void CLogotipoDlg::OnPaint(Device& dc) {
     }
     const int w = std::min(m_hLogo->width, kLogoAncho);
     const int h = std::min(m_hLogo->height, kLogoAlto);
-    dc.BitBlt(kLogoX, kLogoY, w, h, *m_hLogo, 0, 0);
+    dc.BitBltShared(kLogoX, kLogoY, w, h, m_hLogo, 0, 0);
 }
 
 // A confirmed choice is stored as it is (the file is not opened here) and ends the dialog.

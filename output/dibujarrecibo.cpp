@@ -134,7 +134,7 @@ void DibujarLogo(Device& dc, const BitmapPtr& logo) {
     }
     const int w = std::min(logo->width, kLogoAnchoMaximo);
     const int h = std::min(logo->height, kLogoAltoMaximo);
-    dc.BitBlt(kLogoX, kLogoY, w, h, *logo, 0, 0);
+    dc.BitBltShared(kLogoX, kLogoY, w, h, logo, 0, 0);
 }
 
 // One column for each free text of a look.

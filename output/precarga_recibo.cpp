@@ -12,10 +12,12 @@ std::future<void> PrecargarImagenesRecibo() {
     std::string sRutaLogo = ajustes::kFileLogo.Leer();
     try {
         return std::async(std::launch::async, [sRutaLogo = std::move(sRutaLogo)] {
-            HojaGlifos();
+            // The logo first: the look in force takes it before the drawing starts, the glyph
+            // sheet is wanted only when the drawing reaches the total.
             if (!sRutaLogo.empty()) {
                 CargarLogo(sRutaLogo);
             }
+            HojaGlifos();
         });
     } catch (const std::system_error&) {
         return {};

@@ -22,6 +22,8 @@ struct Bitmap {
     }
 };
 
+// A bitmap shared by its owners. None of them changes it once it is shared: a changed picture
+// is a new bitmap.
 using BitmapPtr = std::shared_ptr<const Bitmap>;
 
 // A palette as the drawing code builds it from a colour table; devices on this system are

@@ -42,6 +42,16 @@ class Device {
     // Plain copy (SRCCOPY) of the source rectangle (sx, sy, w, h pixels) of the bitmap into the
     // logical rectangle (x, y, w, h), stretched by the mapping. Always opaque.
     virtual void BitBlt(int x, int y, int w, int h, const Bitmap& source, int sx, int sy) = 0;
+
+    // The same copy from a shared bitmap, which none of its owners changes once it is shared: a
+    // device may keep what it made of the bitmap while the bitmap lives, without reading its
+    // pixels again at every copy (a logo or a glyph sheet drawn on every receipt of a batch).
+    // A null bitmap draws nothing.
+    virtual void BitBltShared(int x, int y, int w, int h, const BitmapPtr& source, int sx, int sy) {
+        if (source) {
+            BitBlt(x, y, w, h, *source, sx, sy);
+        }
+    }
 };
 
 // A printer page or document: a device with the print-job operations.

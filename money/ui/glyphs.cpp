@@ -32,7 +32,7 @@ void CopiarCelda(Device& dc, int x, int y, int nColumna, int nFila) {
     if (!hoja || sx < 0 || sx + kAnchoCelda > hoja->width || sy + kAltoCelda > hoja->height) {
         return;
     }
-    dc.BitBlt(x, y, kAnchoCelda, kAltoCelda, *hoja, sx, sy);
+    dc.BitBltShared(x, y, kAnchoCelda, kAltoCelda, hoja, sx, sy);
 }
 
 // The cell of the character with code c.

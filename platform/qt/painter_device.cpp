@@ -8,11 +8,14 @@
 #include <QRawFont>
 #include <QStaticText>
 #include <QString>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QVector>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <tuple>
@@ -45,6 +48,11 @@ constexpr qint64 kMaxHatchPicturePixels = qint64{4} * 1024 * 1024;
 // Device coordinates are kept within this distance of the origin, far beyond any surface, so
 // absurd logical coordinates cannot overflow.
 constexpr double kDeviceLimit = 1 << 24;
+
+// Whether a coordinate is a whole number of 64ths of a pixel, as text layouts keep positions.
+bool HeldInFixedPoint(double value) {
+    return std::abs(value) < kDeviceLimit && value * 64 == std::round(value * 64);
+}
 
 int ToDevice(double value) {
     return static_cast<int>(std::lround(std::clamp(value, -kDeviceLimit, kDeviceLimit)));
@@ -86,12 +94,35 @@ struct ResolvedFont {
         return *line.laidOut;
     }
 
+    // The line of text (not empty) shaped in this font for any other surface (a document, a
+    // scaled or rotated drawing): drawn at a baseline that fixed point (1/64 pixel) holds
+    // exactly, it paints and writes what QPainter::drawText does there, without shaping the text
+    // again. A layout keeps no pointer to the device it is made for.
+    QTextLine Shaped(const QString& text, const QPaintDevice* device,
+                     Qt::LayoutDirection direction) const {
+        Line& line = Kept(text);
+        if (!line.shaped || line.shaped->textOption().textDirection() != direction) {
+            line.shaped.emplace(text, font, device);
+            QTextOption option;
+            option.setWrapMode(QTextOption::NoWrap);
+            option.setTextDirection(direction);
+            line.shaped->setTextOption(option);
+            line.shaped->setCacheEnabled(true);
+            line.shaped->beginLayout();
+            line.shaped->createLine();
+            line.shaped->endLayout();
+        }
+        return line.shaped->lineAt(0);
+    }
+
   private:
     // What is kept of each line of text measured or drawn in this font: every repaint draws the
-    // same texts, and measuring or drawing one lays it out again each time.
+    // same texts, every receipt of a batch most of them, and measuring or drawing one lays it
+    // out again each time.
     struct Line {
         std::optional<double> advance;
         std::optional<QStaticText> laidOut;
+        std::optional<QTextLayout> shaped;
     };
 
     // Far more than the texts of a receipt; a form edited for a long while starts afresh.
@@ -242,29 +273,51 @@ bool IsCopyOf(const QImage& image, const Bitmap& source, const QRect& part) {
 
 // The copies of bitmap parts drawn on one device. The same part drawn again is the same QImage,
 // which a PDF embeds once however often it is placed (the glyphs of an amount, a logo on every
-// page). A copy is reused only while its pixels still match the bitmap's, so a bitmap changed,
-// or freed and another made at its address, is never drawn from a stale copy.
+// page). A copy of a bitmap given by reference is reused only while its pixels still match the
+// bitmap's, so a bitmap changed, or freed and another made at its address, is never drawn from
+// a stale copy. A shared bitmap never changes: its copy is reused while that very bitmap lives,
+// without comparing its pixels again.
 class CopyCache {
   public:
     const QImage& Copy(const Bitmap& source, const QRect& part) {
-        Key key{&source, part.x(), part.y(), part.width(), part.height()};
-        auto found = copies_.find(key);
-        if (found != copies_.end() && IsCopyOf(found->second, source, part)) {
-            return found->second;
+        Copied& found = Find(source, part);
+        if (!IsCopyOf(found.image, source, part)) {
+            found = Copied{OpaqueImage(source, part), {}};
         }
-        if (found == copies_.end() && copies_.size() >= kMaxCopies) {
-            copies_.clear();
+        return found.image;
+    }
+
+    // A copy made by reference whose pixels still match is taken over by the shared bitmap.
+    const QImage& Copy(const BitmapPtr& source, const QRect& part) {
+        Copied& found = Find(*source, part);
+        if (found.shared.lock() != source) {
+            if (!IsCopyOf(found.image, *source, part)) {
+                found.image = OpaqueImage(*source, part);
+            }
+            found.shared = source;
         }
-        QImage& copy = copies_[key];
-        copy = OpaqueImage(source, part);
-        return copy;
+        return found.image;
     }
 
   private:
+    struct Copied {
+        QImage image;
+        std::weak_ptr<const Bitmap> shared;  // the shared bitmap it is a copy of, if any
+    };
+
+    // The entry of that part of the bitmap at that address, empty when new.
+    Copied& Find(const Bitmap& source, const QRect& part) {
+        const Key key{&source, part.x(), part.y(), part.width(), part.height()};
+        if (copies_.size() >= kMaxCopies && !copies_.contains(key)) {
+            copies_.clear();
+        }
+        return copies_[key];
+    }
+
     // Far more than the distinct glyph cells and logos of a page.
     static constexpr std::size_t kMaxCopies = 256;
     using Key = std::tuple<const Bitmap*, int, int, int, int>;
-    std::map<Key, QImage> copies_;
+    std::map<Key, Copied> copies_;
 };
 
 // A raster surface drawn without scaling (an image, a window at one device pixel per pixel),
@@ -388,6 +441,16 @@ struct PainterDevice::State {
         return ResolveFont(font.face, std::max(1, ToDevice(cell)), painter->device());
     }
 
+    // A copy of a bitmap: the part of the bitmap copied, in its pixels, and where it lands, in
+    // device pixels.
+    struct Placement {
+        QRect part;
+        QRect target;
+    };
+    std::optional<Placement> Place(int x, int y, int w, int h, const Bitmap& source, int sx,
+                                   int sy) const;
+    void DrawCopy(const QRect& target, const QImage& copy) const;
+
     void FillHatch(const QRect& area) const;
     void DrawLine(const QString& line, const ResolvedFont& resolved, QPointF cellTopLeft,
                   double degrees) const;
@@ -436,10 +499,15 @@ void PainterDevice::State::DrawLine(const QString& line, const ResolvedFont& res
         double advance = resolved.Advance(line, painter->device());
         painter->fillRect(QRectF(cellTopLeft, QSizeF(advance, resolved.cellHeight)), kBackground);
     }
+    const QPointF baseline = cellTopLeft + QPointF(0, resolved.ascent);
     if (!rotated && UnscaledRaster(*painter)) {
         painter->drawStaticText(cellTopLeft, resolved.LaidOut(line));
+    } else if (!line.isEmpty() && HeldInFixedPoint(baseline.y())) {
+        const QTextLine shaped =
+            resolved.Shaped(line, painter->device(), painter->layoutDirection());
+        shaped.draw(painter, baseline - QPointF(0, shaped.ascent()));
     } else {
-        painter->drawText(cellTopLeft + QPointF(0, resolved.ascent), line);
+        painter->drawText(baseline, line);
     }
     if (rotated) {
         painter->restore();
@@ -637,34 +705,56 @@ void PainterDevice::DrawText(const std::string& text, const Rect& rect, unsigned
 
 // The source rectangle is cut to the bitmap; what remains lands on the logical rectangle it
 // corresponds to, one source pixel per logical unit, stretched by the mapping.
-void PainterDevice::BitBlt(int x, int y, int w, int h, const Bitmap& source, int sx, int sy) {
-    if (!state_->Drawable() || w <= 0 || h <= 0) {
-        return;
+std::optional<PainterDevice::State::Placement> PainterDevice::State::Place(int x, int y, int w,
+                                                                           int h,
+                                                                           const Bitmap& source,
+                                                                           int sx, int sy) const {
+    if (!Drawable() || w <= 0 || h <= 0) {
+        return std::nullopt;
     }
     if (source.width <= 0 || source.height <= 0 ||
         source.pixels.size() < static_cast<std::size_t>(source.width) * source.height) {
-        return;
+        return std::nullopt;
     }
     // In 64 bits: a source rectangle may reach past the largest int.
     qint64 x0 = std::max<qint64>(sx, 0), x1 = std::min<qint64>(qint64(sx) + w, source.width);
     qint64 y0 = std::max<qint64>(sy, 0), y1 = std::min<qint64>(qint64(sy) + h, source.height);
     if (x0 >= x1 || y0 >= y1) {
-        return;
+        return std::nullopt;
     }
     QRect part(int(x0), int(y0), int(x1 - x0), int(y1 - y0));
     double left = double(x) + double(x0 - sx), top = double(y) + double(y0 - sy);
-    QRect target = state_->DeviceRect(left, top, left + part.width(), top + part.height());
+    QRect target = DeviceRect(left, top, left + part.width(), top + part.height());
     if (target.isEmpty()) {
-        return;
+        return std::nullopt;
     }
-    QPainter& painter = *state_->painter;
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    return Placement{part, target};
+}
+
+void PainterDevice::State::DrawCopy(const QRect& target, const QImage& copy) const {
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     // Every bitmap is kept exact: a PDF or a printer would otherwise get a full-colour one as a
     // JPEG, altering the logo's own pixels and greying the edges of glyphs.
-    painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.drawImage(QRectF(target), state_->copies.Copy(source, part));
-    painter.restore();
+    painter->setRenderHint(QPainter::LosslessImageRendering, true);
+    painter->drawImage(QRectF(target), copy);
+    painter->restore();
+}
+
+void PainterDevice::BitBlt(int x, int y, int w, int h, const Bitmap& source, int sx, int sy) {
+    if (const auto placed = state_->Place(x, y, w, h, source, sx, sy)) {
+        state_->DrawCopy(placed->target, state_->copies.Copy(source, placed->part));
+    }
+}
+
+void PainterDevice::BitBltShared(int x, int y, int w, int h, const BitmapPtr& source, int sx,
+                                 int sy) {
+    if (!source) {
+        return;
+    }
+    if (const auto placed = state_->Place(x, y, w, h, *source, sx, sy)) {
+        state_->DrawCopy(placed->target, state_->copies.Copy(source, placed->part));
+    }
 }
 
 int PainterDevice::StartDoc(const std::string&) {

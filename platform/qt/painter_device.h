@@ -32,6 +32,7 @@ class PainterDevice : public PrintDevice {
     void Rectangle(int left, int top, int right, int bottom) override;
     void DrawText(const std::string& text, const Rect& rect, unsigned format) override;
     void BitBlt(int x, int y, int w, int h, const Bitmap& source, int sx, int sy) override;
+    void BitBltShared(int x, int y, int w, int h, const BitmapPtr& source, int sx, int sy) override;
 
     // A device drawn straight on a painter has no document: these do nothing and succeed.
     int StartDoc(const std::string& documentName) override;

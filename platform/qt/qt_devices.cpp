@@ -2,6 +2,8 @@
 
 #include <malloc.h>
 
+#include <QFont>
+#include <QFontInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -190,6 +192,10 @@ std::unique_ptr<PrintDevice> WrapPrinter(std::unique_ptr<QPrinter> printer) {
     const CalibracionImpresora correction =
         queue ? LeerCalibracion(printer->printerName().toStdString()) : CalibracionImpresora{};
     return WrapPrinter(std::move(printer), correction);
+}
+
+void StartFontSystem(const std::string& face) {
+    QFontInfo(QFont(FromCp1252(face))).family();
 }
 
 std::unique_ptr<PrintDevice> CreatePdfDevice(const std::string& path) {

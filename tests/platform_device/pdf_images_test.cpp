@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -29,8 +30,14 @@ Bitmap Sheet() {
     return sheet;
 }
 
+// How a PDF's copies are given the one sheet: by reference, as shared, or in turn one and the
+// other.
+enum class Reparto { kReferencia, kCompartido, kAlterno };
+
 // The bytes of a one-page PDF on which each listed cell of the sheet is copied once, in a row.
-QByteArray PdfWithCells(const Bitmap& sheet, const std::vector<int>& cells) {
+QByteArray PdfWithCells(const Bitmap& sheet, const std::vector<int>& cells,
+                        Reparto reparto = Reparto::kReferencia) {
+    const auto shared = std::make_shared<const Bitmap>(sheet);
     QTemporaryDir dir;
     const QString path = dir.filePath("celdas.pdf");
     auto device = CreatePdfDevice(path.toStdString());
@@ -42,7 +49,13 @@ QByteArray PdfWithCells(const Bitmap& sheet, const std::vector<int>& cells) {
                          device->GetDeviceCaps(VERTSIZE) * 10);
     device->SetViewportExt(device->GetDeviceCaps(HORZRES), device->GetDeviceCaps(VERTRES));
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        device->BitBlt(100 + 22 * int(i), 100, 22, 39, sheet, 22 * cells[i], 0);
+        const bool bCompartido =
+            reparto == Reparto::kCompartido || (reparto == Reparto::kAlterno && i % 2 == 1);
+        if (bCompartido) {
+            device->BitBltShared(100 + 22 * int(i), 100, 22, 39, shared, 22 * cells[i], 0);
+        } else {
+            device->BitBlt(100 + 22 * int(i), 100, 22, 39, *shared, 22 * cells[i], 0);
+        }
     }
     device->EndPage();
     device->EndDoc();
@@ -50,6 +63,8 @@ QByteArray PdfWithCells(const Bitmap& sheet, const std::vector<int>& cells) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A cell copied again and again, by reference or as a shared bitmap or both in turn (the shared
+// bitmap then takes over the copy made by reference), is embedded once.
 TEST(PdfImages, EachDistinctCellIsEmbeddedOnceAndExactly) {
     const Bitmap sheet = Sheet();
     const std::vector<std::pair<std::vector<int>, int>> cases = {
@@ -58,13 +73,16 @@ TEST(PdfImages, EachDistinctCellIsEmbeddedOnceAndExactly) {
         {{3, 3, 3, 3, 3, 3, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1}, 4},
     };
     const QRegularExpression image("/Subtype\\s*/Image");
-    for (const auto& [cells, distinct] : cases) {
-        const QByteArray pdf = PdfWithCells(sheet, cells);
-        ASSERT_FALSE(pdf.isEmpty());
-        const QString text = QString::fromLatin1(pdf);
-        EXPECT_EQ(text.count(image), distinct) << cells.size() << " copies";
-        // A lossy encoding would grey the edges of the glyphs.
-        EXPECT_FALSE(text.contains("/DCTDecode"));
+    for (const Reparto reparto : {Reparto::kReferencia, Reparto::kCompartido, Reparto::kAlterno}) {
+        for (const auto& [cells, distinct] : cases) {
+            const QByteArray pdf = PdfWithCells(sheet, cells, reparto);
+            ASSERT_FALSE(pdf.isEmpty());
+            const QString text = QString::fromLatin1(pdf);
+            EXPECT_EQ(text.count(image), distinct)
+                << cells.size() << " copies, given as " << static_cast<int>(reparto);
+            // A lossy encoding would grey the edges of the glyphs.
+            EXPECT_FALSE(text.contains("/DCTDecode"));
+        }
     }
 }
 
@@ -116,6 +134,39 @@ TEST(PdfImages, BitmapChangedInPlaceIsDrawnAnew) {
     EXPECT_EQ(surface.At(3, 0), QColor(Qt::black));
     EXPECT_EQ(surface.At(33, 0), QColor(Qt::red));
     EXPECT_EQ(surface.At(33, 1), QColor(Qt::black));
+}
+
+// A shared bitmap freed and another made, most often at the same address, with other pixels:
+// the new one is drawn, never the copy kept of the old one.
+TEST(PdfImages, SharedBitmapFreedAndAnotherMadeIsDrawnAnew) {
+    ImageSurface surface(100, 40, 10);
+    surface.PixelsPerUnit(1);
+    auto first = std::shared_ptr<const Bitmap>(new Bitmap(Sheet()));
+    surface.device().BitBltShared(0, 0, 22, 39, first, 0, 0);
+    first.reset();
+    Bitmap changed = Sheet();
+    changed.pixels[3] = 0xFF0000;
+    const auto second = std::shared_ptr<const Bitmap>(new Bitmap(std::move(changed)));
+    surface.device().BitBltShared(30, 0, 22, 39, second, 0, 0);
+    EXPECT_EQ(surface.At(3, 0), QColor(Qt::black));
+    EXPECT_EQ(surface.At(33, 0), QColor(Qt::red));
+    EXPECT_EQ(surface.At(33, 1), QColor(Qt::black));
+}
+
+// A bitmap copied by reference and changed in place, then shared as it now is: the shared copy
+// is made from its pixels of now, not taken over from the stale one.
+TEST(PdfImages, SharedBitmapTakesOverOnlyACopyThatStillMatches) {
+    auto sheet = std::make_shared<Bitmap>(Sheet());
+    ImageSurface surface(100, 40, 10);
+    surface.PixelsPerUnit(1);
+    surface.device().BitBlt(0, 0, 22, 39, *sheet, 0, 0);
+    sheet->pixels[3] = 0xFF0000;
+    const BitmapPtr shared = sheet;
+    surface.device().BitBltShared(30, 0, 22, 39, shared, 0, 0);
+    surface.device().BitBltShared(60, 0, 22, 39, nullptr, 0, 0);
+    EXPECT_EQ(surface.At(3, 0), QColor(Qt::black));
+    EXPECT_EQ(surface.At(33, 0), QColor(Qt::red));
+    EXPECT_EQ(surface.At(63, 0), QColor(Qt::white)) << "a null bitmap draws nothing";
 }
 
 }  // namespace

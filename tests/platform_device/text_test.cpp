@@ -1,7 +1,10 @@
 // Text: cell height, alignment, clipping, rotation, and the selections a drawing restores.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "image_surface.h"
+#include "tests/support/fila.h"
 
 namespace {
 
@@ -155,6 +158,71 @@ TEST(Selection, RestoredObjectsAreUsedAgain) {
     EXPECT_EQ(surface.At(100, 150), QColor(Qt::black));
     EXPECT_EQ(surface.At(101, 150), QColor(Qt::white));
     EXPECT_EQ(surface.At(200, 200), QColor(Qt::white));
+}
+
+// A text drawn on a surface that keeps no pixels (a document, a picture played back later) is
+// shaped once and drawn from the shape kept after that: it lands glyph for glyph where the same
+// text lands on an image, at the first drawing and at the next ones. (Rotated text is drawn
+// from a kept shape on an image too; Escapement900ReadsUpward places it.)
+struct FilaTextoConservado : Fila {
+    std::string sTexto;
+    Rect rect;
+    unsigned nFormato;
+    LogFont fuente;
+};
+
+const FilaTextoConservado kTextosConservados[] = {
+    {"Izquierda", "Vecino 12; portal 3", {100, 100, 1900, 200}, DT_LEFT, kMedium},
+    {"Centrado", "1 de enero de 2027", {103, 101, 1900, 200}, DT_CENTER, kMedium},
+    {"Derecha", "0001/2027", {100, 100, 1897, 200}, DT_RIGHT, kMedium},
+    {"Abajo",
+     "Son: cien euros",
+     {100, 100, 1900, 333},
+     DT_SINGLELINE | DT_BOTTOM,
+     {"Times New Roman", 36, 0}},
+    {"VariasLineas", "Rua Nova 12\r\n\r\nPiso 3 B\nVigo", {100, 100, 1900, 900}, DT_LEFT, kMedium},
+    {"EspaciosAlFinal", "Concepto   ", {100, 100, 1900, 200}, DT_RIGHT, kMedium},
+    {"Tabulador", "Concepto\t12,50", {100, 100, 1900, 200}, DT_LEFT, kMedium},
+    {"Acentos1252", "\xC1ngel Pe\xF1\x61 \x80 \xAB\xBB", {100, 100, 1900, 200}, DT_CENTER, kMedium},
+};
+
+class TextoConservado : public testing::TestWithParam<FilaTextoConservado> {};
+
+TEST_P(TextoConservado, LandsAsOnAnImageEveryTime) {
+    const FilaTextoConservado& fila = GetParam();
+    QImage images[2];
+    for (const auto path : {ImageSurface::Path::kDirect, ImageSurface::Path::kPlayedBack}) {
+        ImageSurface surface(200, 100, kPxPerMm, Qt::white, path);
+        for (int vez = 0; vez < 2; ++vez) {
+            surface.device().SetViewportOrg(0, vez * 500);
+            surface.device().SetBkMode(TRANSPARENT);
+            surface.device().SelectFont(fila.fuente);
+            surface.device().DrawText(fila.sTexto, fila.rect, fila.nFormato);
+        }
+        images[path == ImageSurface::Path::kPlayedBack] = surface.image();
+    }
+    QImage blank(images[0].size(), images[0].format());
+    blank.fill(Qt::white);
+    ASSERT_NE(images[0], blank) << "nothing drawn";
+    EXPECT_EQ(images[1], images[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Text, TextoConservado, testing::ValuesIn(kTextosConservados),
+                         testing::PrintToStringParamName());
+
+// The shape kept of a text belongs to its font: the same text in another height is shaped in
+// that height.
+TEST(Text, KeptShapeBelongsToItsFont) {
+    ImageSurface surface(200, 100, kPxPerMm, Qt::white, ImageSurface::Path::kPlayedBack);
+    for (const int nAlto : {30, 60}) {
+        surface.device().SelectFont({"Times New Roman", nAlto, 0});
+        surface.device().DrawText("MMM", {100, 100 + 4 * nAlto, 1900, 900}, DT_LEFT);
+    }
+    const QRect small = surface.Ink({0, 0, 2000, 300});
+    const QRect large = surface.Ink({0, 300, 2000, 700});
+    ASSERT_TRUE(small.isValid());
+    ASSERT_TRUE(large.isValid());
+    EXPECT_NEAR(large.width(), 2 * small.width(), 6);
 }
 
 }  // namespace
