@@ -153,7 +153,7 @@ class EmitidosTest : public FormularioAbiertoTest {
         return trabajo[0];
     }
 
-    static void Cambiar(const ReciboRegistrado& r, NuevoEstado nuevo) {
+    static void Cambiar(const ReciboRegistrado& r, const NuevoEstado& nuevo) {
         CRegistro registro;
         ASSERT_EQ(registro.CambiarEstado(r.nId, nuevo).rechazo, RechazoEstado::kNinguno);
     }
