@@ -12,19 +12,23 @@ jobs="$(nproc)"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 
-echo "== build and test"
+# Each stage's heading gives the seconds since the command started: it must fit in 30 minutes on a fresh
+# 2-core machine.
+stage() { echo "== $1 (${SECONDS} s so far)"; }
+stage "build and test"
 cmake --preset normal >/dev/null
 cmake --build --preset normal -j"$jobs"
 ctest --preset normal -j"$jobs" | tee -a "$log"
 
-echo "== build and test under AddressSanitizer + UBSan"
+stage "build and test under AddressSanitizer + UBSan"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j"$jobs"
 ctest --preset asan -j"$jobs" | tee -a "$log"
 
-echo "== fuzzers"
+stage "fuzzers"
 scripts/fuzz.sh
 
 # One closing line for both test runs.
 awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
      END { printf "tests: %d passed, %d failed\n", total - failed, failed }' "$log"
+stage "done"
