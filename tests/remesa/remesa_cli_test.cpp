@@ -173,6 +173,33 @@ TEST_F(RemesaCliTest, WithThePdfTheSameRowsAndNumbersInOneJob) {
                                         "remesa.xml", "socios.csv"}));
 }
 
+// Every output of the month in one run: the batch three to a sheet, one PDF per receipt (each
+// a receipt alone on its page) and the remittance, from the same rows and numbers, one job.
+TEST_F(RemesaCliTest, EveryOutputOfTheMonthInOneRunIsOneJob) {
+    std::filesystem::create_directory(Ruta("recibos"));
+    const std::string s = Remesa(
+        "--batch socios.csv --pdf lote.pdf --per-sheet=3 --pdf-dir recibos "
+        "--sepa remesa.xml --collection-date=" +
+        m_sCobro);
+    EXPECT_EQ(Elemento(s, "EndToEndId", 1), "S-0100");
+    const Salida hojas = Ejecutar("pdfinfo lote.pdf");
+    EXPECT_NE(hojas.sSalida.find("Pages:           1\n"), std::string::npos) << hojas.sSalida;
+    std::vector<std::string> ficheros;
+    for (const auto& f : std::filesystem::directory_iterator(Ruta("recibos"))) {
+        ficheros.push_back(f.path().filename());
+        const Salida una = Ejecutar("pdfinfo '" + f.path().string() + "'");
+        EXPECT_NE(una.sSalida.find("Pages:           1\n"), std::string::npos) << f.path();
+    }
+    std::sort(ficheros.begin(), ficheros.end());
+    EXPECT_EQ(ficheros, (std::vector<std::string>{"S-0100 Luis Pardo.pdf",
+                                                  "S-1 Mu\xC3\xB1oz Pe\xC3\xB1"
+                                                  "a, Bego\xC3\xB1"
+                                                  "a.pdf",
+                                                  "S-3 Eva Paz.pdf"}));
+    EXPECT_EQ(Trabajo(1).size(), 3u);
+    EXPECT_TRUE(Trabajo(2).empty());
+}
+
 TEST_F(RemesaCliTest, DryRunCountsTheDebitsAndWritesNothing) {
     PonerBytes(Ruta("socios.csv"), std::string(kSocios) + ";Rosa Gil;;12,00;;;;;;\n");
     const Salida salida = Brixamo(
