@@ -12,8 +12,8 @@ jobs="$(nproc)"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 
-# Each stage's heading gives the seconds since the command started: it must fit in 30 minutes on a fresh
-# 2-core machine.
+# Each stage's heading gives the seconds since the command started: the whole command must fit
+# in 30 minutes on a fresh 2-core machine.
 stage() { echo "== $1 (${SECONDS} s so far)"; }
 stage "build and test"
 cmake --preset normal >/dev/null
