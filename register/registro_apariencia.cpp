@@ -1,6 +1,11 @@
 // The look of a print job in the register: its columns in the job, its logo kept once per
 // distinct picture.
+#include <algorithm>
+#include <bit>
+#include <cstddef>
 #include <cstring>
+#include <memory>
+#include <span>
 
 #include "register/registro.h"
 #include "register/registro_sql.h"
@@ -9,60 +14,104 @@ namespace registro {
 
 namespace {
 
-// FNV-1a over the size and the pixels: it finds the candidates, the pixels decide.
-std::int64_t Huella(const LogoRegistrado& logo) {
-    std::uint64_t h = 14695981039346656037ull;
-    auto mezclar = [&h](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            h = (h ^ ((v >> (8 * i)) & 0xFF)) * 1099511628211ull;
-        }
-    };
-    mezclar(static_cast<std::uint32_t>(logo.nAncho));
-    mezclar(static_cast<std::uint32_t>(logo.nAlto));
-    for (const std::uint32_t p : logo.pixeles) {
-        mezclar(p);
-    }
-    return static_cast<std::int64_t>(h);
-}
-
-// The pixels as stored: four bytes each, least significant first.
-std::vector<std::uint8_t> BytesDePixeles(const std::vector<std::uint32_t>& pixeles) {
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(pixeles.size() * 4);
-    for (const std::uint32_t p : pixeles) {
-        for (int i = 0; i < 4; ++i) {
-            bytes.push_back(static_cast<std::uint8_t>(p >> (8 * i)));
+// The pixels as stored: four bytes each, least significant first. On a little-endian machine
+// that is how they lie in memory, and the logo's own bytes are used; elsewhere, a copy.
+class BytesDePixeles {
+  public:
+    explicit BytesDePixeles(const std::vector<std::uint32_t>& pixeles) {
+        if constexpr (std::endian::native == std::endian::little) {
+            m_bytes = {reinterpret_cast<const std::uint8_t*>(pixeles.data()), pixeles.size() * 4};
+        } else {
+            m_copia.reserve(pixeles.size() * 4);
+            for (const std::uint32_t p : pixeles) {
+                for (int i = 0; i < 4; ++i) {
+                    m_copia.push_back(static_cast<std::uint8_t>(p >> (8 * i)));
+                }
+            }
+            m_bytes = m_copia;
         }
     }
-    return bytes;
-}
+    // The bytes may lie in the object itself: it is not copied.
+    BytesDePixeles(const BytesDePixeles&) = delete;
+    BytesDePixeles& operator=(const BytesDePixeles&) = delete;
+    std::span<const std::uint8_t> Bytes() const { return m_bytes; }
 
-std::vector<std::uint32_t> PixelesDeBytes(const std::vector<std::uint8_t>& bytes) {
+  private:
+    std::vector<std::uint8_t> m_copia;
+    std::span<const std::uint8_t> m_bytes;
+};
+
+std::vector<std::uint32_t> PixelesDeBytes(std::span<const std::uint8_t> bytes) {
     std::vector<std::uint32_t> pixeles(bytes.size() / 4);
-    for (std::size_t i = 0; i < pixeles.size(); ++i) {
-        for (int k = 0; k < 4; ++k) {
-            pixeles[i] |= static_cast<std::uint32_t>(bytes[4 * i + k]) << (8 * k);
+    if constexpr (std::endian::native == std::endian::little) {
+        if (!pixeles.empty()) {
+            std::memcpy(pixeles.data(), bytes.data(), pixeles.size() * 4);
+        }
+    } else {
+        for (std::size_t i = 0; i < pixeles.size(); ++i) {
+            for (int k = 0; k < 4; ++k) {
+                pixeles[i] |= static_cast<std::uint32_t>(bytes[4 * i + k]) << (8 * k);
+            }
         }
     }
     return pixeles;
 }
 
+// FNV-1a over the size and the stored bytes: it finds the candidates, the bytes decide.
+std::int64_t Huella(const LogoRegistrado& logo, std::span<const std::uint8_t> bytes) {
+    std::uint64_t h = 14695981039346656037ull;
+    auto mezclar = [&h](std::uint8_t b) { h = (h ^ b) * 1099511628211ull; };
+    for (const std::int32_t nLado : {logo.nAncho, logo.nAlto}) {
+        for (int i = 0; i < 4; ++i) {
+            mezclar(static_cast<std::uint8_t>(static_cast<std::uint32_t>(nLado) >> (8 * i)));
+        }
+    }
+    for (const std::uint8_t b : bytes) {
+        mezclar(b);
+    }
+    return static_cast<std::int64_t>(h);
+}
+
+// Whether the logo kept in row nId holds these bytes, read a piece at a time from the stored
+// blob rather than copied whole.
+bool MismosBytes(sqlite3* db, std::int64_t nId, std::span<const std::uint8_t> bytes) {
+    sqlite3_blob* pBlob = nullptr;
+    const int rc = sqlite3_blob_open(db, "main", "logos", "pixeles", nId, 0, &pBlob);
+    const std::unique_ptr<sqlite3_blob, decltype(&sqlite3_blob_close)> blob(pBlob,
+                                                                            sqlite3_blob_close);
+    if (rc != SQLITE_OK) {
+        Fallar(db, sqlite3_extended_errcode(db));
+    }
+    bool bIguales = static_cast<std::size_t>(sqlite3_blob_bytes(pBlob)) == bytes.size();
+    std::vector<std::uint8_t> trozo(std::size_t{64} * 1024);
+    for (std::size_t n = 0; bIguales && n < bytes.size(); n += trozo.size()) {
+        const auto nTrozo = static_cast<int>(std::min(trozo.size(), bytes.size() - n));
+        if (sqlite3_blob_read(pBlob, trozo.data(), nTrozo, static_cast<int>(n)) != SQLITE_OK) {
+            Fallar(db, sqlite3_extended_errcode(db));
+        }
+        bIguales =
+            std::memcmp(trozo.data(), bytes.data() + n, static_cast<std::size_t>(nTrozo)) == 0;
+    }
+    return bIguales;
+}
+
 // The logo's row: the one already kept with the same pixels, or a new one.
 std::int64_t IdLogo(sqlite3* db, const LogoRegistrado& logo) {
-    const std::vector<std::uint8_t> bytes = BytesDePixeles(logo.pixeles);
-    Sentencia buscar(db,
-                     "SELECT id FROM logos WHERE huella = ?1 AND ancho = ?2 AND alto = ?3 AND "
-                     "pixeles = ?4");
-    buscar.Entero(1, Huella(logo));
+    const BytesDePixeles pixeles(logo.pixeles);
+    const std::span<const std::uint8_t> bytes = pixeles.Bytes();
+    const std::int64_t nHuella = Huella(logo, bytes);
+    Sentencia buscar(db, "SELECT id FROM logos WHERE huella = ?1 AND ancho = ?2 AND alto = ?3");
+    buscar.Entero(1, nHuella);
     buscar.Entero(2, logo.nAncho);
     buscar.Entero(3, logo.nAlto);
-    buscar.Bytes(4, bytes);
-    if (buscar.Paso()) {
-        return buscar.Entero(0);
+    while (buscar.Paso()) {
+        if (MismosBytes(db, buscar.Entero(0), bytes)) {
+            return buscar.Entero(0);
+        }
     }
     Sentencia insertar(db,
                        "INSERT INTO logos (huella, ancho, alto, pixeles) VALUES (?1, ?2, ?3, ?4)");
-    insertar.Entero(1, Huella(logo));
+    insertar.Entero(1, nHuella);
     insertar.Entero(2, logo.nAncho);
     insertar.Entero(3, logo.nAlto);
     insertar.Bytes(4, bytes);

@@ -47,8 +47,8 @@ void Sentencia::Nulo(int n) {
     }
 }
 
-void Sentencia::Bytes(int n, const std::vector<std::uint8_t>& bytes) {
-    if (sqlite3_bind_blob64(m_st, n, bytes.data(), bytes.size(), SQLITE_TRANSIENT) != SQLITE_OK) {
+void Sentencia::Bytes(int n, std::span<const std::uint8_t> bytes) {
+    if (sqlite3_bind_blob64(m_st, n, bytes.data(), bytes.size(), SQLITE_STATIC) != SQLITE_OK) {
         Fallar(m_db, sqlite3_extended_errcode(m_db));
     }
 }
@@ -81,10 +81,9 @@ bool Sentencia::EsNulo(int n) const {
     return sqlite3_column_type(m_st, n) == SQLITE_NULL;
 }
 
-std::vector<std::uint8_t> Sentencia::Bytes(int n) const {
+std::span<const std::uint8_t> Sentencia::Bytes(int n) const {
     const auto* p = static_cast<const std::uint8_t*>(sqlite3_column_blob(m_st, n));
-    return p != nullptr ? std::vector<std::uint8_t>(p, p + sqlite3_column_bytes(m_st, n))
-                        : std::vector<std::uint8_t>();
+    return {p, p != nullptr ? static_cast<std::size_t>(sqlite3_column_bytes(m_st, n)) : 0};
 }
 
 namespace {

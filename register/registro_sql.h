@@ -9,6 +9,7 @@
 #include <ctime>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,13 +40,15 @@ class Sentencia {
     void Texto(int n, const std::string& s);
     void Entero(int n, std::int64_t v);
     void Nulo(int n);
-    void Bytes(int n, const std::vector<std::uint8_t>& bytes);
+    // Bound where they lie, not copied: the bytes must outlive the statement's runs.
+    void Bytes(int n, std::span<const std::uint8_t> bytes);
     bool Paso();       // true: a row is ready
     void Reiniciar();  // for another run with new values
     std::string Texto(int n) const;
     std::int64_t Entero(int n) const;
     bool EsNulo(int n) const;
-    std::vector<std::uint8_t> Bytes(int n) const;
+    // Valid until the next step.
+    std::span<const std::uint8_t> Bytes(int n) const;
 
   private:
     sqlite3* m_db;

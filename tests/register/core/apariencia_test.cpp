@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "register/registro.h"
 #include "tests/register/core/recibos_prueba.h"
@@ -95,6 +97,77 @@ TEST_F(AparienciaRegistroTest, AJobIsPrintedInOneLook) {
     EXPECT_EQ(registro.Registrar(trabajo).estado, EstadoRegistro::kFallo);
     trabajo[1].apariencia = Apariencia(1, Logo(1));  // equal pixels, another copy
     EXPECT_EQ(registro.Registrar(trabajo).estado, EstadoRegistro::kCorrecto);
+}
+
+// The fingerprint registers have always stored for a logo: FNV-1a over its width, its height and
+// its pixels, four bytes each, least significant first.
+std::int64_t HuellaGuardada(const LogoRegistrado& logo) {
+    std::uint64_t h = 14695981039346656037ull;
+    std::vector<std::uint32_t> palabras = {static_cast<std::uint32_t>(logo.nAncho),
+                                           static_cast<std::uint32_t>(logo.nAlto)};
+    palabras.insert(palabras.end(), logo.pixeles.begin(), logo.pixeles.end());
+    for (const std::uint32_t v : palabras) {
+        for (int i = 0; i < 32; i += 8) {
+            h = (h ^ ((v >> i) & 0xFF)) * 1099511628211ull;
+        }
+    }
+    return static_cast<std::int64_t>(h);
+}
+
+// A logo row already in the register, as it was written: the fingerprint, the size, the bytes.
+void GuardarLogo(const std::string& sRuta, std::int64_t nHuella, const LogoRegistrado& logo) {
+    std::vector<std::uint8_t> bytes;
+    for (const std::uint32_t p : logo.pixeles) {
+        for (int i = 0; i < 32; i += 8) {
+            bytes.push_back(static_cast<std::uint8_t>(p >> i));
+        }
+    }
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    ASSERT_EQ(sqlite3_open(sRuta.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_prepare_v2(db,
+                                 "INSERT INTO logos (huella, ancho, alto, pixeles) "
+                                 "VALUES (?1, ?2, ?3, ?4)",
+                                 -1, &st, nullptr),
+              SQLITE_OK);
+    sqlite3_bind_int64(st, 1, nHuella);
+    sqlite3_bind_int(st, 2, logo.nAncho);
+    sqlite3_bind_int(st, 3, logo.nAlto);
+    sqlite3_bind_blob64(st, 4, bytes.data(), bytes.size(), SQLITE_TRANSIENT);
+    EXPECT_EQ(sqlite3_step(st), SQLITE_DONE);
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+}
+
+// A row already kept is reused only when its size and every byte of its pixels are the
+// logo's; its fingerprint only finds it. A 300 x 750 logo spans many pieces of the comparison,
+// so a difference in its last pixel must still tell it apart.
+TEST_F(AparienciaRegistroTest, AKeptRowIsReusedOnlyForTheSamePixels) {
+    auto ultimoCambiado = std::make_shared<LogoRegistrado>(*Logo(3, 300, 750));
+    ultimoCambiado->pixeles.back() ^= 1;
+    const struct {
+        const char* sNombre;
+        std::shared_ptr<const LogoRegistrado> guardado;  // under the printed logo's fingerprint
+        std::shared_ptr<const LogoRegistrado> impreso;
+        std::int64_t nFilas;
+    } kCasos[] = {
+        {"the same small logo", Logo(4), Logo(4), 1},
+        {"the same large logo", Logo(3, 300, 750), Logo(3, 300, 750), 1},
+        {"another logo, same fingerprint", Logo(5), Logo(4), 2},
+        {"last pixel differs, same fingerprint", ultimoCambiado, Logo(3, 300, 750), 2},
+    };
+    for (const auto& caso : kCasos) {
+        SCOPED_TRACE(caso.sNombre);
+        for (const char* sFin : {"", "-wal", "-shm"}) {
+            std::remove((Ruta() + sFin).c_str());
+        }
+        Registrar(1, 1, std::nullopt);
+        GuardarLogo(Ruta(), HuellaGuardada(*caso.impreso), *caso.guardado);
+        const std::int64_t nId = Registrar(2, 1, Apariencia(1, caso.impreso));
+        EXPECT_EQ(ContarFilas(Ruta(), "logos"), caso.nFilas);
+        ASSERT_TRUE(Leida(nId) && Leida(nId)->logo);
+        EXPECT_EQ(Leida(nId)->logo->pixeles, caso.impreso->pixeles);
+    }
 }
 
 // A logo row whose pixels do not fill its size is never taken for a picture.
