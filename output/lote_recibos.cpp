@@ -184,6 +184,7 @@ ResumenLote CLoteRecibos::Comprobar() {
         throw ErrorLote(0, "", "no hay ningún recibo después de la cabecera");
     }
     resumen.bNumeroTomado = resumen.sNumeroSiguiente != m_base.sNumero;
+    m_nRecibos = resumen.nRecibos;
     return resumen;
 }
 
@@ -236,6 +237,7 @@ std::optional<std::int64_t> CLoteRecibos::Registrar(const std::optional<RemesaRe
     const AparienciaRegistrada apariencia =
         ComoSeRegistra(m_impresa ? *m_impresa : AparienciaEnVigor());
     std::vector<ReciboRegistrado> trabajo;
+    trabajo.reserve(m_nRecibos);
     ParaCadaFila([&](const ReciboData& recibo, const DatosDeudor& deudor, std::size_t) {
         trabajo.push_back(ComoSeImprime(recibo, m_moneda));
         trabajo.back().apariencia = apariencia;  // the logo's pixels shared, not copied

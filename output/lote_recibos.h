@@ -105,6 +105,7 @@ class CLoteRecibos {
     std::vector<Columna> m_columnas;
     std::size_t m_nColumnaNumero;  // npos: no NUMERO column
     bool m_bDeudores = false;
+    std::size_t m_nRecibos = 0;                 // counted by Comprobar
     std::optional<AparienciaRecibo> m_impresa;  // the look of the last print
 };
 
