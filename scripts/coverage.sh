@@ -23,6 +23,7 @@ grep -E "tests passed" build-coverage/ctest.log || tail -n 1 build-coverage/ctes
 gcovr --root . --object-directory build-coverage -j "$jobs" \
     --exclude-unreachable-branches --exclude-throw-branches \
     --exclude 'tests/' --exclude 'bench/' --exclude 'tools/' --exclude '/usr/' \
+    --exclude-directories 'build-coverage/CMakeFiles' \
     --json-summary build-coverage/coverage.json --json-summary-pretty
 python3 scripts/coverage-table.py build-coverage/coverage.json "$@"
 exit "$status"
